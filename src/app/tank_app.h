@@ -1,0 +1,12 @@
+// The application object: one running copy, one borderless maximized frame.
+#pragma once
+#include "platform/winapp.h"
+
+class CTankApp : public CWinApp {
+public:
+    CTankApp();
+    BOOL InitInstance() override;
+    void OnAppAbout();
+};
+
+extern CTankApp g_App;

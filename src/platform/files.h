@@ -1,0 +1,33 @@
+// Places and files: the per-user private temporary folder, the settings folder,
+// file deletion.
+#pragma once
+#include "platform/wintypes.h"
+
+#include <string>
+
+// The user's private temporary folder (mode 0700, created on first use) with a
+// trailing '/', copied into buffer: $XDG_RUNTIME_DIR/parvolune-tmp/ when the
+// runtime folder is set, ours and private, else a folder made with mkdtemp under
+// $TMPDIR (or /tmp) once per process (again only when $TMPDIR changes or the
+// folder is gone) and removed at exit when empty. Returns its
+// length, or 0 when no such folder can be had (buffer then untouched). When the
+// path does not fit, returns the size needed including the NUL and copies nothing.
+DWORD GetTempPathA(DWORD bufferLength, char* buffer);
+
+// The folder that keeps the settings across runs, with a trailing '/':
+// $XDG_CONFIG_HOME/parvolune/ (default ~/.config/parvolune/), created on demand.
+// Empty when it cannot be created.
+std::string GetSettingsFolder();
+
+// The application profile (what the registry profile of the application held):
+// parvolune-profile.ini beside the settings file. Empty when there is no
+// settings folder.
+std::string GetAppProfilePath();
+
+// The per-user runtime folder for lock files, with a trailing '/':
+// $XDG_RUNTIME_DIR/parvolune/, else run/ in the settings folder (a place every
+// process of the user agrees on). Empty when neither can be had.
+std::string GetRuntimeFolder();
+
+// Removes a file (not a folder); FALSE when there is none or it cannot be removed.
+BOOL DeleteFileA(const char* path);

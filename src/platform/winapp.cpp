@@ -1,0 +1,224 @@
+// The application object, its message loop and the frame window.
+#include "platform/winapp.h"
+
+#include "platform/files.h"
+#include "platform/native.h"
+#include "platform/profile.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+namespace {
+
+CWinApp* g_app = nullptr;
+std::map<UINT, std::string>& Strings()
+{
+    static std::map<UINT, std::string> strings;
+    return strings;
+}
+std::map<UINT, std::string>& WndClasses()
+{
+    static std::map<UINT, std::string> classes;
+    return classes;
+}
+
+}  // namespace
+
+void RegisterString(UINT id, const char* text) { Strings()[id] = text ? text : ""; }
+
+std::string LoadStringResource(UINT id)
+{
+    auto it = Strings().find(id);
+    return it == Strings().end() ? std::string() : it->second;
+}
+
+const char* AfxRegisterWndClass(UINT classStyle, void*, void*, void*)
+{
+    auto& name = WndClasses()[classStyle];
+    if (name.empty())
+        name = "PvWnd:" + std::to_string(classStyle);
+    return name.c_str();
+}
+
+UINT GetWndClassStyle(const char* className)
+{
+    if (!className)
+        return 0;
+    for (const auto& [style, name] : WndClasses())
+        if (name == className)
+            return style;
+    return 0;
+}
+
+// ---- CWinApp ----
+
+CWinApp::CWinApp(const char* appName)
+{
+    if (appName)
+        m_strAppName = appName;
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+int CWinApp::ExitInstance() { return 0; }
+
+int CWinApp::Run()
+{
+    const int code = QApplication::exec();
+    return code;
+}
+
+void CWinApp::SetRegistryKey(const char* key) { m_strRegistryKey = key ? key : ""; }
+
+UINT CWinApp::GetProfileInt(const char* section, const char* entry, int defaultValue)
+{
+    const std::string path = GetAppProfilePath();
+    if (path.empty())
+        return static_cast<UINT>(defaultValue);
+    return GetPrivateProfileIntA(section, entry, defaultValue, path.c_str());
+}
+
+BOOL CWinApp::WriteProfileInt(const char* section, const char* entry, int value)
+{
+    const std::string path = GetAppProfilePath();
+    if (path.empty())
+        return FALSE;
+    return WritePrivateProfileStringA(section, entry, std::to_string(value).c_str(), path.c_str());
+}
+
+CWinApp* AfxGetApp() { return g_app; }
+void AfxEnableControlContainer() {}
+BOOL Enable3dControlsStatic() { return TRUE; }
+
+namespace {
+// Freed by AfxWinMain; never by a static destructor, which runs after the
+// toolkit's own globals are gone.
+QApplication* g_toolkit = nullptr;
+}
+
+bool AfxInitToolkit(int argc, char** argv)
+{
+    if (QCoreApplication::instance())
+        return true;
+    // GLEW as packaged here loads its entry points through GLX: run on X11
+    // (XWayland on a Wayland desktop) unless the user chose otherwise.
+    setenv("QT_QPA_PLATFORM", "xcb", 0);
+    setenv("QT_XCB_GL_INTEGRATION", "xcb_glx", 0);
+    static int s_argc = 1;
+    static char s_name[] = "parvolune";
+    static char* s_argv[] = {s_name, nullptr};
+    if (argc > 0 && argv) {
+        s_argc = argc;
+        s_argv[0] = argv[0];
+    }
+    g_toolkit = new QApplication(s_argc, s_argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    std::setlocale(LC_NUMERIC, "C");
+    return true;
+}
+
+void AfxPumpMessages(int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    } while (clock.elapsed() < milliseconds);
+}
+
+int AfxWinMain(int argc, char** argv)
+{
+    AfxInitToolkit(argc, argv);
+    CWinApp* theApp = AfxGetApp();
+    if (!theApp)
+        return 0;
+    if (theApp->m_strAppName.empty())
+        theApp->m_strAppName = LoadStringResource(AFX_IDS_APP_TITLE);
+    if (!theApp->InitInstance()) {
+        if (theApp->m_pMainWnd)
+            theApp->m_pMainWnd->DestroyWindow();
+        const int code = theApp->ExitInstance();
+        delete g_toolkit;
+        g_toolkit = nullptr;
+        return code;
+    }
+    const int code = theApp->Run();
+    const int exitCode = theApp->ExitInstance();
+    // The frame is the application's to free once its window is gone.
+    if (CWnd* frame = theApp->m_pMainWnd) {
+        theApp->m_pMainWnd = nullptr;
+        if (frame->m_hWnd)
+            frame->DestroyWindow();
+        delete frame;
+    }
+    AfxPumpMessages(0);
+    delete g_toolkit;
+    g_toolkit = nullptr;
+    return code != 0 ? code : exitCode;
+}
+
+// ---- CFrameWnd ----
+
+CFrameWnd::CFrameWnd() = default;
+CFrameWnd::~CFrameWnd() = default;
+
+BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, void* context)
+{
+    const std::string title = LoadStringResource(resourceId);
+    RECT r;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Frames open sized to the screen's available area, in device pixels.
+        const QRect a = screen->availableGeometry();
+        const qreal dpr = screen->devicePixelRatio();
+        r.left = qRound(a.x() * dpr);
+        r.top = qRound(a.y() * dpr);
+        r.right = r.left + qRound(a.width() * dpr);
+        r.bottom = r.top + qRound(a.height() * dpr);
+    }
+    return Create(nullptr, title.c_str(), style, r, parent, resourceId, context);
+}
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (!cs.lpszClass)
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS);
+    return TRUE;
+}
+
+BOOL CFrameWnd::OnCmdMsg(UINT, int, void*, void*) { return FALSE; }
+
+void CFrameWnd::OnSize(UINT, int, int) { RecalcLayout(); }
+
+void CFrameWnd::RecalcLayout()
+{
+    if (CWnd* view = GetDlgItem(AFX_IDW_PANE_FIRST)) {
+        RECT r;
+        GetClientRect(&r);
+        view->MoveWindow(0, 0, r.right, r.bottom);
+    }
+}
+
+void CFrameWnd::OnClose()
+{
+    // Closing the main window ends the program.
+    DestroyWindow();
+}
+
+void CFrameWnd::OnDestroy()
+{
+    if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this)
+        PostQuitMessage(0);
+}

@@ -1,0 +1,175 @@
+// Windows, messages and timers. A window (CWnd) gets its messages through
+// WindowProc, which calls the On... handler of the message; queued messages
+// (input, timer ticks, posted messages) first pass PreTranslateMessage of the
+// target window and of each parent up to the top-level window, and are
+// dispatched only when none of them takes the message.
+#pragma once
+#include "platform/wintypes.h"
+
+struct MSG {
+    HWND hwnd = nullptr;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+
+struct CREATESTRUCT {
+    void* lpCreateParams = nullptr;
+    HMODULE hInstance = nullptr;
+    void* hMenu = nullptr;
+    HWND hwndParent = nullptr;
+    int cy = 0, cx = 0, y = 0, x = 0;
+    LONG style = 0;
+    const char* lpszName = nullptr;
+    const char* lpszClass = nullptr;
+    DWORD dwExStyle = 0;
+};
+using LPCREATESTRUCT = CREATESTRUCT*;
+
+class CPoint : public POINT {
+public:
+    CPoint() = default;
+    CPoint(int px, int py)
+    {
+        x = px;
+        y = py;
+    }
+};
+
+class CRect : public RECT {
+public:
+    CRect() = default;
+    CRect(int l, int t, int r, int b)
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
+// The control id the frame gives its one view; the frame keeps it sized to
+// its client area.
+constexpr UINT AFX_IDW_PANE_FIRST = 59648;
+
+class CWnd;
+
+// Device contexts of a window; the GL context is made on one.
+class CDC {
+public:
+    virtual ~CDC() = default;
+    HDC GetSafeHdc() const { return m_hDC; }
+    HDC m_hDC = nullptr;
+};
+
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(CWnd* wnd);
+    ~CClientDC() override;
+};
+
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(CWnd* wnd);
+    ~CPaintDC() override;
+};
+
+class CWnd {
+public:
+    CWnd();
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    static CWnd* FromHandle(HWND hwnd);
+
+    // Creates the window: PreCreateWindow, then WM_CREATE (OnCreate), then
+    // WM_SIZE. FALSE when PreCreateWindow or OnCreate refuses.
+    BOOL Create(const char* className, const char* windowName, DWORD style, const RECT& rect, CWnd* parent,
+                UINT id, void* context = nullptr);
+    virtual BOOL DestroyWindow();
+
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    virtual BOOL PreTranslateMessage(MSG* msg);
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo);
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Default processing of the message being handled.
+    LRESULT Default();
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    virtual int OnCreate(LPCREATESTRUCT cs);
+    virtual void OnSize(UINT type, int cx, int cy);
+    virtual void OnPaint();
+    virtual BOOL OnEraseBkgnd(CDC* dc);
+    virtual void OnTimer(UINT_PTR id);
+    virtual void OnDestroy();
+    virtual void OnClose();
+    virtual void OnSetFocus(CWnd* oldWnd);
+    virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    virtual void OnKeyUp(UINT key, UINT repeat, UINT flags);
+    virtual void OnChar(UINT ch, UINT repeat, UINT flags);
+    virtual void OnMouseMove(UINT flags, CPoint point);
+    virtual void OnLButtonDown(UINT flags, CPoint point);
+    virtual void OnLButtonUp(UINT flags, CPoint point);
+    virtual void OnLButtonDblClk(UINT flags, CPoint point);
+    virtual void OnRButtonDown(UINT flags, CPoint point);
+    virtual void OnRButtonUp(UINT flags, CPoint point);
+    virtual void OnMButtonDown(UINT flags, CPoint point);
+    virtual void OnMButtonUp(UINT flags, CPoint point);
+
+    // Timer `id` of this window: WM_TIMER every `elapse` ms (no callbacks).
+    // Ticks keep arriving while a modal dialog or message box runs, also one
+    // opened from this timer's own handler.
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse, void* callback);
+    BOOL KillTimer(UINT_PTR id);
+
+    int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK);
+
+    BOOL ShowWindow(int cmd);
+    void UpdateWindow();
+    void CenterWindow(CWnd* alternateOwner = nullptr);
+    BOOL IsWindowVisible() const;
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+    void GetClientRect(RECT* rect) const;
+    void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
+    BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
+    BOOL SetMenu(void* menu);
+    void SetWindowText(const char* text);
+    CWnd* GetParent() const;
+    CWnd* GetDlgItem(UINT id) const;
+    UINT GetDlgCtrlID() const;
+    void Invalidate(BOOL erase = TRUE);
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+protected:
+    // The message being handled, for Default().
+    MSG m_currentMsg;
+    // For subclasses that register their own window class: whether the
+    // window's surface is for OpenGL (set in PreCreateWindow).
+    BOOL m_bOpenGLSurface = FALSE;
+};
+
+// Delivers a queued message as the message loop does: PreTranslateMessage
+// up the parent chain, then WindowProc of the target.
+void DispatchQueuedMessage(MSG* msg);
+
+// Removes the first queued message of hwnd in [first, last] (0, 0: any); a
+// timer of hwnd whose tick is due counts as a queued WM_TIMER, and removing it
+// drops that tick. FALSE when there is none.
+BOOL PeekMessage(MSG* msg, HWND hwnd, UINT first, UINT last, UINT remove);
+
+// Key state as of the message being handled: bit 15 set while the key is down.
+SHORT GetKeyState(int virtualKey);
+
+void PostQuitMessage(int exitCode);

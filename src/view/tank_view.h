@@ -1,0 +1,103 @@
+// The game window: owns every object of the game, sets up OpenGL, draws the
+// tank on its 40 ms timer and takes the player's input.
+#pragma once
+#include "platform/wnd.h"
+
+#include <GL/glew.h>
+
+#include <GL/glu.h>
+
+// Tool (command) ids; the current tool is one of them.
+constexpr int ID_TOOL_SHOOT = 1046;
+
+class CTankView : public CWnd {
+public:
+    CTankView();
+    ~CTankView() override;
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+    int OnCreate(LPCREATESTRUCT cs) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnPaint() override;
+    BOOL OnEraseBkgnd(CDC* dc) override;
+    void OnTimer(UINT_PTR id) override;
+    void OnDestroy() override;
+
+    // One-time set-up, called from OnCreate.
+    void InitGL();
+    BOOL SetupPixelFormat();
+    void BuildFont();
+    void Print3DText(const char* fmt, ...);
+    void InitTankBounds();
+    void LoadSettings();
+    void PlayMusic();
+
+    // Frames.
+    void RenderFrame();
+    void DrawScene(BOOL bTextured);
+    void DrawHud();
+    void CameraHook() {}
+    void DestroyHook() {}
+
+    // Shadows.
+    void InitShadowMapping();
+    void RenderShadowMap();
+
+    BYTE m_bShadowAmbientExt = 0;
+    BYTE m_bNpotShadowMap = 0;
+    BYTE m_bShowHud = 1;
+    BYTE m_bAllFishHit = 0;
+    float m_fTankBounds[6] = {};
+    GLuint m_texBackground[4] = {};
+    GLuint m_texFish[25] = {};
+    GLuint m_texPlant[18] = {};
+    int m_nMouseX = 0;
+    int m_nMouseY = 0;
+    BYTE m_bMouseMoved = 0;
+    BYTE m_bLButtonDown = 0;
+    BYTE m_bFeedClick = 0;
+    BYTE m_bShootClick = 0;
+    BYTE m_bMoveCannonClick = 1;
+    int m_nMode = ID_TOOL_SHOOT;
+    // The command bar's command: the tool the tick makes current.
+    int m_nBarCommand = ID_TOOL_SHOOT;
+    GLuint m_texScreen = 0;
+    int m_nScreenWidth = 1680;
+    int m_nScreenHeight = 1050;
+    float m_fCameraZ = -5.0f;
+    CClientDC* m_pDC = nullptr;
+    HGLRC m_hRC = nullptr;
+    // Frames drawn so far (for tests and the benchmark).
+    long m_nFramesDrawn = 0;
+};
+
+// Shared with the music and background dialogs.
+extern BYTE g_bOwnMusic;
+extern BYTE g_bMusicRestart;
+extern BYTE g_bOwnBackground;
+
+// Window and shadow-map sizes, kept by OnSize.
+extern int g_nWindowWidth;
+extern int g_nWindowHeight;
+extern int g_nShadowMapWidth;
+extern int g_nShadowMapHeight;
+extern int g_nMaxTextureSize;
+extern GLuint g_texShadowMap;
+extern float g_fShadowPlanes[16];
+extern float g_fPolygonOffsetFactor;
+extern float g_fPolygonOffsetUnits;
+extern GLuint g_nFontBase;
+extern int g_nHudFrames;
+extern float g_fEyeX, g_fEyeY, g_fEyeZ;
+
+// The largest power of two not above value (value >= 1).
+int FloorPowerOfTwo(int value);
+// The shadow-map sides for a client size: powers of two unless any size is
+// allowed, capped at maxSize; a side of 0 keeps the previous size.
+void ComputeShadowMapSize(int cx, int cy, bool anySize, int maxSize, int* width, int* height);
+// The perspective frustum of the camera and the light: half-side 0.4 on the
+// shorter axis. Fills left, right, bottom, top.
+void ComputeFrustum(int width, int height, double out[4]);
+// The shadow texture matrix rows as texture-generation planes: B x P x V.
+void ComputeShadowPlanes(const float projection[16], const float view[16], float planes[16]);

@@ -1,0 +1,214 @@
+#include "platform/files.h"
+
+#include "platform/places_fixture.h"
+
+#include <cstring>
+#include <functional>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+class Places : public PlacesFixture {
+protected:
+    // GetTempPathA as a string; empty when it fails.
+    static std::string TempPath()
+    {
+        char buffer[4096];
+        const DWORD length = GetTempPathA(sizeof buffer, buffer);
+        if (length == 0 || length >= sizeof buffer)
+            return "";
+        EXPECT_EQ(std::strlen(buffer), length);
+        return buffer;
+    }
+
+    // A folder made with mkdtemp under base: private and ours.
+    static void ExpectMadeUnder(const std::string& path, const std::string& base)
+    {
+        ASSERT_EQ(path.rfind(base + "/parvolune-", 0), 0u) << path;
+        EXPECT_EQ(path.back(), '/');
+        EXPECT_TRUE(IsDir(path));
+        EXPECT_EQ(Mode(path), 0700u);
+    }
+};
+
+TEST_F(Places, SettingsFolderFollowsXdgConfigHomeAndIsMadePrivate)
+{
+    const std::string folder = GetSettingsFolder();
+    EXPECT_EQ(folder, root + "/config/parvolune/");
+    EXPECT_EQ(Mode(root + "/config"), 0700u);
+    EXPECT_EQ(Mode(root + "/config/parvolune"), 0700u);
+    EXPECT_EQ(GetAppProfilePath(), folder + "parvolune-profile.ini");
+    // Asking again finds the same folder.
+    EXPECT_EQ(GetSettingsFolder(), folder);
+}
+
+TEST_F(Places, SettingsFolderKeepsModeOfExistingFolders)
+{
+    MakeDir(root + "/config", 0755);
+    EXPECT_EQ(GetSettingsFolder(), root + "/config/parvolune/");
+    EXPECT_EQ(Mode(root + "/config"), 0755u);
+    EXPECT_EQ(Mode(root + "/config/parvolune"), 0700u);
+}
+
+TEST_F(Places, SettingsFolderDefaultsToHomeConfig)
+{
+    for (const char* xdg : {"", "relative/config"}) {
+        SCOPED_TRACE(xdg);
+        SetEnv("XDG_CONFIG_HOME", xdg);
+        EXPECT_EQ(GetSettingsFolder(), root + "/home/.config/parvolune/");
+    }
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(GetSettingsFolder(), root + "/home/.config/parvolune/");
+    EXPECT_EQ(Mode(root + "/home/.config/parvolune"), 0700u);
+}
+
+TEST_F(Places, NoSettingsFolderWhenItCannotBeMade)
+{
+    SetEnv("XDG_CONFIG_HOME", Blocked());
+    EXPECT_EQ(GetSettingsFolder(), "");
+    EXPECT_EQ(GetAppProfilePath(), "");
+}
+
+TEST_F(Places, TempPathIsPrivateFolderInRuntimeDir)
+{
+    const std::string path = TempPath();
+    EXPECT_EQ(path, root + "/run/parvolune-tmp/");
+    EXPECT_EQ(Mode(path), 0700u);
+}
+
+TEST_F(Places, TempPathMakesExistingRuntimeSubfolderPrivate)
+{
+    MakeDir(root + "/run/parvolune-tmp", 0755);
+    EXPECT_EQ(TempPath(), root + "/run/parvolune-tmp/");
+    EXPECT_EQ(Mode(root + "/run/parvolune-tmp"), 0700u);
+}
+
+TEST_F(Places, TempPathAvoidsUnusableRuntimeDir)
+{
+    struct Case {
+        const char* name;
+        std::function<void(Places&)> arrange;
+    };
+    const Case cases[] = {
+        {"unset", [](Places&) { unsetenv("XDG_RUNTIME_DIR"); }},
+        {"relative", [](Places&) { SetEnv("XDG_RUNTIME_DIR", "run"); }},
+        {"readable by others", [](Places& t) { chmod((t.root + "/run").c_str(), 0755); }},
+        {"owned by another user",
+         [](Places& t) {
+             ASSERT_EQ(chown((t.root + "/run").c_str(), 65534, 65534), 0);
+         }},
+        {"not a folder", [](Places& t) { SetEnv("XDG_RUNTIME_DIR", t.Blocked()); }},
+        {"subfolder is a link",
+         [](Places& t) {
+             MakeDir(t.root + "/elsewhere", 0700);
+             ASSERT_EQ(symlink((t.root + "/elsewhere").c_str(), (t.root + "/run/parvolune-tmp").c_str()), 0);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        if (geteuid() != 0 && std::strcmp(c.name, "owned by another user") == 0)
+            continue;
+        c.arrange(*this);
+        const std::string path = TempPath();
+        ExpectMadeUnder(path, root + "/tmp");
+        // Made once: the same folder on the next call.
+        EXPECT_EQ(TempPath(), path);
+    }
+}
+
+TEST_F(Places, ProcessTempFolderFollowsTmpdirAndIsRemadeWhenGone)
+{
+    unsetenv("XDG_RUNTIME_DIR");
+    const std::string first = TempPath();
+    ExpectMadeUnder(first, root + "/tmp");
+
+    ASSERT_EQ(rmdir(first.c_str()), 0);
+    const std::string again = TempPath();
+    ExpectMadeUnder(again, root + "/tmp");
+    EXPECT_NE(again, first);
+
+    MakeDir(root + "/tmp2", 0700);
+    SetEnv("TMPDIR", root + "/tmp2");
+    ExpectMadeUnder(TempPath(), root + "/tmp2");
+}
+
+TEST_F(Places, TempPathFailsWithoutAnyUsableFolder)
+{
+    unsetenv("XDG_RUNTIME_DIR");
+    SetEnv("TMPDIR", Blocked());
+    char buffer[64];
+    std::memset(buffer, '#', sizeof buffer);
+    EXPECT_EQ(GetTempPathA(sizeof buffer, buffer), 0u);
+    EXPECT_EQ(buffer[0], '#');
+}
+
+TEST_F(Places, TempPathBufferSizes)
+{
+    const std::string path = root + "/run/parvolune-tmp/";
+    const DWORD length = static_cast<DWORD>(path.size());
+    std::vector<char> buffer(path.size() + 8, '#');
+
+    EXPECT_EQ(GetTempPathA(0, nullptr), length + 1);
+    // One short of room for the NUL: the size needed, nothing copied.
+    EXPECT_EQ(GetTempPathA(length, buffer.data()), length + 1);
+    EXPECT_EQ(buffer[0], '#');
+    // Exactly enough.
+    EXPECT_EQ(GetTempPathA(length + 1, buffer.data()), length);
+    EXPECT_EQ(std::string(buffer.data()), path);
+}
+
+TEST_F(Places, ProcessTempFolderRemovedAtExitWhenEmpty)
+{
+    unsetenv("XDG_RUNTIME_DIR");
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const std::string path = TempPath();
+        (void)!write(fds[1], path.c_str(), path.size());
+        std::exit(0);
+    }
+    close(fds[1]);
+    char path[4096] = {};
+    (void)!read(fds[0], path, sizeof path - 1);
+    close(fds[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(std::string(path).rfind(root + "/tmp/parvolune-", 0), 0u) << path;
+    EXPECT_FALSE(IsDir(path));
+}
+
+TEST_F(Places, RuntimeFolder)
+{
+    EXPECT_EQ(GetRuntimeFolder(), root + "/run/parvolune/");
+    EXPECT_EQ(Mode(root + "/run/parvolune"), 0700u);
+
+    // Without a runtime dir: a place every process agrees on, beside the settings.
+    unsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(GetRuntimeFolder(), root + "/config/parvolune/run/");
+    EXPECT_EQ(Mode(root + "/config/parvolune/run"), 0700u);
+
+    SetEnv("XDG_CONFIG_HOME", Blocked());
+    EXPECT_EQ(GetRuntimeFolder(), "");
+}
+
+TEST_F(Places, DeleteFile)
+{
+    const std::string file = root + "/file.txt";
+    std::ofstream(file) << "data";
+    EXPECT_EQ(DeleteFileA(file.c_str()), TRUE);
+    EXPECT_NE(access(file.c_str(), F_OK), 0);
+
+    EXPECT_EQ(DeleteFileA(file.c_str()), FALSE);
+    EXPECT_EQ(DeleteFileA((root + "/run").c_str()), FALSE);
+    EXPECT_TRUE(IsDir(root + "/run"));
+    EXPECT_EQ(DeleteFileA(""), FALSE);
+    EXPECT_EQ(DeleteFileA(nullptr), FALSE);
+}
+
+}  // namespace

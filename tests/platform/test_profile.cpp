@@ -1,0 +1,489 @@
+#include "platform/profile.h"
+
+#include "platform/jsonl.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A private folder for one test, removed with everything in it.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        char pattern[] = "/tmp/pv-profile-test-XXXXXX";
+        if (mkdtemp(pattern))
+            path = pattern;
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        if (!path.empty())
+            fs::remove_all(path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string path;
+};
+
+std::optional<std::string> ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// Bytes as readable text for messages: printable ASCII as is, the rest escaped.
+std::string Show(const std::string& bytes)
+{
+    static const char hex[] = "0123456789abcdef";
+    std::string out = "\"";
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (i == 300) {
+            out += "...(" + std::to_string(bytes.size()) + " bytes)";
+            break;
+        }
+        const unsigned char c = bytes[i];
+        if (c == '\\' || c == '"')
+            out += std::string("\\") + char(c);
+        else if (c >= 0x20 && c < 0x7F)
+            out += char(c);
+        else
+            out += std::string("\\x") + hex[c >> 4] + hex[c & 15];
+    }
+    return out + "\"";
+}
+
+// ---------------------------------------------------------------------------
+// Reference cases: every case of $INI_ORACLE_DIR/cases.jsonl (the folder from
+// INI_ORACLE_DIR, else INI_ORACLE_DIR_DEFAULT) replayed against the functions.
+
+struct OracleCase {
+    std::string testName;  // the case name made fit for a test name
+    std::string name;
+    bool optional = false;
+    std::string problem;  // why the case could not be read
+    Json data;
+};
+
+std::string OracleFolder()
+{
+    for (const char* variable : {"INI_ORACLE_DIR", "INI_ORACLE_DIR_DEFAULT"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value)
+            return value;
+    }
+    return "";
+}
+
+std::string TestNameOf(const std::string& name, bool optional, std::vector<std::string>& taken)
+{
+    std::string out;
+    for (const char c : name)
+        out += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    if (out.empty())
+        out = "unnamed";
+    if (optional)
+        out += "_optional";
+    std::string unique = out;
+    for (int n = 2; std::find(taken.begin(), taken.end(), unique) != taken.end(); ++n)
+        unique = out + "_" + std::to_string(n);
+    taken.push_back(unique);
+    return unique;
+}
+
+std::vector<OracleCase> LoadOracleCases()
+{
+    std::vector<OracleCase> cases;
+    const std::string folder = OracleFolder();
+    if (folder.empty())
+        return cases;
+    std::vector<std::string> taken;
+    const std::string file = folder + "/cases.jsonl";
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        OracleCase broken;
+        broken.testName = TestNameOf("missing_cases_file", false, taken);
+        broken.problem = "cannot read " + file;
+        cases.push_back(std::move(broken));
+        return cases;
+    }
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos)
+            continue;
+        OracleCase c;
+        std::string error;
+        std::optional<Json> parsed = ParseJson(line, error);
+        const Json* name = parsed ? parsed->Find("name") : nullptr;
+        const Json* optional = parsed ? parsed->Find("optional") : nullptr;
+        if (!parsed || parsed->type != Json::Type::Object || !name || name->type != Json::Type::String) {
+            c.name = "line_" + std::to_string(number);
+            c.problem = "line " + std::to_string(number) + " of " + file + ": " + (parsed ? "not a case" : error);
+        } else {
+            c.name = name->string;
+            c.optional = optional && optional->type == Json::Type::Bool && optional->boolean;
+            c.data = std::move(*parsed);
+        }
+        c.testName = TestNameOf(c.name, c.optional, taken);
+        cases.push_back(std::move(c));
+    }
+    return cases;
+}
+
+// Replays one case in a fresh folder and lists how the results differ from it.
+class Replay {
+public:
+    explicit Replay(const Json& data) : data_(data) {}
+
+    std::vector<std::string> Run()
+    {
+        ScratchFolder folder;
+        if (folder.path.empty())
+            return {"cannot make a scratch folder"};
+        path_ = folder.path + "/test.ini";
+        const Json* initial = Member(data_, "initial");
+        if (initial && initial->type == Json::Type::String)
+            WriteBytes(path_, initial->string);
+        const Json* ops = Member(data_, "ops");
+        if (!ops || ops->type != Json::Type::Array)
+            return {"case has no ops"};
+        for (size_t i = 0; i < ops->array.size(); ++i) {
+            prefix_ = "op " + std::to_string(i) + ": ";
+            Operation(ops->array[i]);
+        }
+        prefix_ = "file: ";
+        const Json* expected = Member(data_, "final");
+        const std::optional<std::string> actual = ReadBytes(path_);
+        if (!expected || expected->type != Json::Type::String) {
+            if (actual)
+                Differ("should not exist, holds " + Show(*actual));
+        } else if (!actual) {
+            Differ("missing, should hold " + Show(expected->string));
+        } else if (*actual != expected->string) {
+            Differ("holds " + Show(*actual) + ", expected " + Show(expected->string));
+        }
+        for (const std::string& entry : FolderEntries(folder.path)) {
+            if (entry != "test.ini")
+                Differ("left behind " + entry);
+        }
+        return differences_;
+    }
+
+private:
+    static const Json* Member(const Json& object, const char* name)
+    {
+        static const Json null;
+        const Json* found = object.Find(name);
+        return found ? found : &null;
+    }
+
+    static const char* Text(const Json& object, const char* name)
+    {
+        const Json* value = Member(object, name);
+        return value->type == Json::Type::String ? value->string.c_str() : nullptr;
+    }
+
+    void Differ(const std::string& what) { differences_.push_back(prefix_ + what); }
+
+    void Operation(const Json& op)
+    {
+        const std::string kind = Member(op, "op")->string;
+        const char* section = Text(op, "section");
+        const char* key = Text(op, "key");
+        const int64_t expectedReturn = Member(op, "ret")->integer;
+        prefix_ += kind + "(" + (section ? Show(section) : "NULL") + ", " + (key ? Show(key) : "NULL") + "): ";
+        if (kind == "GetPrivateProfileStringA") {
+            const int64_t size = Member(op, "size")->integer;
+            if (size < 0 || size > (int64_t(1) << 24))
+                return Differ("unusable size " + std::to_string(size));
+            // Guard bytes after the buffer catch writes past its end.
+            const size_t guard = 64;
+            std::string buffer(static_cast<size_t>(size) + guard, '\xAA');
+            const DWORD result = GetPrivateProfileStringA(section, key, Text(op, "default"), buffer.data(),
+                                                          static_cast<DWORD>(size), path_.c_str());
+            if (result != expectedReturn)
+                Differ("returned " + std::to_string(result) + ", expected " + std::to_string(expectedReturn));
+            const std::string& expected = Member(op, "buf")->string;
+            if (buffer.compare(0, expected.size(), expected) != 0)
+                Differ("buffer " + Show(buffer.substr(0, expected.size())) + ", expected " + Show(expected));
+            if (buffer.find_first_not_of('\xAA', static_cast<size_t>(size)) != std::string::npos)
+                Differ("wrote past the end of the buffer");
+        } else if (kind == "GetPrivateProfileIntA") {
+            const UINT result = GetPrivateProfileIntA(section, key, static_cast<int>(Member(op, "default")->integer),
+                                                      path_.c_str());
+            if (static_cast<int32_t>(result) != expectedReturn)
+                Differ("returned " + std::to_string(static_cast<int32_t>(result)) + ", expected " +
+                       std::to_string(expectedReturn));
+        } else if (kind == "WritePrivateProfileStringA") {
+            const BOOL result = WritePrivateProfileStringA(section, key, Text(op, "value"), path_.c_str());
+            if ((result != 0 ? 1 : 0) != expectedReturn)
+                Differ("returned " + std::to_string(result) + ", expected " + std::to_string(expectedReturn));
+        } else {
+            Differ("unknown operation");
+        }
+        prefix_.clear();
+    }
+
+    const Json& data_;
+    std::string path_;
+    std::string prefix_;
+    std::vector<std::string> differences_;
+};
+
+class IniOracle : public ::testing::TestWithParam<OracleCase> {};
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(IniOracle);
+
+TEST_P(IniOracle, Case)
+{
+    const OracleCase& c = GetParam();
+    ASSERT_TRUE(c.problem.empty()) << c.problem;
+    const std::vector<std::string> differences = Replay(c.data).Run();
+    if (differences.empty())
+        return;
+    std::string report = c.name + ":";
+    for (const std::string& difference : differences)
+        report += "\n  " + difference;
+    // Optional cases record quirks where the real system may differ: shown, never failed.
+    if (c.optional)
+        GTEST_SKIP() << "optional case differs (allowed): " << report;
+    ADD_FAILURE() << report;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, IniOracle, ::testing::ValuesIn(LoadOracleCases()),
+                         [](const ::testing::TestParamInfo<OracleCase>& info) { return info.param.testName; });
+
+TEST(IniOracleData, Found)
+{
+    if (OracleFolder().empty())
+        GTEST_SKIP() << "no reference cases: set INI_ORACLE_DIR to the folder holding cases.jsonl";
+}
+
+// ---------------------------------------------------------------------------
+// Beyond the reference cases: failures, sizes and encodings it does not cover.
+
+class ProfileFile : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(folder.path.empty()); }
+
+    struct Read {
+        DWORD result;
+        std::string buffer;  // size bytes plus guard bytes, 0xAA where untouched
+    };
+
+    static constexpr size_t kGuard = 16;
+
+    Read Get(const char* section, const char* key, const char* defaultText, DWORD size) const
+    {
+        Read read{0, std::string(size + kGuard, '\xAA')};
+        read.result = GetPrivateProfileStringA(section, key, defaultText, read.buffer.data(), size, path.c_str());
+        return read;
+    }
+
+    // The returned text of a read with a buffer that is surely large enough.
+    std::string Value(const char* section, const char* key) const
+    {
+        std::string buffer(1 << 22, '\xAA');
+        const DWORD n = GetPrivateProfileStringA(section, key, "(default)", buffer.data(),
+                                                 static_cast<DWORD>(buffer.size()), path.c_str());
+        return buffer.substr(0, n);
+    }
+
+    ScratchFolder folder;
+    std::string path = folder.path + "/settings.ini";
+};
+
+TEST_F(ProfileFile, WriteToAPlaceThatCannotHoldAFileFails)
+{
+    WriteBytes(folder.path + "/plain", "x");
+    fs::create_directory(folder.path + "/dir.ini");
+    for (const std::string& place :
+         {folder.path + "/no-such-folder/a.ini", folder.path + "/plain/a.ini", folder.path + "/dir.ini"}) {
+        SCOPED_TRACE(place);
+        EXPECT_EQ(WritePrivateProfileStringA("S", "k", "v", place.c_str()), FALSE);
+        char buffer[8];
+        EXPECT_EQ(GetPrivateProfileStringA("S", "k", "dflt", buffer, sizeof buffer, place.c_str()), 4u);
+        EXPECT_STREQ(buffer, "dflt");
+        EXPECT_EQ(GetPrivateProfileIntA("S", "k", 7, place.c_str()), 7u);
+    }
+    EXPECT_EQ(FolderEntries(folder.path).size(), 2u);
+    EXPECT_TRUE(fs::is_empty(folder.path + "/dir.ini"));
+}
+
+TEST_F(ProfileFile, ReadOnlyFileIsLeftAlone)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permission bits do not bind root";
+    WriteBytes(path, "[S]\r\nk=1\r\n");
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "2", path.c_str()), FALSE);
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "1", path.c_str()), TRUE) << "nothing to change";
+    EXPECT_EQ(ReadBytes(path), "[S]\r\nk=1\r\n");
+    EXPECT_EQ(FolderEntries(folder.path).size(), 1u);
+}
+
+TEST_F(ProfileFile, FailedRewriteKeepsTheOldFile)
+{
+    const std::string original = "[S]\r\nk=1\r\n";
+    WriteBytes(path, original);
+    // Files may not grow past 64 bytes while the value is written.
+    rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const BOOL written = WritePrivateProfileStringA("S", "k", std::string(1000, 'x').c_str(), path.c_str());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(written, FALSE);
+    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_EQ(FolderEntries(folder.path), std::vector<std::string>{"settings.ini"});
+}
+
+TEST_F(ProfileFile, RewriteKeepsPermissionsAndLinks)
+{
+    WriteBytes(path, "[S]\r\nk=1\r\n");
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    const std::string link = folder.path + "/link.ini";
+    fs::create_symlink(path, link);
+    // A rewrite keeps the file's mode whatever the umask; a new file follows the umask.
+    const mode_t oldMask = umask(077);
+    const BOOL written = WritePrivateProfileStringA("S", "k", "2", link.c_str());
+    umask(027);
+    const std::string fresh = folder.path + "/fresh.ini";
+    const BOOL created = WritePrivateProfileStringA("S", "k", "1", fresh.c_str());
+    umask(oldMask);
+
+    ASSERT_EQ(written, TRUE);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(path), "[S]\r\nk=2\r\n");
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(created, TRUE);
+    ASSERT_EQ(stat(fresh.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST_F(ProfileFile, HugeLinesAndNulBytes)
+{
+    using namespace std::string_literals;
+    const std::string huge(3'000'000, 'v');
+    WriteBytes(path, "[S]\r\nk="s + huge + "\r\nn=ab\0cd\r\n[T\0U]\r\nt=2\r\nj=1"s + huge);
+    const Read cut = Get("S", "k", "", 8192);
+    EXPECT_EQ(cut.result, 8191u);
+    EXPECT_TRUE(cut.buffer.substr(0, 8192) == std::string(8191, 'v') + '\0');
+    EXPECT_EQ(cut.buffer.substr(8192), std::string(kGuard, '\xAA'));
+    // Compared with EXPECT_TRUE: a failure would print megabytes.
+    EXPECT_TRUE(Value("S", "k") == huge);
+    EXPECT_EQ(Value("S", "n"), "ab") << "a value ends at a NUL";
+    EXPECT_EQ(Value("T", "t"), "2") << "a section name ends at a NUL";
+    EXPECT_TRUE(Value("T", "j") == "1" + huge) << "the last line has no line end";
+
+    // A rewrite keeps the huge lines whole.
+    ASSERT_EQ(WritePrivateProfileStringA("S", "new", huge.c_str(), path.c_str()), TRUE);
+    EXPECT_TRUE(Value("S", "new") == huge);
+    EXPECT_TRUE(Value("S", "k") == huge);
+}
+
+TEST_F(ProfileFile, SmallBuffersAreNeverOverrun)
+{
+    WriteBytes(path, "[Section]\r\nkey=value\r\nquoted=\"abc\"\r\nother=1\r\n[Next]\r\n");
+    struct Call {
+        const char* section;
+        const char* key;
+        const char* defaultText;
+    };
+    const Call calls[] = {
+        {"Section", "key", "dflt"},   {"Section", "quoted", "dflt"}, {"Section", "none", "dflt"},
+        {"Section", nullptr, "dflt"}, {"None", nullptr, "dflt"},      {nullptr, nullptr, "dflt"},
+    };
+    for (const Call& call : calls) {
+        for (DWORD size = 0; size <= 4; ++size) {
+            SCOPED_TRACE(std::string(call.section ? call.section : "NULL") + "/" + (call.key ? call.key : "NULL") +
+                         " size " + std::to_string(size));
+            const Read read = Get(call.section, call.key, call.defaultText, size);
+            EXPECT_EQ(read.buffer.substr(size), std::string(kGuard, '\xAA'));
+            if (size == 0) {
+                EXPECT_EQ(read.result, 0u);
+                continue;
+            }
+            ASSERT_LT(read.result, size);
+            EXPECT_EQ(read.buffer[read.result], '\0');
+        }
+    }
+}
+
+// Text below U+10000 in the encoding a byte-order mark names, the mark first.
+std::string Encoded(const std::string& mark, const std::u16string& text)
+{
+    std::string out = mark;
+    for (const char16_t c : text) {
+        if (mark == "\xFF\xFE" || mark == "\xFE\xFF") {
+            const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+            out += mark == "\xFF\xFE" ? low : high;
+            out += mark == "\xFF\xFE" ? high : low;
+        } else if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+TEST_F(ProfileFile, FilesWithAByteOrderMarkKeepTheirEncoding)
+{
+    for (const std::string mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        SCOPED_TRACE(Show(mark));
+        WriteBytes(path, Encoded(mark, u"[S\u00e9]\r\nk=caf\u00e9\r\nz=\u4e2d\u20ac\r\n"));
+        EXPECT_EQ(Value("S\xe9", "k"), "caf\xe9");
+        EXPECT_EQ(Value("S\xe9", "z"), "?\x80") << "a character code page 1252 lacks reads as '?'";
+        ASSERT_EQ(WritePrivateProfileStringA("S\xe9", "n", "\xfc\x80", path.c_str()), TRUE);
+        EXPECT_EQ(ReadBytes(path),
+                  Encoded(mark, u"[S\u00e9]\r\nk=caf\u00e9\r\nz=\u4e2d\u20ac\r\nn=\u00fc\u20ac\r\n"));
+    }
+}
+
+}  // namespace
