@@ -33,6 +33,18 @@ constexpr int MAX_SHADOW_MAP_SIZE = 2048;
     std::_Exit(0);
 }
 
+// The version the context reports in its version string (GLEW may report the
+// version the driver could give instead).
+bool GlVersionAtLeast(int major, int minor)
+{
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    int haveMajor = 0;
+    int haveMinor = 0;
+    if (!version || std::sscanf(version, "%d.%d", &haveMajor, &haveMinor) != 2)
+        return false;
+    return haveMajor > major || (haveMajor == major && haveMinor >= minor);
+}
+
 }  // namespace
 
 void ComputeShadowPlanes(const float projection[16], const float view[16], float planes[16])
@@ -52,7 +64,7 @@ void ComputeShadowPlanes(const float projection[16], const float view[16], float
 
 void CTankView::InitShadowMapping()
 {
-    if (!GLEW_VERSION_1_4 && !GLEW_ARB_shadow)
+    if (!GlVersionAtLeast(1, 4) && !GLEW_ARB_shadow)
         MissingFeature(this, "Neither OpenGL 1.4 nor GL_ARB_shadow extension is available!");
     if (GLEW_ARB_shadow_ambient)
         m_bShadowAmbientExt = 1;

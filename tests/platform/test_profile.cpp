@@ -100,6 +100,8 @@ struct OracleCase {
     Json data;
 };
 
+void PrintTo(const OracleCase& c, std::ostream* out) { *out << c.name; }
+
 std::string OracleFolder()
 {
     for (const char* variable : {"INI_ORACLE_DIR", "INI_ORACLE_DIR_DEFAULT"}) {

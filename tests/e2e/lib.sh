@@ -1,0 +1,62 @@
+# Helpers for end-to-end tests of the real game under an X display.
+# Each test sources this file with the game's path as $1.
+
+GAME="$1"
+WORK="$(mktemp -d /tmp/pv-e2e-XXXXXX)"
+export XDG_CONFIG_HOME="$WORK/config"
+export XDG_RUNTIME_DIR="$WORK/run"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+INI="$XDG_CONFIG_HOME/parvolune/Quenmarl.ini"
+GAME_PID=""
+
+cleanup() {
+  if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then
+    kill -9 "$GAME_PID" 2>/dev/null
+  fi
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "$WORK/game.log" ] && sed 's/^/  game: /' "$WORK/game.log" >&2
+  exit 1
+}
+
+# start_game [env assignments...]: starts the game in the background.
+start_game() {
+  env "$@" "$GAME" >"$WORK/game.log" 2>&1 &
+  GAME_PID=$!
+}
+
+# wait_window NAME: waits until a window of that name is mapped.
+wait_window() {
+  for _ in $(seq 1 100); do
+    if xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; then
+      return 0
+    fi
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window '$1' showed"
+    sleep 0.1
+  done
+  fail "no window '$1' within 10 s"
+}
+
+# wait_exit SECONDS: waits for the game to end; its exit code goes to
+# EXIT_CODE ("running" when it did not end in time).
+wait_exit() {
+  EXIT_CODE="running"
+  for _ in $(seq 1 $(( $1 * 10 ))); do
+    if ! kill -0 "$GAME_PID" 2>/dev/null; then
+      wait "$GAME_PID"
+      EXIT_CODE=$?
+      return 0
+    fi
+    sleep 0.1
+  done
+}
+
+# lit_fraction FILE: fraction of the screenshot's pixels that are not black.
+lit_fraction() {
+  convert "$1" -colorspace Gray -threshold 20% -format "%[fx:mean]" info:
+}

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# A start opens the borderless window over the screen, shows the help text,
+# writes every default setting; Esc ends it with code 0; a second copy ends
+# at once; a second start reads the settings back without changing them.
+set -u
+source "$(dirname "$0")/lib.sh" "$1"
+
+start_game
+wait_window Parvolune
+sleep 1.5
+import -window root "$WORK/shot.png" || fail "no screenshot"
+lit=$(lit_fraction "$WORK/shot.png")
+awk -v f="$lit" 'BEGIN { exit !(f > 0.002 && f < 0.2) }' || fail "the help text is not on screen (lit fraction $lit)"
+
+# The window covers the screen's available area (there is no window manager here).
+read -r sw sh < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
+wid=$(xdotool search --onlyvisible --name Parvolune | head -1)
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+[ "$WIDTH" = "$sw" ] && [ "$HEIGHT" = "$sh" ] || fail "window is ${WIDTH}x${HEIGHT}, screen ${sw}x${sh}"
+
+# A second copy ends at once, with code 0, and leaves the first running.
+timeout 10 env "$GAME" >"$WORK/second.log" 2>&1
+code=$?
+[ "$code" = 0 ] || fail "second copy ended with $code"
+kill -0 "$GAME_PID" 2>/dev/null || fail "the first copy ended"
+
+[ -f "$INI" ] || fail "no settings file at $INI"
+for key in "Show Water=1" "Show Light=1" "Show Terra=1" "FRONT GUDING=1" "FRONTCOLOR=16777215" \
+           "FRONT MANJIANBIAN=0" "FRONT COLOR1=16777215" "FRONT COLOR2=16777215" "FRONT AUTOJIANBIAN=0" \
+           "CHECK LOCKFORE=0" "LOCKFORE ROT=0" "BACK GUDING=1" "BACKCOLOR=0" "BACK MANJIANBIAN=0" \
+           "BACK COLOR1=65280" "BACK COLOR2=0" "BACK AUTOJIANBIAN=0" "CHECK LOCKBACK=0" "LOCKBACK ROT=0" \
+           "YINLIANG=32767.5" "QIPAONUM=100" "BACKGROUND=0" "FOGNONGDU=1" "LIGHTQIANGDU=1"; do
+  grep -qx "$key"$'\r' "$INI" || fail "settings file lacks '$key'"
+done
+for k in $(seq 0 24); do grep -qE "^Fish$k=[01]"$'\r$' "$INI" || fail "no Fish$k"; done
+for k in $(seq 0 16); do grep -qE "^Plants$k=[01]"$'\r$' "$INI" || fail "no Plants$k"; done
+
+xdotool key --window "$wid" Escape 2>/dev/null || xdotool key Escape
+wait_exit 10
+[ "$EXIT_CODE" = 0 ] || fail "Esc ended the game with '$EXIT_CODE'"
+
+# A second start reads the file back and leaves it as it is.
+cp "$INI" "$WORK/first.ini"
+start_game
+wait_window Parvolune
+sleep 1
+xdotool key Escape
+wait_exit 10
+[ "$EXIT_CODE" = 0 ] || fail "second start ended with '$EXIT_CODE'"
+cmp -s "$INI" "$WORK/first.ini" || fail "the second start changed the settings file"
+echo "PASS"

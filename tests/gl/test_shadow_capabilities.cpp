@@ -1,0 +1,41 @@
+// Missing GL features end the game with their message and exit code 0.
+#include "app/main_frame.h"
+#include "app/resource.h"
+#include "platform/msgbox.h"
+#include "platform/winapp.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+void StartTankThenLoseFramebufferObjects()
+{
+    char dir[] = "/tmp/pv-caps-XXXXXX";
+    if (!mkdtemp(dir))
+        std::exit(1);
+    setenv("XDG_CONFIG_HOME", dir, 1);
+    setenv("XDG_RUNTIME_DIR", dir, 1);
+    AfxInitToolkit(0, nullptr);
+    SetMessageBoxHook([](const char* text, const char*, UINT) {
+        std::fprintf(stderr, "box: %s\n", text);
+        return IDOK;
+    });
+    auto* frame = new CMainFrame;
+    if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW))
+        std::exit(1);
+    // Mesa cannot hide this extension; pretend the GL lacks it.
+    __GLEW_EXT_framebuffer_object = GL_FALSE;
+    frame->m_wndView.InitShadowMapping();
+    std::exit(1);  // not reached: the check ends the process
+}
+
+}  // namespace
+
+TEST(ShadowCapabilitiesDeathTest, NoFramebufferObjectsShowsTheMessageAndEndsWithZero)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(StartTankThenLoseFramebufferObjects(), ::testing::ExitedWithCode(0),
+                "box: GL_EXT_framebuffer_object extension is unavailable!");
+}
