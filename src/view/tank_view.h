@@ -2,6 +2,7 @@
 // tank on its 40 ms timer and takes the player's input.
 #pragma once
 #include "platform/wnd.h"
+#include "view/bezier_patch.h"
 
 #include <GL/glew.h>
 
@@ -44,11 +45,21 @@ public:
     void InitShadowMapping();
     void RenderShadowMap();
 
+    // The back-wall patch, tessellated into a list at start (no pass draws it).
+    void InitBezierPatch();
+    POINT_3D MakePoint3D(double x, double y, double z);
+    POINT_3D AddPoint3D(POINT_3D a, POINT_3D b);
+    POINT_3D ScalePoint3D(double k, POINT_3D p);
+    POINT_3D EvalBernstein(float u, const POINT_3D p[6]);
+    GLuint TessellateBezierPatch(BEZIER_PATCH patch, int divs);
+
     BYTE m_bShadowAmbientExt = 0;
     BYTE m_bNpotShadowMap = 0;
     BYTE m_bShowHud = 1;
     BYTE m_bAllFishHit = 0;
     float m_fTankBounds[6] = {};
+    BEZIER_PATCH m_BezierPatch;
+    int m_nBezierDivs = 0;
     GLuint m_texBackground[4] = {};
     GLuint m_texFish[25] = {};
     GLuint m_texPlant[18] = {};

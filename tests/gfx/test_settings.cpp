@@ -1,7 +1,5 @@
-// crt.h comes first: its crt::RAND_MAX clashes with the C library's macro.
-#include "platform/crt.h"
-
 #include "gfx/settings.h"
+#include "platform/crt.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "platform/places_fixture.h"
