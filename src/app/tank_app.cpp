@@ -43,5 +43,3 @@ BOOL CTankApp::InitInstance()
     frame->ShowWindow(SW_SHOWMAXIMIZED);
     return TRUE;
 }
-
-void CTankApp::OnAppAbout() {}

@@ -6,7 +6,6 @@ class CTankApp : public CWinApp {
 public:
     CTankApp();
     BOOL InitInstance() override;
-    void OnAppAbout();
 };
 
 extern CTankApp g_App;
