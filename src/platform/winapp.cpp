@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/native.h"
 #include "platform/profile.h"
+#include "platform/sound.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -165,6 +166,7 @@ int AfxWinMain(int argc, char** argv)
         delete frame;
     }
     AfxPumpMessages(0);
+    ShutdownSound();
     delete g_toolkit;
     g_toolkit = nullptr;
     return code != 0 ? code : exitCode;

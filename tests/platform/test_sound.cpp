@@ -112,7 +112,7 @@ TEST_F(SoundTest, PlaysFromMemorySoTheFileCanBeDeletedAtOnce)
     EXPECT_FALSE(IsSoundPlaying());
 }
 
-TEST_F(SoundTest, StopAndShutdownAreHarmlessWhenNothingIsOpen)
+TEST_F(SoundTest, StopAndShutdownAreHarmlessAndTheNextSoundReopens)
 {
     EXPECT_EQ(PlaySoundA(nullptr, nullptr, SND_FILENAME), TRUE);
     EXPECT_STREQ(GetAudioDriverName(), "");  // stopping never opens the device
