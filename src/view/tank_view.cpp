@@ -1,7 +1,7 @@
 // The game window: creation, GL set-up, resizing, painting and teardown.
 #include "view/tank_view.h"
 
-#include "gfx/resource_file.h"
+#include "gfx/builtin_texture.h"
 #include "gfx/settings.h"
 #include "gfx/texture.h"
 #include "platform/files.h"
@@ -29,16 +29,6 @@ const PIXELFORMATDESCRIPTOR g_pfd = [] {
     pfd.iLayerType = PFD_MAIN_PLANE;
     return pfd;
 }();
-
-// A built-in picture restored, loaded by `load` and its files removed again.
-template <typename Loader>
-void LoadBuiltinTexture(const std::string& folder, int id, const std::string& name, GLuint* texture, Loader load)
-{
-    ExtractResourceFile(id, folder, name);
-    load((folder + name + ".bmp").c_str(), texture);
-    DeleteTempFile(folder + name + ".ad");
-    DeleteTempFile(folder + name + ".bmp");
-}
 
 }  // namespace
 

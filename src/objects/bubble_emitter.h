@@ -1,0 +1,39 @@
+// Rising bubbles: textured squares that drift up from the emitter's origin,
+// fade, and are born again; optionally a scrolling quad of light rays.
+#pragma once
+#include "objects/particle_system.h"
+
+#include <GL/glew.h>
+
+class CBubbleEmitter : public CParticleSystem {
+public:
+    CBubbleEmitter() = default;
+    ~CBubbleEmitter() override;
+
+    // Allocates and births count bubbles and loads the textures; FALSE (no
+    // textures loaded) when the particles cannot be allocated.
+    BOOL Init(int count) override;
+    void Update() override;
+
+    void SetHidden(BOOL hidden);
+    // Draws the first n bubbles (n held to 0..the particles allocated) and, with
+    // bRays, the light rays; the speed factor becomes 1 / divisor for divisor
+    // 1..100 and 0.01 otherwise; then one Update. While hidden only the count
+    // changes.
+    void Render(int n, BOOL bRays, int divisor);
+
+    BYTE m_bHidden = 1;
+    GLuint m_texBubble[2] = {};  // "Particle1", "Particle2"
+    GLuint m_texRays = 0;        // "GuangXian"
+    // Scales the rising speed and acceleration of bubbles born afterwards.
+    float m_fSpeedFactor = 1.0f;
+
+    // The rays' texture offset and its direction, shared by every emitter.
+    static float s_fRayPhase;
+    static BYTE s_bRaysRising;
+
+private:
+    // New values for a bubble; the size only at the first birth.
+    void Birth(PARTICLE& p, bool withSize);
+    void DrawRays();
+};
