@@ -1,7 +1,9 @@
 // Frame-time benchmark of the game window: renders frames of the start-up
 // scene back to back and prints the median and 95th-percentile frame time,
 // the time from start to the first frame and the peak resident memory.
-//   bench_frames [--frames N]
+//   bench_frames [--frames N] [--settings FILE]
+// FILE is a Quenmarl.ini to start from (fish and plant counts, ...); without
+// it the first-start defaults apply.
 #include "app/main_frame.h"
 #include "app/resource.h"
 #include "platform/msgbox.h"
@@ -12,7 +14,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <vector>
 
@@ -35,15 +39,30 @@ int main(int argc, char** argv)
 {
     const Clock::time_point start = Clock::now();
     int frames = 300;
-    for (int i = 1; i + 1 < argc; ++i)
+    const char* settings = nullptr;
+    for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--frames") == 0)
             frames = std::max(1, std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--settings") == 0)
+            settings = argv[i + 1];
+    }
 
     // Settings and lock files of its own, so a player's settings are not touched.
     char dir[] = "/tmp/pv-bench-XXXXXX";
     if (!mkdtemp(dir))
         return 1;
     setenv("XDG_CONFIG_HOME", dir, 1);
+    if (settings) {
+        const std::string folder = std::string(dir) + "/parvolune";
+        mkdir(folder.c_str(), 0700);
+        std::ifstream in(settings, std::ios::binary);
+        std::ofstream out(folder + "/Quenmarl.ini", std::ios::binary);
+        out << in.rdbuf();
+        if (!in || !out) {
+            std::fprintf(stderr, "cannot use the settings file %s\n", settings);
+            return 1;
+        }
+    }
     setenv("XDG_RUNTIME_DIR", dir, 1);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     AfxInitToolkit(argc, argv);

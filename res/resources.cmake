@@ -47,6 +47,11 @@ pv_resource(263 BackGround3.bmp pv_gen_textures BackGround3)
 pv_resource(166 Particle1.bmp pv_gen_textures Particle1)
 pv_resource(308 Particle2.bmp pv_gen_textures Particle2)
 
+# Plant textures: sway plants A, B and C.
+pv_resource(2000 cao0.bmp pv_gen_textures cao0)
+pv_resource(2002 cao2.bmp pv_gen_textures cao2)
+pv_resource(2003 cao3.bmp pv_gen_textures cao3)
+
 # The built-in music, once its generator is in the tree.
 file(GLOB PV_GEN_MUSIC_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/tools/gen_music.cpp)
 if(PV_GEN_MUSIC_SRC)
@@ -55,6 +60,7 @@ if(PV_GEN_MUSIC_SRC)
 else()
   message(STATUS "res/tools/gen_music.cpp not found: building without the built-in music")
 endif()
+
 
 # The blobs and their table. Written only when the list changes, so a
 # re-configure does not rebuild them.

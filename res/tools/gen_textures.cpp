@@ -1,6 +1,8 @@
 // Draws the tank's built-in pictures: the four floor grounds (512 x 512,
-// tileable, never pure black: black is keyed out) and the two bubble sprites
-// (64 x 64 on black).  Usage: gen_textures <name> <out.bmp>
+// tileable, never pure black: black is keyed out), the two bubble sprites
+// (64 x 64 on black) and the plant textures (plant_textures.h).
+// Usage: gen_textures <name> <out.bmp>
+#include "plant_textures.h"
 #include "texture_kit.h"
 
 #include <cstring>
@@ -612,6 +614,8 @@ const Picture kPictures[] = {
     {"BackGround0", GoldenSand, false}, {"BackGround1", RiverGravel, false},
     {"BackGround2", CoralSand, false},  {"BackGround3", MossyRocks, false},
     {"Particle1", BubbleSprite, true},  {"Particle2", GlowSprite, true},
+    {"cao0", plant_textures::SwayBushLeaves, false}, {"cao2", plant_textures::SwayBlades, false},
+    {"cao3", plant_textures::SwayBroadLeaf, false},
 };
 
 }  // namespace

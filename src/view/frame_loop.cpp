@@ -120,6 +120,8 @@ void CTankView::RenderFrame()
     if (!m_bAllFishHit)
         DrawScene(TRUE);
 
+    DrawEnvironment();
+
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_TEXTURE_GEN_S);
@@ -148,15 +150,40 @@ void CTankView::DrawScene(BOOL bTextured)
         glActiveTexture(GL_TEXTURE1);
         glEnable(GL_TEXTURE_2D);
         glPushMatrix();
-        const int style = g_Settings.g_nBackground;
-        if (g_Settings.g_bShowTerra && style >= 0 && style < 4)
+        const TANKSETTINGS& s = g_Settings;
+        const int style = s.g_nBackground;
+        if (s.g_bShowTerra && style >= 0 && style < 4)
             glBindTexture(GL_TEXTURE_2D, m_texBackground[style]);
+        if (s.g_bShowTerra && !g_bOwnBackground) {
+            glPushMatrix();
+            glTranslatef(0.0f, m_fTankBounds[3], -50.0f);
+            m_WaterFloor.SetStyle(style);
+            m_WaterFloor.Draw();
+            glPopMatrix();
+            // A kind is present or not: the scene holds one of each.
+            glBindTexture(GL_TEXTURE_2D, m_texPlant[0]);
+            if (s.g_nPlantCount[14] > 0) {
+                glPushMatrix();
+                glTranslatef(49.5f, 0.0f, 0.0f);
+                glCallList(m_nSceneLists[0]);
+                glTranslatef(24.0f, 1.0f, -8.0f);
+                glCallList(m_nSceneLists[0]);
+                glPopMatrix();
+            }
+            glBindTexture(GL_TEXTURE_2D, m_texPlant[3]);
+            if (s.g_nPlantCount[15] > 0) {
+                glPushMatrix();
+                glCallList(m_nSceneLists[3]);
+                glPopMatrix();
+            }
+        }
         glPopMatrix();
         glDisable(GL_TEXTURE_2D);
         glDisable(GL_ALPHA_TEST);
         glDisable(GL_BLEND);
         glPopMatrix();
     }
+    DrawBackgroundLight();
     // The passes after the scene expect the shadow texture bound on unit 0.
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, g_texShadowMap);

@@ -115,6 +115,8 @@ void CTankView::InitGL()
         LoadBuiltinTexture(folder, 2000 + k, "cao" + std::to_string(k), &m_texPlant[k], LoadBmpTexture);
 
     LoadSettings();
+    m_WaterFloor.Init(static_cast<int>(m_fTankBounds[1] - m_fTankBounds[0]), static_cast<int>(-m_fTankBounds[4]), 1);
+    InitScene();
 
     m_texScreen = CreateBlankTexture();
     glBindTexture(GL_TEXTURE_2D, m_texScreen);
@@ -133,6 +135,8 @@ void CTankView::InitGL()
     g_bOwnMusic = 0;
 
     InitShadowMapping();
+    InitBezierPatch();
+    m_BezierPatch.nList = static_cast<int32_t>(TessellateBezierPatch(m_BezierPatch, m_nBezierDivs));
 }
 
 BOOL CTankView::SetupPixelFormat()

@@ -1,8 +1,14 @@
 // The game window: owns every object of the game, sets up OpenGL, draws the
 // tank on its 40 ms timer and takes the player's input.
 #pragma once
+#include "objects/bubble_emitter.h"
 #include "platform/wnd.h"
+#include "scenery/sway_plant_a.h"
+#include "scenery/sway_plant_b.h"
+#include "scenery/sway_plant_c.h"
+#include "scenery/water_floor.h"
 #include "view/bezier_patch.h"
+#include "view/tank_bounds.h"
 
 #include <GL/glew.h>
 
@@ -13,6 +19,13 @@ constexpr int ID_TOOL_SHOOT = 1046;
 
 class CTankView : public CWnd {
 public:
+    // Scenery comes first: the constructors draw random values in member order.
+    CSwayPlantA m_SwayPlantsA[10];
+    CSwayPlantB m_SwayPlantsB[10];
+    CSwayPlantC m_SwayPlantsC[10];
+    CBubbleEmitter m_Bubbles;
+    CWaterFloor m_WaterFloor;
+
     CTankView();
     ~CTankView() override;
 
@@ -31,6 +44,13 @@ public:
     void BuildFont();
     void Print3DText(const char* fmt, ...);
     void InitTankBounds();
+    void InitScene();
+    void BuildDecorationLists();
+    // A spot on the floor grid at (row, column) for an object whose second
+    // size factor is sizeY.
+    void PlaceOnFloor(float spot[3], int row, int column, float sizeY);
+    void DrawVerticalBar();
+    void DrawHorizontalBar();
     void LoadSettings();
     void PlayMusic();
 
@@ -38,6 +58,9 @@ public:
     void RenderFrame();
     void DrawScene(BOOL bTextured);
     void DrawHud();
+    void ApplyForegroundLight();
+    void DrawBackgroundLight();
+    void DrawEnvironment();
     void CameraHook() {}
     void DestroyHook() {}
 
@@ -58,6 +81,16 @@ public:
     BYTE m_bShowHud = 1;
     BYTE m_bAllFishHit = 0;
     float m_fTankBounds[6] = {};
+    CTankBounds m_TankBounds;
+    // Placement spots, relative: the draw code adds the tank bottom to y and the back to z.
+    float m_fSpotsA[10][3] = {};
+    float m_fSpotsFourLeaf[10][3] = {};
+    float m_fSpotsB[10][3] = {};
+    float m_fSpotsC[10][3] = {};
+    // Sample bars of the point under the mouse.
+    float m_fPickBarX[101][3] = {};
+    float m_fPickBarY[51][3] = {};
+    GLuint m_nSceneLists[10] = {};
     BEZIER_PATCH m_BezierPatch;
     int m_nBezierDivs = 0;
     GLuint m_texBackground[4] = {};
@@ -87,6 +120,10 @@ public:
 extern BYTE g_bOwnMusic;
 extern BYTE g_bMusicRestart;
 extern BYTE g_bOwnBackground;
+
+// The running phases of the colour cycles, saved by the aquarium dialog.
+extern float g_fFrontPhaseSaved;
+extern float g_fBackPhaseSaved;
 
 // Window and shadow-map sizes, kept by OnSize.
 extern int g_nWindowWidth;

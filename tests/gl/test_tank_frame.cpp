@@ -92,12 +92,16 @@ TEST_F(TankFrameTest, SetUpCompletesAndTheTimerDrawsFramesWithoutGLErrors)
 
 TEST_F(TankFrameTest, HelpTextShowsForAHundredFramesThenHides)
 {
+    // An empty, black tank: only the text is lit.
+    g_Settings.g_bShowTerra = 0;
+    for (int& count : g_Settings.g_nPlantCount)
+        count = 0;
     RunFrames(3);
     EXPECT_GT(LitPixels(), 500);  // the bold 3D glyphs
     g_nHudFrames = 100;
     RunFrames(2);
     EXPECT_EQ(View().m_bShowHud, 0);
-    EXPECT_EQ(LitPixels(), 0);  // the empty tank is black
+    EXPECT_EQ(LitPixels(), 0);
 }
 
 TEST_F(TankFrameTest, FramesLeaveTheOtherTexturesIntact)

@@ -1,0 +1,291 @@
+// The sway plants with a real GL context: their matrix calls, where the
+// leaves land (GL feedback), and how they look lit and textured with their
+// built-in textures. Set PV_PLANTS_PNG to a file name to keep the renders.
+#include "gfx/resource_file.h"
+#include "gfx/settings.h"
+#include "gfx/texture.h"
+#include "gl/gl_fixture.h"
+#include "scenery/sway_plant_a.h"
+#include "scenery/sway_plant_b.h"
+#include "scenery/sway_plant_c.h"
+
+#include <GL/glew.h>
+
+#include <GL/glu.h>
+
+#include <QImage>
+#include <QPainter>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+class PlantsGLTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(MakeTestGLContext());
+        while (glGetError() != GL_NO_ERROR) {
+        }
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+    }
+    void TearDown() override { EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)); }
+};
+
+std::array<float, 16> Modelview()
+{
+    std::array<float, 16> m{};
+    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
+    return m;
+}
+
+TEST_F(PlantsGLTest, EveryDrawLeavesTheCallersMatrixAsItWas)
+{
+    CSwayPlantA a;
+    CSwayPlantB b;
+    CSwayPlantC c;
+    const std::vector<std::pair<const char*, std::function<void()>>> draws = {
+        {"A DrawSingle(0)", [&] { a.DrawSingle(0); }}, {"A DrawSingle(1)", [&] { a.DrawSingle(1); }},
+        {"A DrawSingle(2)", [&] { a.DrawSingle(2); }}, {"A DrawSingle(3)", [&] { a.DrawSingle(3); }},
+        {"A Draw", [&] { a.Draw(); }},                 {"B Draw", [&] { b.Draw(); }},
+        {"B DrawCopy", [&] { b.DrawCopy(); }},         {"C Draw", [&] { c.Draw(); }},
+    };
+    for (const auto& [name, draw] : draws) {
+        glLoadIdentity();
+        glTranslatef(1, 2, 3);
+        glRotatef(30, 0, 1, 0);
+        GLint depth = 0, after = 0;
+        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+        const auto before = Modelview();
+        draw();
+        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &after);
+        EXPECT_EQ(after, depth) << name;
+        EXPECT_EQ(Modelview(), before) << name;
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << name;
+    }
+}
+
+// The vertices a draw sends, in model coordinates (an orthographic view of
+// +-100 onto a 200 x 200 viewport, read back through GL feedback).
+std::vector<std::array<float, 3>> Feedback(const std::function<void()>& draw)
+{
+    std::vector<GLfloat> buffer(1 << 18);
+    glViewport(0, 0, 200, 200);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(-100, 100, -100, 100, -100, 100);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    draw();
+    const GLint n = glRenderMode(GL_RENDER);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    std::vector<std::array<float, 3>> out;
+    for (GLint i = 0; i < n;) {
+        const GLint token = static_cast<GLint>(buffer[i++]);
+        if (token != GL_POLYGON_TOKEN) {
+            ADD_FAILURE() << "unexpected feedback token " << token;
+            break;
+        }
+        const GLint count = static_cast<GLint>(buffer[i++]);
+        for (GLint k = 0; k < count; ++k, i += 3)
+            out.push_back({buffer[i] - 100, buffer[i + 1] - 100, 100 * (1 - 2 * buffer[i + 2])});
+    }
+    return out;
+}
+
+bool Contains(const std::vector<std::array<float, 3>>& points, std::array<float, 3> want)
+{
+    for (const auto& p : points)
+        if (std::abs(p[0] - want[0]) < 1e-3f && std::abs(p[1] - want[1]) < 1e-3f && std::abs(p[2] - want[2]) < 1e-3f)
+            return true;
+    return false;
+}
+
+TEST_F(PlantsGLTest, PlantCDrawnTwiceRootsItsFirstLeafDifferently)
+{
+    CSwayPlantC c;
+    c.m_fSize[0] = c.m_fSize[1] = c.m_fSize[2] = 1;
+    // The first leaf's first rim point at leaf scale (10, 10, 5), less the root
+    // at the scale in force before it, turned -90 degrees about x.
+    const float root[3] = {0.0905328f, 0.184795f, -0.232735f};
+    const PlantVertex& p = g_SwayLeafCEdge[0][0];
+    auto firstLeafPoint = [&](const float before[3]) {
+        const float x = p.x * 10 - root[0] * before[0], y = p.y * 10 - root[1] * before[1],
+                    z = p.z * 5 - root[2] * before[2];
+        return std::array<float, 3>{x, z, -y};
+    };
+    const float fresh[3] = {5, 5, 5}, afterDraw[3] = {10, 10, 20};
+    const auto first = Feedback([&] { c.Draw(); });
+    const auto second = Feedback([&] { c.Draw(); });
+    EXPECT_TRUE(Contains(first, firstLeafPoint(fresh)));
+    EXPECT_FALSE(Contains(first, firstLeafPoint(afterDraw)));
+    EXPECT_TRUE(Contains(second, firstLeafPoint(afterDraw)));
+    EXPECT_FALSE(Contains(second, firstLeafPoint(fresh)));
+}
+
+TEST_F(PlantsGLTest, PlantALeavesStandOnTheirRoot)
+{
+    CSwayPlantA a;
+    a.m_fSize[0] = a.m_fSize[1] = a.m_fSize[2] = 1;
+    const auto points = Feedback([&] { a.Draw(); });
+    // Every leaf's root point lands on the stem's foot, and the bush rises from it.
+    size_t atFoot = 0;
+    float top = 0;
+    for (const auto& q : points) {
+        if (std::abs(q[0]) < 1e-4f && std::abs(q[1]) < 1e-4f && std::abs(q[2]) < 1e-4f)
+            ++atFoot;
+        top = std::max(top, q[1]);
+    }
+    EXPECT_GE(atFoot, 24u);
+    EXPECT_GT(top, 20.0f);  // the long ring reaches 30 x 0.83 table units up
+}
+
+// ---- lit and textured ---------------------------------------------------------
+
+constexpr int kWidth = 320, kHeight = 320;
+
+class Target {
+public:
+    Target()
+    {
+        glGenFramebuffers(1, &m_fbo);
+        glGenRenderbuffers(2, m_rb);
+        glBindRenderbuffer(GL_RENDERBUFFER, m_rb[0]);
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kWidth, kHeight);
+        glBindRenderbuffer(GL_RENDERBUFFER, m_rb[1]);
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kWidth, kHeight);
+        glBindFramebuffer(GL_FRAMEBUFFER, m_fbo);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_rb[0]);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, m_rb[1]);
+    }
+    ~Target()
+    {
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glDeleteRenderbuffers(2, m_rb);
+        glDeleteFramebuffers(1, &m_fbo);
+    }
+    QImage Read() const
+    {
+        QImage image(kWidth, kHeight, QImage::Format_RGBA8888);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+        return image.mirrored();
+    }
+
+private:
+    GLuint m_fbo = 0, m_rb[2] = {0, 0};
+};
+
+// A plant texture restored from the built-in resources as the game window loads it.
+GLuint LoadPlantTexture(int kind)
+{
+    const std::string folder = GetTempFolder();
+    const std::string name = "cao" + std::to_string(kind);
+    GLuint texture = 0;
+    EXPECT_TRUE(ExtractResourceFile(2000 + kind, folder, name)) << name;
+    LoadBmpTexture((folder + name + ".bmp").c_str(), &texture);
+    DeleteTempFile(folder + name + ".ad");
+    DeleteTempFile(folder + name + ".bmp");
+    return texture;
+}
+
+const GLfloat kWater[3] = {0.05f, 0.18f, 0.28f};
+
+// One plant under a light from above, seen from the front and a little above.
+QImage Render(GLuint texture, float distance, float height, const std::function<void()>& draw)
+{
+    Target target;
+    glViewport(0, 0, kWidth, kHeight);
+    glClearColor(kWater[0], kWater[1], kWater[2], 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45, 1, 1, 500);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(0, height * 1.3, distance, 0, height, 0, 0, 1, 0);
+    const GLfloat light[4] = {0.3f, 1, 0.6f, 0};
+    const GLfloat ambient[4] = {0.35f, 0.35f, 0.35f, 1}, diffuse[4] = {0.8f, 0.8f, 0.8f, 1};
+    glLightfv(GL_LIGHT0, GL_POSITION, light);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glColor3f(1, 1, 1);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    draw();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_COLOR_MATERIAL);
+    glDisable(GL_DEPTH_TEST);
+    return target.Read();
+}
+
+TEST_F(PlantsGLTest, PlantsShowGreenLeavesOfTheirTextures)
+{
+    if (!glGenFramebuffers)
+        GTEST_SKIP() << "no framebuffer objects";
+    CSwayPlantA a;
+    CSwayPlantB b;
+    CSwayPlantC c;
+    a.m_fSize[0] = a.m_fSize[1] = a.m_fSize[2] = 1.25f;
+    b.m_fSize[0] = b.m_fSize[1] = b.m_fSize[2] = 1;
+    c.m_fSize[0] = c.m_fSize[1] = c.m_fSize[2] = 1;
+    struct Case {
+        const char* name;
+        int texture;
+        float distance, height;
+        std::function<void()> draw;
+    };
+    const Case cases[] = {
+        {"A", 0, 40, 11, [&] { a.DrawSingle(0); }},
+        {"B", 2, 32, 10, [&] { b.Draw(); }},
+        {"C", 3, 30, 2, [&] { c.Draw(); }},
+    };
+    std::vector<QImage> renders;
+    for (const Case& k : cases) {
+        const GLuint texture = LoadPlantTexture(k.texture);
+        const QImage image = Render(texture, k.distance, k.height, k.draw);
+        glDeleteTextures(1, &texture);
+        renders.push_back(image);
+        int covered = 0, green = 0;
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                const QColor q = image.pixelColor(x, y);
+                const double fromWater = std::abs(q.redF() - kWater[0]) + std::abs(q.greenF() - kWater[1]) +
+                                         std::abs(q.blueF() - kWater[2]);
+                if (fromWater < 0.02)
+                    continue;
+                ++covered;
+                green += q.green() > q.red() && q.green() > q.blue();
+            }
+        }
+        SCOPED_TRACE(k.name);
+        EXPECT_GT(covered, kWidth * kHeight / 30);
+        EXPECT_GT(green, covered * 9 / 10);
+    }
+    if (const char* path = std::getenv("PV_PLANTS_PNG")) {
+        QImage sheet(kWidth * static_cast<int>(renders.size()), kHeight, QImage::Format_RGBA8888);
+        QPainter painter(&sheet);
+        for (size_t k = 0; k < renders.size(); ++k)
+            painter.drawImage(static_cast<int>(k) * kWidth, 0, renders[k]);
+        painter.end();
+        EXPECT_TRUE(sheet.save(path));
+    }
+}
+
+}  // namespace
