@@ -61,6 +61,8 @@ else()
   message(STATUS "res/tools/gen_music.cpp not found: building without the built-in music")
 endif()
 
+# Fish textures (the tools are in res/fish_meshes.cmake).
+pv_resource(10023 fish23.bmp pv_gen_fish_textures fish23)
 
 # The blobs and their table. Written only when the list changes, so a
 # re-configure does not rebuild them.

@@ -3,6 +3,8 @@
 #include "app/main_frame.h"
 #include "app/resource.h"
 #include "platform/instance.h"
+#include "ui/about_dlg.h"
+#include "ui/skin_art.h"
 
 #include <cstdlib>
 
@@ -26,6 +28,7 @@ BOOL CTankApp::InitInstance()
     if (GetLastError() == ERROR_ALREADY_EXISTS)
         return FALSE;
 
+    RegisterUiPictures();
     AfxEnableControlContainer();
     Enable3dControlsStatic();
     SetRegistryKey("Local AppWizard-Generated Applications");
@@ -42,4 +45,19 @@ BOOL CTankApp::InitInstance()
     frame->UpdateWindow();
     frame->ShowWindow(SW_SHOWMAXIMIZED);
     return TRUE;
+}
+
+BOOL CTankApp::OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo)
+{
+    if (id == ID_APP_ABOUT) {
+        OnAppAbout();
+        return TRUE;
+    }
+    return CWinApp::OnCmdMsg(id, code, extra, handlerInfo);
+}
+
+void CTankApp::OnAppAbout()
+{
+    CAboutDlg dialog;
+    dialog.DoModal();
 }

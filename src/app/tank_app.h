@@ -6,6 +6,8 @@ class CTankApp : public CWinApp {
 public:
     CTankApp();
     BOOL InitInstance() override;
+    BOOL OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo) override;
+    void OnAppAbout();
 };
 
 extern CTankApp g_App;

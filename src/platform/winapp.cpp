@@ -2,6 +2,7 @@
 #include "platform/winapp.h"
 
 #include "platform/files.h"
+#include "platform/gdi_internal.h"
 #include "platform/native.h"
 #include "platform/profile.h"
 #include "platform/sound.h"
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QScreen>
 #include <clocale>
+#include <malloc.h>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -113,6 +115,10 @@ bool AfxInitToolkit(int argc, char** argv)
 {
     if (QCoreApplication::instance())
         return true;
+    // The software GL allocates and frees megabytes every frame; without a
+    // high trim threshold glibc hands the heap top back to the kernel each
+    // time and faults it in again, which doubles the time of a heavy frame.
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
     // GLEW as packaged here loads its entry points through GLX: run on X11
     // (XWayland on a Wayland desktop) unless the user chose otherwise.
     setenv("QT_QPA_PLATFORM", "xcb", 0);
@@ -180,6 +186,10 @@ CFrameWnd::~CFrameWnd() = default;
 BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, void* context)
 {
     const std::string title = LoadStringResource(resourceId);
+    // The frame's icon (resource resourceId) is the program's.
+    const QIcon icon = ProgramIcon(resourceId);
+    if (!icon.isNull())
+        QGuiApplication::setWindowIcon(icon);
     RECT r;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         // Frames open sized to the screen's available area, in device pixels.
@@ -200,7 +210,12 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
-BOOL CFrameWnd::OnCmdMsg(UINT, int, void*, void*) { return FALSE; }
+BOOL CWinApp::OnCmdMsg(UINT, int, void*, void*) { return FALSE; }
+
+BOOL CFrameWnd::OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo)
+{
+    return AfxGetApp() ? AfxGetApp()->OnCmdMsg(id, code, extra, handlerInfo) : FALSE;
+}
 
 void CFrameWnd::OnSize(UINT, int, int) { RecalcLayout(); }
 

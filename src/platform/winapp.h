@@ -19,6 +19,8 @@ public:
     // Runs the message loop until the main window is destroyed or
     // PostQuitMessage; returns the exit code.
     virtual int Run();
+    // Commands the windows did not handle come here last.
+    virtual BOOL OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo);
 
     void SetRegistryKey(const char* key);
     // The application profile (an INI file in the settings folder).

@@ -1,13 +1,16 @@
 // Windows and their messages on top of toolkit windows.
 #include "platform/dc_internal.h"
+#include "platform/gdi_internal.h"
 #include "platform/msgbox.h"
 #include "platform/native.h"
+#include "platform/widget_port.h"
 #include "platform/winapp.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWidget>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -19,7 +22,9 @@ std::set<HWND> g_live;
 HWND g_focus = nullptr;
 std::array<bool, 256> g_keyDown{};
 
-UINT MapKey(int key)
+}  // namespace
+
+UINT VirtualKeyFromQt(int key)
 {
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
         return static_cast<UINT>('A' + (key - Qt::Key_A));
@@ -44,24 +49,23 @@ UINT MapKey(int key)
     }
 }
 
-UINT MouseFlags(const QMouseEvent* e)
+UINT MouseKeyFlags(Qt::MouseButtons b, Qt::KeyboardModifiers modifiers)
 {
     UINT flags = 0;
-    const Qt::MouseButtons b = e->buttons();
     if (b & Qt::LeftButton)
         flags |= MK_LBUTTON;
     if (b & Qt::RightButton)
         flags |= MK_RBUTTON;
     if (b & Qt::MiddleButton)
         flags |= MK_MBUTTON;
-    if (e->modifiers() & Qt::ShiftModifier)
+    if (modifiers & Qt::ShiftModifier)
         flags |= MK_SHIFT;
-    if (e->modifiers() & Qt::ControlModifier)
+    if (modifiers & Qt::ControlModifier)
         flags |= MK_CONTROL;
     return flags;
 }
 
-UINT MouseMessage(QEvent::Type type, Qt::MouseButton button, bool doubleClicks)
+UINT MouseMessageOf(QEvent::Type type, Qt::MouseButton button, bool doubleClicks)
 {
     const bool press = (type == QEvent::MouseButtonPress);
     const bool dbl = (type == QEvent::MouseButtonDblClick);
@@ -75,6 +79,8 @@ UINT MouseMessage(QEvent::Type type, Qt::MouseButton button, bool doubleClicks)
     default: return 0;
     }
 }
+
+namespace {
 
 void Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -109,19 +115,28 @@ SHORT GetKeyState(int virtualKey)
     return g_keyDown[static_cast<size_t>(virtualKey)] ? static_cast<SHORT>(0x8000) : 0;
 }
 
+BOOL PreTranslateChain(MSG* msg)
+{
+    for (HWND h = msg->hwnd; h; h = h->parent) {
+        if (!IsLiveWindow(h))
+            return TRUE;
+        if (h->wnd->PreTranslateMessage(msg))
+            return TRUE;
+        if (!(h->style & WS_CHILD))
+            break;
+    }
+    return FALSE;
+}
+
+BOOL IsWindow(HWND hwnd) { return IsLiveWindow(hwnd) ? TRUE : FALSE; }
+
 void DispatchQueuedMessage(MSG* msg)
 {
     if (!IsLiveWindow(msg->hwnd))
         return;
     UpdateKeyState(*msg);
-    for (HWND h = msg->hwnd; h; h = h->parent) {
-        if (!IsLiveWindow(h))
-            return;
-        if (h->wnd->PreTranslateMessage(msg))
-            return;
-        if (!(h->style & WS_CHILD))
-            break;
-    }
+    if (PreTranslateChain(msg))
+        return;
     if (IsLiveWindow(msg->hwnd))
         msg->hwnd->wnd->WindowProc(msg->message, msg->wParam, msg->lParam);
 }
@@ -145,7 +160,7 @@ bool NativeWindow::event(QEvent* e)
     case QEvent::KeyPress: {
         auto* ke = static_cast<QKeyEvent*>(e);
         HWND target = GetFocusHwnd() ? GetFocusHwnd() : hwnd;
-        const UINT vk = MapKey(ke->key());
+        const UINT vk = VirtualKeyFromQt(ke->key());
         const LPARAM flags = ke->isAutoRepeat() ? (LPARAM(1) << 30) | 1 : 1;
         if (vk)
             Dispatch(target, WM_KEYDOWN, vk, flags);
@@ -158,7 +173,7 @@ bool NativeWindow::event(QEvent* e)
         auto* ke = static_cast<QKeyEvent*>(e);
         if (ke->isAutoRepeat())
             return true;  // X11 sends a release before each repeated press
-        const UINT vk = MapKey(ke->key());
+        const UINT vk = VirtualKeyFromQt(ke->key());
         HWND target = GetFocusHwnd() ? GetFocusHwnd() : hwnd;
         if (vk)
             Dispatch(target, WM_KEYUP, vk, LPARAM(0xC0000001));
@@ -174,9 +189,9 @@ bool NativeWindow::event(QEvent* e)
         const LPARAM pos = MAKELPARAM(static_cast<int>(std::floor(p.x() * dpr)), static_cast<int>(std::floor(p.y() * dpr)));
         UINT message = WM_MOUSEMOVE;
         if (e->type() != QEvent::MouseMove)
-            message = MouseMessage(e->type(), me->button(), hwnd->doubleClicks);
+            message = MouseMessageOf(e->type(), me->button(), hwnd->doubleClicks);
         if (message)
-            Dispatch(hwnd, message, MouseFlags(me), pos);
+            Dispatch(hwnd, message, MouseKeyFlags(me->buttons(), me->modifiers()), pos);
         return true;
     }
     case QEvent::Resize:
@@ -201,10 +216,10 @@ bool NativeWindow::event(QEvent* e)
 
 void SendSizeIfChanged(HWND hwnd)
 {
-    if (!IsLiveWindow(hwnd) || !hwnd->window)
+    if (!IsLiveWindow(hwnd) || (!hwnd->window && !hwnd->client))
         return;
-    const int w = hwnd->window->deviceWidth();
-    const int h = hwnd->window->deviceHeight();
+    const int w = hwnd->window ? hwnd->window->deviceWidth() : hwnd->client->width();
+    const int h = hwnd->window ? hwnd->window->deviceHeight() : hwnd->client->height();
     if (w == hwnd->sentWidth && h == hwnd->sentHeight)
         return;
     hwnd->sentWidth = w;
@@ -214,21 +229,15 @@ void SendSizeIfChanged(HWND hwnd)
 
 // ---- device contexts ----
 
-CClientDC::CClientDC(CWnd* wnd)
-{
-    m_hDC = new HDC__;
-    m_hDC->hwnd = wnd ? wnd->m_hWnd : nullptr;
-}
+// A dialog's or control's context draws while its window paints; any other
+// context of a window only carries the window (for GL).
+CClientDC::CClientDC(CWnd* wnd) { m_hDC = OpenWindowPaintDC(wnd ? wnd->m_hWnd : nullptr, false); }
 
-CClientDC::~CClientDC() { delete m_hDC; }
+CClientDC::~CClientDC() { CloseDC(Detach()); }
 
-CPaintDC::CPaintDC(CWnd* wnd)
-{
-    m_hDC = new HDC__;
-    m_hDC->hwnd = wnd ? wnd->m_hWnd : nullptr;
-}
+CPaintDC::CPaintDC(CWnd* wnd) { m_hDC = OpenWindowPaintDC(wnd ? wnd->m_hWnd : nullptr, false); }
 
-CPaintDC::~CPaintDC() { delete m_hDC; }
+CPaintDC::~CPaintDC() { CloseDC(Detach()); }
 
 // ---- CWnd ----
 
@@ -258,6 +267,17 @@ BOOL CWnd::Create(const char* className, const char* windowName, DWORD style, co
     if (!PreCreateWindow(cs))
         return FALSE;
 
+    if (cs.hwndParent && cs.hwndParent->widget) {
+        // A control made by code inside a dialog.
+        const RECT r{cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy};
+        CreateControlWindow(this, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), r, cs.hwndParent, id);
+        if (SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+            CWnd::DestroyWindow();
+            return FALSE;
+        }
+        return m_hWnd != nullptr;
+    }
+
     HWND hwnd = new HWND__;
     hwnd->wnd = this;
     hwnd->parent = cs.hwndParent;
@@ -267,6 +287,7 @@ BOOL CWnd::Create(const char* className, const char* windowName, DWORD style, co
     hwnd->doubleClicks = (GetWndClassStyle(cs.lpszClass) & CS_DBLCLKS) != 0;
     QWindow* parentWindow = hwnd->parent ? hwnd->parent->window : nullptr;
     hwnd->window = new NativeWindow(hwnd, parentWindow);
+    hwnd->text = windowName ? windowName : "";
     if (windowName)
         hwnd->window->setTitle(QString::fromLatin1(windowName));
     if (!hwnd->parent) {
@@ -316,6 +337,8 @@ BOOL CWnd::DestroyWindow()
         siblings.erase(std::remove(siblings.begin(), siblings.end(), hwnd), siblings.end());
     }
     UnregisterLiveWindow(hwnd);
+    if (hwnd->widget)
+        DestroyWidgetWindow(hwnd);
     if (hwnd->window) {
         hwnd->window->detach();
         hwnd->window->setVisible(false);
@@ -345,11 +368,24 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CREATE: result = OnCreate(reinterpret_cast<LPCREATESTRUCT>(lParam)); break;
     case WM_SIZE: OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)); break;
     case WM_PAINT: OnPaint(); break;
-    case WM_ERASEBKGND: result = OnEraseBkgnd(nullptr); break;
+    case WM_ERASEBKGND: result = OnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(wParam))); break;
     case WM_TIMER: OnTimer(wParam); break;
     case WM_DESTROY: OnDestroy(); break;
     case WM_CLOSE: OnClose(); break;
     case WM_SETFOCUS: OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam))); break;
+    case WM_KILLFOCUS: OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam))); break;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        result = reinterpret_cast<LRESULT>(OnCtlColor(CDC::FromHandle(reinterpret_cast<HDC>(wParam)),
+                                                      CWnd::FromHandle(reinterpret_cast<HWND>(lParam)),
+                                                      message - WM_CTLCOLORMSGBOX));
+        break;
+    case WM_DRAWITEM: OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); break;
     case WM_KEYDOWN: OnKeyDown(flags, repeat, keyFlags); break;
     case WM_KEYUP: OnKeyUp(flags, repeat, keyFlags); break;
     case WM_CHAR: OnChar(flags, repeat, keyFlags); break;
@@ -373,8 +409,10 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default() { return DefWindowProc(m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam); }
 
-LRESULT CWnd::DefWindowProc(UINT message, WPARAM, LPARAM)
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (m_hWnd && m_hWnd->widget)
+        return WidgetDefWindowProc(m_hWnd, message, wParam, lParam);
     if (message == WM_CLOSE)
         DestroyWindow();
     return 0;
@@ -383,11 +421,25 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM, LPARAM)
 int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
 void CWnd::OnPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return FALSE; }
+BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
 void CWnd::OnTimer(UINT_PTR) { Default(); }
 void CWnd::OnDestroy() { Default(); }
 void CWnd::OnClose() { Default(); }
 void CWnd::OnSetFocus(CWnd*) { Default(); }
+void CWnd::OnKillFocus(CWnd*) { Default(); }
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
+
+void CWnd::OnDrawItem(int id, LPDRAWITEMSTRUCT drawItem)
+{
+    // The control draws itself when its class does (reflection).
+    CWnd* control = drawItem ? CWnd::FromHandle(drawItem->hwndItem) : nullptr;
+    if (control &&
+        control->OnChildNotify(WM_DRAWITEM, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(drawItem), nullptr))
+        return;
+    Default();
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
 void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
@@ -409,6 +461,8 @@ BOOL CWnd::ShowWindow(int cmd)
 {
     if (!m_hWnd)
         return FALSE;
+    if (m_hWnd->widget)
+        return ShowWidgetWindow(m_hWnd, cmd);
     NativeWindow* w = m_hWnd->window;
     const bool wasVisible = w->isVisible();
     if (cmd == SW_HIDE) {
@@ -432,7 +486,9 @@ BOOL CWnd::ShowWindow(int cmd)
 
 void CWnd::UpdateWindow()
 {
-    if (m_hWnd && m_hWnd->window->isExposed())
+    if (m_hWnd && m_hWnd->widget)
+        InvalidateWidget(m_hWnd, nullptr, true);
+    else if (m_hWnd && m_hWnd->window->isExposed())
         SendMessage(WM_PAINT, 0, 0);
 }
 
@@ -440,9 +496,13 @@ void CWnd::CenterWindow(CWnd* alternateOwner)
 {
     if (!m_hWnd)
         return;
+    if (m_hWnd->widget) {
+        CenterWidgetWindow(m_hWnd, alternateOwner ? alternateOwner->m_hWnd : nullptr);
+        return;
+    }
     NativeWindow* w = m_hWnd->window;
     QRect area;
-    if (alternateOwner && alternateOwner->m_hWnd)
+    if (alternateOwner && alternateOwner->m_hWnd && alternateOwner->m_hWnd->window)
         area = alternateOwner->m_hWnd->window->geometry();
     else if (m_hWnd->parent)
         area = QRect(QPoint(0, 0), m_hWnd->parent->window->size());
@@ -453,25 +513,43 @@ void CWnd::CenterWindow(CWnd* alternateOwner)
     w->setPosition(g.topLeft());
 }
 
-BOOL CWnd::IsWindowVisible() const { return m_hWnd && m_hWnd->window->isVisible(); }
+BOOL CWnd::IsWindowVisible() const
+{
+    if (m_hWnd && m_hWnd->widget)
+        return m_hWnd->widget->isVisible();
+    return m_hWnd && m_hWnd->window->isVisible();
+}
 
 CWnd* CWnd::SetFocus()
 {
     CWnd* old = GetFocus();
     if (!m_hWnd)
         return old;
+    if (m_hWnd->widget) {
+        // The toolkit sends WM_SETFOCUS once the window is active.
+        m_hWnd->client->setFocus(Qt::OtherFocusReason);
+        return old;
+    }
     SetFocusHwnd(m_hWnd);
     if (old != this)
         SendMessage(WM_SETFOCUS, reinterpret_cast<WPARAM>(old ? old->m_hWnd : nullptr), 0);
     return old;
 }
 
-CWnd* CWnd::GetFocus() { return CWnd::FromHandle(GetFocusHwnd()); }
+CWnd* CWnd::GetFocus()
+{
+    if (HWND focused = FocusedWidgetHwnd())
+        return focused->wnd;
+    return CWnd::FromHandle(GetFocusHwnd());
+}
 
 void CWnd::GetClientRect(RECT* rect) const
 {
     *rect = RECT{};
-    if (m_hWnd) {
+    if (m_hWnd && m_hWnd->client) {
+        rect->right = m_hWnd->client->width();
+        rect->bottom = m_hWnd->client->height();
+    } else if (m_hWnd) {
         rect->right = m_hWnd->window->deviceWidth();
         rect->bottom = m_hWnd->window->deviceHeight();
     }
@@ -481,6 +559,10 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL)
 {
     if (!m_hWnd)
         return;
+    if (m_hWnd->widget) {
+        MoveWidgetWindow(m_hWnd, x, y, std::max(width, 0), std::max(height, 0));
+        return;
+    }
     m_hWnd->window->setGeometry(ToLogical(m_hWnd->window, x, y, std::max(width, 0), std::max(height, 0)));
     SendSizeIfChanged(m_hWnd);
 }
@@ -494,7 +576,9 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT)
         return FALSE;
     const DWORD before = m_hWnd->style;
     m_hWnd->style = (before & ~remove) | add;
-    if (!m_hWnd->parent && ((before ^ m_hWnd->style) & WS_CAPTION)) {
+    if (m_hWnd->widget) {
+        InvalidateWidget(m_hWnd, nullptr, false);
+    } else if (!m_hWnd->parent && ((before ^ m_hWnd->style) & WS_CAPTION)) {
         Qt::WindowFlags flags = Qt::Window;
         if (!(m_hWnd->style & WS_CAPTION))
             flags |= Qt::FramelessWindowHint;
@@ -516,8 +600,106 @@ BOOL CWnd::SetMenu(void*) { return m_hWnd != nullptr; }
 
 void CWnd::SetWindowText(const char* text)
 {
-    if (m_hWnd)
-        m_hWnd->window->setTitle(QString::fromLatin1(text ? text : ""));
+    if (!m_hWnd)
+        return;
+    m_hWnd->text = text ? text : "";
+    if (m_hWnd->widget)
+        SetWidgetText(m_hWnd);
+    else
+        m_hWnd->window->setTitle(QString::fromLatin1(m_hWnd->text.c_str()));
+}
+
+int CWnd::GetWindowText(char* text, int maxCount) const
+{
+    if (!text || maxCount <= 0)
+        return 0;
+    const std::string s = m_hWnd ? m_hWnd->text : std::string();
+    const int n = std::min(static_cast<int>(s.size()), maxCount - 1);
+    std::copy(s.begin(), s.begin() + n, text);
+    text[n] = '\0';
+    return n;
+}
+
+void CWnd::GetWindowRect(RECT* rect) const
+{
+    if (!rect)
+        return;
+    *rect = RECT{};
+    QRect r;
+    if (m_hWnd && m_hWnd->widget) {
+        r = WidgetWindowRect(m_hWnd);
+    } else if (m_hWnd) {
+        const qreal dpr = m_hWnd->window->devicePixelRatio();
+        const QRect g = m_hWnd->window->frameGeometry();
+        r = QRect(qRound(g.x() * dpr), qRound(g.y() * dpr), qRound(g.width() * dpr), qRound(g.height() * dpr));
+    }
+    *rect = RECT{r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
+}
+
+BOOL CWnd::EnableWindow(BOOL enable)
+{
+    if (!m_hWnd)
+        return FALSE;
+    const BOOL wasDisabled = (m_hWnd->style & WS_DISABLED) ? TRUE : FALSE;
+    if (enable)
+        m_hWnd->style &= ~WS_DISABLED;
+    else
+        m_hWnd->style |= WS_DISABLED;
+    if (m_hWnd->widget)
+        m_hWnd->widget->setEnabled(enable != FALSE);
+    if (wasDisabled != (enable ? FALSE : TRUE))
+        SendMessage(WM_ENABLE, enable ? TRUE : FALSE, 0);
+    return wasDisabled;
+}
+
+BOOL CWnd::IsWindowEnabled() const { return m_hWnd && !(m_hWnd->style & WS_DISABLED); }
+
+CFont* CWnd::GetFont() const
+{
+    if (!m_hWnd || !m_hWnd->font)
+        return nullptr;
+    return CFont::FromHandle(m_hWnd->font);
+}
+
+CDC* CWnd::GetWindowDC() { return m_hWnd ? CDC::FromHandle(OpenWindowPaintDC(m_hWnd, true)) : nullptr; }
+
+int CWnd::ReleaseDC(CDC* dc)
+{
+    if (!dc || !dc->m_hDC)
+        return 0;
+    CloseDC(dc->m_hDC);  // frees the wrapper too
+    return 1;
+}
+
+BOOL CWnd::RedrawWindow(const RECT* rect, void*, UINT flags)
+{
+    if (!m_hWnd)
+        return FALSE;
+    if (!m_hWnd->widget) {
+        if (flags & RDW_UPDATENOW)
+            UpdateWindow();
+        else if (flags & RDW_INVALIDATE)
+            Invalidate();
+        return TRUE;
+    }
+    const bool now = (flags & RDW_UPDATENOW) != 0;
+    if (flags & RDW_FRAME)
+        InvalidateFrame(m_hWnd, now);
+    if (flags & (RDW_INVALIDATE | RDW_UPDATENOW))
+        InvalidateWidget(m_hWnd, rect, now);
+    return TRUE;
+}
+
+BOOL CWnd::SubclassWindow(HWND hwnd)
+{
+    if (m_hWnd || !IsLiveWindow(hwnd))
+        return FALSE;
+    // The object that had the window lets it go.
+    if (hwnd->wnd && hwnd->wnd != this)
+        hwnd->wnd->m_hWnd = nullptr;
+    hwnd->wnd = this;
+    m_hWnd = hwnd;
+    return TRUE;
 }
 
 CWnd* CWnd::GetParent() const { return m_hWnd && m_hWnd->parent ? m_hWnd->parent->wnd : nullptr; }
@@ -536,7 +718,9 @@ UINT CWnd::GetDlgCtrlID() const { return m_hWnd ? m_hWnd->id : 0; }
 
 void CWnd::Invalidate(BOOL)
 {
-    if (m_hWnd)
+    if (m_hWnd && m_hWnd->widget)
+        InvalidateWidget(m_hWnd, nullptr, false);
+    else if (m_hWnd)
         m_hWnd->window->requestUpdate();
 }
 

@@ -4,6 +4,7 @@
 // target window and of each parent up to the top-level window, and are
 // dispatched only when none of them takes the message.
 #pragma once
+#include "platform/messages.h"
 #include "platform/wintypes.h"
 
 struct MSG {
@@ -26,44 +27,14 @@ struct CREATESTRUCT {
 };
 using LPCREATESTRUCT = CREATESTRUCT*;
 
-class CPoint : public POINT {
-public:
-    CPoint() = default;
-    CPoint(int px, int py)
-    {
-        x = px;
-        y = py;
-    }
-};
-
-class CRect : public RECT {
-public:
-    CRect() = default;
-    CRect(int l, int t, int r, int b)
-    {
-        left = l;
-        top = t;
-        right = r;
-        bottom = b;
-    }
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-};
-
 // The control id the frame gives its one view; the frame keeps it sized to
 // its client area.
 constexpr UINT AFX_IDW_PANE_FIRST = 59648;
 
 class CWnd;
 
-// Device contexts of a window; the GL context is made on one.
-class CDC {
-public:
-    virtual ~CDC() = default;
-    HDC GetSafeHdc() const { return m_hDC; }
-    HDC m_hDC = nullptr;
-};
-
+// Device contexts of a window; the GL context is made on one. While a dialog
+// or control paints, its paint context draws on it.
 class CClientDC : public CDC {
 public:
     explicit CClientDC(CWnd* wnd);
@@ -99,9 +70,13 @@ public:
     virtual BOOL OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo);
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Default processing of the message being handled.
+    // Default processing of the message being handled. For a dialog or a
+    // control it is the toolkit's own handling of the event behind the message.
     LRESULT Default();
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // A control's own handling of a notification its parent got
+    // (WM_DRAWITEM); TRUE when handled.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     virtual int OnCreate(LPCREATESTRUCT cs);
     virtual void OnSize(UINT type, int cx, int cy);
@@ -111,6 +86,9 @@ public:
     virtual void OnDestroy();
     virtual void OnClose();
     virtual void OnSetFocus(CWnd* oldWnd);
+    virtual void OnKillFocus(CWnd* newWnd);
+    virtual HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
+    virtual void OnDrawItem(int id, LPDRAWITEMSTRUCT drawItem);
     virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
     virtual void OnKeyUp(UINT key, UINT repeat, UINT flags);
     virtual void OnChar(UINT ch, UINT repeat, UINT flags);
@@ -145,6 +123,18 @@ public:
     BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
     BOOL SetMenu(void* menu);
     void SetWindowText(const char* text);
+    int GetWindowText(char* text, int maxCount) const;
+    // Screen coordinates of the whole window (caption and edges included).
+    void GetWindowRect(RECT* rect) const;
+    BOOL EnableWindow(BOOL enable = TRUE);
+    BOOL IsWindowEnabled() const;
+    CFont* GetFont() const;
+    CDC* GetWindowDC();
+    int ReleaseDC(CDC* dc);
+    BOOL RedrawWindow(const RECT* rect = nullptr, void* region = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    // Takes over an existing window (a dialog's control): its messages come here.
+    BOOL SubclassWindow(HWND hwnd);
     CWnd* GetParent() const;
     CWnd* GetDlgItem(UINT id) const;
     UINT GetDlgCtrlID() const;

@@ -69,9 +69,13 @@ void CPlantModel::EmitPoint(const PlantVertex& p, float sway, const LeafMotion* 
     float y = p.y * m_fScale[1];
     float z = p.z * m_fScale[2];
     if (motion == nullptr) {
+        // Static leaves go into the scene's display lists, drawn while the
+        // plant picture is bound on texture unit 1: give that unit the
+        // coordinates too.
         IVertexSink& sink = VertexSink();
         sink.Normal(p.nx, p.ny, p.nz);
         sink.TexCoord(p.s, p.t);
+        sink.MultiTexCoord(GL_TEXTURE1, p.s, p.t);
         sink.Vertex(x, y, z);
         return;
     }

@@ -184,9 +184,7 @@ void CTankView::DrawScene(BOOL bTextured)
         glPopMatrix();
     }
     DrawBackgroundLight();
-    // The passes after the scene expect the shadow texture bound on unit 0.
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, g_texShadowMap);
+    DrawFish(bTextured);
 }
 
 void CTankView::DrawHud()

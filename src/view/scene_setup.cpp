@@ -138,7 +138,11 @@ void CTankView::InitScene()
     for (int i = 0; i < 200; ++i)
         m_Bubbles.Render(200 - g_Settings.g_nBubbleCount, FALSE, g_Settings.g_nBubbleSpeed);
 
+    for (int k = 0; k < FISH_SPECIES_COUNT; ++k)
+        SetFishCount(k, g_Settings.g_nFishCount[k]);
+
     BuildDecorationLists();
+    m_Cannon.Init(0.0f, 0.0f, -77.5f);
 }
 
 void CTankView::BuildDecorationLists()

@@ -1,13 +1,16 @@
 // The game window: owns every object of the game, sets up OpenGL, draws the
 // tank on its 40 ms timer and takes the player's input.
 #pragma once
+#include "fish/fish_species23.h"
 #include "objects/bubble_emitter.h"
+#include "objects/cannon.h"
 #include "platform/wnd.h"
 #include "scenery/sway_plant_a.h"
 #include "scenery/sway_plant_b.h"
 #include "scenery/sway_plant_c.h"
 #include "scenery/water_floor.h"
 #include "view/bezier_patch.h"
+#include "view/fish_arrays.h"
 #include "view/tank_bounds.h"
 
 #include <GL/glew.h>
@@ -25,6 +28,12 @@ public:
     CSwayPlantC m_SwayPlantsC[10];
     CBubbleEmitter m_Bubbles;
     CWaterFloor m_WaterFloor;
+
+    // The fish of each species the game has a class for, and the species
+    // table that reaches them by index (null: no class yet, no fish).
+    CFishArray<CFishSpecies23> m_arrFish23;
+    IFishArray* m_pFishArrays[25] = {};
+    CCannon m_Cannon;
 
     CTankView();
     ~CTankView() override;
@@ -58,6 +67,13 @@ public:
     void RenderFrame();
     void DrawScene(BOOL bTextured);
     void DrawHud();
+    // Fish.
+    void SetFishCount(int species, int count);
+    void DrawFish(BOOL bTextured);
+    void TestShotHits(int species, int index);
+    void RestartGame();
+    // Clears the hit flags of species 0 to 23.
+    void ReviveFish();
     void ApplyForegroundLight();
     void DrawBackgroundLight();
     void DrawEnvironment();
@@ -115,6 +131,9 @@ public:
     // Frames drawn so far (for tests and the benchmark).
     long m_nFramesDrawn = 0;
 };
+
+// The Game Over dialog may open (0 exactly while it is open).
+extern BYTE g_bGameOverArmed;
 
 // Shared with the music and background dialogs.
 extern BYTE g_bOwnMusic;

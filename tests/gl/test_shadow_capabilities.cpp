@@ -3,6 +3,7 @@
 #include "app/resource.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "support/settings_file.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,8 @@ void StartTankThenLoseFramebufferObjects()
         std::exit(1);
     setenv("XDG_CONFIG_HOME", dir, 1);
     setenv("XDG_RUNTIME_DIR", dir, 1);
+    if (!WriteCountsFile(std::string(dir), {{23, 1}}, {}))
+        std::exit(1);
     AfxInitToolkit(0, nullptr);
     SetMessageBoxHook([](const char* text, const char*, UINT) {
         std::fprintf(stderr, "box: %s\n", text);

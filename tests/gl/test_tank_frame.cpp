@@ -4,10 +4,15 @@
 #include "gfx/settings.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "support/settings_file.h"
 
 #include <GL/glew.h>
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
@@ -33,6 +38,9 @@ protected:
         ASSERT_FALSE(root.empty());
         setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
+        // One clownfish and no plants: a tank with every count 0 would open
+        // Game Over during set-up.
+        ASSERT_TRUE(WriteCountsFile(root + "/config", {{23, 1}}, {}));
         ASSERT_TRUE(AfxInitToolkit(0, nullptr));
         SetMessageBoxHook([this](const char* text, const char*, UINT) {
             boxes.push_back(text);
@@ -92,10 +100,10 @@ TEST_F(TankFrameTest, SetUpCompletesAndTheTimerDrawsFramesWithoutGLErrors)
 
 TEST_F(TankFrameTest, HelpTextShowsForAHundredFramesThenHides)
 {
-    // An empty, black tank: only the text is lit.
+    // A black tank: no floor, and the one fish hit (with Game Over held back).
     g_Settings.g_bShowTerra = 0;
-    for (int& count : g_Settings.g_nPlantCount)
-        count = 0;
+    g_bGameOverArmed = 0;
+    View().m_arrFish23.GetAt(0).m_bHit = 1;
     RunFrames(3);
     EXPECT_GT(LitPixels(), 500);  // the bold 3D glyphs
     g_nHudFrames = 100;
@@ -132,6 +140,40 @@ TEST_F(TankFrameTest, SettingsAreReadAtStart)
     EXPECT_EQ(g_Settings.g_bShowShadow, 1);
     EXPECT_EQ(g_Settings.g_nBubbleCount, 100);
     EXPECT_EQ(g_Settings.g_nVolume, 32767);
+}
+
+}  // namespace
+
+namespace {
+
+// Presses a key on the modal dialog once it is open.
+void PressOnModalDialogSoon(int key)
+{
+    QTimer::singleShot(300, [key] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &press);
+        QCoreApplication::sendEvent(target, &release);
+    });
+}
+
+TEST_F(TankFrameTest, WhenEveryFishIsHitGameOverOpensAndRestartBringsThemBack)
+{
+    RunFrames(2);
+    ASSERT_EQ(View().m_arrFish23.GetSize(), 1);
+    View().m_arrFish23.GetAt(0).m_bHit = 1;
+    bool sawDialog = false;
+    QTimer::singleShot(150, [&] { sawDialog = QApplication::activeModalWidget() != nullptr; });
+    PressOnModalDialogSoon(Qt::Key_R);  // "&Restart"
+    RunFrames(20);
+    EXPECT_TRUE(sawDialog);
+    EXPECT_EQ(View().m_arrFish23.GetAt(0).m_bHit, 0);
+    EXPECT_EQ(g_bGameOverArmed, 1);
+    EXPECT_EQ(View().m_bAllFishHit, 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "gfx/settings.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "support/settings_file.h"
 
 #include <GL/glew.h>
 
@@ -29,6 +30,7 @@ protected:
         const std::string root = mkdtemp(pattern);
         setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
+        ASSERT_TRUE(WriteCountsFile(root + "/config", {{23, 2}}, {{0, 1}, {14, 1}, {15, 1}}));
         ASSERT_TRUE(AfxInitToolkit(0, nullptr));
         SetMessageBoxHook([](const char*, const char*, UINT) { return IDOK; });
         frame = new CMainFrame;

@@ -1,0 +1,18 @@
+// "The game is over!": Restart (IDOK) brings every fish back, Exit
+// (IDCANCEL, also Esc) ends the game.
+#pragma once
+#include "platform/dialog.h"
+#include "ui/controls/hover_button.h"
+
+class CGameOverDlg : public CDialog {
+public:
+    enum { IDD = 376 };
+    explicit CGameOverDlg(CWnd* pParent = nullptr);
+
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnPaint() override;
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) override;
+
+    CHoverButton m_btnExit;
+    CHoverButton m_btnRestart;
+};

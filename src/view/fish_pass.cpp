@@ -1,0 +1,153 @@
+// The fish: how many of each species, where new ones start, and the pass that
+// moves and draws them, tests them against the shots and ends the game.
+#include "view/tank_view.h"
+
+#include "gfx/settings.h"
+#include "platform/crt.h"
+#include "platform/winapp.h"
+#include "scenery/floor_grid.h"
+#include "ui/game_over_dlg.h"
+
+#include <cmath>
+
+BYTE g_bGameOverArmed = 1;
+
+namespace {
+
+constexpr int LAST_SPECIES_OF_THE_GAME = 23;  // fish of species 24 never hold the game open
+constexpr int PLACEMENT_COLUMN = 20;
+
+}  // namespace
+
+void CTankView::SetFishCount(int species, int count)
+{
+    if (species < 0 || species >= FISH_SPECIES_COUNT || !m_pFishArrays[species])
+        return;  // a species whose fish class the game does not have yet
+    IFishArray& fish = *m_pFishArrays[species];
+    fish.SetSize(count);
+    const int W = static_cast<int>(m_fTankBounds[1] - m_fTankBounds[0]);
+    const float bottom = m_fTankBounds[3];
+    for (int j = 0; j < fish.GetSize(); ++j) {
+        const int a = crt::rand() % 50;
+        const int row = crt::rand() % W;
+        const float* p = g_WaterFloorGrid[row][PLACEMENT_COLUMN];
+        CFishModel& f = fish.GetAt(j);
+        if (f.m_fPos[0] == 0.0f) {
+            f.m_fPos[0] = p[0];
+            f.m_fPos[1] = bottom - p[1] + static_cast<float>(a) + 10.0f;
+            f.m_fPos[2] = 50.0f;
+        }
+        f.SetSwimBox(-50.0f, 50.0f, 3.0f, -22.0f, -75.0f, -80.0f);
+    }
+}
+
+void CTankView::DrawFish(BOOL /*bTextured*/)
+{
+    TANKSETTINGS& s = g_Settings;
+    glPushMatrix();
+    glActiveTexture(GL_TEXTURE0);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, 0.0f);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glDisable(GL_TEXTURE_GEN_S);
+    glDisable(GL_TEXTURE_GEN_T);
+    glDisable(GL_TEXTURE_GEN_R);
+    glDisable(GL_TEXTURE_GEN_Q);
+    glDisable(GL_FOG);
+    glFogf(GL_FOG_DENSITY, s.g_nFogDensity * 0.0005f);
+    glEnable(GL_FOG);
+
+    for (int k = 0; k < FISH_SPECIES_COUNT; ++k) {
+        if (s.g_bFishCountChanged[k]) {
+            s.g_bFishCountChanged[k] = 0;
+            SetFishCount(k, s.g_nFishCount[k]);
+        }
+    }
+
+    m_bAllFishHit = 1;
+    for (int k = 0; k < FISH_SPECIES_COUNT; ++k) {
+        glBindTexture(GL_TEXTURE_2D, m_texFish[k]);
+        IFishArray* fish = m_pFishArrays[k];
+        // The array, not the count setting, says how many fish there are.
+        for (int j = 0; fish && j < fish->GetSize(); ++j) {
+            CFishModel& f = fish->GetAt(j);
+            if (f.m_bHit)
+                continue;
+            if (k <= LAST_SPECIES_OF_THE_GAME)
+                m_bAllFishHit = 0;
+            glPushMatrix();
+            glTranslatef(f.m_fPos[0], f.m_fPos[1], f.m_fPos[2]);
+            fish->DrawFish(j);
+            glPopMatrix();
+            TestShotHits(k, j);
+        }
+    }
+
+    if (m_bAllFishHit && g_bGameOverArmed) {
+        g_bGameOverArmed = 0;
+        CGameOverDlg dialog(nullptr);
+        if (dialog.DoModal() == IDOK) {
+            ReviveFish();
+            g_bGameOverArmed = 1;
+        } else {
+            // Exit: the message loop ends and the window closes in order (the
+            // GL context and files are released) instead of ending the
+            // process inside this frame.
+            PostQuitMessage(0);
+        }
+    }
+
+    glPushMatrix();
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glEnable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    m_WaterFloor.DrawLightSpots(0, 0, 0, 0, 1);
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    glPopMatrix();
+
+    glDisable(GL_LIGHTING);
+
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+    glEnable(GL_TEXTURE_GEN_S);
+    glEnable(GL_TEXTURE_GEN_T);
+    glEnable(GL_TEXTURE_GEN_R);
+    glEnable(GL_TEXTURE_GEN_Q);
+    glEnable(GL_LIGHTING);
+    glBindTexture(GL_TEXTURE_2D, g_texShadowMap);
+    glPopMatrix();
+}
+
+void CTankView::TestShotHits(int species, int index)
+{
+    IFishArray* fish = m_pFishArrays[species];
+    if (!fish || index < 0 || index >= fish->GetSize())
+        return;
+    CFishModel& f = fish->GetAt(index);
+    for (CANNONSHOT& shot : m_Cannon.m_Shots) {
+        if (!shot.active || shot.spent)
+            continue;
+        const float sx = shot.x;
+        const float sy = shot.y - 20.0f;
+        if (std::fabs(sx - f.m_fPos[0]) < 1.0f && std::fabs(sy - f.m_fPos[1]) < 1.0f) {
+            f.m_bHit = 1;
+            shot.spent = 1;
+        }
+    }
+}
+
+void CTankView::ReviveFish()
+{
+    for (int k = 0; k <= LAST_SPECIES_OF_THE_GAME; ++k) {
+        IFishArray* fish = m_pFishArrays[k];
+        for (int j = 0; fish && j < fish->GetSize(); ++j)
+            fish->GetAt(j).m_bHit = 0;
+    }
+    m_bAllFishHit = 0;
+}
+
+void CTankView::RestartGame() { ReviveFish(); }

@@ -1,0 +1,67 @@
+// No clipped text: every static and button caption of the dialogs fits its
+// control in the font the dialog is laid out with.
+#include "ui/about_dlg.h"
+#include "ui/game_over_dlg.h"
+#include "ui/skin_about_dlg.h"
+#include "ui_fixture.h"
+
+#include <QFontMetrics>
+#include <memory>
+
+namespace {
+
+using TextFitTest = UiTest;
+
+// The text without its mnemonic ampersands, as drawn.
+QString Drawn(const char* text)
+{
+    QString s = QString::fromLatin1(text);
+    s.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    s.remove(QLatin1Char('&'));
+    s.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return s;
+}
+
+void ExpectTextFits(CDialog& dlg, UINT id)
+{
+    SCOPED_TRACE(id);
+    ASSERT_TRUE(dlg.Create(id));
+    const DialogTemplate* t = FindDialogTemplate(id);
+    ASSERT_NE(t, nullptr);
+    const QFont font = dlg.m_hWnd->client->font();
+    const QFontMetrics fm(font);
+    for (const DialogItem& item : t->items) {
+        const int w = item.cx * DIALOG_UNIT_PIXELS;
+        const int h = item.cy * DIALOG_UNIT_PIXELS;
+        const std::string cls = item.className;
+        if (cls == "Static" && (item.style & SS_TYPEMASK) != SS_ICON) {
+            // One line each, inside the control.
+            EXPECT_LE(fm.horizontalAdvance(Drawn(item.text)), w) << item.text;
+            EXPECT_LE(fm.height(), h) << item.text;
+        } else if (cls == "Button" && (item.style & BS_TYPEMASK) == BS_OWNERDRAW) {
+            // The hover button: centred on the face plus 15, measured with
+            // its ampersand; it must stay inside the 3-pixel hover frame.
+            const int faceLeft = 2, faceRight = w - 2;
+            const int x = (faceLeft + faceRight) / 2 - fm.horizontalAdvance(QString::fromLatin1(item.text)) / 2 + 15;
+            EXPECT_GE(x, faceLeft + 2) << item.text;
+            EXPECT_LE(x + 1 + fm.horizontalAdvance(Drawn(item.text)), faceRight - 2) << item.text;
+            EXPECT_LE(fm.height() + 1, h - 4) << item.text;
+        } else if (cls == "Button") {
+            EXPECT_LE(fm.horizontalAdvance(Drawn(item.text)) + 8, w) << item.text;
+            EXPECT_LE(fm.height(), h) << item.text;
+        }
+    }
+    dlg.DestroyWindow();
+}
+
+TEST_F(TextFitTest, EveryCaptionFitsItsControl)
+{
+    CGameOverDlg gameOver;
+    ExpectTextFits(gameOver, CGameOverDlg::IDD);
+    CAboutDlg about;
+    ExpectTextFits(about, CAboutDlg::IDD);
+    CSkinAboutDlg skinAbout;
+    ExpectTextFits(skinAbout, CSkinAboutDlg::IDD);
+}
+
+}  // namespace
