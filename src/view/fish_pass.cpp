@@ -99,6 +99,12 @@ void CTankView::DrawFish(BOOL /*bTextured*/)
         }
     }
 
+    if (m_nMode == ID_TOOL_SHOOT) {
+        glPushMatrix();
+        m_Cannon.Draw();
+        glPopMatrix();
+    }
+
     glPushMatrix();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glEnable(GL_BLEND);
@@ -109,6 +115,13 @@ void CTankView::DrawFish(BOOL /*bTextured*/)
     glPopMatrix();
 
     glDisable(GL_LIGHTING);
+    for (CFoodEmitter& food : m_FoodEmitters) {
+        if (food.IsActive()) {
+            glPushMatrix();
+            food.Draw();
+            glPopMatrix();
+        }
+    }
 
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);

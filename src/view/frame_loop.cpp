@@ -50,6 +50,8 @@ void ComputeFrustum(int width, int height, double out[4])
 
 void CTankView::OnTimer(UINT_PTR id)
 {
+    if (m_bLButtonDown && (m_nMode == ID_TOOL_ZOOM_IN || m_nMode == ID_TOOL_ZOOM_OUT))
+        ZoomCamera();
     RenderFrame();
 
     if (g_bOwnMusic) {
@@ -130,6 +132,11 @@ void CTankView::RenderFrame()
     glDisable(GL_TEXTURE_GEN_Q);
 
     glPushMatrix();
+    if (m_nMode == ID_TOOL_RIPPLE && m_pRipple) {
+        glActiveTexture(GL_TEXTURE0);
+        glEnable(GL_TEXTURE_2D);
+        DrawScreenRipple();
+    }
     RenderShadowMap();
     glPopMatrix();
     glPopMatrix();
@@ -185,6 +192,18 @@ void CTankView::DrawScene(BOOL bTextured)
     }
     DrawBackgroundLight();
     DrawFish(bTextured);
+}
+
+void CTankView::DrawScreenRipple()
+{
+    glBindTexture(GL_TEXTURE_2D, m_texScreen);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, m_nScreenWidth, m_nScreenHeight);
+    glPushMatrix();
+    glTranslatef(g_fEyeX, 0.0f, g_fEyeZ + m_fCameraZ - 2.4f);
+    glScalef(1.6f, 0.96f, 1.0f);
+    m_pRipple->Draw();
+    m_pRipple->Update(m_nMouseX, m_nMouseY);
+    glPopMatrix();
 }
 
 void CTankView::DrawHud()

@@ -121,6 +121,10 @@ void CTankView::InitGL()
     m_texScreen = CreateBlankTexture();
     glBindTexture(GL_TEXTURE_2D, m_texScreen);
     glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, m_nScreenWidth, m_nScreenHeight, 0);
+    m_pRipple = std::make_unique<CScreenRipple>();
+    m_pRipple->Init(m_nScreenWidth, m_nScreenHeight);
+    for (CFoodEmitter& food : m_FoodEmitters)
+        food.Reset();
 
     glFogi(GL_FOG_MODE, GL_EXP);
     const GLfloat fogColor[] = {0.0f, 0.0f, 0.0f, 1.0f};
@@ -180,6 +184,8 @@ void CTankView::OnSize(UINT type, int cx, int cy)
     gluPerspective(45.0, static_cast<double>(cx) / cy, 0.1, 400.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    if (m_pRipple)
+        m_pRipple->Init(cx, cy);
 
     // Everything drawn follows the client area.
     if (cx > 0 && (cx != m_nScreenWidth || cy != m_nScreenHeight)) {

@@ -4,6 +4,8 @@
 #include "fish/fish_species23.h"
 #include "objects/bubble_emitter.h"
 #include "objects/cannon.h"
+#include "objects/food_emitter.h"
+#include "objects/screen_ripple.h"
 #include "platform/wnd.h"
 #include "scenery/sway_plant_a.h"
 #include "scenery/sway_plant_b.h"
@@ -17,8 +19,25 @@
 
 #include <GL/glu.h>
 
+#include <memory>
+#include <string>
+
 // Tool (command) ids; the current tool is one of them.
+constexpr int ID_TOOL_FISH_SETTINGS = 1034;
+constexpr int ID_TOOL_TOUCH = 1035;
+constexpr int ID_TOOL_FEED = 1036;
+constexpr int ID_TOOL_GROW = 1037;
+constexpr int ID_TOOL_SHRINK = 1038;
+constexpr int ID_TOOL_AQUARIUM_SETTINGS = 1040;
+constexpr int ID_TOOL_EXIT = 1042;
+constexpr int ID_TOOL_RIPPLE = 1045;
 constexpr int ID_TOOL_SHOOT = 1046;
+constexpr int ID_TOOL_MOVE_CANNON = 1047;
+constexpr int ID_TOOL_ZOOM_IN = 1048;
+constexpr int ID_TOOL_ZOOM_OUT = 1049;
+constexpr int ID_TOOL_MUSIC_SETTINGS = 1050;
+constexpr int ID_TOOL_BACKGROUND_SETTINGS = 1052;
+constexpr int ID_TOOL_PLANTS_SETTINGS = 1053;
 
 class CTankView : public CWnd {
 public:
@@ -33,12 +52,15 @@ public:
     // table that reaches them by index (null: no class yet, no fish).
     CFishArray<CFishSpecies23> m_arrFish23;
     IFishArray* m_pFishArrays[25] = {};
+    CFoodEmitter m_FoodEmitters[10];
     CCannon m_Cannon;
 
     CTankView();
     ~CTankView() override;
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    // The keys of the game; never takes a message.
+    BOOL PreTranslateMessage(MSG* msg) override;
 
     int OnCreate(LPCREATESTRUCT cs) override;
     void OnSize(UINT type, int cx, int cy) override;
@@ -46,6 +68,14 @@ public:
     BOOL OnEraseBkgnd(CDC* dc) override;
     void OnTimer(UINT_PTR id) override;
     void OnDestroy() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    void OnLButtonDblClk(UINT flags, CPoint point) override;
+    void OnMButtonUp(UINT flags, CPoint point) override;
+    void OnRButtonDown(UINT flags, CPoint point) override;
+    void ZoomCamera();
 
     // One-time set-up, called from OnCreate.
     void InitGL();
@@ -67,6 +97,7 @@ public:
     void RenderFrame();
     void DrawScene(BOOL bTextured);
     void DrawHud();
+    void DrawScreenRipple();
     // Fish.
     void SetFishCount(int species, int count);
     void DrawFish(BOOL bTextured);
@@ -123,6 +154,7 @@ public:
     // The command bar's command: the tool the tick makes current.
     int m_nBarCommand = ID_TOOL_SHOOT;
     GLuint m_texScreen = 0;
+    std::unique_ptr<CScreenRipple> m_pRipple;
     int m_nScreenWidth = 1680;
     int m_nScreenHeight = 1050;
     float m_fCameraZ = -5.0f;
@@ -157,6 +189,12 @@ extern float g_fPolygonOffsetUnits;
 extern GLuint g_nFontBase;
 extern int g_nHudFrames;
 extern float g_fEyeX, g_fEyeY, g_fEyeZ;
+// Tuning values of the letter keys, read by the strand plant.
+extern float g_fTuneRot[3];
+extern float g_fTuneOffset[3];
+
+// The help page F1 opens: shipped beside the program.
+std::string HelpPageAddress();
 
 // The largest power of two not above value (value >= 1).
 int FloorPowerOfTwo(int value);

@@ -42,6 +42,7 @@ protected:
         // Game Over during set-up.
         ASSERT_TRUE(WriteCountsFile(root + "/config", {{23, 1}}, {}));
         ASSERT_TRUE(AfxInitToolkit(0, nullptr));
+        g_bGameOverArmed = 1;
         SetMessageBoxHook([this](const char* text, const char*, UINT) {
             boxes.push_back(text);
             return IDOK;

@@ -17,6 +17,8 @@ protected:
         const float bounds[6] = {-50, 50, 30, -22, -50, 0};
         std::copy(bounds, bounds + 6, view.m_fTankBounds);
         g_Settings.g_nBubbleCount = 200;  // no warm-up bubble is rendered
+        for (int& count : g_Settings.g_nFishCount)
+            count = 0;
         g_Settings.g_nBubbleSpeed = 1;
     }
     VertexRecorder recorder;

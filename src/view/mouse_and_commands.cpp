@@ -1,0 +1,89 @@
+// The mouse tools and the commands that choose them.
+#include "view/tank_view.h"
+
+#include "platform/winapp.h"
+
+namespace {
+
+constexpr float ZOOM_STEP = 0.1f;
+constexpr float ZOOM_NEAREST = -20.0f;
+
+// Commands that open a dialog rather than choose a tool.
+bool OpensADialog(int id)
+{
+    return id == ID_TOOL_FISH_SETTINGS || id == ID_TOOL_AQUARIUM_SETTINGS || id == ID_TOOL_MUSIC_SETTINGS ||
+           id == ID_TOOL_BACKGROUND_SETTINGS || id == ID_TOOL_PLANTS_SETTINGS;
+}
+
+}  // namespace
+
+void CTankView::OnMouseMove(UINT flags, CPoint point)
+{
+    m_nMouseX = point.x;
+    m_nMouseY = point.y;
+    m_bMouseMoved = 1;
+    CWnd::OnMouseMove(flags, point);
+}
+
+void CTankView::OnLButtonDown(UINT flags, CPoint point)
+{
+    m_nMouseX = point.x;
+    m_nMouseY = point.y;
+    m_bLButtonDown = 1;
+    if (m_nMode == ID_TOOL_FEED)
+        m_bFeedClick = 1;
+    if (m_nMode == ID_TOOL_SHOOT)
+        m_bShootClick = 1;
+    if (m_nMode == ID_TOOL_MOVE_CANNON)
+        m_bMoveCannonClick = 1;
+    if (m_nMode == ID_TOOL_RIPPLE && m_pRipple)
+        m_pRipple->AddRipple(point.x, m_nScreenHeight - point.y);  // the ripple takes y upward
+    CWnd::OnLButtonDown(flags, point);
+}
+
+void CTankView::OnLButtonUp(UINT flags, CPoint point)
+{
+    switch (m_nMode) {
+    case ID_TOOL_FEED:
+    case ID_TOOL_GROW:
+    case ID_TOOL_SHRINK:
+    case ID_TOOL_ZOOM_IN:
+    case ID_TOOL_ZOOM_OUT: m_bLButtonDown = 0; break;
+    default: break;  // picking consumes the press in the other tools
+    }
+    CWnd::OnLButtonUp(flags, point);
+}
+
+void CTankView::OnLButtonDblClk(UINT flags, CPoint point) { CWnd::OnLButtonDblClk(flags, point); }
+
+void CTankView::OnMButtonUp(UINT flags, CPoint point)
+{
+    m_bLButtonDown = 0;
+    CWnd::OnMButtonUp(flags, point);
+}
+
+void CTankView::OnRButtonDown(UINT, CPoint) {}
+
+void CTankView::ZoomCamera()
+{
+    if (m_nMode == ID_TOOL_ZOOM_IN && m_fCameraZ > ZOOM_NEAREST)
+        m_fCameraZ -= ZOOM_STEP;
+    if (m_nMode == ID_TOOL_ZOOM_OUT && m_fCameraZ < 0.0f)
+        m_fCameraZ += ZOOM_STEP;
+}
+
+BOOL CTankView::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const int id = LOWORD(wParam);
+    // The settings dialogs are not in the game yet: their commands do nothing.
+    if (OpensADialog(id))
+        return CWnd::OnCommand(wParam, lParam);
+    m_nMode = id;
+    m_nBarCommand = id;
+    if (id == ID_TOOL_EXIT) {
+        // The game ends in order: the loop stops and the window is destroyed
+        // with its GL context, instead of ending the process here.
+        PostQuitMessage(0);
+    }
+    return CWnd::OnCommand(wParam, lParam);
+}

@@ -1,0 +1,130 @@
+// The game's keys, as the game window's message hook sees them.
+#include "platform/native.h"
+#include "support/vertex_recorder.h"
+#include "view/tank_view.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class KeysTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        for (UINT vk : {VK_SPACE, VK_LEFT, VK_RIGHT, VK_SHIFT})
+            Key(WM_KEYUP, vk);
+    }
+    // A key message as the message loop hands it on: the key state first.
+    void Key(UINT message, UINT vk)
+    {
+        MSG msg{nullptr, message, vk, 0};
+        UpdateKeyState(msg);
+        view.PreTranslateMessage(&msg);
+    }
+    int ShotsInFlight() const
+    {
+        int n = 0;
+        for (const CANNONSHOT& s : view.m_Cannon.m_Shots)
+            n += s.active && !s.spent;
+        return n;
+    }
+    VertexRecorder recorder;
+    CTankView view;
+};
+
+TEST_F(KeysTest, ArrowsFireThenTurnFiveDegreesUpToNinety)
+{
+    Key(WM_KEYDOWN, VK_LEFT);
+    EXPECT_FLOAT_EQ(view.m_Cannon.m_fAngle, 5.0f);
+    EXPECT_EQ(ShotsInFlight(), 1);
+    EXPECT_FLOAT_EQ(view.m_Cannon.m_Shots[1].angle, 0.0f);  // fired before the turn
+    view.m_Cannon.m_fAngle = 90.0f;
+    Key(WM_KEYDOWN, VK_LEFT);
+    EXPECT_FLOAT_EQ(view.m_Cannon.m_fAngle, 90.0f);  // still fires at the limit
+    EXPECT_EQ(ShotsInFlight(), 2);
+    view.m_Cannon.m_fAngle = -88.0f;
+    Key(WM_KEYDOWN, VK_RIGHT);
+    EXPECT_FLOAT_EQ(view.m_Cannon.m_fAngle, -90.0f);
+}
+
+TEST_F(KeysTest, SpaceWithAnArrowTurnsAndFiresOnEveryMessage)
+{
+    Key(WM_KEYDOWN, VK_SPACE);
+    Key(WM_KEYDOWN, VK_LEFT);  // the key-down fires, and so does the held pair
+    EXPECT_FLOAT_EQ(view.m_Cannon.m_fAngle, 10.0f);
+    EXPECT_EQ(ShotsInFlight(), 2);
+    MSG tick{nullptr, WM_TIMER, 1, 0};
+    view.PreTranslateMessage(&tick);  // a timer tick while both are held
+    EXPECT_FLOAT_EQ(view.m_Cannon.m_fAngle, 15.0f);
+    EXPECT_EQ(ShotsInFlight(), 3);
+    Key(WM_KEYUP, VK_SPACE);
+    view.PreTranslateMessage(&tick);
+    EXPECT_FLOAT_EQ(view.m_Cannon.m_fAngle, 15.0f);
+}
+
+TEST_F(KeysTest, F1TogglesTheHelpTextAndF2Restarts)
+{
+    view.m_bShowHud = 1;
+    Key(WM_KEYDOWN, VK_F1);
+    EXPECT_EQ(view.m_bShowHud, 0);
+    view.m_bAllFishHit = 1;
+    Key(WM_KEYDOWN, VK_F2);
+    EXPECT_EQ(view.m_bAllFishHit, 0);
+    EXPECT_NE(HelpPageAddress().find("/help/index.html"), std::string::npos);
+}
+
+TEST_F(KeysTest, LettersTuneByATenthWithShiftForUpperCase)
+{
+    const float units = g_fPolygonOffsetUnits;
+    Key(WM_KEYDOWN, VK_SHIFT);
+    Key(WM_KEYDOWN, 'F');
+    EXPECT_NEAR(g_fPolygonOffsetUnits, units + 0.1f, 1e-6f);
+    Key(WM_KEYUP, VK_SHIFT);
+    Key(WM_KEYDOWN, 'F');
+    EXPECT_NEAR(g_fPolygonOffsetUnits, units, 1e-6f);
+    const float offset = g_fTuneOffset[2];
+    Key(WM_KEYDOWN, 'R');  // plain r
+    EXPECT_NEAR(g_fTuneOffset[2], offset + 0.1f, 1e-6f);
+    Key(WM_KEYDOWN, VK_F1);  // no character: no tuning
+    EXPECT_NEAR(g_fTuneOffset[2], offset + 0.1f, 1e-6f);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MouseAndCommands, ToolsClickFlagsAndZoom)
+{
+    VertexRecorder recorder;
+    CTankView view;
+    view.OnCommand(ID_TOOL_FEED, 0);
+    EXPECT_EQ(view.m_nMode, ID_TOOL_FEED);
+    EXPECT_EQ(view.m_nBarCommand, ID_TOOL_FEED);  // survives the next tick
+    view.OnLButtonDown(0, CPoint(10, 20));
+    EXPECT_EQ(view.m_bFeedClick, 1);
+    EXPECT_EQ(view.m_nMouseX, 10);
+    view.OnLButtonUp(0, CPoint(10, 20));
+    EXPECT_EQ(view.m_bLButtonDown, 0);
+
+    // Settings dialogs are not in the game yet: their commands change nothing.
+    view.OnCommand(ID_TOOL_FISH_SETTINGS, 0);
+    EXPECT_EQ(view.m_nMode, ID_TOOL_FEED);
+
+    view.OnCommand(ID_TOOL_ZOOM_IN, 0);
+    view.m_fCameraZ = -19.95f;
+    view.ZoomCamera();
+    EXPECT_NEAR(view.m_fCameraZ, -20.05f, 1e-4f);  // the test comes before the step
+    view.ZoomCamera();
+    EXPECT_NEAR(view.m_fCameraZ, -20.05f, 1e-4f);
+    view.OnCommand(ID_TOOL_ZOOM_OUT, 0);
+    view.m_fCameraZ = -0.05f;
+    view.ZoomCamera();
+    view.ZoomCamera();
+    EXPECT_NEAR(view.m_fCameraZ, 0.05f, 1e-4f);
+
+    const BYTE before = view.m_bLButtonDown;
+    view.OnRButtonDown(0, CPoint(1, 1));  // a right click does nothing
+    EXPECT_EQ(view.m_bLButtonDown, before);
+}
+
+}  // namespace
