@@ -62,6 +62,7 @@ else()
 endif()
 
 # Fish textures (the tools are in res/fish_meshes.cmake).
+pv_resource(10003 fish3.bmp pv_gen_fish_textures fish3)
 pv_resource(10023 fish23.bmp pv_gen_fish_textures fish23)
 
 # The blobs and their table. Written only when the list changes, so a

@@ -66,6 +66,17 @@ void CTankView::DrawFish(BOOL /*bTextured*/)
         }
     }
 
+    // A spare fish of species 3 swims far out of view while species 0 has none.
+    if (s.g_nFishCount[0] == 0) {
+        glPushMatrix();
+        if (m_arrSpareFish.GetSize() == 0)
+            m_arrSpareFish.SetSize(1);
+        glBindTexture(GL_TEXTURE_2D, m_texFish[0]);
+        glTranslatef(0.0f, 0.0f, 1000.0f);
+        m_arrSpareFish.DrawFish(0);
+        glPopMatrix();
+    }
+
     m_bAllFishHit = 1;
     for (int k = 0; k < FISH_SPECIES_COUNT; ++k) {
         glBindTexture(GL_TEXTURE_2D, m_texFish[k]);

@@ -41,7 +41,11 @@ int g_nWindowHeight = 768;
 int g_nShadowMapWidth = 1024;
 int g_nShadowMapHeight = 768;
 
-CTankView::CTankView() { m_pFishArrays[23] = &m_arrFish23; }
+CTankView::CTankView()
+{
+    m_pFishArrays[3] = &m_arrFish03;
+    m_pFishArrays[23] = &m_arrFish23;
+}
 
 CTankView::~CTankView() { DestroyHook(); }
 

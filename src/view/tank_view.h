@@ -1,6 +1,7 @@
 // The game window: owns every object of the game, sets up OpenGL, draws the
 // tank on its 40 ms timer and takes the player's input.
 #pragma once
+#include "fish/fish_species03.h"
 #include "fish/fish_species23.h"
 #include "objects/bubble_emitter.h"
 #include "objects/cannon.h"
@@ -50,8 +51,11 @@ public:
 
     // The fish of each species the game has a class for, and the species
     // table that reaches them by index (null: no class yet, no fish).
+    CFishArray<CFishSpecies03> m_arrFish03;
     CFishArray<CFishSpecies23> m_arrFish23;
     IFishArray* m_pFishArrays[25] = {};
+    // The one spare fish the fish pass keeps out of view.
+    CFishArray<CFishSpecies03> m_arrSpareFish;
     CFoodEmitter m_FoodEmitters[10];
     CCannon m_Cannon;
 

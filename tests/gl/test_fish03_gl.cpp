@@ -1,0 +1,250 @@
+// The angelfish with a real GL context, drawn as the fish pass draws it (its
+// texture replacing the colour): from the side, the front and above, and
+// beside the clownfish. Set PV_FISH03_PNG to a file name to keep the pictures.
+#include "fish/fish_species03.h"
+#include "fish/fish_species23.h"
+#include "gfx/builtin_texture.h"
+#include "gfx/settings.h"
+#include "gfx/texture.h"
+#include "gl/gl_fixture.h"
+#include "platform/crt.h"
+
+#include <GL/glew.h>
+
+#include <GL/glu.h>
+
+#include <QImage>
+#include <QPainter>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kWidth = 480, kHeight = 360;
+const QRgb kBackground = qRgb(13, 31, 64);
+
+class Fish03GLTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(MakeTestGLContext());
+        while (glGetError() != GL_NO_ERROR) {
+        }
+        if (!glGenFramebuffers)
+            GTEST_SKIP() << "no framebuffer objects";
+        const std::string folder = GetTempFolder();
+        ASSERT_FALSE(folder.empty());
+        LoadBuiltinTexture(folder, 10003, "fish3", &m_angel, LoadBmpTexture);
+        LoadBuiltinTexture(folder, 10023, "fish23", &m_clown, LoadBmpTexture);
+        glGenFramebuffers(1, &m_fbo);
+        glGenRenderbuffers(2, m_rb);
+        glBindRenderbuffer(GL_RENDERBUFFER, m_rb[0]);
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kWidth, kHeight);
+        glBindRenderbuffer(GL_RENDERBUFFER, m_rb[1]);
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kWidth, kHeight);
+        glBindFramebuffer(GL_FRAMEBUFFER, m_fbo);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_rb[0]);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, m_rb[1]);
+        ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), GLenum(GL_FRAMEBUFFER_COMPLETE));
+    }
+    void TearDown() override
+    {
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glDeleteRenderbuffers(2, m_rb);
+        glDeleteFramebuffers(1, &m_fbo);
+        glDeleteTextures(1, &m_angel);
+        glDeleteTextures(1, &m_clown);
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    }
+
+    // Fish drawn at their positions as the fish pass draws them (texture
+    // replacing the colour, blended, alpha-tested), seen from (ex, ey, ez).
+    template <typename Scene>
+    QImage Render(float ex, float ey, float ez, float fov, Scene drawFish)
+    {
+        glPushAttrib(GL_ALL_ATTRIB_BITS);
+        glViewport(0, 0, kWidth, kHeight);
+        glClearColor(qRed(kBackground) / 255.0f, qGreen(kBackground) / 255.0f, qBlue(kBackground) / 255.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        gluPerspective(fov, double(kWidth) / kHeight, 0.5, 100.0);
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        const bool fromAbove = ey > 5.0f;  // then the far wall is up in the picture
+        gluLookAt(ex, ey, ez, 0, 0, 0, 0, fromAbove ? 0 : 1, fromAbove ? -1 : 0);
+        glActiveTexture(GL_TEXTURE0);
+        glEnable(GL_TEXTURE_2D);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glEnable(GL_ALPHA_TEST);
+        glAlphaFunc(GL_GREATER, 0.0f);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+        glEnable(GL_DEPTH_TEST);
+        drawFish();
+        glBindTexture(GL_TEXTURE_2D, 0);
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+        glPopMatrix();
+        glPopAttrib();
+        QImage image(kWidth, kHeight, QImage::Format_RGBA8888);
+        glPixelStorei(GL_PACK_ALIGNMENT, 4);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+        return image.mirrored();
+    }
+
+    template <typename Fish>
+    void DrawAt(Fish& fish, GLuint texture, float x, float y)
+    {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        fish.m_fPos[0] = x;
+        fish.m_fPos[1] = y;
+        fish.m_fPos[2] = 0.0f;
+        glPushMatrix();
+        glTranslatef(x, y, 0.0f);
+        fish.Draw(0);
+        glPopMatrix();
+    }
+
+    GLuint m_angel = 0, m_clown = 0;
+    GLuint m_fbo = 0, m_rb[2] = {0, 0};
+};
+
+// What a picture (or a part of it) shows.
+struct Census {
+    long fish = 0, silver = 0, black = 0, orange = 0, red = 0;
+    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;  // the fish's bounds
+};
+
+Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
+{
+    Census c;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < x1; ++x) {
+            const QRgb p = image.pixel(x, y);
+            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+            if (std::abs(r - qRed(kBackground)) + std::abs(g - qGreen(kBackground)) +
+                    std::abs(b - qBlue(kBackground)) < 6)
+                continue;
+            ++c.fish;
+            c.left = std::min(c.left, x);
+            c.right = std::max(c.right, x);
+            c.top = std::min(c.top, y);
+            c.bottom = std::max(c.bottom, y);
+            if (r > 140 && g > 0.3 * r && g < 0.75 * r && b < 0.6 * g)
+                ++c.orange;
+            else if (r > 110 && g < 0.28 * r && b < 0.28 * r)
+                ++c.red;
+            else if (r > 110 && g > 110 && b > 110 && std::abs(r - b) < 40 && std::abs(r - g) < 30)
+                ++c.silver;
+            else if (r + g + b < 130)
+                ++c.black;
+        }
+    return c;
+}
+
+// A settled fish that has swum a little, level.
+template <typename Fish>
+Fish SwimmingFish()
+{
+    crt::srand(5);
+    Fish fish;
+    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
+    fish.m_fPitch = 0.0f;
+    for (int i = 0; i < 30; ++i)
+        fish.Draw(0);
+    fish.m_fPitch = fish.m_fShownPitch = 0.0f;
+    return fish;
+}
+
+void Keep(const std::vector<QImage>& pictures, const char* suffix)
+{
+    const char* path = std::getenv("PV_FISH03_PNG");
+    if (path == nullptr)
+        return;
+    QImage sheet(kWidth * 2, kHeight * ((pictures.size() + 1) / 2), QImage::Format_RGBA8888);
+    sheet.fill(Qt::black);
+    QPainter painter(&sheet);
+    for (size_t k = 0; k < pictures.size(); ++k)
+        painter.drawImage(int(k % 2) * kWidth, int(k / 2) * kHeight, pictures[k]);
+    painter.end();
+    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+}
+
+TEST_F(Fish03GLTest, TextureIsTheAngelfishPicture)
+{
+    GLint width = 0, height = 0;
+    glBindTexture(GL_TEXTURE_2D, m_angel);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    EXPECT_EQ(width, 512);
+    EXPECT_EQ(height, 512);
+}
+
+TEST_F(Fish03GLTest, SeenFromTheSideTheFrontAndAboveItShowsSilverWithBlackBars)
+{
+    CFishSpecies03 fish = SwimmingFish<CFishSpecies03>();
+    struct View {
+        const char* name;
+        float x, y, z;
+        bool side;
+    };
+    // The game's camera looks along -z: a fish swimming in x shows its side.
+    const View views[] = {{"side", 0, 0, 10, true},
+                          {"front", -10, 0, 0, false},
+                          {"above", 0, 10, 0, false},
+                          {"three quarters", -6, 3.5f, 7.5f, false}};
+    std::vector<QImage> pictures;
+    for (const View& v : views) {
+        SCOPED_TRACE(v.name);
+        const QImage image = Render(v.x, v.y, v.z, 40.0f, [&] { DrawAt(fish, m_angel, 0, 0); });
+        pictures.push_back(image);
+        const Census c = Count(image);
+        EXPECT_GT(c.fish, v.side ? 8000 : 1500) << "the fish fills part of the view";
+        EXPECT_LT(c.orange, c.fish / 100) << "no clownfish orange";
+        EXPECT_GT(c.silver, c.fish / 4) << "silver and grey";
+        if (v.side) {
+            EXPECT_GT(c.black, c.fish / 12) << "black bars";
+            EXPECT_GT(c.red, 20) << "the red eye";
+            // Fins included, an angelfish stands taller than it is long.
+            EXPECT_GT(c.bottom - c.top, c.right - c.left) << "taller than long";
+        }
+    }
+    Keep(pictures, "");
+}
+
+TEST_F(Fish03GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)
+{
+    CFishSpecies03 angel = SwimmingFish<CFishSpecies03>();
+    CFishSpecies23 clown = SwimmingFish<CFishSpecies23>();
+    std::vector<QImage> pictures;
+    const QImage side = Render(0, 0, 16, 40.0f, [&] {
+        DrawAt(angel, m_angel, -3.2f, 0);
+        DrawAt(clown, m_clown, 3.2f, 0);
+    });
+    pictures.push_back(side);
+    pictures.push_back(Render(-7, 4, 14, 40.0f, [&] {
+        DrawAt(angel, m_angel, -3.2f, 0);
+        DrawAt(clown, m_clown, 3.2f, 0);
+    }));
+    const Census a = Count(side, 0, kWidth / 2), c = Count(side, kWidth / 2, kWidth);
+    ASSERT_GT(a.fish, 2000);
+    ASSERT_GT(c.fish, 2000);
+    EXPECT_GT(c.orange, c.fish / 3) << "the clownfish is orange";
+    EXPECT_LT(a.orange, a.fish / 100) << "the angelfish is not";
+    EXPECT_GT(a.silver, a.fish / 3) << "the angelfish is silver";
+    // Shapes: a tall disc with long fins beside a long, low fish.
+    const float angelAspect = float(a.bottom - a.top) / float(a.right - a.left);
+    const float clownAspect = float(c.bottom - c.top) / float(c.right - c.left);
+    EXPECT_GT(angelAspect, 1.0f);
+    EXPECT_LT(clownAspect, 0.6f);
+    Keep(pictures, "-pair");
+}
+
+}  // namespace
