@@ -129,6 +129,11 @@ void CTankView::DrawEnvironment()
         glPopMatrix();
     }
 
+    EndPass();
+}
+
+void CTankView::EndPass()
+{
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     glDisable(GL_ALPHA_TEST);

@@ -41,7 +41,7 @@ void CTankView::SetFishCount(int species, int count)
     }
 }
 
-void CTankView::DrawFish(BOOL /*bTextured*/)
+void CTankView::DrawFish(BOOL bTextured)
 {
     TANKSETTINGS& s = g_Settings;
     glPushMatrix();
@@ -134,16 +134,54 @@ void CTankView::DrawFish(BOOL /*bTextured*/)
         }
     }
 
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glDisable(GL_ALPHA_TEST);
-    glEnable(GL_TEXTURE_GEN_S);
-    glEnable(GL_TEXTURE_GEN_T);
-    glEnable(GL_TEXTURE_GEN_R);
-    glEnable(GL_TEXTURE_GEN_Q);
-    glEnable(GL_LIGHTING);
-    glBindTexture(GL_TEXTURE_2D, g_texShadowMap);
-    glPopMatrix();
+    // The point under the mouse: food falls from it, the cannon aims at it.
+    if (m_nMode == ID_TOOL_FEED || m_nMode == ID_TOOL_SHOOT || m_nMode == ID_TOOL_MOVE_CANNON) {
+        glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
+        SweepPickBars();
+        // Looked up only where it is used, and only through the camera (the
+        // shadow pass draws from the light).
+        const bool used = (m_nMode == ID_TOOL_FEED && m_bFeedClick) ||
+                          (m_nMode == ID_TOOL_MOVE_CANNON && (m_bFeedClick || m_bShootClick || m_bMoveCannonClick));
+        if (bTextured && used) {
+            glPushMatrix();
+            const float x = GetPickPointX();
+            glPopMatrix();
+            glPushMatrix();
+            const float y = GetPickPointY();
+            glPopMatrix();
+            if (!m_bHeldX && x >= m_fTankBounds[0] && x <= m_fTankBounds[1]) {
+                m_fHeldX = x;
+                m_bHeldX = 1;
+            }
+            if (!m_bHeldY && y >= m_fTankBounds[3] && y <= m_fTankBounds[2]) {
+                m_fHeldY = y;
+                m_bHeldY = 1;
+            }
+        }
+        if (m_bFeedClick && m_bHeldX && m_bHeldY) {
+            m_bHeldX = m_bHeldY = 0;
+            m_bFeedClick = 0;
+            for (CFoodEmitter& food : m_FoodEmitters) {
+                if (!food.IsActive()) {
+                    food.SetPosition(m_fHeldX, m_fHeldY - 2.0f, -70.0f);
+                    food.SetActive(TRUE);
+                    break;
+                }
+            }
+        }
+        if (m_nMode == ID_TOOL_MOVE_CANNON && m_bHeldX && m_bHeldY) {
+            m_bHeldX = m_bHeldY = 0;
+            m_Cannon.SetTarget(m_fHeldX, m_fHeldY - 2.0f, -77.5f);
+        }
+        glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
+    }
+
+    // The fish under a click, seen through the camera only.
+    if (bTextured && (m_nMode == ID_TOOL_TOUCH || m_nMode == ID_TOOL_GROW || m_nMode == ID_TOOL_SHRINK ||
+                      m_nMode == ID_TOOL_MOVE_CANNON))
+        PickFish();
+
+    EndPass();
 }
 
 void CTankView::TestShotHits(int species, int index)

@@ -109,9 +109,22 @@ public:
     void RestartGame();
     // Clears the hit flags of species 0 to 23.
     void ReviveFish();
+    // Picking, in the fish pass with the camera's modelview current: the fish
+    // under a pending click (touch, grow, shrink), and the point under the
+    // mouse on the cannon's plane, coordinate by coordinate.
+    void PickFish();
+    float GetPickPointX();
+    float GetPickPointY();
+    // Moves the pick-bar samples 0.1 within a unit of their start, so that
+    // the gaps between the bars move over time.
+    void SweepPickBars();
     void ApplyForegroundLight();
     void DrawBackgroundLight();
     void DrawEnvironment();
+    // The end of the environment and fish passes: texturing, blending and the
+    // alpha test off, the shadow lookup and lighting back on, the shadow
+    // texture bound, and the pass's matrix popped.
+    void EndPass();
     void CameraHook() {}
     void DestroyHook() {}
 
@@ -141,6 +154,17 @@ public:
     // Sample bars of the point under the mouse.
     float m_fPickBarX[101][3] = {};
     float m_fPickBarY[51][3] = {};
+    BYTE m_bPickBarXRising = 0;
+    BYTE m_bPickBarYRising = 1;
+    // The last coordinate each bar look-up found, kept when no bar is hit.
+    float m_fPickPointX = 0.0f;
+    float m_fPickPointY = 0.0f;
+    // The point under the mouse inside the tank, held until food or the
+    // cannon target uses it.
+    float m_fHeldX = 0.0f;
+    float m_fHeldY = 0.0f;
+    BYTE m_bHeldX = 0;
+    BYTE m_bHeldY = 0;
     GLuint m_nSceneLists[10] = {};
     BEZIER_PATCH m_BezierPatch;
     int m_nBezierDivs = 0;

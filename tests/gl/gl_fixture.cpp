@@ -1,6 +1,6 @@
 #include "gl/gl_fixture.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
@@ -12,7 +12,7 @@ bool LoadGlewEntryPoints();
 namespace {
 
 struct Context {
-    std::unique_ptr<QGuiApplication> app;
+    std::unique_ptr<QApplication> app;
     std::unique_ptr<QOffscreenSurface> surface;
     std::unique_ptr<QOpenGLContext> context;
     bool ok = false;
@@ -34,11 +34,11 @@ bool MakeTestGLContext()
         return c.ok && c.context->makeCurrent(c.surface.get());
     setenv("QT_QPA_PLATFORM", "xcb", 0);
     setenv("QT_XCB_GL_INTEGRATION", "xcb_glx", 0);
-    if (!QGuiApplication::instance()) {
+    if (!QCoreApplication::instance()) {
         static int argc = 1;
         static char name[] = "gl_tests";
         static char* argv[] = {name, nullptr};
-        c.app = std::make_unique<QGuiApplication>(argc, argv);
+        c.app = std::make_unique<QApplication>(argc, argv);
     }
     QSurfaceFormat format;
     format.setRenderableType(QSurfaceFormat::OpenGL);

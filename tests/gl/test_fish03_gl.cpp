@@ -7,6 +7,7 @@
 #include "gfx/settings.h"
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
+#include "gl/offscreen_target.h"
 #include "platform/crt.h"
 
 #include <GL/glew.h>
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,22 +40,12 @@ protected:
         ASSERT_FALSE(folder.empty());
         LoadBuiltinTexture(folder, 10003, "fish3", &m_angel, LoadBmpTexture);
         LoadBuiltinTexture(folder, 10023, "fish23", &m_clown, LoadBmpTexture);
-        glGenFramebuffers(1, &m_fbo);
-        glGenRenderbuffers(2, m_rb);
-        glBindRenderbuffer(GL_RENDERBUFFER, m_rb[0]);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kWidth, kHeight);
-        glBindRenderbuffer(GL_RENDERBUFFER, m_rb[1]);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kWidth, kHeight);
-        glBindFramebuffer(GL_FRAMEBUFFER, m_fbo);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_rb[0]);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, m_rb[1]);
-        ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), GLenum(GL_FRAMEBUFFER_COMPLETE));
+        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
+        ASSERT_TRUE(m_target->Complete());
     }
     void TearDown() override
     {
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        glDeleteRenderbuffers(2, m_rb);
-        glDeleteFramebuffers(1, &m_fbo);
+        m_target.reset();
         glDeleteTextures(1, &m_angel);
         glDeleteTextures(1, &m_clown);
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
@@ -92,10 +84,7 @@ protected:
         glMatrixMode(GL_MODELVIEW);
         glPopMatrix();
         glPopAttrib();
-        QImage image(kWidth, kHeight, QImage::Format_RGBA8888);
-        glPixelStorei(GL_PACK_ALIGNMENT, 4);
-        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
-        return image.mirrored();
+        return m_target->Read();
     }
 
     template <typename Fish>
@@ -112,7 +101,7 @@ protected:
     }
 
     GLuint m_angel = 0, m_clown = 0;
-    GLuint m_fbo = 0, m_rb[2] = {0, 0};
+    std::unique_ptr<OffscreenTarget> m_target;
 };
 
 // What a picture (or a part of it) shows.

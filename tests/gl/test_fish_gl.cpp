@@ -6,6 +6,7 @@
 #include "gfx/settings.h"
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
+#include "gl/offscreen_target.h"
 #include "platform/crt.h"
 
 #include <GL/glew.h>
@@ -25,39 +26,7 @@ namespace {
 
 constexpr int kWidth = 480, kHeight = 360;
 
-class Target {
-public:
-    Target(int width, int height) : m_width(width), m_height(height)
-    {
-        glGenFramebuffers(1, &m_fbo);
-        glGenRenderbuffers(2, m_rb);
-        glBindRenderbuffer(GL_RENDERBUFFER, m_rb[0]);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-        glBindRenderbuffer(GL_RENDERBUFFER, m_rb[1]);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
-        glBindFramebuffer(GL_FRAMEBUFFER, m_fbo);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_rb[0]);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, m_rb[1]);
-    }
-    ~Target()
-    {
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        glDeleteRenderbuffers(2, m_rb);
-        glDeleteFramebuffers(1, &m_fbo);
-    }
-    bool Complete() const { return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE; }
-    QImage Read() const
-    {
-        QImage image(m_width, m_height, QImage::Format_RGBA8888);
-        glPixelStorei(GL_PACK_ALIGNMENT, 4);
-        glReadPixels(0, 0, m_width, m_height, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
-        return image.mirrored();
-    }
-
-private:
-    int m_width, m_height;
-    GLuint m_fbo = 0, m_rb[2] = {0, 0};
-};
+using Target = OffscreenTarget;
 
 class FishGLTest : public testing::Test {
 protected:

@@ -4,7 +4,9 @@
 #include "gfx/resource_file.h"
 #include "gfx/settings.h"
 #include "gfx/texture.h"
+#include "gfx/builtin_texture.h"
 #include "gl/gl_fixture.h"
+#include "gl/offscreen_target.h"
 #include "scenery/sway_plant_a.h"
 #include "scenery/sway_plant_b.h"
 #include "scenery/sway_plant_c.h"
@@ -155,47 +157,13 @@ TEST_F(PlantsGLTest, PlantALeavesStandOnTheirRoot)
 
 constexpr int kWidth = 320, kHeight = 320;
 
-class Target {
-public:
-    Target()
-    {
-        glGenFramebuffers(1, &m_fbo);
-        glGenRenderbuffers(2, m_rb);
-        glBindRenderbuffer(GL_RENDERBUFFER, m_rb[0]);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kWidth, kHeight);
-        glBindRenderbuffer(GL_RENDERBUFFER, m_rb[1]);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kWidth, kHeight);
-        glBindFramebuffer(GL_FRAMEBUFFER, m_fbo);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_rb[0]);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, m_rb[1]);
-    }
-    ~Target()
-    {
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        glDeleteRenderbuffers(2, m_rb);
-        glDeleteFramebuffers(1, &m_fbo);
-    }
-    QImage Read() const
-    {
-        QImage image(kWidth, kHeight, QImage::Format_RGBA8888);
-        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
-        return image.mirrored();
-    }
-
-private:
-    GLuint m_fbo = 0, m_rb[2] = {0, 0};
-};
+using Target = OffscreenTarget;
 
 // A plant texture restored from the built-in resources as the game window loads it.
 GLuint LoadPlantTexture(int kind)
 {
-    const std::string folder = GetTempFolder();
-    const std::string name = "cao" + std::to_string(kind);
     GLuint texture = 0;
-    EXPECT_TRUE(ExtractResourceFile(2000 + kind, folder, name)) << name;
-    LoadBmpTexture((folder + name + ".bmp").c_str(), &texture);
-    DeleteTempFile(folder + name + ".ad");
-    DeleteTempFile(folder + name + ".bmp");
+    LoadBuiltinTexture(GetTempFolder(), 2000 + kind, "cao" + std::to_string(kind), &texture, LoadBmpTexture);
     return texture;
 }
 
@@ -204,7 +172,7 @@ const GLfloat kWater[3] = {0.05f, 0.18f, 0.28f};
 // One plant under a light from above, seen from the front and a little above.
 QImage Render(GLuint texture, float distance, float height, const std::function<void()>& draw)
 {
-    Target target;
+    Target target(kWidth, kHeight);
     glViewport(0, 0, kWidth, kHeight);
     glClearColor(kWater[0], kWater[1], kWater[2], 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

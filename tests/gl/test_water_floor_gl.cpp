@@ -5,6 +5,7 @@
 #include "gfx/settings.h"
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
+#include "gl/offscreen_target.h"
 #include "scenery/water_floor.h"
 
 #include <GL/glew.h>
@@ -77,40 +78,7 @@ TEST_F(WaterFloorGLTest, MissingPicturesLeaveEmptyTexturesAndNoTemporaryFiles)
 
 constexpr int kWidth = 480, kHeight = 360;
 
-// An offscreen colour and depth target.
-class Target {
-public:
-    Target()
-    {
-        glGenFramebuffers(1, &m_fbo);
-        glGenRenderbuffers(2, m_rb);
-        glBindRenderbuffer(GL_RENDERBUFFER, m_rb[0]);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kWidth, kHeight);
-        glBindRenderbuffer(GL_RENDERBUFFER, m_rb[1]);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kWidth, kHeight);
-        glBindFramebuffer(GL_FRAMEBUFFER, m_fbo);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_rb[0]);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, m_rb[1]);
-    }
-    ~Target()
-    {
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        glDeleteRenderbuffers(2, m_rb);
-        glDeleteFramebuffers(1, &m_fbo);
-    }
-    bool Complete() const { return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE; }
-    // Top row first.
-    QImage Read() const
-    {
-        QImage image(kWidth, kHeight, QImage::Format_RGBA8888);
-        glPixelStorei(GL_PACK_ALIGNMENT, 4);
-        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
-        return image.mirrored();
-    }
-
-private:
-    GLuint m_fbo = 0, m_rb[2] = {0, 0};
-};
+using Target = OffscreenTarget;
 
 // A built-in floor picture loaded as the game window loads it.
 GLuint LoadFloorPicture(int style)
@@ -130,7 +98,7 @@ GLuint LoadFloorPicture(int style)
 // (0, tank bottom, -50).
 QImage RenderSheet(CWaterFloor& floor, int style, GLuint picture)
 {
-    Target target;
+    Target target(kWidth, kHeight);
     if (!target.Complete())
         return {};
     glPushAttrib(GL_ALL_ATTRIB_BITS);
