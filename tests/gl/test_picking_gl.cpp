@@ -5,6 +5,7 @@
 #include "gfx/settings.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "gl/tank_camera.h"
 #include "support/settings_file.h"
 
 #include <GL/glew.h>
@@ -18,10 +19,7 @@
 
 namespace {
 
-struct ScreenPoint {
-    int x;
-    int y;  // downward, as the mouse reports it
-};
+using ScreenPoint = WindowPoint;  // y downward, as the mouse reports it
 
 class PickingTest : public ::testing::Test {
 protected:
@@ -63,30 +61,7 @@ protected:
         glLoadIdentity();
         gluLookAt(g_fEyeX, g_fEyeY, g_fEyeZ + View().m_fCameraZ, 0, 0, -500, 0, 1, 0);
     }
-    // Where a world point lands in the window, with the camera of the frame.
-    ScreenPoint Project(float x, float y, float z)
-    {
-        double f[4];
-        ComputeFrustum(View().m_nScreenWidth, View().m_nScreenHeight, f);
-        glMatrixMode(GL_PROJECTION);
-        glPushMatrix();
-        glLoadIdentity();
-        glFrustum(f[0], f[1], f[2], f[3], 1.0, 1000.0);
-        GLdouble projection[16];
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
-        glPushMatrix();
-        glLoadIdentity();
-        gluLookAt(g_fEyeX, g_fEyeY, g_fEyeZ + View().m_fCameraZ, 0, 0, -500, 0, 1, 0);
-        GLdouble modelview[16];
-        glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-        glPopMatrix();
-        const GLint viewport[4] = {0, 0, View().m_nScreenWidth, View().m_nScreenHeight};
-        GLdouble wx = 0, wy = 0, wz = 0;
-        gluProject(x, y, z, modelview, projection, viewport, &wx, &wy, &wz);
-        return {static_cast<int>(wx), View().m_nScreenHeight - 1 - static_cast<int>(wy)};
-    }
+    ScreenPoint Project(float x, float y, float z) { return ProjectToWindow(View(), x, y, z); }
     void Click(ScreenPoint p)
     {
         View().m_nMouseX = p.x;

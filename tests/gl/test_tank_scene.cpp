@@ -5,6 +5,7 @@
 #include "gfx/settings.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "gl/tank_camera.h"
 #include "support/settings_file.h"
 
 #include <GL/glew.h>
@@ -52,29 +53,10 @@ protected:
             AfxPumpMessages(20);
         return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     }
-    // Where a world point lands on screen, with the camera of the frame.
     QPoint Project(float x, float y, float z)
     {
-        double f[4];
-        ComputeFrustum(View().m_nScreenWidth, View().m_nScreenHeight, f);
-        glMatrixMode(GL_PROJECTION);
-        glPushMatrix();
-        glLoadIdentity();
-        glFrustum(f[0], f[1], f[2], f[3], 1.0, 1000.0);
-        GLdouble projection[16];
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
-        glPushMatrix();
-        glLoadIdentity();
-        gluLookAt(0, 0, View().m_fCameraZ, 0, 0, -500, 0, 1, 0);
-        GLdouble modelview[16];
-        glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-        glPopMatrix();
-        const GLint viewport[4] = {0, 0, View().m_nScreenWidth, View().m_nScreenHeight};
-        GLdouble wx = 0, wy = 0, wz = 0;
-        gluProject(x, y, z, modelview, projection, viewport, &wx, &wy, &wz);
-        return QPoint(static_cast<int>(wx), View().m_nScreenHeight - 1 - static_cast<int>(wy));
+        const WindowPoint w = ProjectToWindow(View(), x, y, z);
+        return QPoint(w.x, w.y);
     }
     static long Differing(const QImage& a, const QImage& b, QRect area)
     {
