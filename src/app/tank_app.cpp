@@ -5,6 +5,7 @@
 #include "platform/instance.h"
 #include "ui/about_dlg.h"
 #include "ui/skin_art.h"
+#include "ui/tool_cursors.h"
 
 #include <cstdlib>
 
@@ -29,6 +30,7 @@ BOOL CTankApp::InitInstance()
         return FALSE;
 
     RegisterUiPictures();
+    RegisterToolCursors();
     AfxEnableControlContainer();
     Enable3dControlsStatic();
     SetRegistryKey("Local AppWizard-Generated Applications");

@@ -22,6 +22,7 @@ void CTankView::OnMouseMove(UINT flags, CPoint point)
     m_nMouseX = point.x;
     m_nMouseY = point.y;
     m_bMouseMoved = 1;
+    SetModeCursor(1);
     CWnd::OnMouseMove(flags, point);
 }
 
@@ -38,6 +39,7 @@ void CTankView::OnLButtonDown(UINT flags, CPoint point)
         m_bMoveCannonClick = 1;
     if (m_nMode == ID_TOOL_RIPPLE && m_pRipple)
         m_pRipple->AddRipple(point.x, m_nScreenHeight - point.y);  // the ripple takes y upward
+    SetModeCursor(1);
     CWnd::OnLButtonDown(flags, point);
 }
 
@@ -51,10 +53,15 @@ void CTankView::OnLButtonUp(UINT flags, CPoint point)
     case ID_TOOL_ZOOM_OUT: m_bLButtonDown = 0; break;
     default: break;  // picking consumes the press in the other tools
     }
+    SetModeCursor(1);
     CWnd::OnLButtonUp(flags, point);
 }
 
-void CTankView::OnLButtonDblClk(UINT flags, CPoint point) { CWnd::OnLButtonDblClk(flags, point); }
+void CTankView::OnLButtonDblClk(UINT flags, CPoint point)
+{
+    SetModeCursor(1);
+    CWnd::OnLButtonDblClk(flags, point);
+}
 
 void CTankView::OnMButtonUp(UINT flags, CPoint point)
 {
@@ -75,9 +82,13 @@ void CTankView::ZoomCamera()
 BOOL CTankView::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const int id = LOWORD(wParam);
-    // The settings dialogs are not in the game yet: their commands do nothing.
-    if (OpensADialog(id))
+    // The settings dialogs are not in the game yet: their commands do nothing
+    // but show the tool's cursor again, as after a dialog closes.
+    if (OpensADialog(id)) {
+        if (id != ID_TOOL_PLANTS_SETTINGS)
+            SetModeCursor(1);
         return CWnd::OnCommand(wParam, lParam);
+    }
     m_nMode = id;
     m_nBarCommand = id;
     if (id == ID_TOOL_EXIT) {

@@ -80,6 +80,9 @@ public:
     void OnMButtonUp(UINT flags, CPoint point) override;
     void OnRButtonDown(UINT flags, CPoint point) override;
     void ZoomCamera();
+    // Shows the cursor of the current tool and button state (the argument
+    // is not used).
+    void SetModeCursor(int unused);
 
     // One-time set-up, called from OnCreate.
     void InitGL();
@@ -220,6 +223,10 @@ extern float g_fEyeX, g_fEyeY, g_fEyeZ;
 // Tuning values of the letter keys, read by the strand plant.
 extern float g_fTuneRot[3];
 extern float g_fTuneOffset[3];
+
+// The cursor id of a tool with the left button up or held; 0 for the tools
+// that have no cursor of their own.
+UINT ModeCursorId(int mode, BOOL buttonDown);
 
 // The help page F1 opens: shipped beside the program.
 std::string HelpPageAddress();
