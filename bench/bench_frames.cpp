@@ -1,9 +1,11 @@
 // Frame-time benchmark of the game window: renders frames of the start-up
 // scene back to back and prints the median and 95th-percentile frame time,
 // the time from start to the first frame and the peak resident memory.
-//   bench_frames [--frames N] [--settings FILE]
+//   bench_frames [--frames N] [--settings FILE] [--tool ID]
 // FILE is a Quenmarl.ini to start from (fish and plant counts, ...); without
-// it the first-start defaults apply.
+// it the first-start defaults apply. ID is the mouse tool (1046 shoot, the
+// start; 1035 touch, with a click waiting before every frame so that fish
+// picking runs in each frame).
 #include "app/main_frame.h"
 #include "app/resource.h"
 #include "platform/msgbox.h"
@@ -40,11 +42,14 @@ int main(int argc, char** argv)
     const Clock::time_point start = Clock::now();
     int frames = 300;
     const char* settings = nullptr;
+    int tool = 1046;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--frames") == 0)
             frames = std::max(1, std::atoi(argv[i + 1]));
         else if (std::strcmp(argv[i], "--settings") == 0)
             settings = argv[i + 1];
+        else if (std::strcmp(argv[i], "--tool") == 0)
+            tool = std::atoi(argv[i + 1]);
     }
 
     // Settings and lock files of its own, so a player's settings are not touched.
@@ -84,10 +89,20 @@ int main(int argc, char** argv)
         AfxPumpMessages(1);
     const double firstFrame = Ms(Clock::now() - start);
 
+    view.m_nBarCommand = view.m_nMode = tool;
+    const bool clickEveryFrame = (tool == ID_TOOL_TOUCH);
+    RECT client;
+    view.GetClientRect(&client);
+
     // Frames back to back, without the timer: what one frame costs.
     std::vector<double> times;
     times.reserve(static_cast<size_t>(frames));
     for (int i = 0; i < frames; ++i) {
+        if (clickEveryFrame) {
+            view.m_nMouseX = client.right / 2;
+            view.m_nMouseY = client.bottom / 3;
+            view.m_bLButtonDown = 1;
+        }
         const Clock::time_point t = Clock::now();
         view.RenderFrame();
         times.push_back(Ms(Clock::now() - t));
@@ -98,6 +113,7 @@ int main(int argc, char** argv)
     getrusage(RUSAGE_SELF, &usage);
     std::printf("window           %ld x %ld\n", static_cast<long>(r.right), static_cast<long>(r.bottom));
     std::printf("frames           %d\n", frames);
+    std::printf("tool             %d%s\n", tool, clickEveryFrame ? " (a click before every frame)" : "");
     std::printf("frame median     %.2f ms\n", Percentile(times, 0.5));
     std::printf("frame p95        %.2f ms\n", Percentile(times, 0.95));
     std::printf("first frame      %.0f ms after start\n", firstFrame);

@@ -123,12 +123,15 @@ bool AfxInitToolkit(int argc, char** argv)
     // (XWayland on a Wayland desktop) unless the user chose otherwise.
     setenv("QT_QPA_PLATFORM", "xcb", 0);
     setenv("QT_XCB_GL_INTEGRATION", "xcb_glx", 0);
+    // The toolkit keeps argc and argv for its whole life: main's own, or a
+    // stand-in naming the program when there are none.
     static int s_argc = 1;
     static char s_name[] = "parvolune";
-    static char* s_argv[] = {s_name, nullptr};
+    static char* s_fallback[] = {s_name, nullptr};
+    static char** s_argv = s_fallback;
     if (argc > 0 && argv) {
         s_argc = argc;
-        s_argv[0] = argv[0];
+        s_argv = argv;
     }
     g_toolkit = new QApplication(s_argc, s_argv);
     QApplication::setQuitOnLastWindowClosed(false);

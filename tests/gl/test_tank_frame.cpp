@@ -178,3 +178,20 @@ TEST_F(TankFrameTest, WhenEveryFishIsHitGameOverOpensAndRestartBringsThemBack)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TankFrameTest, RippleToolDrawsTheFrameThroughItsGridAndClicksStartRipples)
+{
+    View().OnCommand(ID_TOOL_RIPPLE, 0);
+    RunFrames(2);
+    RECT r;
+    View().GetClientRect(&r);
+    View().OnLButtonDown(0, CPoint(r.right / 2, r.bottom / 2));
+    RunFrames(5);
+    EXPECT_EQ(View().m_nMode, ID_TOOL_RIPPLE);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_GT(LitPixels(), 500);  // the copied frame shows through the grid
+}
+
+}  // namespace

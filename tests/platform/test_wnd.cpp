@@ -185,3 +185,15 @@ TEST_F(WndTest, MessageBoxHookAnswersInPlaceOfTheDialog)
 }
 
 }  // namespace
+
+TEST(Toolkit, KeepsEveryArgumentOfTheProgram)
+{
+    if (QCoreApplication::instance())
+        GTEST_SKIP() << "the toolkit of this process is already up";
+    static char a0[] = "parvolune", a1[] = "--frames", a2[] = "10";
+    static char* argv[] = {a0, a1, a2, nullptr};
+    ASSERT_TRUE(AfxInitToolkit(3, argv));
+    const QStringList arguments = QCoreApplication::arguments();
+    ASSERT_EQ(arguments.size(), 3);
+    EXPECT_EQ(arguments.at(2).toStdString(), "10");
+}
