@@ -2,8 +2,11 @@
 #pragma once
 #include "fish/fish_model.h"
 #include "platform/crt.h"
+#include "support/vertex_recorder.h"
 
 #include <functional>
+#include <gtest/gtest.h>
+#include <iterator>
 
 // How many crt::rand() values `op` draws: the values that follow it are found
 // in a fresh sequence of the same seed.
@@ -30,4 +33,30 @@ inline int RandValue(int i, unsigned seed = 1)
     for (int k = 0; k < i; ++k)
         crt::rand();
     return crt::rand();
+}
+
+// A mesh part as one frame sends it: strips of `points` vertices each.
+struct PartShape {
+    const char* name;
+    int strips, points;
+};
+
+// One frame of `fish` recorded: the body's empty quads first, then every part
+// in the class's order as its strips, and the whole vertex count.
+template <size_t N>
+void ExpectPartsInOrder(const VertexRecorder& recorder, const CFishModel& fish, const PartShape (&shapes)[N],
+                        size_t primitives, size_t vertices)
+{
+    ASSERT_EQ(recorder.primitives.size(), primitives);
+    EXPECT_EQ(recorder.primitives[0].mode, GLenum(GL_QUADS));
+    EXPECT_TRUE(recorder.primitives[0].vertices.empty());
+    size_t p = 1;
+    for (const PartShape& shape : shapes)
+        for (int s = 0; s < shape.strips; ++s, ++p) {
+            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << shape.name;
+            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(shape.points)) << shape.name << " strip " << s;
+        }
+    EXPECT_EQ(recorder.VertexCount(), vertices);
+    for (size_t i = 0; i < N; ++i)
+        EXPECT_STREQ(fish.Class().parts[i].name, shapes[i].name);
 }

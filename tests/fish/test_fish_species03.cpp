@@ -180,10 +180,6 @@ TEST(FishSpecies03Waves, ReverseRampsFallTowardTheTailAndTheToggleFlipsEvery17th
 // ---- Draw ----
 
 // The parts in drawing order: strips and points per strip (variant 0).
-struct PartShape {
-    const char* name;
-    int strips, points;
-};
 const PartShape kShapes[] = {
     {"body", 18, 32},        {"lower jaw", 4, 10},     {"upper jaw", 4, 12},    {"dorsal", 2, 20},
     {"dorsal lobe", 4, 10},  {"pectoral", 1, 14},      {"pectoral twin", 1, 14}, {"ventral", 1, 16},
@@ -213,18 +209,7 @@ protected:
 TEST_F(Species03Test, EachFrameDrawsTwelvePartsInOrderAndSetsWhite)
 {
     fish.Draw(0);
-    ASSERT_EQ(recorder.primitives.size(), 43u);
-    EXPECT_EQ(recorder.primitives[0].mode, GLenum(GL_QUADS));
-    EXPECT_TRUE(recorder.primitives[0].vertices.empty());
-    size_t p = 1;
-    for (const PartShape& shape : kShapes)
-        for (int s = 0; s < shape.strips; ++s, ++p) {
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << shape.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(shape.points)) << shape.name << " strip " << s;
-        }
-    EXPECT_EQ(recorder.VertexCount(), 890u);
-    for (size_t i = 0; i < std::size(kShapes); ++i)
-        EXPECT_STREQ(fish.Class().parts[i].name, kShapes[i].name);
+    ExpectPartsInOrder(recorder, fish, kShapes, 43u, 890u);
     ASSERT_EQ(recorder.colors.size(), 1u);
     EXPECT_EQ(recorder.colors[0], (std::array<float, 3>{1, 1, 1}));
 

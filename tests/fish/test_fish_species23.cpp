@@ -17,10 +17,6 @@ namespace {
 enum { kBody, kBend, kRamp1, kRamp2, kSineB, kSineC, kSineD, kSineE, kSineF };
 
 // The parts in drawing order: strips and points per strip (variant 0).
-struct PartShape {
-    const char* name;
-    int strips, points;
-};
 const PartShape kShapes[] = {
     {"body", 16, 28},    {"upper jaw", 12, 8}, {"lower jaw", 6, 8},     {"spiny dorsal", 1, 28},
     {"soft dorsal", 1, 18}, {"pectoral", 1, 12}, {"pectoral twin", 1, 12}, {"pelvic", 1, 16},
@@ -112,18 +108,7 @@ protected:
 TEST_F(Species23Test, EachFrameDrawsThirteenPartsInOrder)
 {
     fish.Draw(0);
-    ASSERT_EQ(recorder.primitives.size(), 47u);
-    EXPECT_EQ(recorder.primitives[0].mode, GLenum(GL_QUADS));
-    EXPECT_TRUE(recorder.primitives[0].vertices.empty());
-    size_t p = 1;
-    for (const PartShape& shape : kShapes)
-        for (int s = 0; s < shape.strips; ++s, ++p) {
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << shape.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(shape.points)) << shape.name << " strip " << s;
-        }
-    EXPECT_EQ(recorder.VertexCount(), 834u);
-    for (size_t i = 0; i < std::size(kShapes); ++i)
-        EXPECT_STREQ(fish.Class().parts[i].name, kShapes[i].name);
+    ExpectPartsInOrder(recorder, fish, kShapes, 47u, 834u);
 }
 
 TEST_F(Species23Test, VariantsScaleAndLeavePartsOut)

@@ -6,6 +6,7 @@
 #include "gfx/builtin_texture.h"
 #include "gfx/settings.h"
 #include "gfx/texture.h"
+#include "gl/fish_gl_fixture.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
 #include "platform/crt.h"
@@ -27,28 +28,22 @@ namespace {
 constexpr int kWidth = 480, kHeight = 360;
 const QRgb kBackground = qRgb(13, 31, 64);
 
-class Fish03GLTest : public testing::Test {
+class Fish03GLTest : public FishGLFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(MakeTestGLContext());
-        while (glGetError() != GL_NO_ERROR) {
-        }
-        if (!glGenFramebuffers)
-            GTEST_SKIP() << "no framebuffer objects";
-        const std::string folder = GetTempFolder();
-        ASSERT_FALSE(folder.empty());
-        LoadBuiltinTexture(folder, 10003, "fish3", &m_angel, LoadBmpTexture);
-        LoadBuiltinTexture(folder, 10023, "fish23", &m_clown, LoadBmpTexture);
+        FishGLFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        m_angel = LoadFishTexture(3);
+        m_clown = LoadFishTexture(23);
         m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
         ASSERT_TRUE(m_target->Complete());
     }
     void TearDown() override
     {
         m_target.reset();
-        glDeleteTextures(1, &m_angel);
-        glDeleteTextures(1, &m_clown);
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+        FishGLFixture::TearDown();
     }
 
     // Fish drawn at their positions as the fish pass draws them (texture

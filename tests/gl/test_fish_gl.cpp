@@ -5,6 +5,7 @@
 #include "gfx/builtin_texture.h"
 #include "gfx/settings.h"
 #include "gfx/texture.h"
+#include "gl/fish_gl_fixture.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
 #include "platform/crt.h"
@@ -28,23 +29,14 @@ constexpr int kWidth = 480, kHeight = 360;
 
 using Target = OffscreenTarget;
 
-class FishGLTest : public testing::Test {
+class FishGLTest : public FishGLFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(MakeTestGLContext());
-        while (glGetError() != GL_NO_ERROR) {
-        }
-        if (!glGenFramebuffers)
-            GTEST_SKIP() << "no framebuffer objects";
-        const std::string folder = GetTempFolder();
-        ASSERT_FALSE(folder.empty());
-        LoadBuiltinTexture(folder, 10023, "fish23", &m_texture, LoadBmpTexture);
-    }
-    void TearDown() override
-    {
-        glDeleteTextures(1, &m_texture);
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+        FishGLFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        m_texture = LoadFishTexture(23);
     }
 
     // The fish pass's state: the texture replaces the colour, blended, alpha-tested.

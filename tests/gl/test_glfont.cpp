@@ -2,6 +2,7 @@
 #include <GL/glu.h>
 
 #include "gl/gl_fixture.h"
+#include "gl/offscreen_target.h"
 #include "platform/dc_internal.h"
 #include "platform/glfont.h"
 
@@ -320,43 +321,6 @@ TEST_F(GlFontTest, SelectionOverAllListsFindsHits)
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-// An offscreen colour and depth target.
-class Target {
-public:
-    Target(int w, int h) : w_(w), h_(h)
-    {
-        glGenFramebuffers(1, &fbo_);
-        glGenRenderbuffers(2, rb_);
-        glBindRenderbuffer(GL_RENDERBUFFER, rb_[0]);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, w, h);
-        glBindRenderbuffer(GL_RENDERBUFFER, rb_[1]);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, w, h);
-        glBindFramebuffer(GL_FRAMEBUFFER, fbo_);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, rb_[0]);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, rb_[1]);
-    }
-    ~Target()
-    {
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        glDeleteRenderbuffers(2, rb_);
-        glDeleteFramebuffers(1, &fbo_);
-    }
-    bool complete() const { return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE; }
-    // Green channel of the pixels, bottom row first.
-    std::vector<GLubyte> Read() const
-    {
-        std::vector<GLubyte> rgba(size_t(w_) * h_ * 4), green;
-        glReadPixels(0, 0, w_, h_, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        for (size_t i = 1; i < rgba.size(); i += 4)
-            green.push_back(rgba[i]);
-        return green;
-    }
-
-private:
-    int w_, h_;
-    GLuint fbo_ = 0, rb_[2] = {0, 0};
-};
-
 // "Parvolune" drawn lit as the game draws it: each letter where its advance puts it, front faces bright.
 TEST_F(GlFontTest, DrawsTextLeftToRightLitFromTheFront)
 {
@@ -370,8 +334,8 @@ TEST_F(GlFontTest, DrawsTextLeftToRightLitFromTheFront)
     const double left = -0.25, right = width + 0.25, bottom = -0.5, top = 1.0;
     auto column = [&](double x) { return static_cast<int>((x - left) / (right - left) * W); };
 
-    Target target(W, H);
-    ASSERT_TRUE(target.complete());
+    OffscreenTarget target(W, H);
+    ASSERT_TRUE(target.Complete());
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glViewport(0, 0, W, H);
     glClearColor(0, 0, 0, 1);
@@ -394,7 +358,11 @@ TEST_F(GlFontTest, DrawsTextLeftToRightLitFromTheFront)
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopAttrib();
-    const std::vector<GLubyte> green = target.Read();
+    const QImage image = target.Read();
+    std::vector<GLubyte> green;  // rows in any order: only columns are counted
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            green.push_back(static_cast<GLubyte>(qGreen(image.pixel(x, y))));
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 
     auto drawnIn = [&](int x0, int x1) {

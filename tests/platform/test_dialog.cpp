@@ -1,6 +1,7 @@
 // Dialogs from templates: layout, modal results, timers in the modal loop,
 // control binding, message routing and transparent statics (offscreen).
 #include "platform/dialog.h"
+#include "support/run_modal.h"
 #include "platform/widget_port.h"
 #include "platform/winapp.h"
 
@@ -160,26 +161,6 @@ QWidget* KeyTarget(CDialog& dlg)
     QWidget* focus = QApplication::focusWidget();
     return focus ? focus : dlg.m_hWnd->widget->focusWidget() ? dlg.m_hWnd->widget->focusWidget()
                                                                 : dlg.m_hWnd->widget;
-}
-
-// Runs the dialog and, once its loop runs, `action` on it.
-int RunModal(TestDlg& dlg, const std::function<void(TestDlg&)>& action)
-{
-    // The timers die with this call: none fires on a dialog gone.
-    QTimer act, giveUp;
-    act.setSingleShot(true);
-    giveUp.setSingleShot(true);
-    QObject::connect(&act, &QTimer::timeout, [&] {
-        if (dlg.m_hWnd)
-            action(dlg);
-    });
-    QObject::connect(&giveUp, &QTimer::timeout, [&] {
-        if (dlg.m_hWnd)
-            dlg.EndDialog(-2);
-    });
-    act.start(30);
-    giveUp.start(3000);
-    return dlg.DoModal();
 }
 
 class DialogTest : public ::testing::Test {

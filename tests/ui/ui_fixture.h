@@ -1,6 +1,7 @@
 // Shared pieces of the dialog tests: the toolkit, running a dialog with an
 // action inside its loop, grabbing pictures.
 #pragma once
+#include "support/run_modal.h"
 #include "platform/dialog.h"
 #include "platform/native.h"
 #include "platform/winapp.h"
@@ -21,28 +22,6 @@ protected:
 };
 
 inline QWidget* WidgetOf(CWnd* wnd) { return wnd && wnd->m_hWnd ? wnd->m_hWnd->widget : nullptr; }
-
-// Runs `dlg` modally and, once its loop runs, `action` on it; a dialog still
-// open after 3 s ends with -2.
-template <class Dialog>
-int RunModal(Dialog& dlg, const std::function<void(Dialog&)>& action)
-{
-    // The timers die with this call: none fires on a dialog gone.
-    QTimer act, giveUp;
-    act.setSingleShot(true);
-    giveUp.setSingleShot(true);
-    QObject::connect(&act, &QTimer::timeout, [&] {
-        if (dlg.m_hWnd)
-            action(dlg);
-    });
-    QObject::connect(&giveUp, &QTimer::timeout, [&] {
-        if (dlg.m_hWnd)
-            dlg.EndDialog(-2);
-    });
-    act.start(30);
-    giveUp.start(3000);
-    return dlg.DoModal();
-}
 
 // The widget that gets the keys of a shown dialog.
 inline QWidget* KeyTarget(CWnd& dlg)
