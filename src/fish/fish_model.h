@@ -52,6 +52,7 @@ public:
     static void StepPhase(FishWave& wave, int cadence);
     // Runs one generator of the plan into out[0..n-1].
     void ComputeWave(const WaveGen& gen, float* out, int n);
+    void FinishWave(const WaveGen& gen, float* out, int n);
     void ComputeSineWave(const WaveGen& gen, float* out, int n);
     void ComputeGrowingWave(const WaveGen& gen, float* out, int n);
     void ComputeBodyWave(const WaveGen& gen, float* out, int n);

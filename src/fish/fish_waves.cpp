@@ -42,6 +42,13 @@ void CFishModel::ComputeWave(const WaveGen& gen, float* out, int n)
         ComputeBendToHeading(out, n, static_cast<float>(m_nTargetHeading));
         return;
     }
+    FinishWave(gen, out, n);
+}
+
+// What every generator does last: the size factor, the pinned entries and
+// the class's own post-step.
+void CFishModel::FinishWave(const WaveGen& gen, float* out, int n)
+{
     for (int i = 0; i < n; ++i) {
         if (gen.timesSize)
             out[i] *= m_nSize;
@@ -94,15 +101,9 @@ void CFishModel::ComputeRamp(const WaveGen& gen, float* out, int n)
 {
     const float slope = m_Wave[gen.block].amplitude;
     const bool reverse = gen.kind == WaveKind::ReverseRamp;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
         out[i] = m_bStroke ? 0.0f : (reverse ? n - i : i) * slope;
-        if (gen.timesSize)
-            out[i] *= m_nSize;
-        if (i < 32 && (gen.pinned >> i) & 1u)
-            out[i] = 0.0f;
-    }
-    if (gen.post)
-        gen.post(*this, out, n);
+    FinishWave(gen, out, n);
 }
 
 void CFishModel::ComputeRampToggle(const WaveGen& gen, float* out, int n)

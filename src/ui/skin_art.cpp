@@ -4,6 +4,7 @@
 #include "ui/skin_art.h"
 
 #include "platform/gdi.h"
+#include "ui/paint_color.h"
 #include "ui/ui_resource.h"
 
 #include <algorithm>
@@ -13,25 +14,12 @@
 
 namespace {
 
-struct Color {
-    float r = 0, g = 0, b = 0, a = 0;
-};
-
-constexpr Color Rgb(int r, int g, int b, float a = 1.0f) { return Color{r / 255.0f, g / 255.0f, b / 255.0f, a}; }
+using Color = PaintColor;
+constexpr Color Rgb(int r, int g, int b, float a = 1.0f) { return PaintRgb(r, g, b, a); }
 
 Color Mix(Color x, Color y, float t)
 {
     return Color{x.r + (y.r - x.r) * t, x.g + (y.g - x.g) * t, x.b + (y.b - x.b) * t, x.a + (y.a - x.a) * t};
-}
-
-// `top` over `bottom`, straight alpha.
-Color Over(Color top, Color bottom)
-{
-    const float a = top.a + bottom.a * (1 - top.a);
-    if (a <= 0)
-        return Color{};
-    auto channel = [&](float t, float b) { return (t * top.a + b * bottom.a * (1 - top.a)) / a; };
-    return Color{channel(top.r, bottom.r), channel(top.g, bottom.g), channel(top.b, bottom.b), a};
 }
 
 // The rim and the three blues of the frame, outer to inner.
@@ -77,11 +65,8 @@ public:
     std::vector<uint32_t> Argb() const
     {
         std::vector<uint32_t> out(m_px.size());
-        auto byte = [](float v) { return static_cast<uint32_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255)); };
-        for (size_t i = 0; i < m_px.size(); ++i) {
-            const Color& c = m_px[i];
-            out[i] = (byte(c.a) << 24) | (byte(c.r) << 16) | (byte(c.g) << 8) | byte(c.b);
-        }
+        for (size_t i = 0; i < m_px.size(); ++i)
+            out[i] = PackArgb(m_px[i]);
         return out;
     }
 

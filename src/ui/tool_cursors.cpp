@@ -3,6 +3,7 @@
 #include "ui/tool_cursors.h"
 
 #include "platform/cursor.h"
+#include "ui/paint_color.h"
 
 #include <algorithm>
 #include <array>
@@ -16,20 +17,8 @@ namespace {
 constexpr int N = TOOL_CURSOR_SIZE;
 constexpr float PI = 3.14159265f;
 
-struct Color {
-    float r = 0, g = 0, b = 0, a = 0;
-};
-
-constexpr Color Rgb(int r, int g, int b, float a = 1.0f) { return Color{r / 255.0f, g / 255.0f, b / 255.0f, a}; }
-
-Color Over(Color top, Color bottom)
-{
-    const float a = top.a + bottom.a * (1 - top.a);
-    if (a <= 0)
-        return Color{};
-    auto channel = [&](float t, float b) { return (t * top.a + b * bottom.a * (1 - top.a)) / a; };
-    return Color{channel(top.r, bottom.r), channel(top.g, bottom.g), channel(top.b, bottom.b), a};
-}
+using Color = PaintColor;
+constexpr Color Rgb(int r, int g, int b, float a = 1.0f) { return PaintRgb(r, g, b, a); }
 
 constexpr Color kRim = Rgb(16, 24, 40);
 constexpr Color kWhite = Rgb(255, 255, 255);
@@ -174,11 +163,8 @@ public:
     void Register(unsigned id) const
     {
         std::array<uint32_t, N * N> argb{};
-        auto byte = [](float v) { return static_cast<uint32_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255)); };
-        for (size_t i = 0; i < argb.size(); ++i) {
-            const Color& c = m_px[i];
-            argb[i] = (byte(c.a) << 24) | (byte(c.r) << 16) | (byte(c.g) << 8) | byte(c.b);
-        }
+        for (size_t i = 0; i < argb.size(); ++i)
+            argb[i] = PackArgb(m_px[i]);
         RegisterCursorResource(id, N, N, m_hotX, m_hotY, argb.data());
     }
 

@@ -105,17 +105,7 @@ void CTankView::DrawEnvironment()
     const float back = m_fTankBounds[4];
 
     glPushMatrix();
-    glActiveTexture(GL_TEXTURE0);
-    glEnable(GL_TEXTURE_2D);
-    glAlphaFunc(GL_GREATER, 0.0f);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glDisable(GL_TEXTURE_GEN_S);
-    glDisable(GL_TEXTURE_GEN_T);
-    glDisable(GL_TEXTURE_GEN_R);
-    glDisable(GL_TEXTURE_GEN_Q);
-    glDisable(GL_FOG);
-    glFogf(GL_FOG_DENSITY, s.g_nFogDensity * 0.0005f);
-    glEnable(GL_FOG);
+    BeginPass(GL_MODULATE);
 
     ApplyForegroundLight();
     // Kind 0: the first sway plant A, drawn live so it moves.
@@ -130,6 +120,21 @@ void CTankView::DrawEnvironment()
     }
 
     EndPass();
+}
+
+void CTankView::BeginPass(GLint textureMode)
+{
+    glActiveTexture(GL_TEXTURE0);
+    glEnable(GL_TEXTURE_2D);
+    glAlphaFunc(GL_GREATER, 0.0f);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, textureMode);
+    glDisable(GL_TEXTURE_GEN_S);
+    glDisable(GL_TEXTURE_GEN_T);
+    glDisable(GL_TEXTURE_GEN_R);
+    glDisable(GL_TEXTURE_GEN_Q);
+    glDisable(GL_FOG);
+    glFogf(GL_FOG_DENSITY, g_Settings.g_nFogDensity * 0.0005f);
+    glEnable(GL_FOG);
 }
 
 void CTankView::EndPass()

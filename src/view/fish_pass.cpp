@@ -45,19 +45,9 @@ void CTankView::DrawFish(BOOL bTextured)
 {
     TANKSETTINGS& s = g_Settings;
     glPushMatrix();
-    glActiveTexture(GL_TEXTURE0);
-    glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glEnable(GL_ALPHA_TEST);
-    glAlphaFunc(GL_GREATER, 0.0f);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    glDisable(GL_TEXTURE_GEN_S);
-    glDisable(GL_TEXTURE_GEN_T);
-    glDisable(GL_TEXTURE_GEN_R);
-    glDisable(GL_TEXTURE_GEN_Q);
-    glDisable(GL_FOG);
-    glFogf(GL_FOG_DENSITY, s.g_nFogDensity * 0.0005f);
-    glEnable(GL_FOG);
+    BeginPass(GL_REPLACE);
 
     for (int k = 0; k < FISH_SPECIES_COUNT; ++k) {
         if (s.g_bFishCountChanged[k]) {

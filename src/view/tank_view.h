@@ -124,6 +124,10 @@ public:
     void ApplyForegroundLight();
     void DrawBackgroundLight();
     void DrawEnvironment();
+    // The start of the environment and fish passes: unit 0 textured with the
+    // given environment mode and the alpha test at 0, no shadow lookup, fog
+    // of the settings' density.
+    void BeginPass(GLint textureMode);
     // The end of the environment and fish passes: texturing, blending and the
     // alpha test off, the shadow lookup and lighting back on, the shadow
     // texture bound, and the pass's matrix popped.
