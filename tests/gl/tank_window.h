@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
@@ -26,8 +27,9 @@ class TankWindowTest : public ::testing::Test {
 protected:
     using Counts = std::initializer_list<std::pair<int, int>>;
 
-    // Opens the tank with these fish and plant counts.
-    void OpenTank(Counts fish, Counts plants)
+    // Opens the tank with these fish and plant counts and, when given, these
+    // lines ("KEY=value\r\n" each) of the section "Aquarium Settings".
+    void OpenTank(Counts fish, Counts plants, const std::string& aquarium = "")
     {
         char pattern[] = "pv-tank-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -35,6 +37,11 @@ protected:
         setenv("XDG_CONFIG_HOME", (m_root + "/config").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", m_root.c_str(), 1);
         ASSERT_TRUE(WriteCountsFile(m_root + "/config", fish, plants));
+        if (!aquarium.empty()) {
+            std::ofstream ini(m_root + "/config/parvolune/Quenmarl.ini", std::ios::binary | std::ios::app);
+            ini << "[Aquarium Settings]\r\n" << aquarium;
+            ASSERT_TRUE(ini.good());
+        }
         ASSERT_TRUE(AfxInitToolkit(0, nullptr));
         SetMessageBoxHook([](const char*, const char*, UINT) { return IDOK; });
         m_frame = new CMainFrame;
@@ -44,15 +51,19 @@ protected:
         View().KillTimer(1);
         View().m_bShowHud = 0;
     }
-    void TearDown() override
+    void TearDown() override { CloseTank(); }
+    // Closes the tank and removes its folders; another may be opened then.
+    void CloseTank()
     {
         if (m_frame) {
             m_frame->DestroyWindow();
             delete m_frame;
+            m_frame = nullptr;
         }
         SetMessageBoxHook(nullptr);
         if (!m_root.empty())
             std::filesystem::remove_all(m_root);
+        m_root.clear();
     }
     CTankView& View() { return m_frame->m_wndView; }
 
