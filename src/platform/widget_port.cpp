@@ -73,6 +73,7 @@ bool RouteKey(HWND hwnd, QKeyEvent* ke)
         return false;  // passed up from a child: its handling goes on
     const bool press = ke->type() == QEvent::KeyPress;
     const UINT vk = VirtualKeyFromQt(ke->key());
+    SyncLockKeyState(*ke);
     if (!vk || (!press && ke->isAutoRepeat()))
         return false;
     const bool alt = (ke->modifiers() & Qt::AltModifier) != 0;

@@ -159,7 +159,8 @@ void DispatchQueuedMessage(MSG* msg);
 // drops that tick. FALSE when there is none.
 BOOL PeekMessage(MSG* msg, HWND hwnd, UINT first, UINT last, UINT remove);
 
-// Key state as of the message being handled: bit 15 set while the key is down.
+// Key state as of the message being handled: bit 15 set while the key is
+// down; bit 0 of Caps Lock set while it is on.
 SHORT GetKeyState(int virtualKey);
 
 void PostQuitMessage(int exitCode);

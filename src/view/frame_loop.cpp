@@ -123,6 +123,7 @@ void CTankView::RenderFrame()
         DrawScene(TRUE);
 
     DrawEnvironment();
+    DrawBubbles();
 
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_TEXTURE_2D);

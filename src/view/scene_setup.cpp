@@ -132,7 +132,7 @@ void CTankView::InitScene()
         m_fPickBarY[i][2] = -77.5f;
     }
 
-    // The bubbles are set up and warmed up; no pass draws them afterwards.
+    // The bubbles are set up and warmed up; each frame draws them from then on.
     m_Bubbles.Init(200);
     m_Bubbles.SetHidden(FALSE);
     for (int i = 0; i < 200; ++i)

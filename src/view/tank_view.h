@@ -124,6 +124,9 @@ public:
     void ApplyForegroundLight();
     void DrawBackgroundLight();
     void DrawEnvironment();
+    // The bubbles rising from the air stone, once a frame over the lit scene,
+    // with the bubble count and speed of the settings.
+    void DrawBubbles();
     // The start of the environment and fish passes: unit 0 textured with the
     // given environment mode and the alpha test at 0, no shadow lookup, fog
     // of the settings' density.

@@ -101,8 +101,9 @@ TEST_F(TankFrameTest, SetUpCompletesAndTheTimerDrawsFramesWithoutGLErrors)
 
 TEST_F(TankFrameTest, HelpTextShowsForAHundredFramesThenHides)
 {
-    // A black tank: no floor, and the one fish hit (with Game Over held back).
+    // A black tank: no floor, no bubbles, and the one fish hit (with Game Over held back).
     g_Settings.g_bShowTerra = 0;
+    g_Settings.g_nBubbleCount = 200;
     g_bGameOverArmed = 0;
     View().m_arrFish23.GetAt(0).m_bHit = 1;
     RunFrames(3);

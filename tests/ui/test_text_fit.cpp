@@ -40,12 +40,17 @@ void ExpectTextFits(CDialog& dlg, UINT id)
             EXPECT_LE(fm.height(), h) << item.text;
         } else if (cls == "Button" && (item.style & BS_TYPEMASK) == BS_OWNERDRAW) {
             // The hover button: centred on the face plus 15, measured with
-            // its ampersand; it must stay inside the 3-pixel hover frame.
+            // its ampersand, in the button's own font; it must keep clear of
+            // the 3-pixel hover and focus frame by kGap pixels.
+            constexpr int kGap = 2;
+            const CWnd* button = dlg.GetDlgItem(static_cast<UINT>(item.id));
+            ASSERT_NE(button, nullptr) << item.text;
+            const QFontMetrics bfm(button->m_hWnd->widget->font());
             const int faceLeft = 2, faceRight = w - 2;
-            const int x = (faceLeft + faceRight) / 2 - fm.horizontalAdvance(QString::fromLatin1(item.text)) / 2 + 15;
-            EXPECT_GE(x, faceLeft + 2) << item.text;
-            EXPECT_LE(x + 1 + fm.horizontalAdvance(Drawn(item.text)), faceRight - 2) << item.text;
-            EXPECT_LE(fm.height() + 1, h - 4) << item.text;
+            const int x = (faceLeft + faceRight) / 2 - bfm.horizontalAdvance(QString::fromLatin1(item.text)) / 2 + 15;
+            EXPECT_GE(x, faceLeft + 2 + kGap) << item.text;
+            EXPECT_LE(x + 1 + bfm.horizontalAdvance(Drawn(item.text)), faceRight - 2 - kGap) << item.text;
+            EXPECT_LE(bfm.height() + 1, h - 4) << item.text;
         } else if (cls == "Button") {
             EXPECT_LE(fm.horizontalAdvance(Drawn(item.text)) + 8, w) << item.text;
             EXPECT_LE(fm.height(), h) << item.text;
