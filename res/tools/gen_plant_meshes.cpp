@@ -1,4 +1,4 @@
-// Writes the plants' leaf tables (src/scenery/plant_meshes.h) as a C++ file.
+// Writes the plants' leaf tables (src/scenery/sway_plant_meshes.h) as a C++ file.
 // Usage: gen_plant_meshes <out.cpp>
 #include "plant_leaves.h"
 
@@ -16,7 +16,7 @@ int main(int argc, char** argv)
         return 1;
     }
     std::fprintf(out, "// Made by res/tools/gen_plant_meshes: the plants' leaf tables.\n");
-    std::fprintf(out, "#include \"scenery/plant_meshes.h\"\n\n");
+    std::fprintf(out, "#include \"scenery/sway_plant_meshes.h\"\n\n");
     leaf::WriteTable(out, "g_SwayLeafA", plant_leaves::SwayLeafA());
     leaf::WriteTable(out, "g_SwayBladeB", plant_leaves::SwayBladeB());
     const plant_leaves::LeafC leafC = plant_leaves::SwayLeafC();

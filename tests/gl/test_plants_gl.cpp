@@ -8,6 +8,7 @@
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
 #include "scenery/sway_plant_a.h"
+#include "scenery/sway_plant_meshes.h"
 #include "scenery/sway_plant_b.h"
 #include "scenery/sway_plant_c.h"
 

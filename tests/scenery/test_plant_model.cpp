@@ -15,7 +15,7 @@ const float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 class TestPlant : public CPlantModel {
 public:
     TestPlant() : CPlantModel(4) {}
-    using CPlantModel::EmitStrip;
+    using CPlantModel::EmitEdges;
 };
 
 void ExpectMatrix(const float* m, const float* want)
@@ -81,10 +81,8 @@ TEST(PlantHead, EmitVertexMovesThePointButNotTheNormal)
 }
 
 // Four rows on the left, two on the right: each right point serves two rows.
-const PlantVertex kLeft[4] = {{0, 0, 0, 0, 0, 1, 0, 1},
-                              {0, 1, 0, 0, 0, 1, 0, 1.25f},
-                              {0, 2, 0, 0, 0, 1, 0, 1.5f},
-                              {0, 3, 0, 0, 0, 1, 0, 1.75f}};
+const PlantVertex kLeft[4] = {
+    {0, 0, 0, 0, 0, 1, 0, 1}, {0, 1, 0, 0, 0, 1, 0, 1.25f}, {0, 2, 0, 0, 0, 1, 0, 1.5f}, {0, 3, 0, 0, 0, 1, 0, 1.75f}};
 const PlantVertex kRight[2] = {{1, 0, 0, 0, 1, 0, 1, 1}, {1, 2, 0, 0, 1, 0, 1, 1.5f}};
 
 TEST(PlantStrip, StaticStripSendsScaledPointsPastTheBendMatrix)
@@ -93,7 +91,7 @@ TEST(PlantStrip, StaticStripSendsScaledPointsPastTheBendMatrix)
     p.SetScale(2, 3, 4);
     p.SetRotation(90, 0, 0, 1);  // must not apply
     VertexRecorder rec;
-    p.EmitStrip(kLeft, kRight, 4, 2, nullptr);
+    p.EmitEdges(kLeft, kRight, 4, 2, nullptr);
     ASSERT_EQ(rec.primitives.size(), 1u);
     EXPECT_EQ(rec.primitives[0].mode, GLenum(GL_QUAD_STRIP));
     const auto& v = rec.primitives[0].vertices;
@@ -112,19 +110,16 @@ TEST(PlantStrip, MovingStripBendsEachRowAndSwaysItsPoints)
     p.SetScale(2, 3, 4);
     const float bend[5] = {0, 90, 0, 90, 0};
     const float sway[5] = {0, 0.5f, 1, 1.5f, 2};
-    const LeafMotion motion{.bend = bend,
-                            .bendAxis = {0, 0, 1},
-                            .sway = sway,
-                            .swayScale = {0, 10, 0},
-                            .secondPointSwayRow = 1};
+    const LeafMotion motion{
+        .bend = bend, .bendAxis = {0, 0, 1}, .sway = sway, .swayScale = {0, 10, 0}, .secondPointSwayRow = 1};
     VertexRecorder rec;
-    p.EmitStrip(kLeft, kLeft, 4, 1, &motion);
+    p.EmitEdges(kLeft, kLeft, 4, 1, &motion);
     const auto& v = rec.primitives.at(0).vertices;
     ASSERT_EQ(v.size(), 8u);
     for (int r = 0; r < 4; ++r) {
         for (int k = 0; k < 2; ++k) {
             const float y = 3.0f * r + 10 * sway[r + k];  // the second point takes the next row's sway
-            const bool turned = bend[r] == 90;  // a quarter turn about z: (0, y) goes to (-y, 0)
+            const bool turned = bend[r] == 90;            // a quarter turn about z: (0, y) goes to (-y, 0)
             EXPECT_NEAR(v[2 * r + k].position[0], turned ? -y : 0, 1e-5) << "row " << r << " point " << k;
             EXPECT_NEAR(v[2 * r + k].position[1], turned ? 0 : y, 1e-5) << "row " << r << " point " << k;
             EXPECT_EQ(v[2 * r + k].normal, (std::array<float, 3>{0, 0, 1}));
@@ -153,9 +148,9 @@ TEST(SwayWave, PhaseRestartsAtZeroOnlyAbove2Pi)
         float before, speed, after;
     };
     const Case cases[] = {
-        {kPlantTwoPi, 0.0f, kPlantTwoPi},      // exactly 2 pi stays
-        {6.3f, 0.0f, 0.0f},                    // above it restarts at 0, not 2 pi less
-        {6.2f, 0.1f, 0.0f},                    // the step that passes 2 pi, in the same call
+        {kPlantTwoPi, 0.0f, kPlantTwoPi},  // exactly 2 pi stays
+        {6.3f, 0.0f, 0.0f},                // above it restarts at 0, not 2 pi less
+        {6.2f, 0.1f, 0.0f},                // the step that passes 2 pi, in the same call
         {6.0f, 0.2f, 6.2f},
     };
     for (const Case& c : cases) {
@@ -177,10 +172,10 @@ TEST(SwayWave, ShapesTheWaveAndKeepsTheRootStill)
         int n;
     };
     const Case cases[] = {
-        {{0.01, false, 1}, 13},
-        {{0.00075, true, 3}, 14},
-        {{0.01, false, 1}, 0},  // the root entry is cleared even then
-        {{0.00075, true, 3}, 2},
+        {{.amplitude = 0.01}, 13},
+        {{.amplitude = 0.00075, .gainBase = 0, .gainStep = 1, .stillRows = 3}, 14},
+        {{.amplitude = 0.01}, 0},  // the root entry is cleared even then
+        {{.amplitude = 0.00075, .gainBase = 0, .gainStep = 1, .stillRows = 3}, 2},
     };
     for (const Case& c : cases) {
         CSwayWave wave;
@@ -193,7 +188,7 @@ TEST(SwayWave, ShapesTheWaveAndKeepsTheRootStill)
                 want = 0.0f;
             else if (i < c.n)
                 want = static_cast<float>(std::sin(static_cast<double>(i * 0.4f + 2.0f)) *
-                                          (c.shape.growsAlongLeaf ? i : 1) * c.shape.amplitude);
+                                          (c.shape.gainBase + c.shape.gainStep * i) * c.shape.amplitude);
             EXPECT_FLOAT_EQ(out[i], want) << "n " << c.n << " entry " << i;
         }
     }
@@ -212,7 +207,7 @@ TEST(SwingRamp, StepsOnTheThirdCallBetweenTheLimits)
     const Case cases[] = {
         {2.0f, 0.5f, 10, 1, 2.5f, 1},
         {2.0f, 0.5f, 10, 0, 1.5f, 0},
-        {9.75f, 0.5f, 10, 1, 9.5f, 0},     // passes the top: clamped, turned and stepped down once
+        {9.75f, 0.5f, 10, 1, 9.5f, 0},  // passes the top: clamped, turned and stepped down once
         {10.0f, 0.5f, 10, 1, 9.5f, 0},
         {9.5f, 0.5f, 10, 1, 10.0f, 1},     // reaching the limit exactly is not passing it
         {-9.75f, 0.5f, 10, 0, -10.0f, 1},  // passes the bottom: clamped and turned, no step up
