@@ -1,46 +1,39 @@
-// cao3: sway plant C's broad, arcuate-veined leaf (plant kind 15).
+// cao3: sway plant C's broad leaf (plant kind 15).
 #pragma once
 #include "plant_mesh_sway.h"
 #include "plant_textures.h"
 
 namespace plant_textures {
 
-// ---- cao3: sway plant C's broad, arcuate-veined leaf -------------------------
-
+// A Cryptocoryne's leaf: olive to bronze green, a reddish midrib, veins
+// arching from the base to the tip, a paler rim. Both halves of the leaf
+// share their texture coordinates: the first half's strip paints them.
 inline Image SwayBroadLeaf()
 {
     using namespace sway_leaves;
-    Image img = Tissue(FromBytes(26, 74, 30), FromBytes(72, 128, 52), 521);
-    const LeafLook look{FromBytes(30, 96, 36),
-                        FromBytes(66, 134, 48),
-                        FromBytes(150, 196, 100),
-                        FromBytes(176, 206, 116),
-                        FromBytes(118, 170, 86),
+    Image img = Tissue(FromBytes(40, 70, 30), FromBytes(88, 116, 52), 521);
+    const LeafLook look{FromBytes(58, 92, 38),
+                        FromBytes(104, 120, 50),
+                        FromBytes(150, 150, 84),
+                        FromBytes(140, 122, 70),
+                        FromBytes(146, 164, 92),
                         Venation::Arcuate,
                         2,
                         0.0f,
-                        0.07f,
-                        0.6f,
+                        0.09f,
+                        0.45f,
                         522};
-    // The half leaf in texture space: t rises from the stalk to the tip, and
-    // at each t the leaf spans s from the midrib to the rim.
     const LeafC leafC = SwayLeafC();
-    std::vector<std::pair<double, double>> rib, rim;
-    for (const Point& q : leafC.vein[0])
-        rib.push_back({q.t, q.s});
-    rim.push_back(rib.front());  // the base runs from the stalk out to the rim
-    for (const Point& q : leafC.edge[0])
-        rim.push_back({q.t, q.s});
-    rib.push_back(rim.back());
-    const Curve<double> ribS(rib), rimS(rim);
-    const double tLow = rib.front().first, tHigh = rib.back().first;
-    PaintRect(img, kLeafCEdgeS[0], kLeafCEdgeS[1], kLeafCEdgeT[0], kLeafCEdgeT[1],
-              [&](double s, double t, float px, float py) {
-                  const double width = std::max(1e-3, rimS(t) - ribS(t));
-                  const float u = Clamp01(static_cast<float>((t - tLow) / (tHigh - tLow)));
-                  const float v = Clamp01(static_cast<float>(std::abs(s - ribS(t)) / width));
-                  return LeafAt(look, u, v, 1.0f, px, py);
-              });
+    // The strip of a half: its edge, and the vein point each edge row joins.
+    Grid strip(2, Column(kLeafCEdgeRows));
+    for (int r = 0; r < kLeafCEdgeRows; ++r) {
+        strip[0][r] = leafC.edge[0][r];
+        strip[1][r] = leafC.vein[0][r / 3];
+    }
+    auto coords = [](int line, int point) {
+        return PartCoord{static_cast<float>(point) / (kLeafCEdgeRows - 1), line == 0 ? 1.0f : 0.0f};
+    };
+    PaintGrid(img, strip, coords, Leaf(look));
     return img;
 }
 

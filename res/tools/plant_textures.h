@@ -126,15 +126,16 @@ inline void PaintRect(Image& img, double s0, double s1, double t0, double t1,
 
 // ---- painting a mesh's own part of the picture -------------------------------------
 
-// Where a grid point lies on its part: u along (0 root .. 1 tip), v across
-// (0 midrib .. 1 edge), and the side of the midrib (-1 or 1).
+// Where a grid point lies on its part: u along (0 root .. 1 tip) and w
+// across (-1 one edge, 0 the midrib, 1 the other edge; around a stem 0 .. 1).
 struct PartCoord {
-    float u = 0, v = 0, side = 1;
+    float u = 0, w = 0;
 };
 
 // Paints every quad of a grid's strips where its texture coordinates lie:
-// each pixel gets paint(u, v, side, px, py) with u, v and side interpolated
-// from the quad's corners (coord(line, point) gives them). Pixels up to
+// each pixel gets paint(u, v, side, px, py) with u and w interpolated from
+// the quad's corners (coord(line, point) gives them), v = |w| and side the
+// sign of w. Pixels up to
 // `margin` outside the part are painted too (from the nearest quad), so that
 // filtering at the part's edge never reaches foreign colours.
 inline void PaintGrid(Image& img, const Grid& grid, const std::function<PartCoord(int line, int point)>& coord,
@@ -177,9 +178,8 @@ inline void PaintGrid(Image& img, const Grid& grid, const std::function<PartCoor
                     sum += (k = std::max(0.0f, k));
                 PartCoord p;
                 p.u = (w[0] * c[0].u + w[1] * c[1].u + w[2] * c[2].u) / sum;
-                p.v = (w[0] * c[0].v + w[1] * c[1].v + w[2] * c[2].v) / sum;
-                p.side = (w[0] * c[0].side + w[1] * c[1].side + w[2] * c[2].side) / sum;
-                img.at(px, py) = paint(Clamp01(p.u), Clamp01(p.v), p.side < 0 ? -1.0f : 1.0f, cx, cy);
+                p.w = (w[0] * c[0].w + w[1] * c[1].w + w[2] * c[2].w) / sum;
+                img.at(px, py) = paint(Clamp01(p.u), Clamp01(std::abs(p.w)), p.w < 0 ? -1.0f : 1.0f, cx, cy);
             }
         }
     };
@@ -201,9 +201,7 @@ inline void PaintGrid(Image& img, const Grid& grid, const std::function<PartCoor
 inline std::function<PartCoord(int, int)> LeafCoords(const std::vector<double>& v, int rows)
 {
     return [v, rows](int line, int point) {
-        const float across = static_cast<float>(v[line]);
-        return PartCoord{rows > 1 ? static_cast<float>(point) / (rows - 1) : 0.0f, std::abs(across),
-                         across < 0 ? -1.0f : 1.0f};
+        return PartCoord{rows > 1 ? static_cast<float>(point) / (rows - 1) : 0.0f, static_cast<float>(v[line])};
     };
 }
 
