@@ -16,6 +16,15 @@
 
 namespace {
 
+// 0, 1, ..., n - 1.
+std::vector<int> Upto(int n)
+{
+    std::vector<int> all(n);
+    for (int k = 0; k < n; ++k)
+        all[k] = k;
+    return all;
+}
+
 TEST(PlantKinds, EveryKindHasOneRowAndScenePassKindsComeLast)
 {
     std::vector<int> kinds;
@@ -34,10 +43,7 @@ TEST(PlantKinds, EveryKindHasOneRowAndScenePassKindsComeLast)
         }
         EXPECT_LT(k.list, kSceneListCount) << "kind " << k.kind;
     }
-    std::vector<int> all(17);
-    for (int k = 0; k < 17; ++k)
-        all[k] = k;
-    EXPECT_EQ(kinds, all);
+    EXPECT_EQ(kinds, Upto(17));
 }
 
 TEST(ScenerySetUps, OneStepPerObjectInTheSetUpsOrder)
@@ -48,10 +54,7 @@ TEST(ScenerySetUps, OneStepPerObjectInTheSetUpsOrder)
         // The static mesh, the terrain and the plant group are set up after the lists.
         EXPECT_EQ(step.phase == SetUpPhase::AfterLists, step.order >= 16) << "order " << step.order;
     }
-    std::vector<int> all(19);
-    for (int k = 0; k < 19; ++k)
-        all[k] = k;
-    EXPECT_EQ(orders, all);
+    EXPECT_EQ(orders, Upto(19));
 }
 
 TEST(SceneryLists, EachSlotFilledOnceAndThePickBarsLeftFree)
