@@ -3,7 +3,7 @@
 # (its shapes and the writer of its tables); the tool includes every one
 # found here, so a kind adds its files and edits no list.
 
-pv_include_list(plant_mesh_list.h "plant_mesh_*.h" PV_PLANT_MESH_HEADERS)
+pv_include_list(plant_mesh_list.h PV_PLANT_MESH_HEADERS "plant_mesh_*.h")
 
 pv_res_tool(pv_gen_plant_meshes res/tools/gen_plant_meshes.cpp)
 target_include_directories(pv_gen_plant_meshes PRIVATE ${PV_GENERATED})

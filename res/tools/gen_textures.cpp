@@ -1,7 +1,8 @@
 // Draws the tank's built-in pictures: the four floor grounds (512 x 512,
 // tileable, never pure black: black is keyed out), the two bubble sprites
 // (64 x 64 on black) and the plant textures (each plant_texture_cao<N>.h
-// registers its own; the build lists them in plant_texture_list.h).
+// registers its own and each plant_paint_*.h a part of one; the build lists
+// them in plant_texture_list.h).
 // Usage: gen_textures <name> <out.bmp>
 #include "plant_texture_list.h"
 #include "plant_textures.h"
@@ -635,9 +636,9 @@ int main(int argc, char** argv)
     for (const Picture& p : kPictures)
         if (std::strcmp(p.name, argv[1]) == 0)
             return write(p.draw(), p.keepBlack);
-    for (const plant_textures::PlantPicture& p : plant_textures::PictureRegistry())
-        if (p.name == argv[1])
-            return write(p.draw(), false);
+    Image plant(plant_textures::kSize, plant_textures::kSize);
+    if (plant_textures::DrawPicture(argv[1], plant))
+        return write(plant, false);
     std::fprintf(stderr, "gen_textures: no picture named %s\n", argv[1]);
     return 2;
 }

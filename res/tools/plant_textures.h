@@ -5,7 +5,8 @@
 //
 // A plant kind's picture is a res/tools/plant_texture_cao<N>.h that paints
 // it and registers it as "cao<N>" (RegisterPicture); the build packs every
-// one found as resource 2000 + N.
+// one found as resource 2000 + N. A kind drawn with another kind's picture
+// paints its part from a res/tools/plant_paint_<name>.h (RegisterPicturePart).
 #pragma once
 #include "leaf_kit.h"
 #include "texture_kit.h"
@@ -285,6 +286,41 @@ inline bool RegisterPicture(const std::string& name, Image (*draw)())
 {
     PictureRegistry().push_back({name, draw});
     return true;
+}
+
+// A part another kind paints into a picture it does not own (two kinds drawn
+// with one texture): applied after the picture is drawn, in the order of the
+// files' names.
+struct PicturePart {
+    std::string picture;  // "cao<N>"
+    void (*paint)(Image& image);
+};
+
+inline std::vector<PicturePart>& PicturePartRegistry()
+{
+    static std::vector<PicturePart> parts;
+    return parts;
+}
+
+inline bool RegisterPicturePart(const std::string& picture, void (*paint)(Image& image))
+{
+    PicturePartRegistry().push_back({picture, paint});
+    return true;
+}
+
+// Picture `name` with every part painted into it; false when no kind draws it.
+inline bool DrawPicture(const std::string& name, Image& out)
+{
+    for (const PlantPicture& p : PictureRegistry()) {
+        if (p.name != name)
+            continue;
+        out = p.draw();
+        for (const PicturePart& part : PicturePartRegistry())
+            if (part.picture == name)
+                part.paint(out);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace plant_textures
