@@ -8,10 +8,8 @@
 #include "objects/food_emitter.h"
 #include "objects/screen_ripple.h"
 #include "platform/wnd.h"
-#include "scenery/sway_plant_a.h"
-#include "scenery/sway_plant_b.h"
-#include "scenery/sway_plant_c.h"
-#include "scenery/water_floor.h"
+#include "scenery/plant_kinds.h"
+#include "scenery/tank_scenery.h"
 #include "view/bezier_patch.h"
 #include "view/fish_arrays.h"
 #include "view/tank_bounds.h"
@@ -40,14 +38,12 @@ constexpr int ID_TOOL_MUSIC_SETTINGS = 1050;
 constexpr int ID_TOOL_BACKGROUND_SETTINGS = 1052;
 constexpr int ID_TOOL_PLANTS_SETTINGS = 1053;
 
-class CTankView : public CWnd {
+// The scenery (plants, floor sheet, decorations and their spots) comes first:
+// its constructors draw random values in member order, before the settings
+// are read.
+class CTankView : public CWnd, public CTankScenery {
 public:
-    // Scenery comes first: the constructors draw random values in member order.
-    CSwayPlantA m_SwayPlantsA[10];
-    CSwayPlantB m_SwayPlantsB[10];
-    CSwayPlantC m_SwayPlantsC[10];
     CBubbleEmitter m_Bubbles;
-    CWaterFloor m_WaterFloor;
 
     // The fish of each species the game has a class for, and the species
     // table that reaches them by index (null: no class yet, no fish).
@@ -92,9 +88,8 @@ public:
     void InitTankBounds();
     void InitScene();
     void BuildDecorationLists();
-    // A spot on the floor grid at (row, column) for an object whose second
-    // size factor is sizeY.
-    void PlaceOnFloor(float spot[3], int row, int column, float sizeY);
+    // What the scenery's set-up, lists and kinds reach of the game window.
+    SceneryContext Scenery();
     void DrawVerticalBar();
     void DrawHorizontalBar();
     void LoadSettings();
@@ -156,11 +151,6 @@ public:
     BYTE m_bAllFishHit = 0;
     float m_fTankBounds[6] = {};
     CTankBounds m_TankBounds;
-    // Placement spots, relative: the draw code adds the tank bottom to y and the back to z.
-    float m_fSpotsA[10][3] = {};
-    float m_fSpotsFourLeaf[10][3] = {};
-    float m_fSpotsB[10][3] = {};
-    float m_fSpotsC[10][3] = {};
     // Sample bars of the point under the mouse.
     float m_fPickBarX[101][3] = {};
     float m_fPickBarY[51][3] = {};
@@ -175,7 +165,8 @@ public:
     float m_fHeldY = 0.0f;
     BYTE m_bHeldX = 0;
     BYTE m_bHeldY = 0;
-    GLuint m_nSceneLists[10] = {};
+    // The set-up's display lists: the scenery's by slot, and the two pick bars.
+    GLuint m_nSceneLists[kSceneListCount] = {};
     BEZIER_PATCH m_BezierPatch;
     int m_nBezierDivs = 0;
     GLuint m_texBackground[4] = {};

@@ -7,9 +7,13 @@
 #include "gfx/builtin_texture.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
+#include "scenery/color_layers.h"
+#include "scenery/plant_kinds.h"
 #include "scenery/sway_plant_a.h"
+#include "scenery/sway_plant_meshes.h"
 #include "scenery/sway_plant_b.h"
 #include "scenery/sway_plant_c.h"
+#include "scenery/tank_scenery.h"
 
 #include <GL/glew.h>
 
@@ -21,6 +25,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -151,6 +156,92 @@ TEST_F(PlantsGLTest, PlantALeavesStandOnTheirRoot)
     }
     EXPECT_GE(atFoot, 24u);
     EXPECT_GT(top, 20.0f);  // the long ring reaches 30 x 0.83 table units up
+}
+
+// ---- colour-layer lists and the placement of a kind ------------------------------
+
+TEST_F(PlantsGLTest, ColourListsScaleTheCallerAndLeaveTheirLastLayersColour)
+{
+    struct Case {
+        const char* name;
+        GLuint (*build)();
+        float scale[3];
+        int last[3];  // layer 44
+    };
+    const Case cases[] = {
+        {"ramp", BuildColorRampList, {0.6f, 0.5f, 0.6f}, {182, 226, 182}},
+        {"layer", BuildColorLayerList, {0.5f, 0.5f, 0.5f}, {226, 182, 138}},
+        {"layer 2", BuildColorLayerList2, {0.5f, 0.6f, 0.6f}, {68, 24, 92}},
+    };
+    for (const Case& c : cases) {
+        glLoadIdentity();
+        glColor3f(0.25f, 0.5f, 0.75f);
+        const GLuint list = c.build();
+        // Building compiles only: the matrix and the colour stay.
+        EXPECT_EQ(Modelview()[0], 1.0f) << c.name;
+        GLfloat colour[4];
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        EXPECT_FLOAT_EQ(colour[1], 0.5f) << c.name;
+        // Called twice, the scale compounds; the colour is the last layer's.
+        glCallList(list);
+        glCallList(list);
+        const auto m = Modelview();
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(m[5 * i], c.scale[i] * c.scale[i], 1e-6f) << c.name << " axis " << i;
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(colour[i], c.last[i] / 255.0f, 1e-3f) << c.name << " channel " << i;
+        glDeleteLists(list, 1);
+    }
+    EXPECT_EQ(GetExtraList(), 0u);
+}
+
+// Where a kind's placement takes a point: the modelview its draw sees.
+std::array<float, 16> g_seenByDraw;
+
+std::array<float, 3> Place(const std::array<float, 16>& m, std::array<float, 3> p)
+{
+    return {m[0] * p[0] + m[4] * p[1] + m[8] * p[2] + m[12], m[1] * p[0] + m[5] * p[1] + m[9] * p[2] + m[13],
+            m[2] * p[0] + m[6] * p[1] + m[10] * p[2] + m[14]};
+}
+
+TEST_F(PlantsGLTest, AKindIsPlacedAtItsSpotOrAtItsPointThenTurned)
+{
+    auto scenery = std::make_unique<CTankScenery>();
+    SetVector(scenery->m_fSpotRosette, 3, 1, -20);
+    float bounds[6] = {-50, 50, 30, -22, -50, 0};
+    GLuint tex[25] = {}, lists[kSceneListCount] = {};
+    SceneryContext c{*scenery, bounds, tex, tex, lists};
+    auto capture = [](SceneryContext&) { glGetFloatv(GL_MODELVIEW_MATRIX, g_seenByDraw.data()); };
+
+    // Relative to its spot (tank bottom and back added), then half a turn about x.
+    const PlantKind relative{.spot = [](const CTankScenery& s) -> const float* { return s.m_fSpotRosette; },
+                             .translate = {20, -3, 17},
+                             .turns = {{180, 1, 0, 0}},
+                             .draw = capture};
+    glLoadIdentity();
+    DrawPlantKind(c, relative);
+    auto p = Place(g_seenByDraw, {0, 1, 0});
+    EXPECT_NEAR(p[0], 3 + 20, 1e-4f);
+    EXPECT_NEAR(p[1], -22 + 1 - 3 - 1, 1e-4f);  // (0, 1, 0) turned to (0, -1, 0)
+    EXPECT_NEAR(p[2], -50 - 20 + 17, 1e-4f);
+
+    // Scaled first, then at its own point, then turned about y and z.
+    const PlantKind absolute{.scale = {1.2f, 1.5f, 1},
+                             .translate = {-5.8f, -5.1f, -80},
+                             .turns = {{90, 0, 1, 0}, {90, 0, 0, 1}},
+                             .draw = capture};
+    glLoadIdentity();
+    DrawPlantKind(c, absolute);
+    // (1, 0, 0): about z to (0, 1, 0), about y stays, moved, then scaled.
+    p = Place(g_seenByDraw, {1, 0, 0});
+    EXPECT_NEAR(p[0], 1.2f * -5.8f, 1e-4f);
+    EXPECT_NEAR(p[1], 1.5f * (-5.1f + 1), 1e-4f);
+    EXPECT_NEAR(p[2], -80, 1e-4f);
+    // (0, 0, 1): about y to (1, 0, 0).
+    p = Place(g_seenByDraw, {0, 0, 1});
+    EXPECT_NEAR(p[0], 1.2f * (-5.8f + 1), 1e-4f);
+    EXPECT_NEAR(p[1], 1.5f * -5.1f, 1e-4f);
 }
 
 // ---- lit and textured ---------------------------------------------------------

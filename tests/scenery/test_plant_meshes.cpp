@@ -1,7 +1,7 @@
 // The leaf tables against the shapes their plants rely on: root points on the
 // pivot, tips where the columns meet, the telling points, bounds, unit
 // normals and texture coordinates inside each leaf's part of its texture.
-#include "scenery/plant_meshes.h"
+#include "scenery/sway_plant_meshes.h"
 
 #include <gtest/gtest.h>
 
