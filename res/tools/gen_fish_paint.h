@@ -68,33 +68,60 @@ inline kit::Image Paint(PictureSize size, const std::vector<Layer>& layers, Rgb 
     return image;
 }
 
+// The picture repeats, so a part of the layout may lie at whole-number
+// offsets (t from 1 to 2, say): a layer paints it where it falls in 0..1.
+inline fishkit::ST InPlace(float s, float t, float sLow, float tLow)
+{
+    return {s + std::floor(sLow), t + std::floor(tLow)};
+}
+inline fishkit::ST InPlace(const Region& r, float s, float t)
+{
+    return InPlace(s, t, std::min(r.s0, r.s1), std::min(r.t0, r.t1));
+}
+
 // A region painted by its own coordinates (a, b), held a little past its
 // edges (`bleed`, with a and b kept in 0..1 there) so that filtering at a
 // part's border finds its own colour.
 inline Layer RegionLayer(const Region& r, float bleed, std::function<Rgb(float a, float b)> colour)
 {
-    return {[r, bleed](float s, float t) { return r.Holds(s, t, bleed); },
-            [r, colour](float s, float t) { return colour(kit::Clamp01(r.A(s)), kit::Clamp01(r.B(t))); }};
+    return {[r, bleed](float s, float t) {
+                const fishkit::ST p = InPlace(r, s, t);
+                return r.Holds(p.s, p.t, bleed);
+            },
+            [r, colour](float s, float t) {
+                const fishkit::ST p = InPlace(r, s, t);
+                return colour(kit::Clamp01(r.A(p.s)), kit::Clamp01(r.B(p.t)));
+            }};
 }
 
 // The side view painted at its points (x, z).
 inline Layer SideLayer(const SideView& v, float bleed, std::function<Rgb(float x, float z)> colour)
 {
-    return {[v, bleed](float s, float t) { return v.region.Holds(s, t, bleed); },
-            [v, colour](float s, float t) { return colour(v.X(s), v.Z(t)); }};
+    return {[v, bleed](float s, float t) {
+                const fishkit::ST p = InPlace(v.region, s, t);
+                return v.region.Holds(p.s, p.t, bleed);
+            },
+            [v, colour](float s, float t) {
+                const fishkit::ST p = InPlace(v.region, s, t);
+                return colour(v.X(p.s), v.Z(p.t));
+            }};
 }
 
 // A disc painted at rho (in radii, held out to `reach`) and its direction (dx, dy), y up.
 inline Layer DiscLayer(const EyeDisc& d, float reach, std::function<Rgb(float rho, float dx, float dy)> colour)
 {
-    return {[d, reach](float s, float t) {
+    auto polar = [d](float s, float t, float& rho, float& dx, float& dy) {
+        const fishkit::ST p = InPlace(s, t, d.s, d.t);
+        d.Polar(p.s, p.t, rho, dx, dy);
+    };
+    return {[polar, reach](float s, float t) {
                 float rho = 0, dx = 0, dy = 0;
-                d.Polar(s, t, rho, dx, dy);
+                polar(s, t, rho, dx, dy);
                 return rho < reach;
             },
-            [d, colour](float s, float t) {
+            [polar, colour](float s, float t) {
                 float rho = 0, dx = 0, dy = 0;
-                d.Polar(s, t, rho, dx, dy);
+                polar(s, t, rho, dx, dy);
                 return colour(rho, dx, dy);
             }};
 }
