@@ -129,19 +129,28 @@ inline Grid Eye(const BodyShape& body, const EyeDisc& disc, GridSize size, const
 
 enum class Ridge { Back, Belly };
 
-// `count` points on the back ridge (or the belly line) at segments evenly
-// from `from` to `to`, sunk `inset` into the body so that a fin rooted there
-// shows no crack.
+// Points on the back ridge (or the belly line), one over each of the given
+// segments, sunk `inset` into the body so that a fin rooted there shows no
+// crack.
+inline std::vector<V3> AnchorRow(const BodyShape& body, const Segments& segments, const std::vector<float>& over,
+                                 Ridge ridge, float inset)
+{
+    std::vector<V3> row;
+    for (float segment : over) {
+        const float u = segments.U(segment);
+        row.push_back(ridge == Ridge::Back ? V3{body.XOf(u), 0.0f, body.Back(u) - inset}
+                                           : V3{body.XOf(u), 0.0f, body.Belly(u) + inset});
+    }
+    return row;
+}
+// The same over `count` segments evenly from `from` to `to`.
 inline std::vector<V3> AnchorRow(const BodyShape& body, const Segments& segments, float from, float to, int count,
                                  Ridge ridge, float inset)
 {
-    std::vector<V3> row(count);
-    for (int c = 0; c < count; ++c) {
-        const float u = segments.U(Mix(from, to, Along(c, count)));
-        row[c] = ridge == Ridge::Back ? V3{body.XOf(u), 0.0f, body.Back(u) - inset}
-                                      : V3{body.XOf(u), 0.0f, body.Belly(u) + inset};
-    }
-    return row;
+    std::vector<float> over(count);
+    for (int c = 0; c < count; ++c)
+        over[c] = Mix(from, to, Along(c, count));
+    return AnchorRow(body, segments, over, ridge, inset);
 }
 
 // A profile sampled at `count` columns (a = 0 .. 1).
