@@ -56,10 +56,11 @@ constexpr float kDorsalInset = 0.003f;
 inline const V3 kBladeTip[2] = {{0.130f, 0.0f, 0.545f}, {0.155f, 0.0f, 0.520f}};
 constexpr float kBladeEdge[2] = {0.50f, 0.55f};  // where along the front rays the fin's edge row lies
 constexpr float kBladeBuried = 0.02f;            // the blade's root row, below the ridge
-// The rays behind reach a little in under the blade (the two overlap where
-// the blade sways), from the fin's edge on the second blade ray.
+// The rays behind reach in under the blade (the two overlap by more than
+// the blade's sway shows in a view), from the fin's edge on the second
+// blade ray.
 inline const std::vector<V3> kDorsalEdge = {
-    {0.080f, 0.0f, 0.440f}, {0.150f, 0.0f, 0.518f}, {0.190f, 0.0f, 0.440f},
+    {0.080f, 0.0f, 0.455f}, {0.140f, 0.0f, 0.525f}, {0.190f, 0.0f, 0.440f},
     {0.205f, 0.0f, 0.340f}, {0.190f, 0.0f, 0.240f},
 };  // rays kFirstRay + 2 on
 
