@@ -97,9 +97,19 @@ else()
   message(STATUS "res/tools/gen_music.cpp not found: building without the built-in music")
 endif()
 
-# Fish textures (the tools are in res/fish_meshes.cmake).
-pv_resource(10003 fish3.bmp pv_gen_fish_textures fish3)
-pv_resource(10023 fish23.bmp pv_gen_fish_textures fish23)
+# Fish textures: one for each species that brings res/tools/gen_fish_textures<NN>.h
+# (the tools are in res/fish_meshes.cmake), fish<NN>.bmp as resource 10000 + NN.
+file(GLOB PV_FISH_TEXTURE_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/tools/gen_fish_textures[0-9]*.h)
+list(SORT PV_FISH_TEXTURE_HEADERS)
+foreach(header ${PV_FISH_TEXTURE_HEADERS})
+  get_filename_component(name ${header} NAME_WE)
+  string(REGEX REPLACE "^gen_fish_textures0*([0-9]+)$" "\\1" species ${name})
+  if(NOT species MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "${header}: a fish texture header is named gen_fish_textures<species index>.h")
+  endif()
+  math(EXPR id "10000 + ${species}")
+  pv_resource(${id} fish${species}.bmp pv_gen_fish_textures fish${species})
+endforeach()
 
 # The blobs and their table. Written only when the list changes, so a
 # re-configure does not rebuild them.
