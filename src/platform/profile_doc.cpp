@@ -63,22 +63,27 @@ bool SameName(std::u16string_view a, std::u16string_view b)
 
 Document Parse(std::string_view bytes)
 {
-    Document doc;
     if (bytes.empty())
-        return doc;
-    const std::u16string text = DecodeFile(bytes, doc.encoding);
-    const std::u16string_view all(text);
-    constexpr size_t npos = std::u16string_view::npos;
+        return {};
+    Encoding encoding;
+    Document doc = ParseText(DecodeFile(bytes, encoding));
+    doc.encoding = encoding;
+    return doc;
+}
+
+Document ParseText(std::u16string_view all)
+{
+    Document doc;
     doc.sections.emplace_back();
     size_t pos = 0;
-    size_t lineFeed = all.find(u'\n');
     while (pos < all.size()) {
-        if (lineFeed != npos && lineFeed < pos)
-            lineFeed = all.find(u'\n', pos);
-        const size_t end = lineFeed != npos ? lineFeed : all.find(u'\r', pos);
-        const size_t next = end == npos ? all.size() : end + 1;
-        const std::u16string_view line = Trim(all.substr(pos, next - pos));
-        pos = next;
+        size_t end = pos;
+        while (end < all.size() && all[end] != u'\r' && all[end] != u'\n')
+            ++end;
+        const std::u16string_view line = Trim(all.substr(pos, end - pos));
+        pos = end + 1;
+        if (end + 1 < all.size() && all[end] == u'\r' && all[end + 1] == u'\n')
+            ++pos;
         if (!line.empty())
             AddLine(doc, line);
     }
