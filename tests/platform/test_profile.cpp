@@ -1,6 +1,7 @@
 #include "platform/profile.h"
 
 #include "platform/jsonl.h"
+#include "support/scratch.h"
 
 #include <gtest/gtest.h>
 
@@ -21,27 +22,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// A private folder for one test, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        char pattern[] = "/tmp/pv-profile-test-XXXXXX";
-        if (mkdtemp(pattern))
-            path = pattern;
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        if (!path.empty())
-            fs::remove_all(path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string path;
-};
 
 std::optional<std::string> ReadBytes(const std::string& path)
 {
