@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
-#include <functional>
 #include <mutex>
 #include <set>
 #include <string_view>
@@ -21,7 +20,7 @@ struct Entry {
     // file's times are not older than this, its bytes are compared again.
     timespec seen{};
     uint64_t size = 0;
-    size_t hash = 0;
+    uint64_t hash = 0;
     std::shared_ptr<const Document> doc;
 };
 
@@ -58,7 +57,7 @@ bool Settled(const Entry& e)
            Before(e.stamp.changedSec, e.stamp.changedNsec, e.seen);
 }
 
-size_t HashOf(std::string_view bytes) { return std::hash<std::string_view>()(bytes); }
+uint64_t HashOf(std::string_view bytes) { return HashBytes(bytes.data(), bytes.size()); }
 
 const std::shared_ptr<const Document>& EmptyDocument()
 {
@@ -104,8 +103,17 @@ Loaded LoadDocument(const char* path)
     const timespec now = CoarseNow();
     Entry* known = Find(cache, key);
     FileStamp stamp;
-    if (known && Settled(*known) && StampOf(path, stamp) && stamp == known->stamp)
-        return {ReadResult::Ok, known->doc};
+    if (known && StampOf(path, stamp)) {
+        if (stamp == known->stamp && Settled(*known))
+            return {ReadResult::Ok, known->doc};
+        // Changed, or changed too recently to tell: the same bytes need no parse.
+        uint64_t hash = 0;
+        if (stamp.size == known->size && HashFile(path, hash) && hash == known->hash) {
+            known->stamp = stamp;
+            known->seen = now;
+            return {ReadResult::Ok, known->doc};
+        }
+    }
 
     std::string bytes, problem;
     const ReadResult result = ReadWholeFile(path, bytes, &stamp, &problem);
@@ -115,13 +123,7 @@ Loaded LoadDocument(const char* path)
             std::fprintf(stderr, "%s: %s is ignored: %s\n", program_invocation_short_name, path, problem.c_str());
         return {result, EmptyDocument()};
     }
-    const size_t hash = HashOf(bytes);
-    if (known && known->size == bytes.size() && known->hash == hash) {
-        known->stamp = stamp;
-        known->seen = now;
-        return {ReadResult::Ok, known->doc};
-    }
-    Entry entry{key, stamp, now, bytes.size(), hash, std::make_shared<const Document>(Parse(bytes))};
+    Entry entry{key, stamp, now, bytes.size(), HashOf(bytes), std::make_shared<const Document>(Parse(bytes))};
     return {ReadResult::Ok, Remember(cache, std::move(entry)).doc};
 }
 

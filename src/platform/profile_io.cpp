@@ -162,6 +162,36 @@ bool StampOf(const char* path, FileStamp& stamp)
     return true;
 }
 
+uint64_t HashBytes(const char* bytes, size_t size, uint64_t hash)
+{
+    for (size_t i = 0; i < size; ++i)
+        hash = (hash ^ static_cast<unsigned char>(bytes[i])) * 1099511628211ull;
+    return hash;
+}
+
+bool HashFile(const char* path, uint64_t& hash)
+{
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    hash = kHashStart;
+    char chunk[65536];
+    uint64_t total = 0;
+    while (ok) {
+        const ssize_t n = read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n >= 0 && (total += static_cast<uint64_t>(n)) <= kMaxFileSize;
+        if (n <= 0)
+            break;
+        hash = HashBytes(chunk, static_cast<size_t>(n), hash);
+    }
+    close(fd);
+    return ok;
+}
+
 bool ReplaceWholeFile(const char* path, const std::string& bytes)
 {
     const std::string target = LinkTarget(path);

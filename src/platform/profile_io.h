@@ -30,6 +30,14 @@ ReadResult ReadWholeFile(const char* path, std::string& bytes, FileStamp* stamp 
 // The stamp of the regular file path names; false when there is none.
 bool StampOf(const char* path, FileStamp& stamp);
 
+// A hash of bytes, the same whether they come whole or in pieces (start from
+// kHashStart, pass each result on).
+constexpr uint64_t kHashStart = 14695981039346656037ull;
+uint64_t HashBytes(const char* bytes, size_t size, uint64_t hash = kHashStart);
+
+// The hash of the regular file's bytes, read in pieces; false when it cannot be read.
+bool HashFile(const char* path, uint64_t& hash);
+
 // Writes bytes to a new file in the same folder, flushes it to the disk and
 // renames it over path, so the file holds either its old or its new bytes. An
 // existing file keeps its permission bits, and a symbolic link keeps pointing
