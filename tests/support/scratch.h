@@ -34,10 +34,16 @@ inline void RemoveFolder()
 
 // The folder of this test process under $TMPDIR (or /tmp), made on the first
 // call (the test environment makes it before any test runs) and removed with
-// everything in it when the process ends. Empty when it cannot be made.
+// everything in it when the process ends. Processes the test starts (death
+// tests run the test program again and end without cleaning up) use the
+// folder of the process that started them. Empty when it cannot be made.
 inline const std::string& ProcessScratchFolder()
 {
     std::string& folder = scratch_detail::Folder();
+    const char* inherited = std::getenv("PV_TEST_SCRATCH");
+    struct stat st {};
+    if (folder.empty() && inherited && *inherited == '/' && stat(inherited, &st) == 0 && S_ISDIR(st.st_mode))
+        folder = inherited;
     if (folder.empty()) {
         const char* base = std::getenv("TMPDIR");
         std::string pattern = std::string(base && *base == '/' ? base : "/tmp") + "/pv-test-XXXXXX";
@@ -45,6 +51,7 @@ inline const std::string& ProcessScratchFolder()
             folder = pattern;
             scratch_detail::Owner() = getpid();
             std::atexit(scratch_detail::RemoveFolder);
+            setenv("PV_TEST_SCRATCH", folder.c_str(), 1);
         }
     }
     return folder;
