@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <sys/stat.h>
@@ -52,10 +53,15 @@ int main(int argc, char** argv)
             tool = std::atoi(argv[i + 1]);
     }
 
-    // Settings and lock files of its own, so a player's settings are not touched.
-    char dir[] = "/tmp/pv-bench-XXXXXX";
+    // Settings and lock files of its own, so a player's settings are not
+    // touched; removed at exit.
+    static char dir[] = "/tmp/pv-bench-XXXXXX";
     if (!mkdtemp(dir))
         return 1;
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    });
     setenv("XDG_CONFIG_HOME", dir, 1);
     if (settings) {
         const std::string folder = std::string(dir) + "/parvolune";

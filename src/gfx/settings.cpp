@@ -172,7 +172,7 @@ std::string GetSettingsFilePath()
     static bool reported = false;
     std::string folder = GetSettingsFolder();
     if (folder.empty())
-        folder = TempPath();
+        folder = GetFallbackFolder();
     if (!folder.empty())
         return folder + "Quenmarl.ini";
     if (!reported) {

@@ -47,8 +47,8 @@ extern TANKSETTINGS g_Settings;
 // "Error Find TempPath." titled "ERROR".
 std::string GetTempFolder();
 
-// The settings file: Quenmarl.ini in the settings folder, else in the temporary
-// folder. Empty when there is neither (reported once with a message box); the
+// The settings file: Quenmarl.ini in the settings folder, else in the fallback
+// folder (a private place of the user that later runs find again). Empty when there is neither (reported once with a message box); the
 // settings then keep their defaults and nothing is written.
 std::string GetSettingsFilePath();
 

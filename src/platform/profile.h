@@ -1,8 +1,10 @@
 // Private-profile (INI) files with the Windows semantics the settings code relies
 // on: names matched without regard to ASCII case, blanks trimmed, quotes
 // stripped, truncation to the caller's buffer, defaults, key and section lists.
-// Every call reads the file as it is on disk; a write that changes something
-// rewrites the whole file, a write that changes nothing leaves it untouched.
+// Every call sees the file as it is on disk (its parsed form is kept until the
+// file changes); a write that changes something rewrites the whole file, a
+// write that changes nothing leaves it untouched. A file that is not a regular
+// file or is larger than 32 MiB reads as empty and is never written.
 #pragma once
 #include "platform/wintypes.h"
 

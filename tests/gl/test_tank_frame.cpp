@@ -4,6 +4,7 @@
 #include "gfx/settings.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "support/scratch.h"
 #include "support/settings_file.h"
 
 #include <GL/glew.h>
@@ -23,12 +24,7 @@
 
 namespace {
 
-std::string MakeTempDir()
-{
-    char pattern[] = "/tmp/pv-frame-XXXXXX";
-    const char* dir = mkdtemp(pattern);
-    return dir ? dir : "";
-}
+std::string MakeTempDir() { return MakeScratchFolder("frame"); }
 
 class TankFrameTest : public ::testing::Test {
 protected:

@@ -6,6 +6,7 @@
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
 #include "gl/tank_camera.h"
+#include "support/scratch.h"
 #include "support/settings_file.h"
 
 #include <GL/glew.h>
@@ -27,8 +28,7 @@ class TankSceneTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/pv-scene-XXXXXX";
-        const std::string root = mkdtemp(pattern);
+        const std::string root = MakeScratchFolder("scene");
         setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
         ASSERT_TRUE(WriteCountsFile(root + "/config", {{23, 2}}, {{0, 1}, {14, 1}, {15, 1}}));
