@@ -1,0 +1,126 @@
+// Each cell: water behind the species' own fish, or a grey cell with a fish
+// outline and "not in the game yet"; a light corner where the dialog writes
+// the count.
+#include "ui/fish_grid_picture.h"
+
+#include "gfx/settings.h"
+#include "platform/gdi.h"
+#include "ui/paint_shapes.h"
+#include "ui/ui_resource.h"
+
+namespace {
+
+using namespace paint;
+
+constexpr PaintColor Rgb(int r, int g, int b, float a = 1.0f) { return PaintRgb(r, g, b, a); }
+
+// The dialog's face around the cells, RGB(115, 115, 115).
+constexpr PaintColor kFace = Rgb(115, 115, 115);
+constexpr int kWidth = FISH_GRID_LEFT + FISH_GRID_COLUMNS * FISH_CELL_WIDTH;
+constexpr int kHeight = FISH_GRID_TOP + FISH_GRID_ROWS * FISH_CELL_HEIGHT;
+
+SpeciesPortraitSource& Source()
+{
+    static SpeciesPortraitSource source;
+    return source;
+}
+
+bool& Made()
+{
+    static bool made = false;
+    return made;
+}
+
+// The count's corner, light so that the black count reads on it.
+void PaintCountCorner(ShapePicture& cell)
+{
+    cell.Fill(Box(1, 1, 27, 19, 3.0f), Rgb(232, 236, 240, 0.92f));
+}
+
+ShapePicture WaterCell()
+{
+    ShapePicture cell(FISH_CELL_WIDTH, FISH_CELL_HEIGHT);
+    cell.Fill(Box(1, 1, FISH_CELL_WIDTH - 1, FISH_CELL_HEIGHT - 1, 4.0f), Rgb(150, 200, 230));
+    cell.Fill(Box(2, 2, FISH_CELL_WIDTH - 2, FISH_CELL_HEIGHT - 2, 3.0f), Rgb(40, 96, 150));
+    // Lighter water near the top.
+    cell.Fill(Box(2, 2, FISH_CELL_WIDTH - 2, 40, 3.0f), Rgb(90, 160, 210, 0.35f));
+    cell.Fill(Box(2, 2, FISH_CELL_WIDTH - 2, 20, 3.0f), Rgb(140, 200, 240, 0.25f));
+    return cell;
+}
+
+ShapePicture MissingCell()
+{
+    ShapePicture cell(FISH_CELL_WIDTH, FISH_CELL_HEIGHT);
+    cell.Fill(Box(1, 1, FISH_CELL_WIDTH - 1, FISH_CELL_HEIGHT - 1, 4.0f), Rgb(95, 95, 95));
+    const PaintColor line = Rgb(150, 150, 150);
+    cell.Fill(EllipseRing(54, 40, 24, 13, 2.0f), line);
+    cell.Fill(Union({Capsule(30, 40, 18, 29, 1.0f), Capsule(30, 40, 18, 51, 1.0f), Capsule(18, 29, 18, 51, 1.0f)}),
+              line);
+    cell.Fill(Disc(68, 37, 2.0f), line);
+    return cell;
+}
+
+// The cells' labels, written with the dialogs' own text drawing.
+std::vector<uint32_t> WithLabels(const ShapePicture& picture, const std::vector<int>& missing)
+{
+    std::vector<uint32_t> argb = picture.Argb();
+    CBitmap bitmap;
+    CDC dc;
+    if (!bitmap.CreateBitmap(kWidth, kHeight, 1, 32, argb.data()) || !dc.CreateCompatibleDC(nullptr))
+        return argb;
+    CBitmap* old = dc.SelectObject(&bitmap);
+    CFont font;
+    font.CreateFont(-11, 0, 0, 0, 400, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, "Arial");
+    CFont* oldFont = dc.SelectObject(&font);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(RGB(200, 200, 200));
+    for (const int k : missing) {
+        const int left = FISH_GRID_LEFT + k % FISH_GRID_COLUMNS * FISH_CELL_WIDTH;
+        const int top = FISH_GRID_TOP + k / FISH_GRID_COLUMNS * FISH_CELL_HEIGHT;
+        CRect line(left, top + 60, left + FISH_CELL_WIDTH, top + 74);
+        dc.DrawText("not in the", -1, &line, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+        line.OffsetRect(0, 12);
+        dc.DrawText("game yet", -1, &line, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    dc.SelectObject(oldFont);
+    dc.SelectObject(old);
+    bitmap.GetBitmapBits(static_cast<DWORD>(argb.size() * 4), argb.data());
+    return argb;
+}
+
+}  // namespace
+
+void SetSpeciesPortraitSource(SpeciesPortraitSource source)
+{
+    Source() = std::move(source);
+    Made() = false;
+}
+
+void RegisterFishGridPicture()
+{
+    if (Made())
+        return;
+    Made() = true;
+    ShapePicture grid(kWidth, kHeight);
+    grid.Background([](float, float) { return kFace; });
+    const ShapePicture water = WaterCell();
+    const ShapePicture missingCell = MissingCell();
+    std::vector<int> missing;
+    for (int k = 0; k < FISH_SPECIES_COUNT; ++k) {
+        std::vector<uint32_t> portrait;
+        const bool built =
+            Source() && Source()(k, FISH_PORTRAIT_WIDTH, FISH_PORTRAIT_HEIGHT, portrait) &&
+            portrait.size() == static_cast<size_t>(FISH_PORTRAIT_WIDTH) * FISH_PORTRAIT_HEIGHT;
+        ShapePicture cell = built ? water : missingCell;
+        if (built)
+            cell.Place(FISH_PORTRAIT_LEFT, FISH_PORTRAIT_TOP, FISH_PORTRAIT_WIDTH, FISH_PORTRAIT_HEIGHT, portrait);
+        else
+            missing.push_back(k);
+        PaintCountCorner(cell);
+        grid.Place(FISH_GRID_LEFT + k % FISH_GRID_COLUMNS * FISH_CELL_WIDTH,
+                   FISH_GRID_TOP + k / FISH_GRID_COLUMNS * FISH_CELL_HEIGHT, cell);
+    }
+    const std::vector<uint32_t> argb = WithLabels(grid, missing);
+    RegisterBitmapResource(IDB_FISH_PAGE0, kWidth, kHeight, argb.data());
+}
