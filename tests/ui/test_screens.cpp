@@ -1,5 +1,9 @@
 // Every dialog rendered offscreen, for a person to look at.
 #include "ui/about_dlg.h"
+#include "ui/aquarium_settings_dlg.h"
+#include "ui/command_bar_dlg.h"
+#include "ui/fish_grid_picture.h"
+#include "ui/fish_settings_dlg.h"
 #include "ui/game_over_dlg.h"
 #include "ui/skin_about_dlg.h"
 #include "ui_fixture.h"
@@ -39,6 +43,37 @@ TEST_F(ScreensTest, RenderEveryDialogForReview)
         CSkinAboutDlg dlg;
         ASSERT_TRUE(dlg.Create(CSkinAboutDlg::IDD));
         SaveScreenshot(Shot(dlg), "about_skin");
+        dlg.DestroyWindow();
+    }
+    {
+        // Species 3 and 23 in the game, drawn as plain orange discs here.
+        SetSpeciesPortraitSource([](int species, int w, int h, std::vector<uint32_t>& argb) {
+            if (species != 3 && species != 23)
+                return false;
+            argb.assign(static_cast<size_t>(w) * h, 0);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    if ((x - w / 2) * (x - w / 2) + (y - h / 2) * (y - h / 2) < 20 * 20)
+                        argb[static_cast<size_t>(y) * w + x] = 0xFFFF8020u;
+            return true;
+        });
+        CFishSettingsDlg dlg;
+        ASSERT_TRUE(dlg.Create(CFishSettingsDlg::IDD));
+        dlg.m_nSel = 8;
+        SaveScreenshot(Shot(dlg), "fish_settings");
+        dlg.DestroyWindow();
+        SetSpeciesPortraitSource(nullptr);
+    }
+    {
+        CAquariumSettingsDlg dlg;
+        ASSERT_TRUE(dlg.Create(CAquariumSettingsDlg::IDD));
+        SaveScreenshot(Shot(dlg), "aquarium_settings");
+        dlg.DestroyWindow();
+    }
+    {
+        CCommandBarDlg dlg;
+        ASSERT_TRUE(dlg.Create(CCommandBarDlg::IDD));
+        SaveScreenshot(Shot(dlg), "command_bar");
         dlg.DestroyWindow();
     }
 }
