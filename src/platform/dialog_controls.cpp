@@ -107,7 +107,7 @@ public:
     StaticControl(HWND hwnd, QWidget* parent) : PortWidget<QWidget>(hwnd, parent)
     {
         setFocusPolicy(Qt::NoFocus);
-        FollowStyle();
+        setAttribute(Qt::WA_TransparentForMouseEvents, !(hwnd->style & SS_NOTIFY));
         const DWORD type = hwnd->style & SS_TYPEMASK;
         const bool named = hwnd->text.size() > 1 && hwnd->text[0] == '#';
         if (type == SS_ICON && named)
@@ -121,8 +121,8 @@ public:
     // Only a static with SS_NOTIFY takes the mouse; others let it through.
     void FollowStyle() override
     {
-        HWND hwnd = portHwnd();
-        setAttribute(Qt::WA_TransparentForMouseEvents, !hwnd || !(hwnd->style & SS_NOTIFY));
+        if (HWND hwnd = portHwnd())
+            setAttribute(Qt::WA_TransparentForMouseEvents, !(hwnd->style & SS_NOTIFY));
     }
 
     bool ControlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override
