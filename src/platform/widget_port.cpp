@@ -606,6 +606,16 @@ void CenterWidgetWindow(HWND hwnd, HWND over)
     }
     QRect g = w->frameGeometry();
     g.moveCenter(area.center());
+    // Kept on the screen, as a window centred over a small owner near an
+    // edge would not be.
+    QScreen* screen = QGuiApplication::screenAt(area.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect work = screen->availableGeometry();
+        g.moveLeft(std::max(work.left(), std::min(g.left(), work.right() + 1 - g.width())));
+        g.moveTop(std::max(work.top(), std::min(g.top(), work.bottom() + 1 - g.height())));
+    }
     w->move(g.topLeft());
 }
 

@@ -79,16 +79,21 @@ TEST_F(CommandBarTest, EachToolButtonSetsItsToolAndEndsTheBar)
 
 TEST_F(CommandBarTest, TheDialogButtonsLeaveTheToolAndCloseAfterTheirDialog)
 {
+    // The bar at the top of the screen: the dialogs centred over it stay on the screen.
+    QCursor::setPos(0, 0);
+    const QRect screen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     for (const int button : {1002, 1003}) {
         CCommandBarDlg bar;
         bar.m_nCommand = ID_TOOL_RIPPLE;
         // The settings dialog the button opens is closed as soon as it shows.
         std::string opened;
+        QRect where;
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
             HWND top = ActiveModalDialog();
             if (top && top != bar.m_hWnd) {
                 opened = top->text;
+                where = top->widget->frameGeometry();
                 top->wnd->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
             }
         });
@@ -96,6 +101,7 @@ TEST_F(CommandBarTest, TheDialogButtonsLeaveTheToolAndCloseAfterTheirDialog)
         EXPECT_EQ(ClickButton(bar, button), IDOK);
         EXPECT_EQ(bar.m_nCommand, ID_TOOL_RIPPLE);
         EXPECT_EQ(opened, button == 1002 ? "3D Parvolune - Fish Settings" : "3D Parvolune - Aquarium Settings");
+        EXPECT_TRUE(screen.contains(where)) << where.x() << "," << where.y();
     }
 }
 

@@ -78,6 +78,13 @@ BOOL CHoverButton::PreTranslateMessage(MSG* msg)
     return CButton::PreTranslateMessage(msg);
 }
 
+void CHoverButton::PreSubclassWindow()
+{
+    m_bOver = FALSE;
+    m_bTracking = FALSE;
+    CButton::PreSubclassWindow();
+}
+
 LRESULT CHoverButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {

@@ -18,6 +18,8 @@ public:
     void SetTooltipText(LPCTSTR text, BOOL activate = TRUE);
 
     BOOL PreTranslateMessage(MSG* msg) override;
+    // A button bound anew (its dialog opened again) starts away from the mouse.
+    void PreSubclassWindow() override;
     void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     int OnCreate(LPCREATESTRUCT cs) override;
