@@ -98,15 +98,15 @@ void PaintCamera(ShapePicture& p)
     p.Fill(Disc(24.5f, 13, 1.3f), Rgb(255, 200, 60));
 }
 
-// A tank of water under a lamp, with a colour dial.
+// A tank of water with a plant and bubbles, lit from a lamp above.
 void PaintAquariumSettings(ShapePicture& p)
 {
-    p.Draw(Box(3, 12, 29, 29, 1.5f), Rgb(200, 230, 250));
-    p.Fill(Box(4.5f, 17, 27.5f, 27.5f, 1.0f), kWater);
-    p.Fill(EllipseRing(10, 17, 5.5f, 1.6f, 1.2f), Rgb(220, 245, 255));
-    p.Draw(Union({Box(10, 3, 22, 7, 1.5f), Box(14, 7, 18, 11, 0.5f)}), Rgb(255, 210, 60), 1.0f);
-    for (const float x : {9.0f, 16.0f, 23.0f})
-        p.Fill(Capsule(16, 9, x, 14, 0.6f), Rgb(255, 240, 150, 0.7f));
+    p.Draw(Box(2, 9, 30, 29, 1.5f), Rgb(210, 235, 250));
+    p.Fill(Box(3.5f, 14, 28.5f, 27.5f, 1.0f), kWater);
+    p.Fill(Box(3.5f, 24.5f, 28.5f, 27.5f, 1.0f), Rgb(230, 200, 120));
+    p.Fill(Union({Capsule(9, 25, 8, 17, 1.1f), Capsule(9, 25, 12, 18, 1.0f)}), Rgb(40, 150, 60));
+    p.Fill(Union({Ring(21, 19, 1.6f, 0.8f), Ring(24, 15.5f, 1.1f, 0.7f)}), kWhite);
+    p.Draw(Box(6, 3, 26, 7, 1.5f), Rgb(255, 210, 60), 1.0f);
 }
 
 // The cannon: a barrel on a wheel, a ball flying.

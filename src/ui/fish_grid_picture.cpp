@@ -37,14 +37,24 @@ void PaintCountCorner(ShapePicture& cell)
     cell.Fill(Box(1, 1, 27, 19, 3.0f), Rgb(232, 236, 240, 0.92f));
 }
 
+// Water, light at the top and deep below, in a pale rim.
 ShapePicture WaterCell()
 {
     ShapePicture cell(FISH_CELL_WIDTH, FISH_CELL_HEIGHT);
     cell.Fill(Box(1, 1, FISH_CELL_WIDTH - 1, FISH_CELL_HEIGHT - 1, 4.0f), Rgb(150, 200, 230));
-    cell.Fill(Box(2, 2, FISH_CELL_WIDTH - 2, FISH_CELL_HEIGHT - 2, 3.0f), Rgb(40, 96, 150));
-    // Lighter water near the top.
-    cell.Fill(Box(2, 2, FISH_CELL_WIDTH - 2, 40, 3.0f), Rgb(90, 160, 210, 0.35f));
-    cell.Fill(Box(2, 2, FISH_CELL_WIDTH - 2, 20, 3.0f), Rgb(140, 200, 240, 0.25f));
+    ShapePicture water(FISH_CELL_WIDTH, FISH_CELL_HEIGHT);
+    water.Fill(Box(2, 2, FISH_CELL_WIDTH - 2, FISH_CELL_HEIGHT - 2, 3.0f), Rgb(255, 255, 255));
+    std::vector<uint32_t> argb = water.Argb();
+    for (int y = 0; y < FISH_CELL_HEIGHT; ++y) {
+        const float t = static_cast<float>(y) / (FISH_CELL_HEIGHT - 1);
+        const auto mix = [t](int top, int bottom) { return static_cast<uint32_t>(top + (bottom - top) * t); };
+        const uint32_t colour = (mix(96, 24) << 16) | (mix(170, 70) << 8) | mix(225, 130);
+        for (int x = 0; x < FISH_CELL_WIDTH; ++x) {
+            uint32_t& p = argb[static_cast<size_t>(y) * FISH_CELL_WIDTH + x];
+            p = (p & 0xFF000000u) | colour;
+        }
+    }
+    cell.Place(0, 0, FISH_CELL_WIDTH, FISH_CELL_HEIGHT, argb);
     return cell;
 }
 
