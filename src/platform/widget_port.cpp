@@ -199,31 +199,26 @@ BOOL GetCursorPos(POINT* point)
     return TRUE;
 }
 
-BOOL ScreenToClient(HWND hwnd, POINT* point)
+namespace {
+
+// A point between a window's client area and the screen.
+BOOL MapPoint(HWND hwnd, POINT* point, bool toScreen)
 {
     if (!IsLiveWindow(hwnd) || !point)
         return FALSE;
     QPoint p(point->x, point->y);
     if (hwnd->client)
-        p = hwnd->client->mapFromGlobal(p);
+        p = toScreen ? hwnd->client->mapToGlobal(p) : hwnd->client->mapFromGlobal(p);
     else if (hwnd->window)
-        p = hwnd->window->mapFromGlobal(p);
+        p = toScreen ? hwnd->window->mapToGlobal(p) : hwnd->window->mapFromGlobal(p);
     *point = POINT{p.x(), p.y()};
     return TRUE;
 }
 
-BOOL ClientToScreen(HWND hwnd, POINT* point)
-{
-    if (!IsLiveWindow(hwnd) || !point)
-        return FALSE;
-    QPoint p(point->x, point->y);
-    if (hwnd->client)
-        p = hwnd->client->mapToGlobal(p);
-    else if (hwnd->window)
-        p = hwnd->window->mapToGlobal(p);
-    *point = POINT{p.x(), p.y()};
-    return TRUE;
-}
+}  // namespace
+
+BOOL ScreenToClient(HWND hwnd, POINT* point) { return MapPoint(hwnd, point, false); }
+BOOL ClientToScreen(HWND hwnd, POINT* point) { return MapPoint(hwnd, point, true); }
 
 int GetClassNameA(HWND hwnd, char* name, int maxCount)
 {

@@ -516,15 +516,6 @@ BOOL CAquariumSettingsDlg::OnSetCursor(CWnd* pWnd, UINT, UINT)
 void CAquariumSettingsDlg::OnPaint()
 {
     CPaintDC dc(this);
-    CBitmap face;
-    if (face.LoadBitmap(IDB_AQUARIUM_FACE)) {
-        BITMAP bm;
-        face.GetObject(sizeof bm, &bm);
-        CDC memory;
-        memory.CreateCompatibleDC(&dc);
-        CBitmap* old = memory.SelectObject(&face);
-        dc.BitBlt(0, 0, bm.bmWidth, bm.bmHeight, &memory, 0, 0, SRCCOPY);
-        memory.SelectObject(old);
-    }
+    BlitBitmap(&dc, IDB_AQUARIUM_FACE, 0, 0);
     Default();
 }

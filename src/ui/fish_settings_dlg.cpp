@@ -185,17 +185,8 @@ void CFishSettingsDlg::OnPaint()
     GetClientRect(&client);
     dc.FillSolidRect(&client, RGB(115, 115, 115));
 
-    const UINT picture = m_nPage == 0 ? IDB_FISH_PAGE0 : m_nPage == 1 ? IDB_FISH_PAGE1 : 0;
-    CBitmap bitmap;
-    if (picture && bitmap.LoadBitmap(picture)) {
-        BITMAP bm;
-        bitmap.GetObject(sizeof bm, &bm);
-        CDC memory;
-        memory.CreateCompatibleDC(&dc);
-        CBitmap* old = memory.SelectObject(&bitmap);
-        dc.BitBlt(0, 0, bm.bmWidth, bm.bmHeight, &memory, 0, 0, SRCCOPY);
-        memory.SelectObject(old);
-    }
+    if (m_nPage <= 1)
+        BlitBitmap(&dc, m_nPage == 0 ? IDB_FISH_PAGE0 : IDB_FISH_PAGE1, 0, 0);
 
     dc.SetBkMode(TRANSPARENT);
     for (int i = 0; i < SLOT_COUNT; ++i) {

@@ -4,13 +4,7 @@
 set -u
 source "$(dirname "$0")/lib.sh" "$1"
 
-mkdir -p "$XDG_CONFIG_HOME/parvolune"
-{
-  printf '[Fish Number]\r\n'
-  for k in $(seq 0 24); do n=0; [ "$k" = 23 ] && n=1; printf 'Fish%d=%d\r\n' "$k" "$n"; done
-  printf '[Plants Number]\r\n'
-  for k in $(seq 0 16); do printf 'Plants%d=0\r\n' "$k"; done
-} > "$INI"
+write_counts 23=1
 
 # Pale yellow food pellets in a region of a screenshot.
 pellets() {

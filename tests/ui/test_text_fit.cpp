@@ -60,20 +60,21 @@ void ExpectTextFits(CDialog& dlg, UINT id)
     dlg.DestroyWindow();
 }
 
+template <class Dialog>
+void ExpectTextFits()
+{
+    Dialog dlg;
+    ExpectTextFits(dlg, Dialog::IDD);
+}
+
 TEST_F(TextFitTest, EveryCaptionFitsItsControl)
 {
-    CGameOverDlg gameOver;
-    ExpectTextFits(gameOver, CGameOverDlg::IDD);
-    CAboutDlg about;
-    ExpectTextFits(about, CAboutDlg::IDD);
-    CSkinAboutDlg skinAbout;
-    ExpectTextFits(skinAbout, CSkinAboutDlg::IDD);
-    CFishSettingsDlg fish;
-    ExpectTextFits(fish, CFishSettingsDlg::IDD);
-    CAquariumSettingsDlg aquarium;
-    ExpectTextFits(aquarium, CAquariumSettingsDlg::IDD);
-    CCommandBarDlg bar;
-    ExpectTextFits(bar, CCommandBarDlg::IDD);
+    ExpectTextFits<CGameOverDlg>();
+    ExpectTextFits<CAboutDlg>();
+    ExpectTextFits<CSkinAboutDlg>();
+    ExpectTextFits<CFishSettingsDlg>();
+    ExpectTextFits<CAquariumSettingsDlg>();
+    ExpectTextFits<CCommandBarDlg>();
 }
 
 }  // namespace
