@@ -95,7 +95,7 @@ int main(int argc, char** argv)
         AfxPumpMessages(1);
     const double firstFrame = Ms(Clock::now() - start);
 
-    view.m_nBarCommand = view.m_nMode = tool;
+    view.m_wndCommandBar.m_nCommand = view.m_nMode = tool;
     const bool clickEveryFrame = (tool == ID_TOOL_TOUCH);
     RECT client;
     view.GetClientRect(&client);

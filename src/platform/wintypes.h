@@ -104,6 +104,9 @@ constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
 constexpr UINT VK_F1 = 0x70;
 constexpr UINT VK_F2 = 0x71;
+constexpr UINT VK_F3 = 0x72;
+constexpr UINT VK_F4 = 0x73;
+constexpr UINT VK_F5 = 0x74;
 
 // Window styles.
 constexpr DWORD WS_OVERLAPPED = 0x00000000;

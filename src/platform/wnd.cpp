@@ -726,8 +726,11 @@ BOOL CWnd::SubclassWindow(HWND hwnd)
         hwnd->wnd->m_hWnd = nullptr;
     hwnd->wnd = this;
     m_hWnd = hwnd;
+    PreSubclassWindow();
     return TRUE;
 }
+
+void CWnd::PreSubclassWindow() {}
 
 CWnd* CWnd::GetParent() const { return m_hWnd && m_hWnd->parent ? m_hWnd->parent->wnd : nullptr; }
 

@@ -8,8 +8,6 @@
 
 float g_fFrontLightPhase = 0.0f;
 float g_fBackLightPhase = 0.0f;
-float g_fFrontPhaseSaved = 0.0f;
-float g_fBackPhaseSaved = 0.0f;
 
 namespace {
 

@@ -63,7 +63,7 @@ void CTankView::OnTimer(UINT_PTR id)
         g_bMusicRestart = 0;
     }
 
-    m_nMode = m_nBarCommand;
+    m_nMode = m_wndCommandBar.m_nCommand;
     CWnd::OnTimer(id);
 
     // Ticks that fell due while the frame was drawn are dropped, not drawn late.

@@ -3,6 +3,7 @@
 #pragma once
 #include "fish/fish_species03.h"
 #include "fish/fish_species23.h"
+#include "gfx/settings.h"
 #include "objects/bubble_emitter.h"
 #include "objects/cannon.h"
 #include "objects/food_emitter.h"
@@ -10,6 +11,8 @@
 #include "platform/wnd.h"
 #include "scenery/plant_kinds.h"
 #include "scenery/tank_scenery.h"
+#include "ui/command_bar_dlg.h"
+#include "ui/tool_ids.h"
 #include "view/bezier_patch.h"
 #include "view/fish_arrays.h"
 #include "view/tank_bounds.h"
@@ -20,23 +23,6 @@
 
 #include <memory>
 #include <string>
-
-// Tool (command) ids; the current tool is one of them.
-constexpr int ID_TOOL_FISH_SETTINGS = 1034;
-constexpr int ID_TOOL_TOUCH = 1035;
-constexpr int ID_TOOL_FEED = 1036;
-constexpr int ID_TOOL_GROW = 1037;
-constexpr int ID_TOOL_SHRINK = 1038;
-constexpr int ID_TOOL_AQUARIUM_SETTINGS = 1040;
-constexpr int ID_TOOL_EXIT = 1042;
-constexpr int ID_TOOL_RIPPLE = 1045;
-constexpr int ID_TOOL_SHOOT = 1046;
-constexpr int ID_TOOL_MOVE_CANNON = 1047;
-constexpr int ID_TOOL_ZOOM_IN = 1048;
-constexpr int ID_TOOL_ZOOM_OUT = 1049;
-constexpr int ID_TOOL_MUSIC_SETTINGS = 1050;
-constexpr int ID_TOOL_BACKGROUND_SETTINGS = 1052;
-constexpr int ID_TOOL_PLANTS_SETTINGS = 1053;
 
 // The scenery (plants, floor sheet, decorations and their spots) comes first:
 // its constructors draw random values in member order, before the settings
@@ -75,6 +61,8 @@ public:
     void OnLButtonDblClk(UINT flags, CPoint point) override;
     void OnMButtonUp(UINT flags, CPoint point) override;
     void OnRButtonDown(UINT flags, CPoint point) override;
+    // A right click opens the command bar at the mouse.
+    void OnRButtonUp(UINT flags, CPoint point) override;
     void ZoomCamera();
     // Shows the cursor of the current tool and button state (the argument
     // is not used).
@@ -180,8 +168,8 @@ public:
     BYTE m_bShootClick = 0;
     BYTE m_bMoveCannonClick = 1;
     int m_nMode = ID_TOOL_SHOOT;
-    // The command bar's command: the tool the tick makes current.
-    int m_nBarCommand = ID_TOOL_SHOOT;
+    // The command bar: its command is the tool the tick makes current.
+    CCommandBarDlg m_wndCommandBar;
     GLuint m_texScreen = 0;
     std::unique_ptr<CScreenRipple> m_pRipple;
     int m_nScreenWidth = 1680;
@@ -196,14 +184,8 @@ public:
 // The Game Over dialog may open (0 exactly while it is open).
 extern BYTE g_bGameOverArmed;
 
-// Shared with the music and background dialogs.
-extern BYTE g_bOwnMusic;
+// The built-in music is to start again once the player's own music is off.
 extern BYTE g_bMusicRestart;
-extern BYTE g_bOwnBackground;
-
-// The running phases of the colour cycles, saved by the aquarium dialog.
-extern float g_fFrontPhaseSaved;
-extern float g_fBackPhaseSaved;
 
 // Window and shadow-map sizes, kept by OnSize.
 extern int g_nWindowWidth;
@@ -225,9 +207,6 @@ extern float g_fTuneOffset[3];
 // The cursor id of a tool with the left button up or held; 0 for the tools
 // that have no cursor of their own.
 UINT ModeCursorId(int mode, BOOL buttonDown);
-
-// The help page F1 opens: shipped beside the program.
-std::string HelpPageAddress();
 
 // The largest power of two not above value (value >= 1).
 int FloorPowerOfTwo(int value);

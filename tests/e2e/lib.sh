@@ -63,3 +63,19 @@ wait_exit() {
 lit_fraction() {
   convert "$1" -colorspace Gray -threshold 20% -format "%[fx:mean]" info:
 }
+
+# write_counts FISH... : a settings file whose fish counts are the given
+# "species=count" pairs (every other species and every plant kind 0).
+write_counts() {
+  mkdir -p "$XDG_CONFIG_HOME/parvolune"
+  {
+    printf '[Fish Number]\r\n'
+    for k in $(seq 0 24); do
+      n=0
+      for pair in "$@"; do [ "${pair%%=*}" = "$k" ] && n=${pair#*=}; done
+      printf 'Fish%d=%d\r\n' "$k" "$n"
+    done
+    printf '[Plants Number]\r\n'
+    for k in $(seq 0 16); do printf 'Plants%d=0\r\n' "$k"; done
+  } > "$INI"
+}

@@ -1,6 +1,8 @@
 // The game's keys, as the game window's message hook sees them.
 #include "platform/native.h"
 #include "support/vertex_recorder.h"
+#include "ui/dialog_commands.h"
+#include "ui/help_page.h"
 #include "view/tank_view.h"
 
 #include <gtest/gtest.h>
@@ -150,16 +152,21 @@ TEST(MouseAndCommands, ToolsClickFlagsAndZoom)
     CTankView view;
     view.OnCommand(ID_TOOL_FEED, 0);
     EXPECT_EQ(view.m_nMode, ID_TOOL_FEED);
-    EXPECT_EQ(view.m_nBarCommand, ID_TOOL_FEED);  // survives the next tick
+    EXPECT_EQ(view.m_wndCommandBar.m_nCommand, ID_TOOL_FEED);  // survives the next tick
     view.OnLButtonDown(0, CPoint(10, 20));
     EXPECT_EQ(view.m_bFeedClick, 1);
     EXPECT_EQ(view.m_nMouseX, 10);
     view.OnLButtonUp(0, CPoint(10, 20));
     EXPECT_EQ(view.m_bLButtonDown, 0);
 
-    // Settings dialogs are not in the game yet: their commands change nothing.
+    // A settings command runs its dialog; then the tool is the cannon mover,
+    // also on the bar.
+    static int fishDialogs = 0;
+    RegisterDialogCommand(ID_TOOL_FISH_SETTINGS, [] { ++fishDialogs; });
     view.OnCommand(ID_TOOL_FISH_SETTINGS, 0);
-    EXPECT_EQ(view.m_nMode, ID_TOOL_FEED);
+    EXPECT_EQ(fishDialogs, 1);
+    EXPECT_EQ(view.m_nMode, ID_TOOL_MOVE_CANNON);
+    EXPECT_EQ(view.m_wndCommandBar.m_nCommand, ID_TOOL_MOVE_CANNON);
 
     view.OnCommand(ID_TOOL_ZOOM_IN, 0);
     view.m_fCameraZ = -19.95f;
