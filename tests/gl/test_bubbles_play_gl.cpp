@@ -17,7 +17,7 @@ protected:
     {
         OpenTank({{23, 1}}, {},
                  "QIPAONUM=" + std::to_string(count) + "\r\nLIGHTQIANGDU=" + std::to_string(speed) + "\r\n");
-        View().m_nMode = View().m_nBarCommand = ID_TOOL_ZOOM_IN;
+        View().m_nMode = View().m_wndCommandBar.m_nCommand = ID_TOOL_ZOOM_IN;
     }
     QImage Frame()
     {
