@@ -64,6 +64,18 @@ lit_fraction() {
   convert "$1" -colorspace Gray -threshold 20% -format "%[fx:mean]" info:
 }
 
+# wait_lit FILE SECONDS: takes screenshots into FILE until one is not black
+# (the first frames can be slow on a busy machine); false when none was.
+wait_lit() {
+  for _ in $(seq 1 $(( $2 * 4 ))); do
+    import -window root "$1" 2>/dev/null &&
+      awk -v f="$(lit_fraction "$1")" 'BEGIN { exit !(f > 0.002) }' && return 0
+    kill -0 "$GAME_PID" 2>/dev/null || return 1
+    sleep 0.25
+  done
+  return 1
+}
+
 # write_counts FISH... : a settings file whose fish counts are the given
 # "species=count" pairs (every other species and every plant kind 0).
 write_counts() {

@@ -70,15 +70,19 @@ Cover Measure(const std::vector<uint32_t>& argb)
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x) {
             const uint32_t p = argb[static_cast<size_t>(y) * kWidth + x];
+            if ((p >> 24) == 0)
+                continue;
+            // The extent counts any cover (thin fins and filaments are
+            // partly transparent once scaled down); the colour only solid pixels.
+            c.left = std::min(c.left, x);
+            c.right = std::max(c.right, x);
+            c.top = std::min(c.top, y);
+            c.bottom = std::max(c.bottom, y);
             if ((p >> 24) < 128)
                 continue;
             ++c.pixels;
             const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
             c.orange += r > 150 && r > g + 50 && g > b + 10;
-            c.left = std::min(c.left, x);
-            c.right = std::max(c.right, x);
-            c.top = std::min(c.top, y);
-            c.bottom = std::max(c.bottom, y);
         }
     return c;
 }
