@@ -255,6 +255,8 @@ void CSettingsFile::Write(const char* section, const char* key, const std::strin
 void ReadSettingsFile()
 {
     const CSettingsFile file;
+    // The keys a first start writes go into the file in one rewrite.
+    const CProfileWriteBatch batch(file.Path().c_str());
     TANKSETTINGS s;
     for (const SettingsField& field : g_AquariumFields) {
         const std::string text = file.Read(AQUARIUM_SECTION, field.key);

@@ -5,12 +5,37 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <string>
 
 using ini::Document;
 using ini::Key;
 using ini::Section;
 
 namespace {
+
+// The open write batch: its file, the parsed form its writes changed (null
+// until the first write) and whether that form differs from the file.
+struct WriteBatch {
+    int depth = 0;
+    std::string path;
+    std::shared_ptr<Document> doc;
+    bool dirty = false;
+};
+WriteBatch g_batch;
+
+bool Batched(const char* fileName) { return g_batch.depth > 0 && fileName && g_batch.path == fileName; }
+
+// Writes the batch's changes out. The cache then holds the batch's form, or,
+// unless that reads back as it is, the written file parsed.
+void FlushBatch(bool readsBackAsItIs = true)
+{
+    if (g_batch.doc && g_batch.dirty)
+        ini::StoreDocument(g_batch.path.c_str(), std::move(g_batch.doc),
+                           [readsBackAsItIs](Document&) { return readsBackAsItIs; });
+    g_batch.doc.reset();
+    g_batch.dirty = false;
+}
 
 std::u16string Arg(const char* text) { return text ? ini::FromAnsi(text) : std::u16string(); }
 
@@ -99,7 +124,8 @@ std::u16string SectionNames(const Document& doc, uint64_t size)
 std::u16string Lookup(const char* section, const char* key, const char* defaultText, uint64_t size,
                       const char* fileName)
 {
-    const ini::Loaded loaded = ini::LoadDocument(fileName);
+    const ini::Loaded loaded = Batched(fileName) && g_batch.doc ? ini::Loaded{ini::ReadResult::Ok, g_batch.doc}
+                                                                : ini::LoadDocument(fileName);
     const Document& doc = *loaded.doc;
     if (!section)
         return SectionNames(doc, size);
@@ -300,7 +326,9 @@ BOOL WritePrivateProfileStringA(const char* appName, const char* keyName, const 
 {
     if (!appName || !fileName)
         return FALSE;
-    ini::Loaded loaded = ini::LoadDocument(fileName);
+    const bool batched = Batched(fileName);
+    ini::Loaded loaded = batched && g_batch.doc ? ini::Loaded{ini::ReadResult::Ok, g_batch.doc}
+                                                : ini::LoadDocument(fileName);
     if (loaded.result == ini::ReadResult::Failed)
         return FALSE;
     Edit edit;
@@ -312,9 +340,38 @@ BOOL WritePrivateProfileStringA(const char* appName, const char* keyName, const 
         edit = PlanSet(*loaded.doc, Arg(appName), Arg(keyName), Arg(value));
     if (edit.kind == Edit::Kind::None)
         return TRUE;
+    if (batched) {
+        if (!g_batch.doc)
+            g_batch.doc = ini::TakeDocument(fileName, std::move(loaded.doc));
+        Apply(*g_batch.doc, edit);
+        g_batch.dirty = true;
+        // Where only parsing the written file tells what it reads back as,
+        // write it now.
+        if (!ReadBack(*g_batch.doc, edit))
+            FlushBatch(false);
+        return TRUE;
+    }
     std::shared_ptr<Document> doc = ini::TakeDocument(fileName, std::move(loaded.doc));
     Apply(*doc, edit);
     const bool stored =
         ini::StoreDocument(fileName, std::move(doc), [&edit](Document& written) { return ReadBack(written, edit); });
     return stored ? TRUE : FALSE;
+}
+
+CProfileWriteBatch::CProfileWriteBatch(const char* fileName)
+{
+    // Batches nest only for one file; a batch for another file while one is
+    // open does nothing (its writes go straight to their file).
+    if (g_batch.depth == 0)
+        g_batch.path = fileName ? fileName : "";
+    if (g_batch.depth == 0 || (fileName && g_batch.path == fileName))
+        ++g_batch.depth;
+    else
+        m_active = false;
+}
+
+CProfileWriteBatch::~CProfileWriteBatch()
+{
+    if (m_active && --g_batch.depth == 0)
+        FlushBatch();
 }

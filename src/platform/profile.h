@@ -12,3 +12,19 @@ DWORD GetPrivateProfileStringA(const char* appName, const char* keyName, const c
                                char* returned, DWORD size, const char* fileName);
 UINT GetPrivateProfileIntA(const char* appName, const char* keyName, int defaultValue, const char* fileName);
 BOOL WritePrivateProfileStringA(const char* appName, const char* keyName, const char* value, const char* fileName);
+
+// While one lives, writes to its file change the file's parsed form only, and
+// reads of that file see them; the file is rewritten once, when it ends. A
+// run of writes to a large file then costs one rewrite instead of one each.
+// A write in a batch answers TRUE; whether the final rewrite succeeded is not
+// reported (callers that batch ignore failed writes).
+class CProfileWriteBatch {
+public:
+    explicit CProfileWriteBatch(const char* fileName);
+    ~CProfileWriteBatch();
+    CProfileWriteBatch(const CProfileWriteBatch&) = delete;
+    CProfileWriteBatch& operator=(const CProfileWriteBatch&) = delete;
+
+private:
+    bool m_active = true;
+};

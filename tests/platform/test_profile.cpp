@@ -651,14 +651,14 @@ std::string Everything(const std::string& file)
     return out;
 }
 
-TEST_F(ProfileFile, WhatIsKeptBetweenCallsIsWhatTheFileReadsAs)
-{
-    struct Write {
-        const char* section;
-        const char* key;
-        const char* value;
-    };
-    const Write writes[] = {
+struct ProfileWrite {
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+// Writes of every kind, with names and values that the normal form changes.
+const ProfileWrite kTrickyWrites[] = {
         {"S", "plain", "1"},
         {"S", "  key with blanks \t", "  value with blanks \t "},
         {"S", "k", "line\r\ninjected=1"},
@@ -675,18 +675,22 @@ TEST_F(ProfileFile, WhatIsKeptBetweenCallsIsWhatTheFileReadsAs)
         {"Empty named", nullptr, nullptr},
         {"S", nullptr, nullptr},
         {"T", "after", "deletions"},
-    };
-    const std::string starts[] = {
-        "",
-        "top=1\r\n[S]\r\nold=1\r\n[]\r\nunder empty name=1\r\n[Empty named]\r\ne=1\r\n",
-        "\xEF\xBB\xBF[S]\r\nold=\xC3\xA9\r\n",
-        "[S]\rold=1\r[T]\nt=1",
-    };
+};
+
+const std::string kStartingFiles[] = {
+    "",
+    "top=1\r\n[S]\r\nold=1\r\n[]\r\nunder empty name=1\r\n[Empty named]\r\ne=1\r\n",
+    "\xEF\xBB\xBF[S]\r\nold=\xC3\xA9\r\n",
+    "[S]\rold=1\r[T]\nt=1",
+};
+
+TEST_F(ProfileFile, WhatIsKeptBetweenCallsIsWhatTheFileReadsAs)
+{
     int copies = 0;
-    for (const std::string& start : starts) {
+    for (const std::string& start : kStartingFiles) {
         SCOPED_TRACE(Show(start));
         WriteBytes(path, start);
-        for (const Write& w : writes) {
+        for (const ProfileWrite& w : kTrickyWrites) {
             SCOPED_TRACE(std::string(w.section) + "/" + (w.key ? w.key : "NULL") + "=" + (w.value ? w.value : "NULL"));
             EXPECT_EQ(WritePrivateProfileStringA(w.section, w.key, w.value, path.c_str()), TRUE);
             const std::string kept = Everything(path);
@@ -697,6 +701,54 @@ TEST_F(ProfileFile, WhatIsKeptBetweenCallsIsWhatTheFileReadsAs)
             fs::remove(fresh);
         }
     }
+}
+
+// A batch gives the file and every read in between what the same writes give
+// one by one.
+TEST_F(ProfileFile, BatchedWritesReadAndEndAsWritesOneByOne)
+{
+    const std::string batched = folder.path + "/batched.ini";
+    for (const std::string& start : kStartingFiles) {
+        SCOPED_TRACE(Show(start));
+        WriteBytes(path, start);
+        WriteBytes(batched, start);
+        {
+            const CProfileWriteBatch batch(batched.c_str());
+            const CProfileWriteBatch nested(batched.c_str());
+            for (const ProfileWrite& w : kTrickyWrites) {
+                SCOPED_TRACE(std::string(w.section) + "/" + (w.key ? w.key : "NULL") + "=" + (w.value ? w.value : "NULL"));
+                EXPECT_EQ(WritePrivateProfileStringA(w.section, w.key, w.value, path.c_str()), TRUE);
+                EXPECT_EQ(WritePrivateProfileStringA(w.section, w.key, w.value, batched.c_str()), TRUE);
+                EXPECT_EQ(Everything(batched), Everything(path));
+            }
+        }
+        EXPECT_EQ(ReadBytes(batched), ReadBytes(path));
+        EXPECT_EQ(Everything(batched), Everything(path));
+    }
+}
+
+// The settings keys of a first start cost one rewrite of the file.
+TEST_F(ProfileFile, ABatchRewritesTheFileOnce)
+{
+    WriteBytes(path, "[Other]\r\nline=1\r\n");
+    struct stat before {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    {
+        const CProfileWriteBatch batch(path.c_str());
+        for (int k = 0; k < 66; ++k) {
+            const std::string key = "Key" + std::to_string(k);
+            WritePrivateProfileStringA("Aquarium Settings", key.c_str(), "1", path.c_str());
+            struct stat during {};
+            ASSERT_EQ(stat(path.c_str(), &during), 0);
+            EXPECT_EQ(during.st_ino, before.st_ino) << "rewritten at key " << k;
+        }
+        EXPECT_EQ(Value("Aquarium Settings", "Key65"), "1");
+    }
+    struct stat after {};
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);
+    EXPECT_EQ(Value("Aquarium Settings", "Key0"), "1");
+    EXPECT_EQ(Value("Other", "line"), "1");
 }
 
 // A file changed in place within one tick of the clock keeps its size and its
