@@ -29,7 +29,7 @@ inline Grid FourLeafLeaf()
                        {10.0 / 13, 0.165}, {11.0 / 13, 0.12}, {12.0 / 13, 0.075}};
     shape.center = {{3.0 / 13, {-0.14, 0.13, -0.09}}, {10.0 / 13, {0.17, -0.14, -0.45}}};
     shape.tex = kTex;
-    shape.outside = {0, 0, 1};
+    shape.outside = {0, 0, -1};
     return edge_leaf::SampleEdgeLeaf(shape);
 }
 

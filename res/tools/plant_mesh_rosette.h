@@ -30,7 +30,7 @@ inline Grid RosetteLeaf()
     // The blade arches down from the root and levels out towards the tip.
     shape.center = {{2.0 / 9, {0.31, -0.06, 0.01}}, {7.0 / 9, {-0.19, 0.005, -0.185}}};
     shape.tex = kTex;
-    shape.outside = {0, 0, 1};
+    shape.outside = {0, 0, -1};
     return edge_leaf::SampleEdgeLeaf(shape);
 }
 

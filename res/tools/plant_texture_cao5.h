@@ -23,9 +23,9 @@ inline Rgb PennywortLeafAt(float x, float y, float px, float py)
     };
     float vein = ray(kVeins, 0.0f) * SmoothStep(0.05f, 0.12f, r);
     vein = std::max(vein, 0.7f * ray(2 * kVeins, 0.5f) * SmoothStep(0.45f, 0.6f, r));
-    const Cellular net = Voronoi(px / kSize, py / kSize, 40, 553);
-    vein = std::max(vein, 0.35f * SmoothStep(0.012f, 0.0f, net.f2 - net.f1) * SmoothStep(0.15f, 0.3f, r));
-    c = Mix(c, FromBytes(150, 206, 110), 0.75f * vein);
+    const Cellular net = Voronoi(px / kSize, py / kSize, 56, 553);
+    vein = std::max(vein, 0.2f * SmoothStep(0.008f, 0.0f, net.f2 - net.f1) * SmoothStep(0.15f, 0.3f, r));
+    c = Mix(c, FromBytes(160, 214, 118), 0.85f * vein);
     // The pale navel where the stalk is attached, and the rim.
     c = Mix(c, FromBytes(170, 200, 120), SmoothStep(0.1f, 0.0f, r));
     const float rim = SmoothStep(0.86f, 0.98f, r + 0.02f * std::cos(16 * a));

@@ -2,15 +2,12 @@
 // the phase its two first sway generators share, and what a draw sends.
 #include "scenery/blade_cluster.h"
 #include "scenery/blade_cluster_meshes.h"
-#include "scenery/plant_kinds.h"
-#include "scenery/tank_scenery.h"
-#include "plant_table_checks.h"
+#include "plant_checks.h"
 #include "support/vertex_recorder.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -37,7 +34,7 @@ TEST(BladeCluster, StalkTableIsAClosedTubeFromTheLeafToItsPivot)
 {
     const Points stalk = All(g_BladeStalk);
     for (int pair = 0; pair < 4; ++pair)
-        ExpectAt(g_BladeStalk[7][pair], {g_BladeStalk[0][pair].x, g_BladeStalk[0][pair].y, g_BladeStalk[0][pair].z},
+        ExpectAt(g_BladeStalk[7][pair], g_BladeStalk[0][pair],
                  0.0f, "the last column closes the tube");
     // As drawn at scale 1, with z of pairs 1 to 3 times 5.
     std::vector<PlantVertex> drawn;
@@ -53,7 +50,7 @@ TEST(BladeCluster, StalkTableIsAClosedTubeFromTheLeafToItsPivot)
         drawnPoints.push_back(&p);
     ExpectBounds(drawnPoints, {0.002f, -0.006f, -1.101f}, {0.060f, 0.047f, -0.045f}, 0.003f, "stalk at scale 1");
     // The placement brings this point to the root.
-    ExpectAt(drawn[3], {0.0441879f, 0.0470131f, -1.077805f}, 1e-6f, "pivot");
+    ExpectAt(drawn[3], 0.0441879f, 0.0470131f, -1.077805f, 1e-6f, "pivot");
     ExpectTexture(stalk, 0.838f, 0.994f, 1.037f, 1.162f, "stalk");
     ExpectUnitNormals(stalk, "stalk");
 }
@@ -65,20 +62,20 @@ TEST(BladeCluster, LeafTableIsADiscClosedAtItsSeam)
     ExpectTexture(leaf, 0.425f, 0.872f, 1.174f, 1.531f, "leaf");
     ExpectUnitNormals(leaf, "leaf");
     const PlantVertex& first = g_BladeLeafRim[0];
-    ExpectAt(g_BladeLeafRim[32], {first.x, first.y, first.z}, 0.0f, "rim point 32");
-    ExpectAt(g_BladeLeafInner[32], {g_BladeLeafInner[0].x, g_BladeLeafInner[0].y, g_BladeLeafInner[0].z}, 0.0f,
+    ExpectAt(g_BladeLeafRim[32], first, 0.0f, "rim point 32");
+    ExpectAt(g_BladeLeafInner[32], g_BladeLeafInner[0], 0.0f,
              "inner point 32");
     // The middle strip's ends close to a point each, and every corner it joins
     // is one of the inner points: no gap between the two strips.
     for (int end : {0, 8})
         ExpectAt(g_BladeLeafMiddleLeft[end],
-                 {g_BladeLeafMiddleRight[end].x, g_BladeLeafMiddleRight[end].y, g_BladeLeafMiddleRight[end].z}, 0.0f,
+                 g_BladeLeafMiddleRight[end], 0.0f,
                  "middle end " + std::to_string(end));
     for (int k = 0; k < 9; ++k) {
         const PlantVertex& left = g_BladeLeafMiddleLeft[k];
         const PlantVertex& right = g_BladeLeafMiddleRight[k];
-        ExpectAt(g_BladeLeafInner[2 * k], {left.x, left.y, left.z}, 1e-6f, "middle left " + std::to_string(k));
-        ExpectAt(g_BladeLeafInner[(32 - 2 * k) % 32], {right.x, right.y, right.z}, 1e-6f,
+        ExpectAt(g_BladeLeafInner[2 * k], left, 1e-6f, "middle left " + std::to_string(k));
+        ExpectAt(g_BladeLeafInner[(32 - 2 * k) % 32], right, 1e-6f,
                  "middle right " + std::to_string(k));
     }
 }
@@ -149,15 +146,10 @@ TEST(BladeCluster, StalkStretchesBeyondItsFirstPairAndTheRimAloneSways)
 
 TEST(BladeCluster, SetUpSizesItAndDrawsItOnceIntoItsList)
 {
-    auto scenery = std::make_unique<CTankScenery>();
-    float bounds[6] = {-50, 50, 30, -22, -50, 0};
-    GLuint tex[25] = {}, lists[kSceneListCount] = {};
-    SceneryContext c{*scenery, bounds, tex, tex, lists};
+    SceneryFixture f;
     VertexRecorder rec;
-    for (const ScenerySetUp& step : ScenerySetUps())
-        if (step.order == 6)
-            step.run(c);
-    const CBladeCluster& p = scenery->m_BladeCluster;
+    f.RunSetUp(6);
+    const CBladeCluster& p = f.scenery->m_BladeCluster;
     // The smallest floats above 1.8 and 0.03.
     EXPECT_EQ(p.m_fSize[0], 1.2f);
     EXPECT_EQ(p.m_fSize[1], std::nextafter(1.8f, 2.0f));
@@ -165,9 +157,7 @@ TEST(BladeCluster, SetUpSizesItAndDrawsItOnceIntoItsList)
     EXPECT_EQ(rec.primitives.size(), 4 * kStripsPerBlade);
     EXPECT_EQ(p.m_nSwayCounter, 2);
     // Kind 2 draws it live.
-    for (const PlantKind& kind : PlantKinds())
-        if (kind.kind == 2)
-            DrawPlantKind(c, kind);
+    f.DrawKind(2);
     EXPECT_EQ(rec.primitives.size(), 2 * 4 * kStripsPerBlade);
 }
 

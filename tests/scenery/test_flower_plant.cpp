@@ -2,7 +2,7 @@
 // and head tables, and how its stalks bend and its heads sway.
 #include "scenery/flower_plant.h"
 #include "scenery/flower_plant_meshes.h"
-#include "plant_table_checks.h"
+#include "plant_checks.h"
 #include "support/vertex_recorder.h"
 
 #include <gtest/gtest.h>
@@ -35,10 +35,10 @@ TEST(FlowerPlant, StalkTableIsAClosedStalkOnItsPivot)
     EXPECT_EQ(g_FlowerStalk[0][0].x, 0.00855551f);
     EXPECT_EQ(g_FlowerStalk[0][0].y, -0.466179f);
     EXPECT_EQ(g_FlowerStalk[0][0].z, -0.260047f);
-    ExpectAt(g_FlowerStalk[0][3], {0.009f, -0.466f, 0.025f}, 5e-5f, "row 3");
-    ExpectAt(g_FlowerStalk[0][7], {0.007f, -0.378f, 0.368f}, 5e-5f, "row 7");
+    ExpectTellingPoints({{g_FlowerStalk[0], 3, 0.009f, -0.466f, 0.025f}, {g_FlowerStalk[0], 7, 0.007f, -0.378f, 0.368f}},
+                        5e-5f);
     for (int r = 0; r < 8; ++r)
-        ExpectAt(g_FlowerStalk[3][r], {g_FlowerStalk[0][r].x, g_FlowerStalk[0][r].y, g_FlowerStalk[0][r].z}, 0.0f,
+        ExpectAt(g_FlowerStalk[3][r], g_FlowerStalk[0][r], 0.0f,
                  "the last column closes the stalk");
     ExpectBounds(stalk, {-0.031f, -0.5f, -0.26f}, {0.01f, -0.364f, 0.372f}, 0.006f, "stalk");
     ExpectTexture(stalk, 0.436f, 0.758f, 1.209f, 1.399f, "stalk");
@@ -48,11 +48,12 @@ TEST(FlowerPlant, StalkTableIsAClosedStalkOnItsPivot)
 TEST(FlowerPlant, HeadTableClosesToItsTipAndPaintsClearOfTheStalk)
 {
     const Points head = All(g_FlowerHeadLeft, g_FlowerHeadRight);
-    ExpectAt(g_FlowerHeadLeft[0], {0.0083f, -0.4613f, 0.1941f}, 5e-5f, "left row 0");
-    ExpectAt(g_FlowerHeadLeft[4], {0.3313f, -0.0989f, -0.0558f}, 5e-5f, "left row 4");
-    ExpectAt(g_FlowerHeadRight[4], {-0.3313f, -0.0493f, -0.1096f}, 5e-5f, "right row 4");
-    for (const PlantVertex* edge : {g_FlowerHeadLeft, g_FlowerHeadRight})
-        ExpectAt(edge[12], {-0.0092f, 0.5f, -0.4516f}, 5e-5f, "tip");
+    ExpectTellingPoints({{g_FlowerHeadLeft, 0, 0.0083f, -0.4613f, 0.1941f},
+                         {g_FlowerHeadLeft, 4, 0.3313f, -0.0989f, -0.0558f},
+                         {g_FlowerHeadRight, 4, -0.3313f, -0.0493f, -0.1096f},
+                         {g_FlowerHeadLeft, 12, -0.0092f, 0.5f, -0.4516f},
+                         {g_FlowerHeadRight, 12, -0.0092f, 0.5f, -0.4516f}},
+                        5e-5f);
     ExpectBounds(head, {-0.33f, -0.46f, -0.45f}, {0.33f, 0.5f, 0.2f}, 0.005f, "head");
     ExpectTexture(head, 0.64f, 0.99f, 1.06f, 1.62f, "head");
     ExpectUnitNormals(head, "head");

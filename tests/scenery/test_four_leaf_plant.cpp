@@ -2,14 +2,11 @@
 // table, its still leaves and the display list of plants 1 to 9.
 #include "scenery/four_leaf_plant.h"
 #include "scenery/four_leaf_plant_meshes.h"
-#include "scenery/plant_kinds.h"
-#include "scenery/tank_scenery.h"
-#include "plant_table_checks.h"
+#include "plant_checks.h"
 #include "support/vertex_recorder.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 
 namespace {
 
@@ -39,18 +36,12 @@ TEST(FourLeafPlant, LeafTableKeepsItsRootOutlineAndTexture)
     EXPECT_EQ(g_FourLeafLeft[0].x, -0.283128f);
     EXPECT_EQ(g_FourLeafLeft[0].y, 0.263121f);
     EXPECT_EQ(g_FourLeafLeft[0].z, 0.193716f);
-    struct Row {
-        const PlantVertex* edge;
-        int row;
-        std::array<float, 3> at;
-    };
-    const Row rows[] = {
-        {g_FourLeafLeft, 7, {0.1615f, 0.1714f, -0.3342f}},    {g_FourLeafLeft, 13, {0.3052f, -0.2085f, -0.4745f}},
-        {g_FourLeafRight, 0, {-0.3033f, 0.2486f, 0.193f}},    {g_FourLeafRight, 7, {-0.1054f, -0.2292f, -0.4089f}},
-        {g_FourLeafRight, 13, {0.292f, -0.2489f, -0.4879f}},
-    };
-    for (const Row& r : rows)
-        ExpectAt(r.edge[r.row], r.at, 5e-5f, "row " + std::to_string(r.row));
+    ExpectTellingPoints({{g_FourLeafLeft, 7, 0.1615f, 0.1714f, -0.3342f},
+                         {g_FourLeafLeft, 13, 0.3052f, -0.2085f, -0.4745f},
+                         {g_FourLeafRight, 0, -0.3033f, 0.2486f, 0.193f},
+                         {g_FourLeafRight, 7, -0.1054f, -0.2292f, -0.4089f},
+                         {g_FourLeafRight, 13, 0.292f, -0.2489f, -0.4879f}},
+                        5e-5f);
     ExpectBounds(leaf, {-0.30f, -0.29f, -0.50f}, {0.31f, 0.26f, 0.19f}, 0.01f, "four-leaf leaf");
     ExpectTexture(leaf, 0.29f, 0.81f, 1.21f, 1.99f, "four-leaf leaf");
     ExpectUnitNormals(leaf, "four-leaf leaf");
@@ -83,15 +74,10 @@ TEST(FourLeafPlant, LeavesAreStillAtTheConstructorsScaleDrawAfterDraw)
 
 TEST(FourLeafPlant, SetUpTakesTheTablesAndItsListHoldsPlantsOneToNine)
 {
-    auto scenery = std::make_unique<CTankScenery>();
-    float bounds[6] = {-50, 50, 30, -22, -50, 0};
-    GLuint tex[25] = {}, lists[kSceneListCount] = {};
-    SceneryContext c{*scenery, bounds, tex, tex, lists};
+    SceneryFixture f;
     VertexRecorder rec;
-    for (const ScenerySetUp& step : ScenerySetUps())
-        if (step.order == 1)
-            step.run(c);
-    const CTankScenery& s = *scenery;
+    f.RunSetUp(1);
+    const CTankScenery& s = *f.scenery;
     // The first plant keeps some depth; the others are flat.
     EXPECT_EQ(s.m_FourLeafPlants[0].m_fSize[2], 0.05f);
     for (int i = 1; i < 10; ++i) {
@@ -102,7 +88,7 @@ TEST(FourLeafPlant, SetUpTakesTheTablesAndItsListHoldsPlantsOneToNine)
     EXPECT_FLOAT_EQ(s.m_fSpotsFourLeaf[3][0], 70.0f);
     EXPECT_FLOAT_EQ(s.m_fSpotsFourLeaf[9][1], -0.912364f);
     EXPECT_EQ(rec.VertexCount(), 0u);
-    CompileSceneryList(c, 1);
+    CompileSceneryList(f.context, 1);
     EXPECT_EQ(rec.primitives.size(), 9u * 4);
     EXPECT_EQ(rec.VertexCount(), 9u * 4 * kStripVertices);
 }

@@ -3,15 +3,12 @@
 // all rosettes share.
 #include "scenery/rosette_plant.h"
 #include "scenery/rosette_plant_meshes.h"
-#include "scenery/plant_kinds.h"
-#include "scenery/tank_scenery.h"
-#include "plant_table_checks.h"
+#include "plant_checks.h"
 #include "support/vertex_recorder.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -43,18 +40,12 @@ TEST(RosettePlant, LeafTableKeepsItsRootOutlineAndTexture)
     EXPECT_EQ(g_RosetteLeafLeft[0].x, 0.474594f);
     EXPECT_EQ(g_RosetteLeafLeft[0].y, -0.0955728f);
     EXPECT_EQ(g_RosetteLeafLeft[0].z, 0.123621f);
-    struct Row {
-        const PlantVertex* edge;
-        int row;
-        std::array<float, 3> at;
-    };
-    const Row rows[] = {
-        {g_RosetteLeafLeft, 5, {0.0472f, -0.2664f, -0.1842f}},  {g_RosetteLeafLeft, 9, {-0.3482f, -0.0396f, -0.1745f}},
-        {g_RosetteLeafRight, 0, {0.4552f, -0.0796f, 0.1263f}},  {g_RosetteLeafRight, 5, {0.0848f, 0.2666f, -0.0926f}},
-        {g_RosetteLeafRight, 9, {-0.4999f, 0.0342f, -0.1501f}},
-    };
-    for (const Row& r : rows)
-        ExpectAt(r.edge[r.row], r.at, 5e-5f, "row " + std::to_string(r.row));
+    ExpectTellingPoints({{g_RosetteLeafLeft, 5, 0.0472f, -0.2664f, -0.1842f},
+                         {g_RosetteLeafLeft, 9, -0.3482f, -0.0396f, -0.1745f},
+                         {g_RosetteLeafRight, 0, 0.4552f, -0.0796f, 0.1263f},
+                         {g_RosetteLeafRight, 5, 0.0848f, 0.2666f, -0.0926f},
+                         {g_RosetteLeafRight, 9, -0.4999f, 0.0342f, -0.1501f}},
+                        5e-5f);
     ExpectBounds(leaf, {-0.5f, -0.27f, -0.22f}, {0.47f, 0.27f, 0.13f}, 0.01f, "rosette leaf");
     ExpectTexture(leaf, 0.006f, 0.39f, 1.006f, 1.994f, "rosette leaf");
     ExpectUnitNormals(leaf, "rosette leaf");
@@ -138,20 +129,13 @@ TEST(RosettePlant, AllRosettesTurnOnOneSharedDirection)
 
 TEST(RosettePlant, KindOneDrawsTheRosetteFromItsSetUpSizes)
 {
-    auto scenery = std::make_unique<CTankScenery>();
-    float bounds[6] = {-50, 50, 30, -22, -50, 0};
-    GLuint tex[25] = {}, lists[kSceneListCount] = {};
-    SceneryContext c{*scenery, bounds, tex, tex, lists};
-    for (const ScenerySetUp& step : ScenerySetUps())
-        if (step.order == 5)
-            step.run(c);
+    SceneryFixture f;
+    f.RunSetUp(5);
     // The sizes are the set-up's; the depth is the smallest float above 0.04.
-    EXPECT_EQ(scenery->m_RosettePlant.m_fSize[0], 1.6f);
-    EXPECT_EQ(scenery->m_RosettePlant.m_fSize[2], std::nextafter(0.04f, 1.0f));
+    EXPECT_EQ(f.scenery->m_RosettePlant.m_fSize[0], 1.6f);
+    EXPECT_EQ(f.scenery->m_RosettePlant.m_fSize[2], std::nextafter(0.04f, 1.0f));
     VertexRecorder rec;
-    for (const PlantKind& kind : PlantKinds())
-        if (kind.kind == 1)
-            DrawPlantKind(c, kind);
+    f.DrawKind(1);
     EXPECT_EQ(rec.primitives.size(), kLeaves);
 }
 

@@ -1,16 +1,20 @@
 // Checks of plant mesh tables and of what a plant sends, shared by the plant
 // tests: bounds and texture ranges of a set of points, telling points, unit
-// normals, the draws a constructor takes, and a point turned about an axis
-// as the bend matrix must turn it.
+// normals, the draws a constructor takes, a point turned about an axis as
+// the bend matrix must turn it, and a scenery with the set-up's context.
 #pragma once
 #include "platform/crt.h"
+#include "scenery/plant_kinds.h"
 #include "scenery/plant_meshes.h"
+#include "scenery/tank_scenery.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,7 +47,7 @@ struct Box {
     float sLow = 1e9f, sHigh = -1e9f, tLow = 1e9f, tHigh = -1e9f;
 };
 
-inline Box BoundsOf(const Points& points)
+inline Box Bounds(const Points& points)
 {
     Box b;
     for (const PlantVertex* p : points) {
@@ -60,32 +64,53 @@ inline Box BoundsOf(const Points& points)
     return b;
 }
 
-// The positions span low..high on each axis, within tolerance.
-inline void ExpectBounds(const Points& points, std::array<float, 3> low, std::array<float, 3> high, float tolerance,
-                         const std::string& what)
+// The box spans low..high on each axis, within tolerance.
+inline void ExpectBox(const Box& b, const float low[3], const float high[3], const std::string& what,
+                      float tolerance = 0.01f)
 {
-    const Box b = BoundsOf(points);
     for (int i = 0; i < 3; ++i) {
         EXPECT_NEAR(b.low[i], low[i], tolerance) << what << " axis " << i;
         EXPECT_NEAR(b.high[i], high[i], tolerance) << what << " axis " << i;
     }
 }
 
+inline void ExpectBounds(const Points& points, std::array<float, 3> low, std::array<float, 3> high, float tolerance,
+                         const std::string& what)
+{
+    ExpectBox(Bounds(points), low.data(), high.data(), what, tolerance);
+}
+
 // The texture coordinates span exactly the part of the picture given.
 inline void ExpectTexture(const Points& points, float s0, float s1, float t0, float t1, const std::string& what)
 {
-    const Box b = BoundsOf(points);
+    const Box b = Bounds(points);
     EXPECT_FLOAT_EQ(b.sLow, s0) << what;
     EXPECT_FLOAT_EQ(b.sHigh, s1) << what;
     EXPECT_FLOAT_EQ(b.tLow, t0) << what;
     EXPECT_FLOAT_EQ(b.tHigh, t1) << what;
 }
 
-inline void ExpectAt(const PlantVertex& p, std::array<float, 3> want, float tolerance, const std::string& what)
+inline void ExpectAt(const PlantVertex& p, float x, float y, float z, float tolerance, const std::string& what)
 {
-    EXPECT_NEAR(p.x, want[0], tolerance) << what;
-    EXPECT_NEAR(p.y, want[1], tolerance) << what;
-    EXPECT_NEAR(p.z, want[2], tolerance) << what;
+    EXPECT_NEAR(p.x, x, tolerance) << what;
+    EXPECT_NEAR(p.y, y, tolerance) << what;
+    EXPECT_NEAR(p.z, z, tolerance) << what;
+}
+inline void ExpectAt(const PlantVertex& p, const PlantVertex& want, float tolerance, const std::string& what)
+{
+    ExpectAt(p, want.x, want.y, want.z, tolerance, what);
+}
+
+// Point `row` of a table line lies at (x, y, z).
+struct TellingPoint {
+    const PlantVertex* line;
+    int row;
+    float x, y, z;
+};
+inline void ExpectTellingPoints(std::initializer_list<TellingPoint> points, float tolerance)
+{
+    for (const TellingPoint& p : points)
+        ExpectAt(p.line[p.row], p.x, p.y, p.z, tolerance, "row " + std::to_string(p.row));
 }
 
 inline void ExpectUnitNormals(const Points& points, const std::string& what)
@@ -124,5 +149,29 @@ inline void ExpectNear(std::array<float, 3> got, std::array<float, 3> want, floa
     for (int i = 0; i < 3; ++i)
         EXPECT_NEAR(got[i], want[i], tolerance) << what << " axis " << i;
 }
+
+// A scenery and the context the set-up and the passes give it, without GL.
+struct SceneryFixture {
+    std::unique_ptr<CTankScenery> scenery = std::make_unique<CTankScenery>();
+    float bounds[6] = {-50, 50, 30, -22, -50, 0};
+    GLuint textures[25] = {};
+    GLuint lists[kSceneListCount] = {};
+    SceneryContext context{*scenery, bounds, textures, textures, lists};
+
+    // The set-up's step for the object of this order.
+    void RunSetUp(int order)
+    {
+        for (const ScenerySetUp& step : ScenerySetUps())
+            if (step.order == order)
+                step.run(context);
+    }
+    // Plant kind `kind` at its place, as its pass draws it.
+    void DrawKind(int kind)
+    {
+        for (const PlantKind& row : PlantKinds())
+            if (row.kind == kind)
+                DrawPlantKind(context, row);
+    }
+};
 
 }  // namespace plant_checks
