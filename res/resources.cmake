@@ -49,9 +49,9 @@ function(pv_include_list name out_var)
 endfunction()
 
 # The plant pictures: each res/tools/plant_texture_cao<N>.h paints picture
-# cao<N> (resource 2000 + N), each plant_paint_*.h a part of one;
-# gen_textures includes every one found.
-pv_include_list(plant_texture_list.h PV_PLANT_TEXTURES "plant_texture_cao*.h" "plant_paint_*.h")
+# cao<N> (resource 2000 + N), each plant_paint_*.h a part of one, each
+# plant_picture_*.h a picture of its own; gen_textures includes every one found.
+pv_include_list(plant_texture_list.h PV_PLANT_TEXTURES "plant_texture_cao*.h" "plant_paint_*.h" "plant_picture_*.h")
 target_include_directories(pv_gen_textures PRIVATE ${PV_GENERATED})
 
 set_property(GLOBAL PROPERTY PV_RESOURCE_IDS "")
@@ -87,6 +87,11 @@ foreach(h ${PV_PLANT_TEXTURES})
   math(EXPR id "2000 + ${number}")
   pv_resource(${id} cao${number}.bmp pv_gen_textures cao${number})
 endforeach()
+
+# The flower plant's own picture, read from beside the program.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/KikuM0.mp_0.bmp
+  COMMAND pv_gen_textures KikuM0 ${CMAKE_BINARY_DIR}/KikuM0.mp_0.bmp DEPENDS pv_gen_textures VERBATIM)
+add_custom_target(pv_flower_picture ALL DEPENDS ${CMAKE_BINARY_DIR}/KikuM0.mp_0.bmp)
 
 # The built-in music, once its generator is in the tree.
 file(GLOB PV_GEN_MUSIC_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/tools/gen_music.cpp)
