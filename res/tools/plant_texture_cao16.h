@@ -14,7 +14,7 @@ inline Rgb PennywortLeafAt(float u, float w, float px, float py)
 {
     const float v = std::abs(w);
     const float mottle = Fbm(px / kSize, py / kSize, 8, 4, 1601);
-    Rgb c = Mix(FromBytes(52, 118, 40), FromBytes(118, 184, 66), Clamp01(0.25f + 0.55f * u + 0.25f * mottle));
+    Rgb c = Mix(FromBytes(42, 104, 34), FromBytes(98, 164, 56), Clamp01(0.25f + 0.55f * u + 0.25f * mottle));
     c = c * (0.95f + 0.1f * Unit(Hash(static_cast<int>(px * 2), static_cast<int>(py * 2), 1602)));
     // Main veins fan out from the base: the angle from the midrib in eighths.
     const float angle = std::atan2(v, u * 1.5f + 0.02f) / (0.5f * kPi) * 4.0f;
