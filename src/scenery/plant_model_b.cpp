@@ -12,6 +12,17 @@ constexpr int kBendEntries = 12;
 // Where the long leaf's copy stands, in mesh units (times the mesh scale).
 constexpr float kLeafCopyOffset[3] = {0.1131f, 0.0528293f, -0.0006896f};
 
+// A leaf whose ring k turns about y by gain x bend[last - k].
+LeafMotion LeafBend(const float* bend, int last, float gain)
+{
+    return LeafMotion{.bend = bend,
+                      .bendAxis = {0.0f, 1.0f, 0.0f},
+                      .bendBy = MotionBy::Line,
+                      .bendBase = last,
+                      .bendStep = -1,
+                      .bendGain = gain};
+}
+
 void SetUp(SceneryContext& c)
 {
     CPlantModelB& b = c.scenery.m_PlantModelB;
@@ -108,21 +119,11 @@ void CPlantModelB::DrawPart1()
 void CPlantModelB::DrawPart2(const float* bend)
 {
     // Ring k turns by 2 x bend[10 - k] about y: the tip (ring 0) most.
-    EmitRings(g_PlantModelBLongLeaf, LeafMotion{.bend = bend,
-                                                .bendAxis = {0.0f, 1.0f, 0.0f},
-                                                .bendBy = MotionBy::Line,
-                                                .bendBase = 10,
-                                                .bendStep = -1,
-                                                .bendGain = 2.0f});
+    EmitRings(g_PlantModelBLongLeaf, LeafBend(bend, 10, 2.0f));
 }
 
 void CPlantModelB::DrawPart3(const float* bend)
 {
     // Ring k turns by -2 x bend[7 - k]: against the long leaf.
-    EmitRings(g_PlantModelBShortLeaf, LeafMotion{.bend = bend,
-                                                 .bendAxis = {0.0f, 1.0f, 0.0f},
-                                                 .bendBy = MotionBy::Line,
-                                                 .bendBase = 7,
-                                                 .bendStep = -1,
-                                                 .bendGain = -2.0f});
+    EmitRings(g_PlantModelBShortLeaf, LeafBend(bend, 7, -2.0f));
 }

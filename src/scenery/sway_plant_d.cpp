@@ -58,48 +58,42 @@ void CSwayPlantD::Draw(int placement)
     ComputeSway(stemSway, kShortEntries);
     ComputeBend(leafBend, kLongEntries, angle);
     ComputeSway(leafSway, kShortEntries);
-    switch (placement) {
-    case 1:
-        glPushMatrix();
-        glScalef(15.0f, 15.0f, 15.0f);
-        DrawLeaves(leafBend, leafSway);
-        glPopMatrix();
-        break;
-    case 2:
-        glPushMatrix();
-        glTranslatef(62.356f, 11.8f, -1.2f);
-        glScalef(10.0f, 10.0f, 10.0f);
-        DrawStem(stemBend, stemSway);
-        glPopMatrix();
-        break;
-    case 0:
-        glPushMatrix();
-        glTranslatef(62.356f, 11.8f, 10.2f);
-        DrawTip(stemBend, stemSway);
-        glPopMatrix();
-        break;
-    default:
-        break;
-    }
+    if (placement < 0 || placement > 2)
+        return;
+    // 0 the tip, 1 the leaves, 2 the stem: each at its own place and size.
+    struct Placement {
+        float translate[3];
+        float scale;
+        void (CSwayPlantD::*draw)(const float*, const float*);
+    };
+    static const Placement kPlacements[3] = {
+        {{62.356f, 11.8f, 10.2f}, 1.0f, &CSwayPlantD::DrawTip},
+        {{0.0f, 0.0f, 0.0f}, 15.0f, &CSwayPlantD::DrawLeaves},
+        {{62.356f, 11.8f, -1.2f}, 10.0f, &CSwayPlantD::DrawStem},
+    };
+    const Placement& p = kPlacements[placement];
+    const bool leaves = placement == 1;
+    glPushMatrix();
+    glTranslatef(p.translate[0], p.translate[1], p.translate[2]);
+    glScalef(p.scale, p.scale, p.scale);
+    (this->*p.draw)(leaves ? leafBend : stemBend, leaves ? leafSway : stemSway);
+    glPopMatrix();
 }
 
 void CSwayPlantD::DrawLeaves(const float* bend, const float* sway)
 {
     for (int i = 0; i < 4; ++i)
         DrawLayer(3);
-    for (int i = 0; i < 16; ++i)
-        DrawSegment(bend, sway);
+    DrawSegments(16, bend, sway);
 }
 
-void CSwayPlantD::DrawStem(const float* bend, const float* sway)
-{
-    for (int i = 0; i < 2; ++i)
-        DrawSegment(bend, sway);
-}
+void CSwayPlantD::DrawStem(const float* bend, const float* sway) { DrawSegments(2, bend, sway); }
 
-void CSwayPlantD::DrawTip(const float* bend, const float* sway)
+void CSwayPlantD::DrawTip(const float* bend, const float* sway) { DrawSegments(10, bend, sway); }
+
+void CSwayPlantD::DrawSegments(int count, const float* bend, const float* sway)
 {
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < count; ++i)
         DrawSegment(bend, sway);
 }
 

@@ -25,4 +25,7 @@ public:
 
     // Shared by every sway plant D.
     static CSharedSwayAngle s_swayAngle;
+
+private:
+    void DrawSegments(int count, const float* bend, const float* sway);
 };

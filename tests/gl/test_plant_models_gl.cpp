@@ -1,7 +1,6 @@
 // Plant models A and B, sway plant D and the leaf cluster with a real GL
 // context: what their draws do to the caller's matrix, the cluster's lists,
 // and how the models look with their own pictures, and move.
-// Set PV_PLANT_MODELS_PNG to a file name to keep the renders.
 #include "gfx/builtin_texture.h"
 #include "gfx/settings.h"
 #include "gfx/texture.h"
@@ -15,10 +14,8 @@
 #include <GL/glew.h>
 
 #include <QImage>
-#include <QPainter>
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -26,19 +23,25 @@
 
 namespace {
 
+// Each test starts with a current context, no pending error and fresh
+// shared angles, and must leave no GL error behind.
 class PlantModelsGLTest : public testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(MakeTestGLContext());
-        while (glGetError() != GL_NO_ERROR) {
+        for (GLenum e = glGetError(); e != GL_NO_ERROR; e = glGetError()) {
         }
         glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        ResetAngles();
     }
     void TearDown() override
     {
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+        ResetAngles();
+    }
+    static void ResetAngles()
+    {
         CPlantModelA::s_swayAngle = CPlantModelB::s_swayAngle = CSwayPlantD::s_swayAngle = CSharedSwayAngle{};
     }
 };
@@ -69,6 +72,27 @@ void ExpectNear(const Matrix& got, const Matrix& want, const std::string& what)
         EXPECT_NEAR(got[i], want[i], 1e-5f) << what << " element " << i;
 }
 
+// What a draw does to a caller's matrix (a translation and a turn).
+struct AfterDraw {
+    Matrix before, after;
+    int depthChange;
+};
+
+AfterDraw Around(const std::function<void()>& draw)
+{
+    glLoadIdentity();
+    glTranslatef(1, 2, 3);
+    glRotatef(30, 0, 1, 0);
+    GLint depth[2] = {};
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth[0]);
+    AfterDraw out{Modelview(), {}, 0};
+    draw();
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth[1]);
+    out.after = Modelview();
+    out.depthChange = depth[1] - depth[0];
+    return out;
+}
+
 TEST_F(PlantModelsGLTest, DrawsTurnTheCallersMatrixAboutXAndNothingElse)
 {
     CPlantModelA a;
@@ -85,16 +109,9 @@ TEST_F(PlantModelsGLTest, DrawsTurnTheCallersMatrixAboutXAndNothingElse)
         cases.push_back({"D " + std::to_string(v), [&d, v] { d.Draw(v); }});
     }
     for (const Case& c : cases) {
-        glLoadIdentity();
-        glTranslatef(1, 2, 3);
-        glRotatef(30, 0, 1, 0);
-        GLint depth = 0, after = 0;
-        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
-        const Matrix before = Modelview();
-        c.draw();
-        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &after);
-        EXPECT_EQ(after, depth) << c.name;
-        ExpectNear(Modelview(), Turned(before, -90, 1, 0, 0), c.name);
+        const AfterDraw m = Around(c.draw);
+        EXPECT_EQ(m.depthChange, 0) << c.name;
+        ExpectNear(m.after, Turned(m.before, -90, 1, 0, 0), c.name);
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << c.name;
     }
 }
@@ -110,6 +127,10 @@ TEST_F(PlantModelsGLTest, LeafClusterBuildsFourListsAndItsLeafListTurnsAboutY)
             EXPECT_NE(lists[i], lists[k]);
     }
     // The leaf list: 4 x 318 triangles, and a turn it leaves behind.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
     std::vector<GLfloat> buffer(1 << 16);
     glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
     glRenderMode(GL_FEEDBACK);
@@ -139,12 +160,15 @@ TEST_F(PlantModelsGLTest, LeafClusterBuildsFourListsAndItsLeafListTurnsAboutY)
 constexpr int kSide = 200;
 const GLfloat kWater[3] = {0.05f, 0.18f, 0.28f};
 
-GLuint LoadPlantTexture(int kind)
-{
-    GLuint texture = 0;
-    LoadBuiltinTexture(GetTempFolder(), 2000 + kind, "cao" + std::to_string(kind), &texture, LoadBmpTexture);
-    return texture;
-}
+// A plant picture from the built-in resources, for the life of the object.
+struct PlantTexture {
+    explicit PlantTexture(int kind)
+    {
+        LoadBuiltinTexture(GetTempFolder(), 2000 + kind, "cao" + std::to_string(kind), &name, LoadBmpTexture);
+    }
+    ~PlantTexture() { glDeleteTextures(1, &name); }
+    GLuint name = 0;
+};
 
 // The picture alone (no light) seen from the front, fitted to the square
 // (x0 .. x0 + size, y0 .. y0 + size).
@@ -200,18 +224,14 @@ TEST_F(PlantModelsGLTest, ModelsShowGreenLeavesThatMoveWithTheirAngle)
         {"B", 8, &CPlantModelB::s_swayAngle, -12, -12, 24, [&] { b.Draw(1); }, true},
         {"D", 4, &CSwayPlantD::s_swayAngle, -40, -40, 80, [&] { d.Draw(1); }, false},
     };
-    std::vector<QImage> renders;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const GLuint texture = LoadPlantTexture(c.texture);
+        const PlantTexture texture(c.texture);
         // At each end of the angle's swing.
         *c.angle = CSharedSwayAngle{-4.9f, 0};
-        const QImage low = Render(texture, c.x0, c.y0, c.size, c.draw);
+        const QImage low = Render(texture.name, c.x0, c.y0, c.size, c.draw);
         *c.angle = CSharedSwayAngle{4.9f, 1};
-        const QImage high = Render(texture, c.x0, c.y0, c.size, c.draw);
-        glDeleteTextures(1, &texture);
-        renders.push_back(low);
-        renders.push_back(high);
+        const QImage high = Render(texture.name, c.x0, c.y0, c.size, c.draw);
         int covered = 0, green = 0, moved = 0;
         for (int y = 0; y < kSide; ++y)
             for (int x = 0; x < kSide; ++x) {
@@ -229,14 +249,6 @@ TEST_F(PlantModelsGLTest, ModelsShowGreenLeavesThatMoveWithTheirAngle)
         EXPECT_GT(covered, kSide * kSide / 20);
         EXPECT_GT(green, covered * 9 / 10);
         EXPECT_GT(moved, covered / 50);
-    }
-    if (const char* path = std::getenv("PV_PLANT_MODELS_PNG")) {
-        QImage sheet(kSide * static_cast<int>(renders.size()), kSide, QImage::Format_RGBA8888);
-        QPainter painter(&sheet);
-        for (size_t k = 0; k < renders.size(); ++k)
-            painter.drawImage(static_cast<int>(k) * kSide, 0, renders[k]);
-        painter.end();
-        EXPECT_TRUE(sheet.save(path));
     }
 }
 

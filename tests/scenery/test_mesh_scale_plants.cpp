@@ -16,15 +16,6 @@
 
 namespace {
 
-std::vector<int> Draws(unsigned seed, int n)
-{
-    crt::srand(seed);
-    std::vector<int> out;
-    for (int i = 0; i < n; ++i)
-        out.push_back(crt::rand());
-    return out;
-}
-
 TEST(MeshScalePlants, ConstructorsDrawTheirValuesInOrder)
 {
     struct Case {
@@ -39,7 +30,10 @@ TEST(MeshScalePlants, ConstructorsDrawTheirValuesInOrder)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::vector<int> r = Draws(31, 9);
+        crt::srand(31);
+        int r[9];
+        for (int& v : r)
+            v = crt::rand();
         crt::srand(31);
         const auto p = c.make();
         int k = 0;

@@ -4,6 +4,7 @@
 #include "platform/crt.h"
 #include "scenery/plant_model_a.h"
 #include "scenery/plant_model_a_meshes.h"
+#include "scenery/ring_table.h"
 #include "support/vertex_recorder.h"
 
 #include <gtest/gtest.h>
@@ -208,8 +209,7 @@ TEST(PlantModelA, StemsSendTheirTableWhateverTheLeavesDid)
 
 struct Part {
     int number;
-    const PlantVertex* table;
-    int rings, columns;
+    RingTable rings;
     Point3 base, tip;
     float width;
 };
@@ -217,7 +217,7 @@ struct Part {
 template <int R, int C>
 Part Of(int number, const PlantVertex (&t)[R][C], Point3 base, Point3 tip, float width)
 {
-    return {number, &t[0][0], R, C, base, tip, width};
+    return {number, RingsOf(t, C == 6), base, tip, width};
 }
 
 // The parts as the plant's layout gives them: base and tip ring centres,
@@ -244,53 +244,26 @@ const std::vector<Part>& Parts()
     return parts;
 }
 
-bool IsStem(const Part& p) { return p.columns == 6; }
+bool IsStem(const Part& p) { return p.rings.closed; }
 
-const PlantVertex& At(const Part& p, int ring, int column) { return p.table[ring * p.columns + column]; }
+const PlantVertex& At(const Part& p, int ring, int column) { return p.rings.At(ring, column); }
 
 Point3 Position(const PlantVertex& v) { return {v.x, v.y, v.z}; }
-
-float Distance(const PlantVertex& a, const PlantVertex& b)
-{
-    return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z);
-}
-
-// The mean of a ring's points (a stem's repeated column counted once).
-Point3 Centre(const Part& p, int ring)
-{
-    const int n = IsStem(p) ? p.columns - 1 : p.columns;
-    Point3 sum{};
-    for (int c = 0; c < n; ++c)
-        for (int i = 0; i < 3; ++i)
-            sum[i] += Position(At(p, ring, c))[i] / n;
-    return sum;
-}
-
-float RingWidth(const Part& p, int ring)
-{
-    float w = 0;
-    for (int a = 0; a < p.columns; ++a)
-        for (int b = 0; b < p.columns; ++b)
-            w = std::max(w, Distance(At(p, ring, a), At(p, ring, b)));
-    return w;
-}
 
 TEST(PlantModelATables, LayoutsEndPointsAndWidths)
 {
     for (const Part& p : Parts()) {
         SCOPED_TRACE("part " + std::to_string(p.number));
         const bool sixRings = p.number == 1 || p.number == 9 || p.number == 14 || p.number == 15;
-        EXPECT_EQ(p.rings, IsStem(p) ? 8 : sixRings ? 6 : 7);
+        const RingTable& t = p.rings;
+        EXPECT_EQ(t.rings, IsStem(p) ? 8 : sixRings ? 6 : 7);
         for (int i = 0; i < 3; ++i) {
-            EXPECT_NEAR(Centre(p, 0)[i], p.base[i], 5e-4f) << "base axis " << i;
-            EXPECT_NEAR(Centre(p, p.rings - 1)[i], p.tip[i], 5e-4f) << "tip axis " << i;
+            EXPECT_NEAR(t.Centre(0)[i], p.base[i], 5e-4f) << "base axis " << i;
+            EXPECT_NEAR(t.Centre(t.rings - 1)[i], p.tip[i], 5e-4f) << "tip axis " << i;
         }
-        float widest = 0;
-        for (int r = 0; r < p.rings; ++r)
-            widest = std::max(widest, RingWidth(p, r));
-        EXPECT_NEAR(widest, p.width, 1e-3f);
-        for (int r = 0; r < p.rings; ++r)
-            for (int c = 0; c < p.columns; ++c) {
+        EXPECT_NEAR(t.Widest(), p.width, 1e-3f);
+        for (int r = 0; r < t.rings; ++r)
+            for (int c = 0; c < t.columns; ++c) {
                 const PlantVertex& v = At(p, r, c);
                 EXPECT_NEAR(std::hypot(v.nx, v.ny, v.nz), 1.0f, 1e-4f) << "ring " << r << " column " << c;
             }
@@ -302,10 +275,10 @@ TEST(PlantModelATables, WholePlantStaysInItsBox)
     const Point3 low = {-0.414f, -0.500f, -0.288f}, high = {0.427f, 0.232f, 0.288f};
     Point3 lo = {1, 1, 1}, hi = {-1, -1, -1};
     for (const Part& p : Parts())
-        for (int k = 0; k < p.rings * p.columns; ++k)
+        for (int k = 0; k < p.rings.rings * p.rings.columns; ++k)
             for (int i = 0; i < 3; ++i) {
-                lo[i] = std::min(lo[i], Position(p.table[k])[i]);
-                hi[i] = std::max(hi[i], Position(p.table[k])[i]);
+                lo[i] = std::min(lo[i], Position(p.rings.table[k])[i]);
+                hi[i] = std::max(hi[i], Position(p.rings.table[k])[i]);
             }
     for (int i = 0; i < 3; ++i) {
         EXPECT_GE(lo[i], low[i] - 1e-3f) << "axis " << i;
@@ -335,7 +308,7 @@ TEST(PlantModelATables, StemsAreClosedTubesEndingInTheirTip)
                 EXPECT_FLOAT_EQ(At(p, r, c).t, t[r]);
             }
         }
-        EXPECT_NEAR(RingWidth(p, 6), 0.006f, 1e-3f);
+        EXPECT_NEAR(p.rings.Width(6), 0.006f, 1e-3f);
         for (int c = 0; c < 6; ++c) {
             const PlantVertex& v = At(p, 7, c);
             EXPECT_EQ(Position(v), p.tip);
@@ -352,7 +325,8 @@ TEST(PlantModelATables, LeavesAddressTheirPartOfThePicture)
         if (IsStem(p))
             continue;
         SCOPED_TRACE("part " + std::to_string(p.number));
-        for (int r = 0; r < p.rings; ++r) {
+        const int rings = p.rings.rings;
+        for (int r = 0; r < rings; ++r) {
             EXPECT_FLOAT_EQ(At(p, r, 2).s, 0.7257f) << "midrib, ring " << r;
             for (int c = 0; c < 5; ++c) {
                 const PlantVertex& v = At(p, r, c);
@@ -366,7 +340,7 @@ TEST(PlantModelATables, LeavesAddressTheirPartOfThePicture)
             }
         }
         EXPECT_LE(At(p, 0, 2).t, 1.022f);
-        EXPECT_GE(At(p, p.rings - 1, 2).t, 1.48f);
+        EXPECT_GE(At(p, rings - 1, 2).t, 1.48f);
     }
 }
 

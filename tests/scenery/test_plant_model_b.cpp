@@ -4,6 +4,7 @@
 #include "platform/crt.h"
 #include "scenery/plant_model_b.h"
 #include "scenery/plant_model_b_meshes.h"
+#include "scenery/ring_table.h"
 #include "support/vertex_recorder.h"
 
 #include <gtest/gtest.h>
@@ -138,77 +139,43 @@ TEST(PlantModelB, AtAngleZeroTheLeavesAreTheirTablesAndTheStalkNeverMoves)
 
 struct Mesh {
     const char* name;
-    const PlantVertex* table;
-    int rings, columns;
-    bool closed;            // the last column repeats the first
+    RingTable rings;
     Point3 first, last;     // centres of ring 0 and of the last ring
     float firstWidth, lastWidth, widest;
     Point3 low, high;       // the box it keeps to
     float s0, s1, t0, t1;   // its part of the picture
 };
 
-template <int R, int C>
-Mesh Of(const char* name, const PlantVertex (&t)[R][C], bool closed, Point3 first, Point3 last, float firstWidth,
-        float lastWidth, float widest, Point3 low, Point3 high, std::array<float, 4> tex)
-{
-    return {name,   &t[0][0],  R,       C,    closed, first,  last,   firstWidth,
-            lastWidth, widest, low, high, tex[0], tex[1], tex[2], tex[3]};
-}
-
 const std::vector<Mesh>& Meshes()
 {
     static const std::vector<Mesh> meshes = {
-        Of("stalk", g_PlantModelBStalk, true, {-0.091f, 0.025f, -0.489f}, {0.064f, 0.028f, 0.012f}, 0.021f, 0.024f,
-           0.049f, {-0.093f, 0.006f, -0.500f}, {0.080f, 0.048f, 0.019f}, {0.154f, 0.827f, 1.791f, 1.948f}),
-        Of("long leaf", g_PlantModelBLongLeaf, false, {-0.348f, 0.176f, 0.220f}, {0.053f, 0.029f, -0.051f}, 0.042f,
-           0.036f, 0.181f, {-0.357f, -0.021f, -0.051f}, {0.064f, 0.216f, 0.233f}, {0.561f, 0.714f, 1.571f, 1.994f}),
-        Of("short leaf", g_PlantModelBShortLeaf, false, {0.172f, 0.027f, 0.259f}, {0.053f, 0.028f, -0.016f}, 0.0f,
-           0.036f, 0.092f, {0.044f, -0.014f, -0.027f}, {0.172f, 0.068f, 0.259f}, {0.725f, 0.836f, 1.558f, 1.780f}),
+        {"stalk", RingsOf(g_PlantModelBStalk, true), {-0.091f, 0.025f, -0.489f}, {0.064f, 0.028f, 0.012f}, 0.021f,
+         0.024f, 0.049f, {-0.093f, 0.006f, -0.500f}, {0.080f, 0.048f, 0.019f}, 0.154f, 0.827f, 1.791f, 1.948f},
+        {"long leaf", RingsOf(g_PlantModelBLongLeaf, false), {-0.348f, 0.176f, 0.220f}, {0.053f, 0.029f, -0.051f},
+         0.042f, 0.036f, 0.181f, {-0.357f, -0.021f, -0.051f}, {0.064f, 0.216f, 0.233f}, 0.561f, 0.714f, 1.571f,
+         1.994f},
+        {"short leaf", RingsOf(g_PlantModelBShortLeaf, false), {0.172f, 0.027f, 0.259f}, {0.053f, 0.028f, -0.016f},
+         0.0f, 0.036f, 0.092f, {0.044f, -0.014f, -0.027f}, {0.172f, 0.068f, 0.259f}, 0.725f, 0.836f, 1.558f,
+         1.780f},
     };
     return meshes;
-}
-
-const PlantVertex& At(const Mesh& m, int ring, int column) { return m.table[ring * m.columns + column]; }
-
-Point3 Centre(const Mesh& m, int ring)
-{
-    const int n = m.closed ? m.columns - 1 : m.columns;
-    Point3 sum{};
-    for (int c = 0; c < n; ++c) {
-        const PlantVertex& v = At(m, ring, c);
-        sum = {sum[0] + v.x / n, sum[1] + v.y / n, sum[2] + v.z / n};
-    }
-    return sum;
-}
-
-float Width(const Mesh& m, int ring)
-{
-    float w = 0;
-    for (int a = 0; a < m.columns; ++a)
-        for (int b = 0; b < m.columns; ++b) {
-            const PlantVertex &p = At(m, ring, a), &q = At(m, ring, b);
-            w = std::max(w, std::hypot(p.x - q.x, p.y - q.y, p.z - q.z));
-        }
-    return w;
 }
 
 TEST(PlantModelBTables, EndsWidthsBoundsAndTexture)
 {
     for (const Mesh& m : Meshes()) {
         SCOPED_TRACE(m.name);
+        const RingTable& t = m.rings;
         for (int i = 0; i < 3; ++i) {
-            EXPECT_NEAR(Centre(m, 0)[i], m.first[i], 5e-4f) << "axis " << i;
-            EXPECT_NEAR(Centre(m, m.rings - 1)[i], m.last[i], 5e-4f) << "axis " << i;
+            EXPECT_NEAR(t.Centre(0)[i], m.first[i], 5e-4f) << "axis " << i;
+            EXPECT_NEAR(t.Centre(t.rings - 1)[i], m.last[i], 5e-4f) << "axis " << i;
         }
-        EXPECT_NEAR(Width(m, 0), m.firstWidth, 1e-3f);
-        EXPECT_NEAR(Width(m, m.rings - 1), m.lastWidth, 1e-3f);
-        float widest = 0;
-        for (int r = 0; r < m.rings; ++r)
-            widest = std::max(widest, Width(m, r));
-        EXPECT_NEAR(widest, m.widest, 1e-3f);
-        for (int r = 0; r < m.rings; ++r)
-            for (int c = 0; c < m.columns; ++c) {
-                const PlantVertex& v = At(m, r, c);
+        EXPECT_NEAR(t.Width(0), m.firstWidth, 1e-3f);
+        EXPECT_NEAR(t.Width(t.rings - 1), m.lastWidth, 1e-3f);
+        EXPECT_NEAR(t.Widest(), m.widest, 1e-3f);
+        for (int r = 0; r < t.rings; ++r)
+            for (int c = 0; c < t.columns; ++c) {
+                const PlantVertex& v = t.At(r, c);
                 const Point3 p = {v.x, v.y, v.z};
                 for (int i = 0; i < 3; ++i) {
                     EXPECT_GE(p[i], m.low[i] - 1e-3f) << "ring " << r << " column " << c << " axis " << i;
@@ -220,9 +187,9 @@ TEST(PlantModelBTables, EndsWidthsBoundsAndTexture)
                 EXPECT_GE(v.t, m.t0 - 1e-6f);
                 EXPECT_LE(v.t, m.t1 + 1e-6f);
             }
-        if (m.closed)
-            for (int r = 0; r < m.rings; ++r) {
-                const PlantVertex &a = At(m, r, 0), &b = At(m, r, m.columns - 1);
+        if (t.closed)
+            for (int r = 0; r < t.rings; ++r) {
+                const PlantVertex &a = t.At(r, 0), &b = t.At(r, t.columns - 1);
                 EXPECT_EQ((Point3{a.x, a.y, a.z}), (Point3{b.x, b.y, b.z})) << "ring " << r;
                 EXPECT_EQ(a.s, b.s) << "ring " << r;
             }
@@ -232,15 +199,16 @@ TEST(PlantModelBTables, EndsWidthsBoundsAndTexture)
 TEST(PlantModelBTables, LeafRingsRunFromTipToBaseWithTheMidribBetween)
 {
     for (const Mesh& m : Meshes()) {
-        if (m.closed)
+        const RingTable& t = m.rings;
+        if (t.closed)
             continue;
         SCOPED_TRACE(m.name);
-        for (int r = 0; r < m.rings; ++r) {
+        for (int r = 0; r < t.rings; ++r) {
             // The midrib lies between the edges across the blade and in the picture.
-            EXPECT_LT(At(m, r, 0).s, At(m, r, 1).s);
-            EXPECT_LT(At(m, r, 1).s, At(m, r, 2).s);
+            EXPECT_LT(t.At(r, 0).s, t.At(r, 1).s);
+            EXPECT_LT(t.At(r, 1).s, t.At(r, 2).s);
             if (r > 0) {
-                EXPECT_LT(At(m, r, 1).t, At(m, r - 1, 1).t) << "ring " << r;  // towards the base
+                EXPECT_LT(t.At(r, 1).t, t.At(r - 1, 1).t) << "ring " << r;  // towards the base
             }
         }
     }
