@@ -106,7 +106,8 @@ struct TexRect {
 
 // Normals of a grid from its surface: the cross product of the directions
 // along the points and across the lines, by central differences. Where the
-// grid closes to a point (a tip) the neighbouring point's normal is taken.
+// grid closes to a point (a tip) the neighbouring point's normal is taken,
+// or where a whole line is one point, the neighbouring line's.
 // All normals are turned to the side of `outside`.
 inline void GridNormals(Grid& grid, Vec outside)
 {
@@ -125,6 +126,9 @@ inline void GridNormals(Grid& grid, Vec outside)
             Vec& n = grid[c][r].n;
             if (Length(n) < 1e-9)
                 n = grid[c][r > 0 ? r - 1 : r + 1].n;
+            // A whole line closing to one point (a ring at a tip): the next line's.
+            if (Length(n) < 1e-9 && lines > 1)
+                n = grid[c > 0 ? c - 1 : c + 1][r].n;
             sum += Dot(n, outside);
         }
     }
