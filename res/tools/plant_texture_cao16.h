@@ -10,7 +10,7 @@ namespace plant_textures {
 // A pennywort leaf at u (0 base .. 1 tip) and w (-1 .. 1 across, 0 the
 // midrib): fresh green, darker at the base, veins radiating from the base
 // and a net of veinlets between them, a pale rim.
-inline Rgb PennywortLeafAt(float u, float w, float px, float py)
+inline Rgb UmbrellaLeafAt(float u, float w, float px, float py)
 {
     const float v = std::abs(w);
     const float mottle = Fbm(px / kSize, py / kSize, 8, 4, 1601);
@@ -50,7 +50,7 @@ inline Image PennywortPicture()
               [&](double s, double t, float px, float py) {
                   const float u = Clamp01(static_cast<float>((t - kLeafBaseT[0]) / (kLeafTipT[1] - kLeafBaseT[0])));
                   const float w = static_cast<float>((s - kLeafMidS) / sHalf);
-                  return PennywortLeafAt(u, std::min(1.0f, std::max(-1.0f, w)), px, py);
+                  return UmbrellaLeafAt(u, std::min(1.0f, std::max(-1.0f, w)), px, py);
               });
     return img;
 }

@@ -8,7 +8,7 @@ namespace plant_textures {
 // A pennywort's round leaf seen from above: a pale spot where the stalk meets
 // it, veins radiating from there and forking towards a darker, crinkled rim,
 // and a fine net of veinlets between them.
-inline Rgb PennywortLeafAt(float x, float y, float px, float py)
+inline Rgb PeltateLeafAt(float x, float y, float px, float py)
 {
     const float r = std::min(1.0f, std::hypot(x, y));
     const float a = std::atan2(y, x);
@@ -48,7 +48,7 @@ inline Image BladeClusterLeaves()
     PaintRect(img, kLeafTex.s0, kLeafTex.s1, kLeafTex.t0, kLeafTex.t1, [](double s, double t, float px, float py) {
         const float x = static_cast<float>(2 * (s - kLeafTex.s0) / (kLeafTex.s1 - kLeafTex.s0) - 1);
         const float y = static_cast<float>(2 * (t - kLeafTex.t0) / (kLeafTex.t1 - kLeafTex.t0) - 1);
-        return PennywortLeafAt(x, y, px, py);
+        return PeltateLeafAt(x, y, px, py);
     });
     return img;
 }
