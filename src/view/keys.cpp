@@ -3,9 +3,6 @@
 
 #include "platform/shell.h"
 
-float g_fTuneRot[3] = {0.0f, 0.0f, 0.0f};
-float g_fTuneOffset[3] = {0.0f, 0.0f, 0.0f};
-
 namespace {
 
 constexpr float AIM_STEP = 5.0f;

@@ -1,0 +1,36 @@
+// A vertex sink that keeps where each vertex lands: its position times the
+// GL modelview matrix in force when it is sent. The draw code's matrix calls
+// run on a real context while its vertices come here, so a test sees the
+// plant placed as GL would place it, without rendering.
+#pragma once
+#include "gfx/vertex_sink.h"
+
+#include <GL/glew.h>
+
+#include <array>
+#include <vector>
+
+class EyeRecorder : public IVertexSink {
+public:
+    EyeRecorder() { m_previous = SetVertexSink(this); }
+    ~EyeRecorder() override { SetVertexSink(m_previous); }
+
+    void Begin(GLenum) override {}
+    void End() override {}
+    void Normal(float, float, float) override {}
+    void TexCoord(float, float) override {}
+    void MultiTexCoord(GLenum, float, float) override {}
+    void Color(float, float, float) override {}
+    void Vertex(float x, float y, float z) override
+    {
+        float m[16];
+        glGetFloatv(GL_MODELVIEW_MATRIX, m);
+        points.push_back({m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13],
+                          m[2] * x + m[6] * y + m[10] * z + m[14]});
+    }
+
+    std::vector<std::array<float, 3>> points;
+
+private:
+    IVertexSink* m_previous = nullptr;
+};
