@@ -1,14 +1,11 @@
-// The plant group and the sea anemone with a real GL context: each layout
-// binds its own picture and leaves the caller's matrix as it was, the
-// stems stand on the tank floor, leaves sit on their rings' pivots, and
-// every anemone stalk rises from the anemone's centre.
+// The plant group with a real GL context: each layout binds its own picture
+// and leaves the caller's matrix as it was, the stems stand on the tank
+// floor and the leaves sit on their rings' pivots.
 #include "gfx/settings.h"
-#include "gl/eye_recorder.h"
-#include "gl/gl_fixture.h"
+#include "gl/scenery_gl_fixture.h"
 #include "scenery/plant_group.h"
 #include "scenery/plant_group_meshes.h"
 #include "scenery/plant_kinds.h"
-#include "scenery/sea_anemone.h"
 #include "scenery/tank_scenery.h"
 
 #include <GL/glew.h>
@@ -22,32 +19,19 @@
 
 namespace {
 
-class PlantGroupGLTest : public testing::Test {
+class PlantGroupGLTest : public SceneryGLTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(MakeTestGLContext());
-        while (glGetError() != GL_NO_ERROR) {
-        }
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        SceneryGLTest::SetUp();
         g_PlantGroupSway = {};
-        g_AnemoneSway = {};
     }
     void TearDown() override
     {
         g_PlantGroupSway = {};
-        g_AnemoneSway = {};
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+        SceneryGLTest::TearDown();
     }
 };
-
-std::array<float, 16> Modelview()
-{
-    std::array<float, 16> m{};
-    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
-    return m;
-}
 
 TEST_F(PlantGroupGLTest, EachLayoutBindsItsPictureAndLeavesTheMatrix)
 {
@@ -66,14 +50,12 @@ TEST_F(PlantGroupGLTest, EachLayoutBindsItsPictureAndLeavesTheMatrix)
         glLoadIdentity();
         glTranslatef(3, 4, 5);
         const auto before = Modelview();
-        GLint depth = 0, after = 0;
-        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+        const GLint depth = ModelviewDepth();
         group.Draw(c.layout, tex[0], tex[1], tex[2]);
-        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &after);
         GLint bound = 0;
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
         EXPECT_EQ(static_cast<GLuint>(bound), c.bound) << "layout " << c.layout;
-        EXPECT_EQ(after, depth) << "layout " << c.layout;
+        EXPECT_EQ(ModelviewDepth(), depth) << "layout " << c.layout;
         EXPECT_EQ(Modelview(), before) << "layout " << c.layout;
     }
     glBindTexture(GL_TEXTURE_2D, 0);
@@ -116,27 +98,6 @@ TEST_F(PlantGroupGLTest, MainStemsStandOnTheTankFloorAndLeavesSitOnTheirPivots)
         const auto& root = eye.points.at(600 + 80 * leaf + 4);  // first strip, root row's middle point
         for (int i = 0; i < 3; ++i)
             EXPECT_NEAR(root[i], pivot[i], 1e-3f) << "petal " << leaf << " axis " << i;
-    }
-}
-
-TEST_F(PlantGroupGLTest, EveryAnemoneStalkRisesFromItsCentre)
-{
-    CSeaAnemone a;
-    a.Init(55.5f, 52.4f, 58.05f, 0, 0, 0);
-    // A phase at which the base ring's offset is 0: sin(2 x 0.7853981 + phase) = 0.
-    g_AnemoneSway.m_fPhase = 6.283185f - 2 * 0.7853981f;
-    EyeRecorder eye;
-    glLoadIdentity();
-    glTranslatef(1, 2, 3);
-    const auto before = Modelview();
-    a.Draw();
-    EXPECT_EQ(Modelview(), before);
-    ASSERT_EQ(eye.points.size(), 540u * 16);
-    for (size_t stalk = 0; stalk < 540; ++stalk) {
-        const auto& base = eye.points[stalk * 16 + 8 + 1];  // second strip, base ring's first point
-        EXPECT_NEAR(base[0], 1, 1e-3f) << stalk;
-        EXPECT_NEAR(base[1], 2, 1e-3f) << stalk;
-        EXPECT_NEAR(base[2], 3, 1e-3f) << stalk;
     }
 }
 

@@ -1,7 +1,6 @@
 // The strand plant with a real GL context: the turns its draw leaves on the
 // caller's matrix, and the bulb placed by the letter keys' tuning values.
-#include "gl/eye_recorder.h"
-#include "gl/gl_fixture.h"
+#include "gl/scenery_gl_fixture.h"
 #include "scenery/strand_plant.h"
 
 #include <GL/glew.h>
@@ -13,21 +12,17 @@
 
 namespace {
 
-class StrandPlantGLTest : public testing::Test {
+class StrandPlantGLTest : public SceneryGLTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(MakeTestGLContext());
-        while (glGetError() != GL_NO_ERROR) {
-        }
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        SceneryGLTest::SetUp();
         ResetTuning();
     }
     void TearDown() override
     {
         ResetTuning();
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+        SceneryGLTest::TearDown();
     }
     static void ResetTuning()
     {
@@ -35,13 +30,6 @@ protected:
             g_fTuneRot[i] = g_fTuneOffset[i] = 0.0f;
     }
 };
-
-std::array<float, 16> Modelview()
-{
-    std::array<float, 16> m{};
-    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
-    return m;
-}
 
 // v turned by degrees about x, then about y (as glRotatef about y then x applies them).
 std::array<double, 3> TurnedXThenY(std::array<double, 3> v, double degreesX, double degreesY)
@@ -67,11 +55,9 @@ TEST_F(StrandPlantGLTest, DrawLeavesItsFirstTurnsOnTheCallersMatrix)
         EyeRecorder eye;
         glLoadIdentity();
         glTranslatef(1, 2, 3);
-        GLint depth = 0, after = 0;
-        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+        const GLint depth = ModelviewDepth();
         p.Draw(c.mode);
-        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &after);
-        EXPECT_EQ(after, depth) << "mode " << c.mode;
+        EXPECT_EQ(ModelviewDepth(), depth) << "mode " << c.mode;
         const auto left = Modelview();
         glLoadIdentity();
         glTranslatef(1, 2, 3);
