@@ -22,6 +22,8 @@ constexpr SwayShape kSwayB = {.amplitude = 0.005, .stillRows = 2, .closesRing = 
 constexpr float kLeafRoot[3] = {0.068951f, -0.114618f, 0.494455f};
 constexpr float kBulbScale = 0.5f;  // of the mesh scale, when the list is built
 constexpr float kTiltLow = -80.0f, kTiltHigh = 0.0f;
+// The records' step per draw, in their speeds: layout 0's rings move at half speed.
+constexpr float kLayout0Pace = 0.5f, kLayout2Pace = 1.0f;
 
 // The records as they start. A record with a lead covers its own swing in
 // as many steps as its lead: its speed follows from the lead's.
@@ -351,6 +353,29 @@ void CPlantGroup::DrawBulb(float x, float y, float z, float turnX, float turnY, 
     DrawList();
 }
 
+void CPlantGroup::DrawWhorlPlant(const Ring (&rings)[5], const Point& ringsAt, const Stem& stem, const Point& stemAt,
+                                 const float* still)
+{
+    glPushMatrix();
+    SetScale(20, 20, 20);
+    glTranslatef(ringsAt.x, ringsAt.y, ringsAt.z);
+    DrawRings(rings, 5, kLayout0Pace, &CPlantGroup::DrawMesh3);
+    glPopMatrix();
+    glPushMatrix();
+    glTranslatef(stemAt.x, stemAt.y, stemAt.z);
+    DrawStem(stem, still);
+    glPopMatrix();
+}
+
+void CPlantGroup::DrawRoundLeafOnStem(const Stem& stem, const float* still, const Scale& leafScale, const float* sway)
+{
+    DrawStem(stem, still);
+    glTranslatef(-0.5f, 10.4f, 0.0f);
+    glRotatef(-81.0f, 1.0f, 0.0f, 0.0f);
+    SetScale(leafScale.x, leafScale.y, leafScale.z);
+    DrawBentMesh(nullptr, sway);
+}
+
 // Each numbered part starts from the layout's origin in its own push; a
 // stem's own turns stay inside it, so what follows a stem stands in the
 // frame the stem was placed in (a bulb or a leaf on its top).
@@ -360,7 +385,6 @@ void CPlantGroup::DrawLayout0(int withLast)
     ComputeSway(a, kWaveA);
     ComputeSway2(b, kWaveB);
     ComputeSway3(still, kStemRings);
-    constexpr float kFactor = 0.5f;  // of the records' speed
     // Plants 1 and 2: a stem with five rings of six leaves on its top.
     constexpr Ring kPlant1[5] = {{4, 6, 0, 60}, {5, 6, 30, 60}, {6, 6, 0, 60}, {7, 6, 30, 60}, {8, 6, 0, 60}};
     constexpr Ring kPlant2[5] = {{9, 6, 0, 60}, {10, 6, 30, 60}, {11, 6, 0, 60}, {12, 6, 30, 60}, {13, 6, 0, 60}};
@@ -370,29 +394,11 @@ void CPlantGroup::DrawLayout0(int withLast)
     const Stem shortStem{0.07853981f, 0.1f, {30, 30, 20}, 0, 50};
     const Stem lastStem{0.15707962f, 0.01f, {30, 30, 20}, 0, 50, false};
 
-    glPushMatrix();
-    SetScale(20, 20, 20);
-    glTranslatef(-0.2f, 9.8f, 0.1f);
-    DrawRings(kPlant1, 5, kFactor, &CPlantGroup::DrawMesh3);
-    glPopMatrix();
-
-    glPushMatrix();
-    glTranslatef(0.02f, 0.02f, 0.0f);
-    DrawStem(plant1Stem, still);
-    glPopMatrix();
-
+    DrawWhorlPlant(kPlant1, {-0.2f, 9.8f, 0.1f}, plant1Stem, {0.02f, 0.02f, 0.0f}, still);
     glPushMatrix();
     glTranslatef(-5.3f, -1.4f, 0.0f);
     glRotatef(25.0f, 0.0f, 0.0f, 1.0f);
-    glPushMatrix();
-    SetScale(20, 20, 20);
-    glTranslatef(-0.1f, 10.1f, 0.1f);
-    DrawRings(kPlant2, 5, kFactor, &CPlantGroup::DrawMesh3);
-    glPopMatrix();
-    glPushMatrix();
-    glTranslatef(0.12f, 0.02f, 0.0f);
-    DrawStem(plant2Stem, still);
-    glPopMatrix();
+    DrawWhorlPlant(kPlant2, {-0.1f, 10.1f, 0.1f}, plant2Stem, {0.12f, 0.02f, 0.0f}, still);
     glPopMatrix();
 
     // Plant 3: two rings round a bulb, turned on its side.
@@ -406,7 +412,7 @@ void CPlantGroup::DrawLayout0(int withLast)
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
     SetScale(20, 20, 20);
     glTranslatef(-0.1f, -5.0f, 0.0f);
-    DrawRings(kPlant3, 2, kFactor, &CPlantGroup::DrawMesh3);
+    DrawRings(kPlant3, 2, kLayout0Pace, &CPlantGroup::DrawMesh3);
     DrawBulb(0.05f, 4.05f, 1.05f, -90.0f, 180.0f, 0.3f);
     glPopMatrix();
 
@@ -442,11 +448,7 @@ void CPlantGroup::DrawLayout0(int withLast)
         // A stem with a round leaf on its top.
         glPushMatrix();
         glTranslatef(10.0f, -1.4f, 0.0f);
-        DrawStem(lastStem, still);
-        glTranslatef(-0.5f, 10.4f, 0.0f);
-        glRotatef(-81.0f, 1.0f, 0.0f, 0.0f);
-        SetScale(10, 15, 1);
-        DrawBentMesh(nullptr, b);
+        DrawRoundLeafOnStem(lastStem, still, {10, 15, 1}, b);
         glPopMatrix();
     }
 }
@@ -586,7 +588,7 @@ void CPlantGroup::DrawLayout2()
     SetScale(20, 20, 20);
     glTranslatef(-0.2f, 9.9f, 0.8f);
     glRotatef(-55.0f, 0.0f, 1.0f, 0.0f);
-    DrawRings(kFlower, 4, 1.0f, &CPlantGroup::DrawMesh3);
+    DrawRings(kFlower, 4, kLayout2Pace, &CPlantGroup::DrawMesh3);
     glPopMatrix();
 
     glPushMatrix();
@@ -613,10 +615,6 @@ void CPlantGroup::DrawLayout2()
     glPushMatrix();
     glTranslatef(6.4f, -1.4f, 0.0f);
     glRotatef(-30.5f, 0.0f, 0.0f, 1.0f);
-    DrawStem(rightLeafStem, still);
-    glTranslatef(-0.5f, 10.4f, 0.0f);
-    glRotatef(-81.0f, 1.0f, 0.0f, 0.0f);
-    SetScale(10, 10, 10);
-    DrawBentMesh(nullptr, b);
+    DrawRoundLeafOnStem(rightLeafStem, still, {10, 10, 10}, b);
     glPopMatrix();
 }

@@ -93,6 +93,12 @@ private:
     using LeafMesh = void (CPlantGroup::*)(const float*, const float*);
     struct Stem;
     struct Ring;
+    struct Point {
+        float x, y, z;
+    };
+    struct Scale {
+        int x, y, z;
+    };
 
     void MeshScale(float out[3]) const;
     // A record's step: turn at the ends, move, widen with the angle.
@@ -102,6 +108,12 @@ private:
     void DrawLeaf(float raise, float around, const float size[3], float tilt, LeafMesh mesh);
     void DrawRings(const Ring* rings, int count, float factor, LeafMesh mesh);
     void DrawStem(const Stem& stem, const float* still);
+    // Layout 0's plants 1 and 2: five rings of leaves (at ringsAt, turning
+    // at half speed) on the top of a stem (at stemAt).
+    // A stem with a round leaf on its top, seen from its placement.
+    void DrawRoundLeafOnStem(const Stem& stem, const float* still, const Scale& leafScale, const float* sway);
+    void DrawWhorlPlant(const Ring (&rings)[5], const Point& ringsAt, const Stem& stem, const Point& stemAt,
+                        const float* still);
     // The bulb list, moved and turned about x then y, and scaled.
     void DrawBulb(float x, float y, float z, float turnX, float turnY, float scale);
     // Layout 1's four tiers of twelve leaves at tilt m_fTilt.

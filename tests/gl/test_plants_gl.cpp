@@ -6,6 +6,7 @@
 #include "gfx/texture.h"
 #include "gfx/builtin_texture.h"
 #include "gl/gl_fixture.h"
+#include "gl/scenery_gl_fixture.h"
 #include "gl/offscreen_target.h"
 #include "scenery/color_layers.h"
 #include "scenery/plant_kinds.h"
@@ -32,25 +33,7 @@
 
 namespace {
 
-class PlantsGLTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(MakeTestGLContext());
-        while (glGetError() != GL_NO_ERROR) {
-        }
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-    }
-    void TearDown() override { EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)); }
-};
-
-std::array<float, 16> Modelview()
-{
-    std::array<float, 16> m{};
-    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
-    return m;
-}
+using PlantsGLTest = SceneryGLTest;
 
 TEST_F(PlantsGLTest, EveryDrawLeavesTheCallersMatrixAsItWas)
 {

@@ -12,6 +12,15 @@
 
 namespace {
 
+// A value that walks between two ends and its direction, before and after one step.
+struct TurnCase {
+    const char* name;
+    float value;
+    BYTE falling;
+    float valueAfter;
+    BYTE fallingAfter;
+};
+
 class PlantGroupTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -71,25 +80,18 @@ TEST_F(PlantGroupTest, LayoutsStepTheirRecordsAndWidenTheLeavesAsTheyOpen)
 
 TEST_F(PlantGroupTest, RecordsTurnOnceTheyPassAnEnd)
 {
-    struct Case {
-        const char* name;
-        float angle;
-        BYTE falling;
-        float angleAfter;
-        BYTE fallingAfter;
-    };
     // Record 0 (start -10, end -80, speed 0.05) in layout 2.
-    const Case cases[] = {
+    const TurnCase cases[] = {
         {"below the end: turns up", -80.01f, 1, -79.96f, 0},
         {"at the end: still falls", -80.0f, 1, -80.05f, 1},
         {"above the start: turns down", -9.99f, 0, -10.04f, 1},
         {"rising inside: keeps rising", -30.0f, 0, -29.95f, 0},
     };
-    for (const Case& c : cases) {
-        group.m_Leaf[0].fAngle = c.angle;
+    for (const TurnCase& c : cases) {
+        group.m_Leaf[0].fAngle = c.value;
         group.m_Leaf[0].bFalling = c.falling;
         group.Draw(2, 0, 0, 0);
-        EXPECT_NEAR(group.m_Leaf[0].fAngle, c.angleAfter, 1e-4f) << c.name;
+        EXPECT_NEAR(group.m_Leaf[0].fAngle, c.valueAfter, 1e-4f) << c.name;
         EXPECT_EQ(group.m_Leaf[0].bFalling, c.fallingAfter) << c.name;
     }
 }
@@ -136,24 +138,17 @@ TEST_F(PlantGroupTest, GeneratorsShareTheirPhasesAndEveryLayoutMovesThem)
 
 TEST_F(PlantGroupTest, LayoutOneTiltWalksBetweenMinusEightyAndNothing)
 {
-    struct Case {
-        const char* name;
-        float tilt;
-        BYTE falling;
-        float tiltAfter;
-        BYTE fallingAfter;
-    };
-    const Case cases[] = {
+    const TurnCase cases[] = {
         {"falls by 0.025", -40.0f, 1, -40.025f, 1},
         {"passes -80: rises next", -79.99f, 1, -80.015f, 0},
         {"rises by 0.025", -40.0f, 0, -39.975f, 0},
         {"passes 0: falls next", -0.01f, 0, 0.015f, 1},
     };
-    for (const Case& c : cases) {
-        group.m_fTilt = c.tilt;
+    for (const TurnCase& c : cases) {
+        group.m_fTilt = c.value;
         g_PlantGroupSway.m_bTiltFalling = c.falling;
         group.Draw(1, 0, 0, 0);
-        EXPECT_NEAR(group.m_fTilt, c.tiltAfter, 1e-5f) << c.name;
+        EXPECT_NEAR(group.m_fTilt, c.valueAfter, 1e-5f) << c.name;
         EXPECT_EQ(g_PlantGroupSway.m_bTiltFalling, c.fallingAfter) << c.name;
     }
 }
