@@ -23,8 +23,8 @@ inline Grid AnemoneStalk()
 {
     // [ring][point], the points of each ring in the same turning order seen
     // along the tentacle. Each ring keeps one y, so that the stretch along y
-    // leaves it a cross-section: a narrow ribbon at the base (one z), a
-    // round middle and a broad, flattened tip.
+    // leaves it a cross-section: a narrow ribbon at the base (one z), the
+    // tentacle's widest in the middle and a broad, flattened tip.
     const double y[kRings] = {-0.056, -0.037, kBasePoint.y};
     const double xz[kRings][kSides][2] = {
         {{0.016, 0.443}, {0.020, 0.500}, {-0.002, 0.472}},                         // tip
