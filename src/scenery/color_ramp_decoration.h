@@ -1,9 +1,13 @@
-// Colour-ramp decoration: an object that only holds colour-layer lists.
-// A stand-in until the class is built: it takes the constructor's draws only.
+// Colour-ramp decoration: an object that only holds colour-layer lists. The
+// set-up initialises it with the sea anemone's Init; nothing draws it.
 #pragma once
-#include "scenery/stand_in.h"
+#include "scenery/color_layer_holder.h"
 
-class CColorRampDecoration : public CSceneryStandIn {
+class CColorRampDecoration : public CColorLayerHolder {
 public:
     CColorRampDecoration();
+    virtual ~CColorRampDecoration() = default;
+
+    int m_nScale[3] = {50, 50, 50};  // not read
+    float m_fPlacement[6] = {};      // written by the set-up, passed to Init
 };

@@ -4,9 +4,6 @@
 #include "platform/shell.h"
 #include "ui/help_page.h"
 
-float g_fTuneRot[3] = {0.0f, 0.0f, 0.0f};
-float g_fTuneOffset[3] = {0.0f, 0.0f, 0.0f};
-
 namespace {
 
 constexpr float AIM_STEP = 5.0f;

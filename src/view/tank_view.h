@@ -200,9 +200,6 @@ extern float g_fPolygonOffsetUnits;
 extern GLuint g_nFontBase;
 extern int g_nHudFrames;
 extern float g_fEyeX, g_fEyeY, g_fEyeZ;
-// Tuning values of the letter keys, read by the strand plant.
-extern float g_fTuneRot[3];
-extern float g_fTuneOffset[3];
 
 // The cursor id of a tool with the left button up or held; 0 for the tools
 // that have no cursor of their own.

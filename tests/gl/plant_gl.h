@@ -8,6 +8,7 @@
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
+#include "gl/scenery_gl_fixture.h"
 
 #include <GL/glew.h>
 
@@ -26,25 +27,7 @@
 
 namespace plant_gl {
 
-class PlantsGLTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(MakeTestGLContext());
-        while (glGetError() != GL_NO_ERROR) {
-        }
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-    }
-    void TearDown() override { EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)); }
-};
-
-inline std::array<float, 16> Modelview()
-{
-    std::array<float, 16> m{};
-    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
-    return m;
-}
+using PlantsGLTest = SceneryGLTest;
 
 using NamedDraws = std::vector<std::pair<const char*, std::function<void()>>>;
 

@@ -18,14 +18,14 @@ class FlowerGLTest : public plant_gl::PlantsGLTest {
 protected:
     void SetUp() override
     {
-        PlantsGLTest::SetUp();
+        plant_gl::PlantsGLTest::SetUp();
         glGenTextures(1, &texture_);
         glBindTexture(GL_TEXTURE_2D, texture_);
     }
     void TearDown() override
     {
         glDeleteTextures(1, &texture_);
-        PlantsGLTest::TearDown();
+        plant_gl::PlantsGLTest::TearDown();
     }
     static GLint Width()
     {
