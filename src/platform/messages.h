@@ -66,6 +66,9 @@ constexpr DWORD BS_GROUPBOX = 0x0007;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x0009;
 constexpr DWORD BS_OWNERDRAW = 0x000B;
 constexpr DWORD BS_TYPEMASK = 0x000F;
+constexpr DWORD BS_LEFTTEXT = 0x0020;
+constexpr DWORD BS_RIGHT = 0x0200;
+constexpr DWORD BS_CENTER = 0x0300;
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT BM_GETCHECK = 0x00F0;
 constexpr UINT BM_SETCHECK = 0x00F1;
@@ -102,6 +105,15 @@ constexpr UINT ODS_DISABLED = 0x0004;
 constexpr UINT ODS_CHECKED = 0x0008;
 constexpr UINT ODS_FOCUS = 0x0010;
 constexpr UINT ODS_DEFAULT = 0x0020;
+
+// Notifications of common controls (WM_NOTIFY): every record starts with this.
+struct NMHDR {
+    HWND hwndFrom = nullptr;
+    UINT_PTR idFrom = 0;
+    UINT code = 0;
+};
+constexpr UINT NM_CLICK = static_cast<UINT>(-2);
+constexpr UINT NM_CUSTOMDRAW = static_cast<UINT>(-12);
 
 struct DRAWITEMSTRUCT {
     UINT CtlType = 0;
