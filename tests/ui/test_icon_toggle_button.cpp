@@ -225,6 +225,7 @@ TEST_F(IconButtonTest, LeftTextPutsTheMarkOnTheRight)
 {
     dlg.m_leftText.SetCheck(1);
     const QImage image = Grab(dlg.m_leftText);
+    SaveScreenshot(WidgetOf(&dlg)->grab().toImage().scaled(480, 160), "icon-toggles");
     // The 100 x 24 switch: the lamp spans x 82..96, y 3..17; the caption
     // starts at the left of what is left (x 3).
     EXPECT_EQ(image.pixelColor(89, 10), Qc(kGreen));
