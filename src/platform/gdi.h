@@ -315,9 +315,9 @@ public:
     }
     BOOL Ellipse(int left, int top, int right, int bottom);
     BOOL Ellipse(LPCRECT rect) { return Ellipse(rect->left, rect->top, rect->right, rect->bottom); }
-    void Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight);
     // A dotted frame just inside the rectangle, as around a control with the focus.
     void DrawFocusRect(LPCRECT rect);
+    void Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight);
     // Memory contexts only.
     COLORREF GetPixel(int x, int y) const;
 

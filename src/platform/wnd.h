@@ -138,7 +138,7 @@ public:
     BOOL RedrawWindow(const RECT* rect = nullptr, void* region = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     // Takes over an existing window (a dialog's control): its messages come
-    // here; PreSubclassWindow runs once it has the window.
+    // here; PreSubclassWindow runs once the window is this object's.
     BOOL SubclassWindow(HWND hwnd);
     virtual void PreSubclassWindow();
     CWnd* GetParent() const;
