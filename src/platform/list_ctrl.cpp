@@ -195,6 +195,16 @@ ListViewControl* ListOf(HWND hwnd)
     return IsLiveWindow(hwnd) ? dynamic_cast<ListViewControl*>(hwnd->widget) : nullptr;
 }
 
+BOOL SetListColour(HWND hwnd, COLORREF ListViewControl::*colour, COLORREF value)
+{
+    ListViewControl* list = ListOf(hwnd);
+    if (!list)
+        return FALSE;
+    list->*colour = value;
+    list->ApplyPalette();
+    return TRUE;
+}
+
 QTableWidgetItem* MakeItem(const char* text)
 {
     auto* item = new QTableWidgetItem;
@@ -226,35 +236,9 @@ DWORD CListCtrl::GetExtendedStyle() const
     return list ? list->exStyle : 0;
 }
 
-BOOL CListCtrl::SetBkColor(COLORREF color)
-{
-    ListViewControl* list = ListOf(m_hWnd);
-    if (!list)
-        return FALSE;
-    list->bk = color;
-    list->ApplyPalette();
-    return TRUE;
-}
-
-BOOL CListCtrl::SetTextBkColor(COLORREF color)
-{
-    ListViewControl* list = ListOf(m_hWnd);
-    if (!list)
-        return FALSE;
-    list->textBk = color;
-    list->viewport()->update();
-    return TRUE;
-}
-
-BOOL CListCtrl::SetTextColor(COLORREF color)
-{
-    ListViewControl* list = ListOf(m_hWnd);
-    if (!list)
-        return FALSE;
-    list->text = color;
-    list->viewport()->update();
-    return TRUE;
-}
+BOOL CListCtrl::SetBkColor(COLORREF color) { return SetListColour(m_hWnd, &ListViewControl::bk, color); }
+BOOL CListCtrl::SetTextBkColor(COLORREF color) { return SetListColour(m_hWnd, &ListViewControl::textBk, color); }
+BOOL CListCtrl::SetTextColor(COLORREF color) { return SetListColour(m_hWnd, &ListViewControl::text, color); }
 
 int CListCtrl::InsertColumn(int column, const char* heading, int format, int width)
 {

@@ -67,6 +67,9 @@ MciWindow* WindowOf(HWND mci)
     return IsLiveWindow(mci) ? dynamic_cast<MciWindow*>(mci->wnd) : nullptr;
 }
 
+// The window with an open device, its state brought up to date; null for none.
+MciWindow* DeviceOf(HWND mci);
+
 void Reap()
 {
     std::erase_if(Windows(), [](const std::unique_ptr<MciWindow>& w) { return !w->m_hWnd; });
@@ -146,6 +149,13 @@ LONG MciWindow::CurrentPosition() const
     return length > 0 ? std::min(at, length) : at;
 }
 
+MciWindow* DeviceOf(HWND mci)
+{
+    Settle();
+    MciWindow* w = WindowOf(mci);
+    return w && w->music ? w : nullptr;
+}
+
 std::string ApplicationTitle()
 {
     CWinApp* app = AfxGetApp();
@@ -209,9 +219,8 @@ BOOL MCIWndCanPlay(HWND mci)
 
 LONG MCIWndPlay(HWND mci)
 {
-    Settle();
-    MciWindow* w = WindowOf(mci);
-    if (!w || !w->music)
+    MciWindow* w = DeviceOf(mci);
+    if (!w)
         return MCIERR_DEVICE_NOT_READY;
     if (g_owner == w)
         return 0;
@@ -232,9 +241,8 @@ LONG MCIWndPlay(HWND mci)
 
 LONG MCIWndStop(HWND mci)
 {
-    Settle();
-    MciWindow* w = WindowOf(mci);
-    if (!w || !w->music)
+    MciWindow* w = DeviceOf(mci);
+    if (!w)
         return MCIERR_DEVICE_NOT_READY;
     if (g_owner == w)
         ReleaseStream();
@@ -252,9 +260,8 @@ LONG MCIWndClose(HWND mci)
 
 LONG MCIWndSeek(HWND mci, LONG position)
 {
-    Settle();
-    MciWindow* w = WindowOf(mci);
-    if (!w || !w->music)
+    MciWindow* w = DeviceOf(mci);
+    if (!w)
         return MCIERR_DEVICE_NOT_READY;
     const LONG to = std::clamp<LONG>(position, 0, std::max<LONG>(w->length, 0));
     if (g_owner != w) {

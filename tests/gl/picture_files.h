@@ -2,11 +2,12 @@
 // a toolkit image: JPEG (baseline and progressive) and PNG by the toolkit's
 // writers, interlaced PNG by hand (the toolkit writes none), BMP by hand.
 #pragma once
+#include "gfx/packed_format.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -25,24 +26,6 @@ inline std::string Written(const QImage& image, const char* format, bool progres
 
 namespace png_detail {
 
-inline uint32_t Crc(const std::string& data)
-{
-    static const std::array<uint32_t, 256> table = [] {
-        std::array<uint32_t, 256> t{};
-        for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    uint32_t c = 0xFFFFFFFFu;
-    for (unsigned char byte : data)
-        c = table[(c ^ byte) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
 inline void PutBe(std::string& out, uint32_t v)
 {
     for (int i = 3; i >= 0; --i)
@@ -55,7 +38,7 @@ inline std::string Chunk(const char* type, const std::string& data)
     PutBe(out, uint32_t(data.size()));
     const std::string body = std::string(type, 4) + data;
     out += body;
-    PutBe(out, Crc(body));
+    PutBe(out, packed::Crc32(reinterpret_cast<const uint8_t*>(body.data()), body.size()));
     return out;
 }
 

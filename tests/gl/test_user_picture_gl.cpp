@@ -3,7 +3,7 @@
 // mipmaps, bottom row first), and files that are no whole picture refused
 // with a reason and nothing changed.
 #include "gfx/user_picture.h"
-#include "gl/gl_fixture.h"
+#include "gl/gl_test.h"
 #include "gl/picture_files.h"
 #include "support/scratch_dir.h"
 
@@ -29,17 +29,11 @@ QImage TwoBands(int w = 48, int h = 20)
     return image;
 }
 
-class UserPictureTest : public testing::Test {
+class UserPictureTest : public GlTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(MakeTestGLContext());
-        while (glGetError() != GL_NO_ERROR) {
-        }
-    }
     void TearDown() override
     {
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+        GlTest::TearDown();
         DeletePictureTexture(texture);
     }
     GLint Level(GLenum what, int level = 0)

@@ -33,7 +33,8 @@ QColor Qc(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 
 class SwitchesDlg : public CDialog {
 public:
-    SwitchesDlg() : CDialog(IDD_SWITCHES) {}
+    enum { IDD = IDD_SWITCHES };
+    SwitchesDlg() : CDialog(IDD) {}
     void DoDataExchange(CDataExchange* dx) override
     {
         DDX_Control(dx, IDC_LAMP, m_lamp);
@@ -65,7 +66,7 @@ public:
     std::vector<Command> commands;
 };
 
-class IconButtonTest : public UiTest {
+class IconButtonTest : public ShownDialogTest<SwitchesDlg> {
 protected:
     static void SetUpTestSuite()
     {
@@ -74,24 +75,7 @@ protected:
         RegisterIconResource(IDI_ON, 16, 16, red.data());
         RegisterIconResource(IDI_OFF, 16, 16, blue.data());
     }
-    void SetUp() override
-    {
-        ASSERT_TRUE(dlg.Create(IDD_SWITCHES));
-        dlg.ShowWindow(SW_SHOW);
-        AfxPumpMessages(30);
-    }
-    void TearDown() override
-    {
-        dlg.DestroyWindow();
-        UiTest::TearDown();
-    }
-    QImage Grab(CWnd& button)
-    {
-        AfxPumpMessages(20);
-        return WidgetOf(&button)->grab().toImage();
-    }
 
-    SwitchesDlg dlg;
     // The 18 x 20 switch: face (0, 0)-(18, 20) less 3 pixels each side, so
     // the 15-pixel lamp spans x 3..17 and y 2..16 (top 2 + (17 - 15 - 3) / 2).
     const QPoint lampCentre{10, 9};

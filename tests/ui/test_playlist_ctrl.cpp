@@ -28,7 +28,8 @@ const COLORREF kListBk = RGB(207, 184, 130);
 
 class ListsDlg : public CDialog {
 public:
-    ListsDlg() : CDialog(IDD_LISTS) {}
+    enum { IDD = IDD_LISTS };
+    ListsDlg() : CDialog(IDD) {}
     void DoDataExchange(CDataExchange* dx) override
     {
         DDX_Control(dx, IDC_PLAYLIST, m_playlist);
@@ -77,12 +78,11 @@ public:
     bool colourPlainRows = false;
 };
 
-class PlaylistTest : public UiTest {
+class PlaylistTest : public ShownDialogTest<ListsDlg> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dlg.Create(IDD_LISTS));
-        dlg.ShowWindow(SW_SHOW);
+        ShownDialogTest::SetUp();
         for (const char* track : {"/music/one.mp3", "/music/two.ogg", "/music/three.flac", "/music/four.wav"})
             dlg.m_plain.InsertItem(dlg.m_playlist.InsertItem(dlg.m_playlist.GetItemCount(), track), track);
         AfxPumpMessages(30);
@@ -90,11 +90,10 @@ protected:
     void TearDown() override
     {
         g_nCurMusicItem = -1;
-        dlg.DestroyWindow();
-        UiTest::TearDown();
+        ShownDialogTest::TearDown();
     }
     static QTableWidget* Table(CListCtrl& list) { return qobject_cast<QTableWidget*>(WidgetOf(&list)); }
-    QImage Grab(CListCtrl& list)
+    static QImage Grab(CListCtrl& list)
     {
         AfxPumpMessages(20);
         return Table(list)->viewport()->grab().toImage();
@@ -121,8 +120,6 @@ protected:
                 n += image.pixelColor(x, y) == QColor(0, 0, 0);
         return n;
     }
-
-    ListsDlg dlg;
 };
 
 TEST_F(PlaylistTest, PlayingRowIsGreyEveryOtherRowTheRowColourAllInBlack)
