@@ -367,4 +367,27 @@ std::string BuiltInAndOwnMusicMixApart()
 
 TEST(MusicMixTest, BuiltInSoundAndOwnMusicAreApart) { EXPECT_IN_CHILD(BuiltInAndOwnMusicMixApart()); }
 
+// Without a sound device the music plays on the silent dummy driver, and
+// still ends.
+std::string PlaySilentlyWithoutADevice()
+{
+    ScratchDir dir;
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SetMessageBoxHook([](const char* text, const char*, UINT) {
+        ExitWith(std::string("message: ") + text);
+        return IDOK;
+    });
+    HWND mci = MCIWndCreateA(nullptr, nullptr, kStyle, dir.Write("a.wav", SineWav(200)).c_str());
+    if (!MCIWndCanPlay(mci) || MCIWndPlay(mci) != 0)
+        return "music did not play";
+    if (std::string(GetAudioDriverName()) != "dummy")
+        return std::string("driver is ") + GetAudioDriverName();
+    Sleep(600);
+    if (MCIWndGetMode(mci) != MCI_MODE_STOP)
+        return "the track did not end";
+    return "";
+}
+
+TEST(MusicMixTest, PlaysSilentlyWithoutADevice) { EXPECT_IN_CHILD(PlaySilentlyWithoutADevice()); }
+
 }  // namespace
