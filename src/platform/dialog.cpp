@@ -215,14 +215,6 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     };
     switch (message) {
     case WM_INITDIALOG: return handle([&] { return static_cast<LRESULT>(OnInitDialog()); });
-    case WM_NOTIFY:
-        // A notification nobody takes goes on to the default processing.
-        return handle([&] {
-            LRESULT result = 0;
-            if (!OnNotify(wParam, lParam, &result))
-                result = DefWindowProc(message, wParam, lParam);
-            return result;
-        });
     case WM_VSCROLL:
     case WM_HSCROLL:
         return handle([&] {
@@ -252,17 +244,10 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-BOOL CDialog::OnNotify(WPARAM, LPARAM lParam, LRESULT* result)
-{
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    CWnd* control = header ? CWnd::FromHandle(header->hwndFrom) : nullptr;
-    return control && control != this && control->OnChildNotify(WM_NOTIFY, 0, lParam, result);
-}
-
 HBRUSH CDialog::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 {
     LRESULT result = 0;
-    if (wnd && wnd != this && wnd->OnChildNotify(m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam, &result))
+    if (wnd && ReflectToChild(wnd->m_hWnd, m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam, &result))
         return reinterpret_cast<HBRUSH>(result);
     return CWnd::OnCtlColor(dc, wnd, ctlColor);
 }
@@ -286,12 +271,8 @@ LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CWnd::DefWindowProc(message, wParam, lParam);
 }
 
-BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam)
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM)
 {
-    CWnd* control = CWnd::FromHandle(reinterpret_cast<HWND>(lParam));
-    LRESULT result = 0;
-    if (control && control != this && control->OnChildNotify(WM_COMMAND, wParam, lParam, &result))
-        return TRUE;
     if (HIWORD(wParam) != BN_CLICKED)
         return FALSE;
     switch (LOWORD(wParam)) {
