@@ -199,6 +199,7 @@ private:
 
 void RegisterTrackbarControl();
 void RegisterTabControl();
+void RegisterEditControl();
 
 void RegisterStandardControls()
 {
@@ -207,6 +208,7 @@ void RegisterStandardControls()
     RegisterControlClass("Button", [](HWND hwnd, QWidget* parent) { return new ButtonControl(hwnd, parent); });
     RegisterControlClass("Static", [](HWND hwnd, QWidget* parent) { return new StaticControl(hwnd, parent); });
     RegisterListViewControl();
+    RegisterEditControl();
 }
 
 // ---- CStatic ----

@@ -23,6 +23,12 @@ constexpr UINT STM_GETIMAGE = 0x0173;
 constexpr UINT STN_CLICKED = 0;
 constexpr UINT STN_DBLCLK = 1;
 
+// Edit fields ("Edit"): one line of text, the window text. ES_NUMBER takes
+// digits only. Typing tells the parent (WM_COMMAND EN_CHANGE).
+constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+constexpr DWORD ES_NUMBER = 0x2000;
+constexpr UINT EN_CHANGE = 0x0300;
+
 class CStatic : public CWnd {
 public:
     // The bitmap shown (the caller keeps it); returns the one shown before.

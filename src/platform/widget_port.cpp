@@ -646,6 +646,8 @@ void SetWidgetText(HWND hwnd)
         InvalidateFrame(hwnd, false);
     } else if (auto* button = qobject_cast<QAbstractButton*>(hwnd->widget)) {
         button->setText(text);
+    } else if (auto* control = dynamic_cast<ControlPort*>(hwnd->widget)) {
+        control->FollowText();
     }
     hwnd->client->update();
 }

@@ -1,31 +1,16 @@
-// A private folder for the files a test writes, in the build tree beside the
-// test program (never in the shared /tmp), removed with everything in it.
+// A private folder for the files a test writes (scratch.h: inside the test
+// process's own folder), removed with everything in it, with helpers to
+// name and write files in it.
 #pragma once
-#include <cstdlib>
+#include "support/scratch.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <system_error>
-#include <unistd.h>
 
 class ScratchDir {
 public:
-    ScratchDir()
-    {
-        std::error_code ec;
-        const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-        const std::filesystem::path base = (ec ? std::filesystem::current_path() : exe.parent_path()) / "scratch";
-        std::filesystem::create_directories(base, ec);
-        std::string pattern = (base / "run-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            path_ = pattern;
-    }
-    ~ScratchDir()
-    {
-        std::error_code ec;
-        if (!path_.empty())
-            std::filesystem::remove_all(path_, ec);
-    }
+    ScratchDir() : folder_("run"), path_(folder_.path) {}
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
 
@@ -40,5 +25,6 @@ public:
     }
 
 private:
+    ScratchFolder folder_;
     std::filesystem::path path_;
 };

@@ -17,6 +17,7 @@ class MciPlayerWndTest : public UiTest {
 protected:
     void SetUp() override
     {
+        UiTest::SetUp();
         SetMessageBoxHook([this](const char* text, const char*, UINT) {
             boxes.push_back(text);
             return IDOK;
