@@ -65,6 +65,17 @@ void DDX_Control(CDataExchange* dx, int id, CWnd& control)
         control.SubclassWindow(hwnd);
 }
 
+void DDX_Slider(CDataExchange* dx, int id, int& value)
+{
+    HWND hwnd = dx->PrepareCtrl(id);
+    if (!hwnd || !hwnd->wnd)
+        return;
+    if (dx->m_bSaveAndValidate)
+        value = static_cast<int>(hwnd->wnd->SendMessage(TBM_GETPOS, 0, 0));
+    else
+        hwnd->wnd->SendMessage(TBM_SETPOS, TRUE, value);
+}
+
 // ---- CDialog ----
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}

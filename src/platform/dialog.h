@@ -34,6 +34,8 @@ public:
 // Binds template control `id` to `control` (once): the control's messages,
 // painting included, go to that object from then on.
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);
+// A track bar's position: read into `value` when saving, set from it otherwise.
+void DDX_Slider(CDataExchange* dx, int id, int& value);
 
 class CDialog : public CWnd {
 public:

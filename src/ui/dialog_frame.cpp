@@ -3,6 +3,8 @@
 #include "ui/skin_art.h"
 #include "ui/ui_resource.h"
 
+#include <cstring>
+
 CSkinDialog::CSkinDialog(UINT templateId, CWnd* parent, const char* captionText, CPoint textOrigin)
     : CDialog(templateId, parent), m_pszCaptionText(captionText), m_ptCaptionText(textOrigin)
 {
@@ -101,4 +103,15 @@ HBRUSH TransparentStaticBrush(HBRUSH baseBrush, CDC* dc, UINT ctlColor)
         return baseBrush;
     dc->SetBkMode(TRANSPARENT);
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+BOOL SetHandOrArrowCursor(CWnd* pWnd, HCURSOR hand, std::span<const int> handIds)
+{
+    char name[81] = {};
+    const bool button = pWnd && GetClassNameA(pWnd->m_hWnd, name, sizeof name) && std::strcmp(name, "Button") == 0;
+    bool onHand = button && hand;
+    for (const int id : handIds)
+        onHand = onHand || (pWnd && pWnd->GetDlgCtrlID() == static_cast<UINT>(id));
+    SetCursor(onHand ? hand : LoadArrowCursor());
+    return TRUE;
 }

@@ -2,7 +2,10 @@
 // painted from the skin pictures over the dialog's frame) and transparent
 // static texts.
 #pragma once
+#include "platform/cursor.h"
 #include "platform/dialog.h"
+
+#include <span>
 
 // A dialog with the skinned caption: after every message that may have
 // repainted its frame (WM_MOVE, WM_PAINT, WM_NCPAINT, WM_NCACTIVATE,
@@ -30,3 +33,8 @@ CSize BlitBitmap(CDC* dc, UINT id, int x, int y, CDC* memory = nullptr);
 // is drawn straight onto the dialog (no background box); other kinds keep
 // the base brush.
 HBRUSH TransparentStaticBrush(HBRUSH baseBrush, CDC* dc, UINT ctlColor);
+
+// The cursor of the dialogs with a hand: the hand `hand` over push buttons
+// (class "Button", when the hand is loaded) and over the controls `handIds`,
+// the arrow elsewhere. Returns TRUE (a cursor is set).
+BOOL SetHandOrArrowCursor(CWnd* pWnd, HCURSOR hand, std::span<const int> handIds);

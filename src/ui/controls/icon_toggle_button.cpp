@@ -243,3 +243,15 @@ void CIconButton::DrawCaption(CDC* dc, const CRect& area)
     }
     dc->SelectObject(oldFont);
 }
+
+void CheckOnly(std::initializer_list<CIconButton*> group, int chosen)
+{
+    int i = 0;
+    for (CIconButton* button : group) {
+        if (i == chosen)
+            button->SetCheck(1, TRUE);
+        else if (button->GetCheck())
+            button->SetCheck(0, TRUE);
+        ++i;
+    }
+}

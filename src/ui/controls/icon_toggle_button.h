@@ -6,6 +6,8 @@
 #pragma once
 #include "platform/dialog_controls.h"
 
+#include <initializer_list>
+
 class CIconButton : public CButton {
 public:
     CIconButton();
@@ -54,3 +56,7 @@ private:
     // The icons came from SetIcons: each load is the button's own copy.
     BOOL m_bOwnIcons = FALSE;
 };
+
+// Switches that act as one choice: switch `chosen` of `group` on, each other
+// one that is on turned off.
+void CheckOnly(std::initializer_list<CIconButton*> group, int chosen);

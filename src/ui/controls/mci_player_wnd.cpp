@@ -36,6 +36,14 @@ HWND CMciPlayerWnd::Create()
     return mci;
 }
 
+BOOL CMciPlayerWnd::CanPlayFile(HWND parent, const std::string& file)
+{
+    HWND probe = MCIWndCreateA(parent, AfxGetInstanceHandle(), kPlayerStyle & ~MCIWNDF_NOTIFYALL, file.c_str());
+    const BOOL canPlay = MCIWndCanPlay(probe);
+    MCIWndDestroy(probe);
+    return canPlay;
+}
+
 void CMciPlayerWnd::Play() { MCIWndPlay(m_hMciWnd); }
 void CMciPlayerWnd::Stop() { MCIWndStop(m_hMciWnd); }
 void CMciPlayerWnd::Close() { MCIWndClose(m_hMciWnd); }

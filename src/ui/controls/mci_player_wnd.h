@@ -23,6 +23,10 @@ public:
     // m_bCanPlay 0. Returns the new window.
     HWND Create();
 
+    // Whether `file` can be played, tried in a window of its own under
+    // `parent`; when it cannot, the one message box of Create says why.
+    static BOOL CanPlayFile(HWND parent, const std::string& file);
+
     void Play();
     void Stop();
     // Closes the device; the window stays until the next Create.
