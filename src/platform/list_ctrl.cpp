@@ -11,6 +11,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -297,7 +298,17 @@ BOOL CListCtrl::DeleteItem(int item)
     ListViewControl* list = ListOf(m_hWnd);
     if (!list || item < 0 || item >= list->rowCount())
         return FALSE;
+    // The other rows keep their selection; the view would select a
+    // neighbour of a selected row that goes.
+    std::vector<int> selected;
+    for (int row = 0; row < list->rowCount(); ++row)
+        if (row != item && list->IsSelected(row))
+            selected.push_back(row < item ? row : row - 1);
     list->removeRow(item);
+    QItemSelectionModel* selection = list->selectionModel();
+    selection->clearSelection();
+    for (const int row : selected)
+        selection->select(list->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     return TRUE;
 }
 

@@ -220,4 +220,26 @@ TEST_F(PlaylistTest, RowsKeepTheirTextsAndSelection)
     EXPECT_EQ(list.GetItemText(0, 0), "");
 }
 
+// A row clicked and then deleted leaves no row selected (the toolkit would
+// select its neighbour); deleting another row keeps the selected one.
+TEST_F(PlaylistTest, DeletingRowsLeavesTheOtherSelectionsAsTheyWere)
+{
+    CListCtrl& list = dlg.m_plain;
+    QTableWidget* table = Table(list);
+    const auto selectedRows = [&list] {
+        std::vector<int> rows;
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            if (list.GetItemState(i, LVIS_SELECTED) & LVIS_SELECTED)
+                rows.push_back(i);
+        return rows;
+    };
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(2, 0)).center());
+    ASSERT_EQ(selectedRows(), std::vector<int>{2});
+    EXPECT_TRUE(list.DeleteItem(0));
+    EXPECT_EQ(selectedRows(), std::vector<int>{1});
+    EXPECT_TRUE(list.DeleteItem(1));
+    EXPECT_EQ(selectedRows(), std::vector<int>{});
+    EXPECT_EQ(list.GetItemCount(), 2);
+}
+
 }  // namespace
