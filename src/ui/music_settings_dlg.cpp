@@ -236,9 +236,12 @@ int CMusicSettingsDlg::GetFirstSelected()
 
 void CMusicSettingsDlg::SetCurrentItem()
 {
-    g_nCurMusicItem = m_nCurItem;
     // The row that stops being current loses its grey at once too.
-    m_listMusic.Invalidate(FALSE);
+    const int previous = g_nCurMusicItem;
+    g_nCurMusicItem = m_nCurItem;
+    m_listMusic.Update(m_nCurItem);
+    if (previous != m_nCurItem)
+        m_listMusic.Update(previous);
 }
 
 void CMusicSettingsDlg::OnRemoveTrack()

@@ -243,3 +243,23 @@ TEST_F(PlaylistTest, DeletingRowsLeavesTheOtherSelectionsAsTheyWere)
 }
 
 }  // namespace
+
+namespace {
+
+// Invalidate and Update repaint the rows (the list's own area, not its
+// frame): the parent is asked for the rows' colours again.
+TEST_F(PlaylistTest, InvalidateAndUpdateRepaintTheRows)
+{
+    const auto paintsAfter = [&](const std::function<void()>& ask) {
+        AfxPumpMessages(20);
+        dlg.heard.clear();
+        ask();
+        AfxPumpMessages(20);
+        return std::count(dlg.heard.begin(), dlg.heard.end(), ListsDlg::Heard{IDC_PLAIN, NM_CUSTOMDRAW});
+    };
+    EXPECT_GT(paintsAfter([&] { dlg.m_plain.Invalidate(FALSE); }), 0);
+    EXPECT_GT(paintsAfter([&] { dlg.m_plain.Update(2); }), 0);
+    EXPECT_EQ(paintsAfter([] {}), 0);
+}
+
+}  // namespace
