@@ -24,7 +24,32 @@ constexpr int IDC_PREV = 1035;
 constexpr int IDC_NEXT = 1036;
 constexpr int IDC_LINK = 1037;
 
+constexpr DWORD kOwnerDrawn = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
+constexpr DWORD kHidden = WS_CHILD | WS_TABSTOP;
+
 }  // namespace
+
+DialogTemplate CountGridTemplate(UINT id, const char* caption, int linkTop, bool tabsLast)
+{
+    // The template names the "System" font; its captions fit their buttons in
+    // the dialog face "MS Sans Serif" at the same 2 pixels per dialog unit.
+    DialogTemplate t = {
+        id, caption, 256, 270, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, "MS Sans Serif", 8,
+        {
+            {IDC_ADD, "Button", "Add(&A)", kOwnerDrawn, 50, 258, 39, 11},
+            {IDC_DELETE, "Button", "Delete(&D)", kOwnerDrawn, 89, 258, 39, 11},
+            {IDC_RANDOM, "Button", "Random(&R)", kOwnerDrawn, 129, 258, 44, 11},
+            {IDOK, "Button", "OK", kHidden | BS_DEFPUSHBUTTON, 28, 169, 47, 21},
+            {IDCANCEL, "Button", "Cancel", kHidden | BS_PUSHBUTTON, 127, 174, 47, 21},
+            {IDC_LINK, "Static", "Parvolune help page", WS_CHILD | WS_VISIBLE | SS_LEFT, 9, linkTop, 113, 12},
+            {IDC_CLEAR, "Button", "Clear(&C)", kOwnerDrawn, 174, 258, 38, 11},
+            {IDC_PREV, "Button", "Prev(&P)", kHidden | WS_DISABLED | BS_OWNERDRAW, 105, 224, 39, 10},
+            {IDC_NEXT, "Button", "Next(&N)", kHidden | WS_DISABLED | BS_OWNERDRAW, 145, 224, 40, 9},
+        }};
+    const DialogItem tabs = {IDC_TAB, "SysTabControl32", "Tab1", kHidden, 11, 137, 124, 17};
+    t.items.insert(tabsLast ? t.items.end() : t.items.end() - 2, tabs);
+    return t;
+}
 
 CCountGridDlg::CCountGridDlg(UINT templateId, const CountGridSlots& slots, CWnd* pParent)
     : CDialog(templateId, pParent), m_slots(slots)

@@ -24,6 +24,10 @@ struct CountGridSlots {
     void (*registerPicture)();
 };
 
+// The grid dialogs' template (the Fish dialog's, template 102): `caption`,
+// the web link at y `linkTop`, the hidden tabs last or before Prev and Next.
+DialogTemplate CountGridTemplate(UINT id, const char* caption, int linkTop, bool tabsLast);
+
 class CCountGridDlg : public CDialog {
 public:
     CCountGridDlg(UINT templateId, const CountGridSlots& slots, CWnd* pParent);
