@@ -78,11 +78,11 @@ protected:
     }
 
     std::string Track(const std::string& name, int ms = kTrackMs) { return dir.Write(name, SineWav(ms)); }
-    std::vector<std::string> Tracks(int n)
+    std::vector<std::string> Tracks(int n, int ms = kTrackMs)
     {
         std::vector<std::string> paths;
         for (int i = 0; i < n; ++i)
-            paths.push_back(Track("track" + std::to_string(i) + ".wav"));
+            paths.push_back(Track("track" + std::to_string(i) + ".wav", ms));
         return paths;
     }
 
@@ -293,7 +293,8 @@ TEST_F(MusicSettingsTest, TheSectionIsWrittenAndReadBackWithLongPathsWhole)
 
 TEST_F(MusicSettingsTest, StoredModesAndTheOwnSwitchComeBackAsThePlayerLeftThem)
 {
-    const std::vector<std::string> tracks = Tracks(2);
+    // Long enough to be playing still when looked at.
+    const std::vector<std::string> tracks = Tracks(2, 5000);
     struct Case {
         Section section;
         int mode;

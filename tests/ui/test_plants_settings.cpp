@@ -149,7 +149,7 @@ TEST_F(PlantsSettingsTest, TheTankFollowsEveryKindWithinHalfASecond)
                 QTest::keyClick(KeyTarget(d), d.m_nCount[k] ? Qt::Key_D : Qt::Key_A);
             }
             std::fill(std::begin(g_Settings.g_bPlantCountChanged), std::end(g_Settings.g_bPlantCountChanged), 0);
-            AfxPumpMessages(520);
+            AfxPumpMessages(650);  // one tick of the 500 ms timer at least
             for (int k = 0; k < PLANT_KIND_COUNT; ++k) {
                 const int wanted = (k + 1 + round) % 2;
                 if (g_Settings.g_nPlantCount[k] != wanted || g_Settings.g_bPlantCountChanged[k] != 1 ||
