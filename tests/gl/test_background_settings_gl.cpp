@@ -254,6 +254,16 @@ TEST_F(BackgroundTest, ClicksRemovalsAndTheIntervalActAtOnceAndRemovedTexturesAr
     EXPECT_EQ(Shown(), 0);  // every tick
     Tick();
     EXPECT_EQ(Shown(), 1);
+    // Intervals whose milliseconds do not fit an int: a long wait, never a
+    // change on every tick or after a wrapped-around second.
+    for (const char* interval : {"2147484", "4294967297", "99999999999999999999"}) {
+        SetInterval(interval);
+        Tick(30);
+        EXPECT_EQ(Shown(), 1) << interval;
+    }
+    SetInterval("0");
+    Tick();
+    EXPECT_EQ(Shown(), 2);
 
     // Removing the selected row while cycling shows row 0; the texture goes.
     const GLuint removed = dlg->m_nTextures[2];
