@@ -75,10 +75,8 @@ CBackgroundSettingsDlg*& TheInstance()
 }
 
 const DialogCommandRegistration kCommand(ID_TOOL_BACKGROUND_SETTINGS, [] {
-    if (CBackgroundSettingsDlg* dialog = CBackgroundSettingsDlg::Instance()) {
-        dialog->CenterWindow();
-        dialog->ShowWindow(SW_SHOW);
-    }
+    if (CBackgroundSettingsDlg* dialog = CBackgroundSettingsDlg::Instance())
+        dialog->ShowCentred();
 });
 
 constexpr int kHandIds[] = {IDC_OWN, IDC_REPEAT, IDC_CYCLE, IDC_RANDOM};
@@ -88,7 +86,7 @@ const char* const SECTION = "Custom Images";
 }  // namespace
 
 CBackgroundSettingsDlg::CBackgroundSettingsDlg(CWnd* pParent)
-    : CSkinDialog(IDD, pParent, "Custom Backgrounds(V1.9.1)", CPoint(50, 10))
+    : CModelessSettingsDlg(IDD, pParent, "Custom Backgrounds(V1.9.1)", CPoint(50, 10))
 {
     TheInstance() = this;
 }
@@ -97,6 +95,8 @@ CBackgroundSettingsDlg::~CBackgroundSettingsDlg()
 {
     if (TheInstance() == this)
         TheInstance() = nullptr;
+    // The window and its controls go while their objects still live.
+    DestroyWindow();
     for (GLuint& texture : m_nTextures) {
         DeletePictureTexture(texture);
         texture = 0;
@@ -428,26 +428,6 @@ void CBackgroundSettingsDlg::LoadSettings()
 }
 
 // ---- the window ----
-
-void CBackgroundSettingsDlg::OnCancel()
-{
-    ShowWindow(SW_HIDE);
-    SaveSettings();
-}
-
-void CBackgroundSettingsDlg::OnClose()
-{
-    ShowWindow(SW_HIDE);
-    SaveSettings();
-    Default();
-}
-
-void CBackgroundSettingsDlg::OnPaint()
-{
-    CPaintDC dc(this);
-    BlitBitmap(&dc, IDB_AQUARIUM_FACE, 0, 0);
-    Default();
-}
 
 HBRUSH CBackgroundSettingsDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {

@@ -15,7 +15,7 @@
 
 #include <string>
 
-class CBackgroundSettingsDlg : public CSkinDialog {
+class CBackgroundSettingsDlg : public CModelessSettingsDlg {
 public:
     enum { IDD = 288 };
     static constexpr int MAX_IMAGES = 10;
@@ -29,12 +29,8 @@ public:
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-    void OnClose() override;
-    void OnPaint() override;
     void OnTimer(UINT_PTR nIDEvent) override;
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) override;
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) override;
@@ -57,7 +53,7 @@ public:
     BOOL IsListEmpty();
     int GetFirstSelected();
     void OnClickList(NMHDR* pNMHDR, LRESULT* pResult);
-    void SaveSettings();
+    void SaveSettings() override;
     void LoadSettings();
 
     GLuint m_nTextures[MAX_IMAGES] = {};

@@ -25,6 +25,32 @@ LRESULT CSkinDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
+void CModelessSettingsDlg::OnCancel()
+{
+    ShowWindow(SW_HIDE);
+    SaveSettings();
+}
+
+void CModelessSettingsDlg::OnClose()
+{
+    ShowWindow(SW_HIDE);
+    SaveSettings();
+    Default();
+}
+
+void CModelessSettingsDlg::OnPaint()
+{
+    CPaintDC dc(this);
+    BlitBitmap(&dc, IDB_AQUARIUM_FACE, 0, 0);
+    Default();
+}
+
+void CModelessSettingsDlg::ShowCentred()
+{
+    CenterWindow();
+    ShowWindow(SW_SHOW);
+}
+
 CSize BlitBitmap(CDC* dc, UINT id, int x, int y, CDC* memory)
 {
     CBitmap bitmap;

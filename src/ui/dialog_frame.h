@@ -24,6 +24,23 @@ private:
     CPoint m_ptCaptionText;
 };
 
+// The Background and Music dialogs: made hidden at the start and kept for the
+// whole run, shown by a command of the game window; Esc and the close box
+// hide them and save their section, Enter does nothing. Their face is the
+// Aquarium dialog's colour.
+class CModelessSettingsDlg : public CSkinDialog {
+public:
+    using CSkinDialog::CSkinDialog;
+
+    void OnOK() override {}
+    void OnCancel() override;
+    void OnClose() override;
+    void OnPaint() override;
+    virtual void SaveSettings() = 0;
+    // What the game window's command does: centred and shown.
+    void ShowCentred();
+};
+
 // Copies bitmap resource `id` at its own size to (x, y) of `dc` through the
 // memory context `memory` (one made for the call when null); returns its
 // size, (0, 0) when there is no such bitmap.

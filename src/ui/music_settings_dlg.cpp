@@ -72,10 +72,8 @@ CMusicSettingsDlg*& TheInstance()
 }
 
 const DialogCommandRegistration kCommand(ID_TOOL_MUSIC_SETTINGS, [] {
-    if (CMusicSettingsDlg* dialog = CMusicSettingsDlg::Instance()) {
-        dialog->CenterWindow();
-        dialog->ShowWindow(SW_SHOW);
-    }
+    if (CMusicSettingsDlg* dialog = CMusicSettingsDlg::Instance())
+        dialog->ShowCentred();
 });
 
 constexpr int kHandIds[] = {IDC_VOLUME, IDC_OWN_MUSIC, IDC_CYCLE_PICTURE, IDC_RANDOM_PICTURE, IDC_REPEAT_PICTURE};
@@ -87,7 +85,7 @@ const char* const SECTION = "Custom Settings";
 }  // namespace
 
 CMusicSettingsDlg::CMusicSettingsDlg(CWnd* pParent)
-    : CSkinDialog(IDD, pParent, "Custom Music(V1.9.1)", CPoint(50, 10))
+    : CModelessSettingsDlg(IDD, pParent, "Custom Music(V1.9.1)", CPoint(50, 10))
 {
     TheInstance() = this;
 }
@@ -490,26 +488,6 @@ void CMusicSettingsDlg::LoadSettings()
 }
 
 // ---- the window ----
-
-void CMusicSettingsDlg::OnCancel()
-{
-    ShowWindow(SW_HIDE);
-    SaveSettings();
-}
-
-void CMusicSettingsDlg::OnClose()
-{
-    ShowWindow(SW_HIDE);
-    SaveSettings();
-    Default();
-}
-
-void CMusicSettingsDlg::OnPaint()
-{
-    CPaintDC dc(this);
-    BlitBitmap(&dc, IDB_AQUARIUM_FACE, 0, 0);
-    Default();
-}
 
 HBRUSH CMusicSettingsDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {

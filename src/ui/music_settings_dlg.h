@@ -18,7 +18,7 @@
 #include <set>
 #include <string>
 
-class CMusicSettingsDlg : public CSkinDialog {
+class CMusicSettingsDlg : public CModelessSettingsDlg {
 public:
     enum { IDD = 259 };
 
@@ -29,14 +29,10 @@ public:
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) override;
     void OnTimer(UINT_PTR nIDEvent) override;
-    void OnClose() override;
-    void OnPaint() override;
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) override;
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) override;
 
@@ -63,7 +59,7 @@ public:
     void OnCyclePicture();
     void OnCustomDrawPosition(NMHDR* pNMHDR, LRESULT* pResult);
     void OnNotifyIgnore(NMHDR* pNMHDR, LRESULT* pResult);
-    void SaveSettings();
+    void SaveSettings() override;
     void LoadSettings();
 
     CProfileSettings m_profile;
