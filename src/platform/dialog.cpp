@@ -65,6 +65,17 @@ void DDX_Control(CDataExchange* dx, int id, CWnd& control)
         control.SubclassWindow(hwnd);
 }
 
+void DDX_Slider(CDataExchange* dx, int id, int& value)
+{
+    HWND hwnd = dx->PrepareCtrl(id);
+    if (!hwnd || !hwnd->wnd)
+        return;
+    if (dx->m_bSaveAndValidate)
+        value = static_cast<int>(hwnd->wnd->SendMessage(TBM_GETPOS, 0, 0));
+    else
+        hwnd->wnd->SendMessage(TBM_SETPOS, TRUE, value);
+}
+
 // ---- CDialog ----
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
@@ -215,14 +226,6 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     };
     switch (message) {
     case WM_INITDIALOG: return handle([&] { return static_cast<LRESULT>(OnInitDialog()); });
-    case WM_NOTIFY:
-        // A notification nobody takes goes on to the default processing.
-        return handle([&] {
-            LRESULT result = 0;
-            if (!OnNotify(wParam, lParam, &result))
-                result = DefWindowProc(message, wParam, lParam);
-            return result;
-        });
     case WM_VSCROLL:
     case WM_HSCROLL:
         return handle([&] {
@@ -252,17 +255,10 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-BOOL CDialog::OnNotify(WPARAM, LPARAM lParam, LRESULT* result)
-{
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    CWnd* control = header ? CWnd::FromHandle(header->hwndFrom) : nullptr;
-    return control && control != this && control->OnChildNotify(WM_NOTIFY, 0, lParam, result);
-}
-
 HBRUSH CDialog::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 {
     LRESULT result = 0;
-    if (wnd && wnd != this && wnd->OnChildNotify(m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam, &result))
+    if (wnd && ReflectToChild(wnd->m_hWnd, m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam, &result))
         return reinterpret_cast<HBRUSH>(result);
     return CWnd::OnCtlColor(dc, wnd, ctlColor);
 }
@@ -286,12 +282,8 @@ LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CWnd::DefWindowProc(message, wParam, lParam);
 }
 
-BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam)
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM)
 {
-    CWnd* control = CWnd::FromHandle(reinterpret_cast<HWND>(lParam));
-    LRESULT result = 0;
-    if (control && control != this && control->OnChildNotify(WM_COMMAND, wParam, lParam, &result))
-        return TRUE;
     if (HIWORD(wParam) != BN_CLICKED)
         return FALSE;
     switch (LOWORD(wParam)) {

@@ -34,6 +34,8 @@ public:
 // Binds template control `id` to `control` (once): the control's messages,
 // painting included, go to that object from then on.
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);
+// A track bar's position: read into `value` when saving, set from it otherwise.
+void DDX_Slider(CDataExchange* dx, int id, int& value);
 
 class CDialog : public CWnd {
 public:
@@ -63,11 +65,9 @@ public:
     BOOL DestroyWindow() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // A control's command goes to the control first (reflection: its
-    // OnChildNotify may take it); else IDOK and IDCANCEL end the dialog.
+    // IDOK and IDCANCEL end the dialog (a control's own OnChildNotify sees
+    // its commands first).
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    // The same for a control's notification (WM_NOTIFY); FALSE when nobody took it.
-    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
     // A control's colours: the control's own (reflected) when it sets them,
     // else the default ones.
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor) override;

@@ -2,6 +2,7 @@
 #include "platform/dialog_controls.h"
 
 #include "platform/gdi_internal.h"
+#include "platform/list_ctrl.h"
 #include "platform/widget_port.h"
 
 #include <QMouseEvent>
@@ -198,6 +199,7 @@ private:
 
 void RegisterTrackbarControl();
 void RegisterTabControl();
+void RegisterEditControl();
 
 void RegisterStandardControls()
 {
@@ -205,6 +207,8 @@ void RegisterStandardControls()
     RegisterTabControl();
     RegisterControlClass("Button", [](HWND hwnd, QWidget* parent) { return new ButtonControl(hwnd, parent); });
     RegisterControlClass("Static", [](HWND hwnd, QWidget* parent) { return new StaticControl(hwnd, parent); });
+    RegisterListViewControl();
+    RegisterEditControl();
 }
 
 // ---- CStatic ----

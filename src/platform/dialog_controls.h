@@ -23,48 +23,18 @@ constexpr UINT STM_GETIMAGE = 0x0173;
 constexpr UINT STN_CLICKED = 0;
 constexpr UINT STN_DBLCLK = 1;
 
+// Edit fields ("Edit"): one line of text, the window text. ES_NUMBER takes
+// digits only. Typing tells the parent (WM_COMMAND EN_CHANGE).
+constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+constexpr DWORD ES_NUMBER = 0x2000;
+constexpr UINT EN_CHANGE = 0x0300;
+
 class CStatic : public CWnd {
 public:
     // The bitmap shown (the caller keeps it); returns the one shown before.
     HBITMAP SetBitmap(HBITMAP bitmap);
     HBITMAP GetBitmap() const;
 };
-
-// WM_NOTIFY: the header of every notification.
-struct NMHDR {
-    HWND hwndFrom = nullptr;
-    UINT_PTR idFrom = 0;
-    UINT code = 0;
-};
-using LPNMHDR = NMHDR*;
-
-// Custom draw: a control asks its parent (WM_NOTIFY, NM_CUSTOMDRAW, reflected
-// to the control) at each stage of its painting.
-constexpr UINT NM_CUSTOMDRAW = static_cast<UINT>(-12);
-constexpr DWORD CDDS_PREPAINT = 0x00000001;
-constexpr DWORD CDDS_POSTPAINT = 0x00000002;
-constexpr DWORD CDDS_PREERASE = 0x00000003;
-constexpr DWORD CDDS_POSTERASE = 0x00000004;
-constexpr DWORD CDDS_ITEM = 0x00010000;
-constexpr DWORD CDDS_ITEMPREPAINT = CDDS_ITEM | CDDS_PREPAINT;
-constexpr DWORD CDDS_ITEMPOSTPAINT = CDDS_ITEM | CDDS_POSTPAINT;
-constexpr DWORD CDDS_ITEMPREERASE = CDDS_ITEM | CDDS_PREERASE;
-constexpr DWORD CDDS_ITEMPOSTERASE = CDDS_ITEM | CDDS_POSTERASE;
-constexpr LRESULT CDRF_DODEFAULT = 0x00;
-constexpr LRESULT CDRF_SKIPDEFAULT = 0x04;
-constexpr LRESULT CDRF_NOTIFYPOSTPAINT = 0x10;
-constexpr LRESULT CDRF_NOTIFYITEMDRAW = 0x20;
-constexpr UINT CDIS_SELECTED = 0x0001;
-struct NMCUSTOMDRAW {
-    NMHDR hdr;
-    DWORD dwDrawStage = 0;
-    HDC hdc = nullptr;
-    RECT rc;
-    uintptr_t dwItemSpec = 0;
-    UINT uItemState = 0;
-    LPARAM lItemlParam = 0;
-};
-using LPNMCUSTOMDRAW = NMCUSTOMDRAW*;
 
 // Track bars ("msctls_trackbar32"): a thumb on a channel between a minimum
 // and a maximum (at the top of a vertical one), tick marks at both ends.

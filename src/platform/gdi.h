@@ -369,6 +369,8 @@ public:
     // brings back the last saved state, RestoreDC(n) the n-th (1 first).
     int SaveDC();
     BOOL RestoreDC(int savedDC);
+    // A dotted frame just inside the rectangle, as around a control with the focus.
+    void DrawFocusRect(LPCRECT rect);
     void Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight);
     // Memory contexts only.
     COLORREF GetPixel(int x, int y) const;

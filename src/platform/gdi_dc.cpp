@@ -557,6 +557,25 @@ BOOL CDC::RoundRect(int left, int top, int right, int bottom, int ellipseWidth, 
     return TRUE;
 }
 
+void CDC::DrawFocusRect(LPCRECT rect)
+{
+    QPainter* p = rect ? Prepare(GetDcState(m_hDC)) : nullptr;
+    if (!p)
+        return;
+    // Every other pixel of the frame's one-pixel edge, black.
+    p->setPen(Qt::NoPen);
+    p->setBrush(Qt::NoBrush);
+    auto dot = [p](int x, int y) { p->fillRect(x, y, 1, 1, Qt::black); };
+    for (int x = rect->left; x < rect->right; x += 2) {
+        dot(x, rect->top);
+        dot(x, rect->bottom - 1);
+    }
+    for (int y = rect->top; y < rect->bottom; y += 2) {
+        dot(rect->left, y);
+        dot(rect->right - 1, y);
+    }
+}
+
 COLORREF CDC::GetPixel(int x, int y) const
 {
     DcState* st = GetDcState(m_hDC);

@@ -73,6 +73,8 @@ constexpr DWORD BS_GROUPBOX = 0x0007;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x0009;
 constexpr DWORD BS_OWNERDRAW = 0x000B;
 constexpr DWORD BS_TYPEMASK = 0x000F;
+constexpr DWORD BS_LEFTTEXT = 0x0020;
+constexpr DWORD BS_RIGHT = 0x0200;
 constexpr DWORD BS_CENTER = 0x0300;
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT BM_GETCHECK = 0x00F0;
@@ -110,6 +112,43 @@ constexpr UINT ODS_DISABLED = 0x0004;
 constexpr UINT ODS_CHECKED = 0x0008;
 constexpr UINT ODS_FOCUS = 0x0010;
 constexpr UINT ODS_DEFAULT = 0x0020;
+
+// Notifications of common controls (WM_NOTIFY): every record starts with this.
+struct NMHDR {
+    HWND hwndFrom = nullptr;
+    UINT_PTR idFrom = 0;
+    UINT code = 0;
+};
+using LPNMHDR = NMHDR*;
+constexpr UINT NM_CLICK = static_cast<UINT>(-2);
+
+// Custom draw: a control asks its parent (WM_NOTIFY, NM_CUSTOMDRAW, reflected
+// to the control) at each stage of its painting.
+constexpr UINT NM_CUSTOMDRAW = static_cast<UINT>(-12);
+constexpr DWORD CDDS_PREPAINT = 0x00000001;
+constexpr DWORD CDDS_POSTPAINT = 0x00000002;
+constexpr DWORD CDDS_PREERASE = 0x00000003;
+constexpr DWORD CDDS_POSTERASE = 0x00000004;
+constexpr DWORD CDDS_ITEM = 0x00010000;
+constexpr DWORD CDDS_ITEMPREPAINT = CDDS_ITEM | CDDS_PREPAINT;
+constexpr DWORD CDDS_ITEMPOSTPAINT = CDDS_ITEM | CDDS_POSTPAINT;
+constexpr DWORD CDDS_ITEMPREERASE = CDDS_ITEM | CDDS_PREERASE;
+constexpr DWORD CDDS_ITEMPOSTERASE = CDDS_ITEM | CDDS_POSTERASE;
+constexpr LRESULT CDRF_DODEFAULT = 0x00;
+constexpr LRESULT CDRF_SKIPDEFAULT = 0x04;
+constexpr LRESULT CDRF_NOTIFYPOSTPAINT = 0x10;
+constexpr LRESULT CDRF_NOTIFYITEMDRAW = 0x20;
+constexpr UINT CDIS_SELECTED = 0x0001;
+struct NMCUSTOMDRAW {
+    NMHDR hdr;
+    DWORD dwDrawStage = 0;
+    HDC hdc = nullptr;
+    RECT rc;
+    uintptr_t dwItemSpec = 0;
+    UINT uItemState = 0;
+    LPARAM lItemlParam = 0;
+};
+using LPNMCUSTOMDRAW = NMCUSTOMDRAW*;
 
 struct DRAWITEMSTRUCT {
     UINT CtlType = 0;

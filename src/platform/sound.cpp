@@ -1,6 +1,7 @@
 #include "platform/sound.h"
 
 #include "platform/audio_device.h"
+#include "platform/media_player.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -80,5 +81,6 @@ const char* GetAudioDriverName() { return AudioDriverName(); }
 void ShutdownSound()
 {
     StopChunk();
+    CloseAllMediaDevices();
     CloseAudio();
 }

@@ -33,6 +33,7 @@ bool IsSoundPlaying();
 // while no device is open (before the first sound).
 const char* GetAudioDriverName();
 
-// Stops all sound and closes the audio device; called at exit. Safe to call
-// more than once; a later sound opens the device again.
+// Stops all sound, closes the player's music windows' devices (media_player.h)
+// and closes the audio device; called at exit. Safe to call more than once; a
+// later sound opens the device again.
 void ShutdownSound();

@@ -2,6 +2,8 @@
 // window operations of dialogs and controls.
 #include "platform/widget_port.h"
 
+#include <QAbstractScrollArea>
+
 #include "platform/cursor_internal.h"
 #include "platform/dc_internal.h"
 #include "platform/dialog_controls.h"
@@ -646,6 +648,8 @@ void SetWidgetText(HWND hwnd)
         InvalidateFrame(hwnd, false);
     } else if (auto* button = qobject_cast<QAbstractButton*>(hwnd->widget)) {
         button->setText(text);
+    } else if (auto* control = dynamic_cast<ControlPort*>(hwnd->widget)) {
+        control->FollowText();
     }
     hwnd->client->update();
 }
@@ -667,12 +671,16 @@ void InvalidateWidget(HWND hwnd, const RECT* rect, bool now)
     // A window repaints after its style changes: the control follows the new style first.
     if (auto* control = dynamic_cast<ControlPort*>(hwnd->widget))
         control->FollowStyle();
+    // A scrolled control (a list view) paints in its viewport.
+    QWidget* surface = hwnd->client;
+    if (auto* scrolled = qobject_cast<QAbstractScrollArea*>(surface))
+        surface = scrolled->viewport();
     const QRect area = rect ? QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top)
-                            : hwnd->client->rect();
-    if (now && hwnd->client->isVisible())
-        hwnd->client->repaint(area);
+                            : surface->rect();
+    if (now && surface->isVisible())
+        surface->repaint(area);
     else
-        hwnd->client->update(area);
+        surface->update(area);
 }
 
 HDC OpenWindowPaintDC(HWND hwnd, bool wholeWindow)

@@ -62,6 +62,8 @@ public:
     // True when the message is the control's own; its result in `result`.
     virtual bool ControlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) = 0;
     virtual void FollowStyle() {}
+    // The window's text changed (SetWindowText).
+    virtual void FollowText() {}
 };
 
 // Sends `code` to the parent of a control as WM_COMMAND (BN_CLICKED, STN_CLICKED, ...).

@@ -425,9 +425,19 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONDOWN: OnMButtonDown(flags, pt); break;
     case WM_MBUTTONUP: OnMButtonUp(flags, pt); break;
     case WM_COMMAND:
+        if (ReflectToChild(reinterpret_cast<HWND>(lParam), message, wParam, lParam, &result))
+            break;
         if (!OnCommand(wParam, lParam))
             OnCmdMsg(LOWORD(wParam), HIWORD(wParam), nullptr, nullptr);
         break;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header && ReflectToChild(header->hwndFrom, message, wParam, lParam, &result))
+            break;
+        if (!OnNotify(wParam, lParam, &result))
+            result = DefWindowProc(message, wParam, lParam);
+        break;
+    }
     default: result = DefWindowProc(message, wParam, lParam); break;
     }
     m_currentMsg = saved;
@@ -467,6 +477,13 @@ void CWnd::OnDrawItem(int id, LPDRAWITEMSTRUCT drawItem)
 }
 
 BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) { return FALSE; }
+
+bool CWnd::ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    CWnd* control = child && child != m_hWnd ? CWnd::FromHandle(child) : nullptr;
+    return control && control->OnChildNotify(message, wParam, lParam, result);
+}
 void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnChar(UINT, UINT, UINT) { Default(); }

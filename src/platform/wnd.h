@@ -67,6 +67,9 @@ public:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual BOOL PreTranslateMessage(MSG* msg);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // WM_NOTIFY from a control (lParam an NMHDR) that the control did not take
+    // itself; TRUE with *result when handled, else the default processing follows.
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual BOOL OnCmdMsg(UINT id, int code, void* extra, void* handlerInfo);
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -74,8 +77,9 @@ public:
     // control it is the toolkit's own handling of the event behind the message.
     LRESULT Default();
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // A control's own handling of a notification its parent got
-    // (WM_DRAWITEM); TRUE when handled.
+    // A control's own handling of a notification its parent got (WM_DRAWITEM,
+    // WM_COMMAND, WM_NOTIFY: reflection); TRUE when handled, and the parent
+    // then does not see it.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     virtual int OnCreate(LPCREATESTRUCT cs);
@@ -145,6 +149,9 @@ public:
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 protected:
+    // Offers a notification from `child` to its own object first.
+    bool ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
     // The message being handled, for Default().
     MSG m_currentMsg;
     // For subclasses that register their own window class: whether the

@@ -10,7 +10,6 @@
 #include "ui/ui_resource.h"
 
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -504,13 +503,7 @@ HBRUSH CAquariumSettingsDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 
 BOOL CAquariumSettingsDlg::OnSetCursor(CWnd* pWnd, UINT, UINT)
 {
-    char name[81] = {};
-    const bool button = pWnd && GetClassNameA(pWnd->m_hWnd, name, sizeof name) && std::strcmp(name, "Button") == 0;
-    bool hand = button && m_hHandCursor;
-    for (const int id : kHandIds)
-        hand = hand || (pWnd && pWnd->GetDlgCtrlID() == static_cast<UINT>(id));
-    SetCursor(hand ? m_hHandCursor : LoadArrowCursor());
-    return TRUE;
+    return SetHandOrArrowCursor(pWnd, m_hHandCursor, kHandIds);
 }
 
 void CAquariumSettingsDlg::OnPaint()

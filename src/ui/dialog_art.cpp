@@ -126,6 +126,19 @@ void PaintAbout(ShapePicture& p)
     p.Fill(Box(6.9f, 7, 9.1f, 12.6f, 0.5f), kWhite);
 }
 
+// A framed picture of a hill under the sun: in colour when on, grey when off.
+void PaintOwnImage(ShapePicture& p, bool on)
+{
+    const auto c = [on](int r, int g, int b) {
+        const int grey = (r * 30 + g * 59 + b * 11) / 100;
+        return on ? Rgb(r, g, b) : Rgb(grey, grey, grey);
+    };
+    p.Draw(Box(1.5f, 2.5f, 14.5f, 13.5f, 1.0f), c(120, 190, 245), 1.0f);
+    const Shape hills = Union({Ellipse(5, 14, 7, 6), Ellipse(12, 15, 6, 5)});
+    p.Fill([hills](float x, float y) { return x > 2.5f && x < 13.5f && y < 12.5f && hills(x, y); }, c(40, 150, 60));
+    p.Fill(Disc(11, 6, 2), c(255, 210, 40));
+}
+
 void MakeIcons()
 {
     struct Icon {
@@ -146,6 +159,11 @@ void MakeIcons()
         ShapePicture p(kIcon, kIcon);
         icon.paintPicture(p);
         RegisterIcon(icon.id, p);
+    }
+    for (const bool on : {true, false}) {
+        ShapePicture own(kSmall, kSmall);
+        PaintOwnImage(own, on);
+        RegisterIcon(on ? IDI_OWN_IMAGE_ON : IDI_OWN_IMAGE_OFF, own);
     }
     ShapePicture about(kSmall, kSmall);
     PaintAbout(about);

@@ -3,6 +3,8 @@
 #include "ui/skin_art.h"
 #include "ui/ui_resource.h"
 
+#include <cstring>
+
 CSkinDialog::CSkinDialog(UINT templateId, CWnd* parent, const char* captionText, CPoint textOrigin)
     : CDialog(templateId, parent), m_pszCaptionText(captionText), m_ptCaptionText(textOrigin)
 {
@@ -21,6 +23,32 @@ LRESULT CSkinDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
     }
     return result;
+}
+
+void CModelessSettingsDlg::OnCancel()
+{
+    ShowWindow(SW_HIDE);
+    SaveSettings();
+}
+
+void CModelessSettingsDlg::OnClose()
+{
+    ShowWindow(SW_HIDE);
+    SaveSettings();
+    Default();
+}
+
+void CModelessSettingsDlg::OnPaint()
+{
+    CPaintDC dc(this);
+    BlitBitmap(&dc, IDB_AQUARIUM_FACE, 0, 0);
+    Default();
+}
+
+void CModelessSettingsDlg::ShowCentred()
+{
+    CenterWindow();
+    ShowWindow(SW_SHOW);
 }
 
 CSize BlitBitmap(CDC* dc, UINT id, int x, int y, CDC* memory)
@@ -101,4 +129,15 @@ HBRUSH TransparentStaticBrush(HBRUSH baseBrush, CDC* dc, UINT ctlColor)
         return baseBrush;
     dc->SetBkMode(TRANSPARENT);
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+BOOL SetHandOrArrowCursor(CWnd* pWnd, HCURSOR hand, std::span<const int> handIds)
+{
+    char name[81] = {};
+    const bool button = pWnd && GetClassNameA(pWnd->m_hWnd, name, sizeof name) && std::strcmp(name, "Button") == 0;
+    bool onHand = button && hand;
+    for (const int id : handIds)
+        onHand = onHand || (pWnd && pWnd->GetDlgCtrlID() == static_cast<UINT>(id));
+    SetCursor(onHand ? hand : LoadArrowCursor());
+    return TRUE;
 }

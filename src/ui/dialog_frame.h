@@ -2,7 +2,10 @@
 // painted from the skin pictures over the dialog's frame) and transparent
 // static texts.
 #pragma once
+#include "platform/cursor.h"
 #include "platform/dialog.h"
+
+#include <span>
 
 // A dialog with the skinned caption: after every message that may have
 // repainted its frame (WM_MOVE, WM_PAINT, WM_NCPAINT, WM_NCACTIVATE,
@@ -21,6 +24,23 @@ private:
     CPoint m_ptCaptionText;
 };
 
+// The Background and Music dialogs: made hidden at the start and kept for the
+// whole run, shown by a command of the game window; Esc and the close box
+// hide them and save their section, Enter does nothing. Their face is the
+// Aquarium dialog's colour.
+class CModelessSettingsDlg : public CSkinDialog {
+public:
+    using CSkinDialog::CSkinDialog;
+
+    void OnOK() override {}
+    void OnCancel() override;
+    void OnClose() override;
+    void OnPaint() override;
+    virtual void SaveSettings() = 0;
+    // What the game window's command does: centred and shown.
+    void ShowCentred();
+};
+
 // Copies bitmap resource `id` at its own size to (x, y) of `dc` through the
 // memory context `memory` (one made for the call when null); returns its
 // size, (0, 0) when there is no such bitmap.
@@ -30,3 +50,8 @@ CSize BlitBitmap(CDC* dc, UINT id, int x, int y, CDC* memory = nullptr);
 // is drawn straight onto the dialog (no background box); other kinds keep
 // the base brush.
 HBRUSH TransparentStaticBrush(HBRUSH baseBrush, CDC* dc, UINT ctlColor);
+
+// The cursor of the dialogs with a hand: the hand `hand` over push buttons
+// (class "Button", when the hand is loaded) and over the controls `handIds`,
+// the arrow elsewhere. Returns TRUE (a cursor is set).
+BOOL SetHandOrArrowCursor(CWnd* pWnd, HCURSOR hand, std::span<const int> handIds);

@@ -16,6 +16,9 @@ constexpr unsigned IDB_SKIN_EDGE = 148;
 // (made when the Fish dialog first opens), page 1 is a single pixel.
 constexpr unsigned IDB_FISH_PAGE0 = 129;
 constexpr unsigned IDB_FISH_PAGE1 = 269;
+// The Plants grid's page 0 (made when the Plants dialog opens); its page 1
+// is the Fish grid's single pixel.
+constexpr unsigned IDB_PLANTS_PAGE0 = 290;
 
 // The Aquarium dialog: its face pixel, the check box and radio pictures
 // (16 x 16), the About button's icon.
@@ -36,6 +39,10 @@ constexpr unsigned IDI_RIPPLE = 232;
 constexpr unsigned IDI_AQUARIUM_SETTINGS = 137;
 constexpr unsigned IDI_MOVE_CANNON = 383;
 constexpr unsigned IDI_SHOOT = 384;
+
+// The Background dialog's own-picture switch, on and off (16 x 16).
+constexpr unsigned IDI_OWN_IMAGE_ON = 184;
+constexpr unsigned IDI_OWN_IMAGE_OFF = 183;
 
 // The hand shown over the dialogs' buttons and links.
 constexpr unsigned IDC_HAND = 281;

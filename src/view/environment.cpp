@@ -102,9 +102,29 @@ void CTankView::DrawEnvironment()
     BeginPass(GL_MODULATE);
 
     ApplyForegroundLight();
-    // The plants and decorations drawn live, kinds 0 to 13.
-    SceneryContext scenery = Scenery();
-    DrawPlantKinds(scenery, PlantPass::Environment);
+    if (g_bOwnBackground) {
+        // The player's own picture on the back wall, and no plants.
+        glPushMatrix();
+        glBindTexture(GL_TEXTURE_2D, m_pBackgroundDlg ? m_pBackgroundDlg->m_texCurrent : 0);
+        const float left = m_fTankBounds[0], right = m_fTankBounds[1];
+        glBegin(GL_QUADS);
+        glTexCoord2f(0.0f, 0.0f);
+        glVertex3f(left, -38.0f, -90.0f);
+        glTexCoord2f(1.0f, 0.0f);
+        glVertex3f(right, -38.0f, -90.0f);
+        glTexCoord2f(1.0f, 1.0f);
+        glVertex3f(right, 39.0f, -90.0f);
+        glTexCoord2f(0.0f, 1.0f);
+        glVertex3f(left, 39.0f, -90.0f);
+        glEnd();
+        glPopMatrix();
+        glColor3f(1.0f, 1.0f, 1.0f);
+        ApplyForegroundLight();
+    } else {
+        // The plants and decorations drawn live, kinds 0 to 13.
+        SceneryContext scenery = Scenery();
+        DrawPlantKinds(scenery, PlantPass::Environment);
+    }
 
     EndPass();
 }

@@ -137,9 +137,13 @@ void CTankView::InitGL()
     glFogf(GL_FOG_START, -10.0f);
     glFogf(GL_FOG_END, 100.0f);
 
-    // Until the music dialog takes charge of the user's own music (off by
-    // default), the built-in music plays.
-    g_bOwnMusic = 0;
+    // Music first; the Background dialog loads its pictures in this GL context.
+    m_pMusicDlg = new CMusicSettingsDlg(nullptr);
+    m_pMusicDlg->Create(CMusicSettingsDlg::IDD, nullptr);
+    m_pMusicDlg->ShowWindow(SW_HIDE);
+    m_pBackgroundDlg = new CBackgroundSettingsDlg(nullptr);
+    m_pBackgroundDlg->Create(CBackgroundSettingsDlg::IDD, nullptr);
+    m_pBackgroundDlg->ShowWindow(SW_HIDE);
 
     InitShadowMapping();
     InitBezierPatch();
@@ -229,6 +233,10 @@ void CTankView::OnDestroy()
     m_hRC = nullptr;
     delete m_pDC;
     m_pDC = nullptr;
+    delete m_pMusicDlg;
+    m_pMusicDlg = nullptr;
+    delete m_pBackgroundDlg;
+    m_pBackgroundDlg = nullptr;
     KillTimer(FRAME_TIMER);
     CWnd::OnDestroy();
 }

@@ -11,7 +11,9 @@
 #include "platform/wnd.h"
 #include "scenery/plant_kinds.h"
 #include "scenery/tank_scenery.h"
+#include "ui/background_settings_dlg.h"
 #include "ui/command_bar_dlg.h"
+#include "ui/music_settings_dlg.h"
 #include "ui/tool_ids.h"
 #include "view/bezier_patch.h"
 #include "view/fish_arrays.h"
@@ -170,6 +172,9 @@ public:
     int m_nMode = ID_TOOL_SHOOT;
     // The command bar: its command is the tool the tick makes current.
     CCommandBarDlg m_wndCommandBar;
+    // The two modeless dialogs, made hidden at set-up and deleted with the window.
+    CMusicSettingsDlg* m_pMusicDlg = nullptr;
+    CBackgroundSettingsDlg* m_pBackgroundDlg = nullptr;
     GLuint m_texScreen = 0;
     std::unique_ptr<CScreenRipple> m_pRipple;
     int m_nScreenWidth = 1680;

@@ -28,8 +28,9 @@ protected:
     using Counts = std::initializer_list<std::pair<int, int>>;
 
     // Opens the tank with these fish and plant counts and, when given, these
-    // lines ("KEY=value\r\n" each) of the section "Aquarium Settings".
-    void OpenTank(Counts fish, Counts plants, const std::string& aquarium = "")
+    // lines ("KEY=value\r\n" each) of the section "Aquarium Settings", and
+    // further whole sections.
+    void OpenTank(Counts fish, Counts plants, const std::string& aquarium = "", const std::string& sections = "")
     {
         char pattern[] = "pv-tank-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -40,6 +41,11 @@ protected:
         if (!aquarium.empty()) {
             std::ofstream ini(m_root + "/config/parvolune/Quenmarl.ini", std::ios::binary | std::ios::app);
             ini << "[Aquarium Settings]\r\n" << aquarium;
+            ASSERT_TRUE(ini.good());
+        }
+        if (!sections.empty()) {
+            std::ofstream ini(m_root + "/config/parvolune/Quenmarl.ini", std::ios::binary | std::ios::app);
+            ini << sections;
             ASSERT_TRUE(ini.good());
         }
         ASSERT_TRUE(AfxInitToolkit(0, nullptr));

@@ -1,5 +1,8 @@
+#include "platform/disk_audio.h"
 #include "platform/audio_device.h"
 #include "platform/sound.h"
+#include "support/scratch_dir.h"
+#include "support/wav_file.h"
 
 #include <gtest/gtest.h>
 
@@ -23,67 +26,6 @@ namespace fs = std::filesystem;
 
 constexpr DWORD kLoopFlags = SND_FILENAME | SND_LOOP | SND_NODEFAULT | SND_ASYNC;
 constexpr DWORD kOnceFlags = SND_FILENAME | SND_NODEFAULT | SND_ASYNC;
-constexpr double kAmplitude = 16384.0;  // half of full scale
-
-void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
-// A private folder, removed with everything in it.
-class TempDir {
-public:
-    TempDir()
-    {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/pv-sound-XXXXXX";
-        if (mkdtemp(pattern.data()))
-            path_ = pattern;
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string File(const char* name) const { return (path_ / name).string(); }
-
-private:
-    fs::path path_;
-};
-
-void Put(std::string& out, uint32_t v, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
-
-// A 440 Hz sine, mono 16-bit PCM at 22050 Hz (the mixer converts it).
-std::string SineWav(int ms)
-{
-    const int rate = 22050;
-    const int frames = rate * ms / 1000;
-    std::string data;
-    for (int i = 0; i < frames; ++i) {
-        const double s = kAmplitude * std::sin(2.0 * M_PI * 440.0 * i / rate);
-        Put(data, static_cast<uint16_t>(static_cast<int16_t>(std::lround(s))), 2);
-    }
-    std::string wav = "RIFF";
-    Put(wav, static_cast<uint32_t>(36 + data.size()), 4);
-    wav += "WAVEfmt ";
-    Put(wav, 16, 4);
-    Put(wav, 1, 2);  // PCM
-    Put(wav, 1, 2);  // mono
-    Put(wav, rate, 4);
-    Put(wav, rate * 2, 4);
-    Put(wav, 2, 2);
-    Put(wav, 16, 2);
-    wav += "data";
-    Put(wav, static_cast<uint32_t>(data.size()), 4);
-    return wav + data;
-}
-
-std::string WriteFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
 
 class SoundTest : public testing::Test {
 protected:
@@ -93,12 +35,12 @@ protected:
         ShutdownSound();
         waveOutSetVolume(0, 0xFFFFFFFF);
     }
-    TempDir dir_;
+    ScratchDir dir_;
 };
 
 TEST_F(SoundTest, PlaysFromMemorySoTheFileCanBeDeletedAtOnce)
 {
-    const std::string path = WriteFile(dir_.File("music.wav"), SineWav(100));
+    const std::string path = dir_.Write("music.wav", SineWav(100));
     ASSERT_EQ(PlaySoundA(path.c_str(), nullptr, kLoopFlags), TRUE);
     ASSERT_TRUE(fs::remove(path));
     EXPECT_STREQ(GetAudioDriverName(), "dummy");
@@ -119,7 +61,7 @@ TEST_F(SoundTest, StopAndShutdownAreHarmlessAndTheNextSoundReopens)
     ShutdownSound();
     ShutdownSound();
 
-    const std::string path = WriteFile(dir_.File("a.wav"), SineWav(50));
+    const std::string path = dir_.Write("a.wav", SineWav(50));
     ASSERT_EQ(PlaySoundA(path.c_str(), nullptr, kLoopFlags), TRUE);
     ShutdownSound();
     ShutdownSound();
@@ -137,7 +79,7 @@ TEST_F(SoundTest, OpeningLeavesTheQuitSignalsAlone)
     struct sigaction before[2], after[2];
     for (int i = 0; i < 2; ++i)
         sigaction(signals[i], nullptr, &before[i]);
-    const std::string path = WriteFile(dir_.File("a.wav"), SineWav(50));
+    const std::string path = dir_.Write("a.wav", SineWav(50));
     ASSERT_EQ(PlaySoundA(path.c_str(), nullptr, kLoopFlags), TRUE);
     for (int i = 0; i < 2; ++i) {
         sigaction(signals[i], nullptr, &after[i]);
@@ -147,7 +89,7 @@ TEST_F(SoundTest, OpeningLeavesTheQuitSignalsAlone)
 
 TEST_F(SoundTest, AsyncPlaysOnceUnlessLooped)
 {
-    const std::string path = WriteFile(dir_.File("short.wav"), SineWav(60));
+    const std::string path = dir_.Write("short.wav", SineWav(60));
     const struct {
         DWORD flags;
         bool playingLater;
@@ -163,7 +105,7 @@ TEST_F(SoundTest, AsyncPlaysOnceUnlessLooped)
 
 TEST_F(SoundTest, SyncReturnsWhenPlayedOnce)
 {
-    const std::string path = WriteFile(dir_.File("sync.wav"), SineWav(150));
+    const std::string path = dir_.Write("sync.wav", SineWav(150));
     for (DWORD flags : {SND_FILENAME | SND_SYNC, SND_FILENAME | SND_SYNC | SND_LOOP}) {
         SCOPED_TRACE(flags);
         const auto start = std::chrono::steady_clock::now();
@@ -177,8 +119,8 @@ TEST_F(SoundTest, SyncReturnsWhenPlayedOnce)
 
 TEST_F(SoundTest, NewSoundReplacesThePlayingOne)
 {
-    const std::string loop = WriteFile(dir_.File("loop.wav"), SineWav(100));
-    const std::string once = WriteFile(dir_.File("once.wav"), SineWav(50));
+    const std::string loop = dir_.Write("loop.wav", SineWav(100));
+    const std::string once = dir_.Write("once.wav", SineWav(50));
     ASSERT_EQ(PlaySoundA(loop.c_str(), nullptr, kLoopFlags), TRUE);
     ASSERT_EQ(PlaySoundA(once.c_str(), nullptr, kOnceFlags), TRUE);
     Sleep(250);
@@ -187,16 +129,16 @@ TEST_F(SoundTest, NewSoundReplacesThePlayingOne)
 
 TEST_F(SoundTest, UnreadableFileFailsAndStopsThePreviousSound)
 {
-    const std::string good = WriteFile(dir_.File("good.wav"), SineWav(100));
+    const std::string good = dir_.Write("good.wav", SineWav(100));
     const std::string wav = SineWav(100);
     const struct {
         const char* name;
         std::string path;
     } cases[] = {
         {"missing", dir_.File("missing.wav")},
-        {"empty", WriteFile(dir_.File("empty.wav"), "")},
-        {"text", WriteFile(dir_.File("text.wav"), "not a sound at all, just some words\n")},
-        {"header only", WriteFile(dir_.File("cut.wav"), wav.substr(0, 20))},
+        {"empty", dir_.Write("empty.wav", "")},
+        {"text", dir_.Write("text.wav", "not a sound at all, just some words\n")},
+        {"header only", dir_.Write("cut.wav", wav.substr(0, 20))},
         {"folder", dir_.File("")},
     };
     for (const auto& c : cases) {
@@ -220,65 +162,7 @@ TEST_F(SoundTest, VolumeIsKeptAsSetWithoutOpeningTheDevice)
 }
 
 // The rest runs in fresh processes, each with its own SDL_AUDIODRIVER, and
-// checks what the "disk" driver wrote: the mixed output, 16-bit stereo.
-
-struct Peak {
-    int left = 0;
-    int right = 0;
-};
-
-Peak PeakOf(const std::vector<int16_t>& pcm, size_t fromFrame, size_t toFrame)
-{
-    Peak p;
-    for (size_t f = fromFrame; f < toFrame && 2 * f + 1 < pcm.size(); ++f) {
-        p.left = std::max(p.left, std::abs(int(pcm[2 * f])));
-        p.right = std::max(p.right, std::abs(int(pcm[2 * f + 1])));
-    }
-    return p;
-}
-
-std::vector<int16_t> ReadPcm(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::vector<int16_t> pcm(bytes.size() / 2);
-    std::memcpy(pcm.data(), bytes.data(), pcm.size() * 2);
-    return pcm;
-}
-
-void UseDiskDriver(const std::string& outFile)
-{
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", outFile.c_str(), 1);
-}
-
-// Ends the child process: status 0 when `error` is empty, else 1 with the text.
-[[noreturn]] void ExitWith(const std::string& error)
-{
-    if (!error.empty())
-        std::fprintf(stderr, "%s\n", error.c_str());
-    std::fflush(nullptr);
-    std::_Exit(error.empty() ? 0 : 1);
-}
-
-// Runs `body` in a fresh copy of this test program; it passes when the body
-// returns no error.
-#define EXPECT_IN_CHILD(body)                                              \
-    do {                                                                   \
-        GTEST_FLAG_SET(death_test_style, "threadsafe");                    \
-        EXPECT_EXIT(ExitWith(body), testing::ExitedWithCode(0), "");       \
-    } while (0)
-
-// Checks a channel's peak against the expected share of the source amplitude:
-// exactly zero for silence, within a few per cent otherwise.
-std::string CheckLevel(const char* side, int peak, double share)
-{
-    const bool ok = share == 0.0 ? peak == 0 : std::abs(peak / kAmplitude - share) < 0.06;
-    if (ok)
-        return "";
-    return std::string(side) + " peak " + std::to_string(peak) + ", expected " +
-           std::to_string(share * kAmplitude);
-}
+// checks what the "disk" driver wrote (disk_audio.h).
 
 struct VolumeCase {
     const char* name;
@@ -291,11 +175,11 @@ struct VolumeCase {
 // then a loop that replaces it: the volume holds for all of them.
 std::string PlayWithVolume(const VolumeCase& c)
 {
-    TempDir dir;
+    ScratchDir dir;
     const std::string out = dir.File("out.raw");
     UseDiskDriver(out);
-    const std::string a = WriteFile(dir.File("a.wav"), SineWav(60));
-    const std::string b = WriteFile(dir.File("b.wav"), SineWav(100));
+    const std::string a = dir.Write("a.wav", SineWav(60));
+    const std::string b = dir.Write("b.wav", SineWav(100));
     waveOutSetVolume(0, c.volume);
     if (!PlaySoundA(a.c_str(), nullptr, kOnceFlags))
         return "first sound did not play";
@@ -336,10 +220,10 @@ INSTANTIATE_TEST_SUITE_P(Disk, SoundVolumeTest,
 
 std::string LowerVolumeWhilePlaying()
 {
-    TempDir dir;
+    ScratchDir dir;
     const std::string out = dir.File("out.raw");
     UseDiskDriver(out);
-    const std::string wav = WriteFile(dir.File("a.wav"), SineWav(100));
+    const std::string wav = dir.Write("a.wav", SineWav(100));
     if (!PlaySoundA(wav.c_str(), nullptr, kLoopFlags))
         return "sound did not play";
     Sleep(200);
@@ -363,8 +247,8 @@ TEST(SoundDiskTest, VolumeChangeAppliesToThePlayingSound)
 // next sound asks the environment again.
 std::string FallBackToDummy()
 {
-    TempDir dir;
-    const std::string wav = WriteFile(dir.File("a.wav"), SineWav(100));
+    ScratchDir dir;
+    const std::string wav = dir.Write("a.wav", SineWav(100));
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     if (!PlaySoundA(wav.c_str(), nullptr, kLoopFlags))
         return "sound did not play without a device";

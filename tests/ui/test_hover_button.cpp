@@ -32,7 +32,8 @@ public:
 
 class ButtonsDlg : public CDialog {
 public:
-    ButtonsDlg() : CDialog(IDD_BUTTONS) {}
+    enum { IDD = IDD_BUTTONS };
+    ButtonsDlg() : CDialog(IDD) {}
     void DoDataExchange(CDataExchange* dx) override
     {
         DDX_Control(dx, IDC_LEFT, m_left);
@@ -51,27 +52,8 @@ public:
 
 QColor Qc(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
-class HoverButtonTest : public UiTest {
+class HoverButtonTest : public ShownDialogTest<ButtonsDlg> {
 protected:
-    void SetUp() override
-    {
-        UiTest::SetUp();
-        ASSERT_TRUE(dlg.Create(IDD_BUTTONS));
-        dlg.ShowWindow(SW_SHOW);
-        AfxPumpMessages(30);
-    }
-    void TearDown() override
-    {
-        dlg.DestroyWindow();
-        UiTest::TearDown();
-    }
-
-    QImage Grab(CWnd& button)
-    {
-        AfxPumpMessages(20);
-        return WidgetOf(&button)->grab().toImage();
-    }
-
     // The dark caption pixels' bounding box.
     static QRect CaptionBox(const QImage& image)
     {
@@ -83,7 +65,6 @@ protected:
         return box;
     }
 
-    ButtonsDlg dlg;
     // An 86 x 28 button: the face is (2, 2)-(84, 26).
     const int faceBottom = 26;
 };

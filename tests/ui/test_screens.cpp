@@ -1,10 +1,13 @@
 // Every dialog rendered offscreen, for a person to look at.
 #include "ui/about_dlg.h"
 #include "ui/aquarium_settings_dlg.h"
+#include "ui/background_settings_dlg.h"
 #include "ui/command_bar_dlg.h"
 #include "ui/fish_grid_picture.h"
 #include "ui/fish_settings_dlg.h"
 #include "ui/game_over_dlg.h"
+#include "ui/music_settings_dlg.h"
+#include "ui/plants_settings_dlg.h"
 #include "ui/skin_about_dlg.h"
 #include "ui_fixture.h"
 
@@ -61,6 +64,15 @@ TEST_F(ScreensTest, RenderEveryDialogForReview)
     SetSpeciesPortraitSource(nullptr);
     Keep<CAquariumSettingsDlg>("aquarium_settings");
     Keep<CCommandBarDlg>("command_bar");
+    Keep<CPlantsSettingsDlg>("plants_settings", [](CPlantsSettingsDlg& dlg) { dlg.m_nSel = 7; });
+    Keep<CBackgroundSettingsDlg>("background_settings");
+    Keep<CMusicSettingsDlg>("music_settings", [](CMusicSettingsDlg& dlg) {
+        for (const char* track : {"/home/player/Music/Harbour at dawn.ogg", "/home/player/Music/Reef.mp3",
+                                  "/home/player/Music/Tide pools.flac"})
+            dlg.AddTrack(track);
+        g_nCurMusicItem = 1;
+    });
+    g_nCurMusicItem = -1;
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 // control in the font the dialog is laid out with.
 #include "ui/about_dlg.h"
 #include "ui/aquarium_settings_dlg.h"
+#include "ui/background_settings_dlg.h"
 #include "ui/command_bar_dlg.h"
 #include "ui/fish_settings_dlg.h"
 #include "ui/game_over_dlg.h"
+#include "ui/music_settings_dlg.h"
+#include "ui/plants_settings_dlg.h"
 #include "ui/skin_about_dlg.h"
 #include "ui_fixture.h"
 
@@ -80,6 +83,9 @@ TEST_F(TextFitTest, EveryCaptionFitsItsControl)
     ExpectTextFits<CFishSettingsDlg>();
     ExpectTextFits<CAquariumSettingsDlg>();
     ExpectTextFits<CCommandBarDlg>();
+    ExpectTextFits<CPlantsSettingsDlg>();
+    ExpectTextFits<CBackgroundSettingsDlg>();
+    ExpectTextFits<CMusicSettingsDlg>();
 }
 
 }  // namespace

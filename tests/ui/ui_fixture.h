@@ -52,6 +52,33 @@ protected:
 
 inline QWidget* WidgetOf(CWnd* wnd) { return wnd && wnd->m_hWnd ? wnd->m_hWnd->widget : nullptr; }
 
+// Tests on a modeless dialog of the tests' own (template Dialog::IDD), shown
+// afresh for each test.
+template <class Dialog>
+class ShownDialogTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        ASSERT_TRUE(dlg.Create(Dialog::IDD));
+        dlg.ShowWindow(SW_SHOW);
+        AfxPumpMessages(30);
+    }
+    void TearDown() override
+    {
+        dlg.DestroyWindow();
+        UiTest::TearDown();
+    }
+    // A control's picture once pending paints are done.
+    static QImage Grab(CWnd& control)
+    {
+        AfxPumpMessages(20);
+        return WidgetOf(&control)->grab().toImage();
+    }
+
+    Dialog dlg;
+};
+
 // The widget that gets the keys of a shown dialog.
 inline QWidget* KeyTarget(CWnd& dlg)
 {

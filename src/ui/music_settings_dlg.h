@@ -1,0 +1,121 @@
+// "3D Parvolune - Music Settings": the player's own music (MP3, OGG, FLAC,
+// WAV) from a playlist in place of the game's built-in music: one track
+// again and again, all in turn, or at random, at the volume of its slider.
+// Modeless: made hidden when the game starts, shown by command 1050, hidden
+// again by its close box and Esc; it plays on while hidden. Its settings are
+// the section "Custom Settings"; the volume starts from the application
+// profile.
+#pragma once
+#include "platform/gdi.h"
+#include "ui/controls/hover_button.h"
+#include "ui/controls/icon_toggle_button.h"
+#include "ui/controls/mci_player_wnd.h"
+#include "ui/controls/playlist_ctrl.h"
+#include "ui/controls/round_slider.h"
+#include "ui/dialog_frame.h"
+#include "ui/profile_settings.h"
+
+#include <set>
+#include <string>
+
+class CMusicSettingsDlg : public CModelessSettingsDlg {
+public:
+    enum { IDD = 259 };
+
+    explicit CMusicSettingsDlg(CWnd* pParent = nullptr);
+    ~CMusicSettingsDlg() override;
+    // The dialog of the running game (the one made last), or null.
+    static CMusicSettingsDlg* Instance();
+
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) override;
+    void OnTimer(UINT_PTR nIDEvent) override;
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) override;
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) override;
+
+    void OnAddMusic();
+    // Appends a row for the file.
+    void AddTrack(const std::string& path);
+    // Chooses the next track by the mode and opens it (without playing).
+    void OpenTrack();
+    void PlayCurrent();
+    void OnPlay();
+    void OnStop();
+    BOOL IsListEmpty();
+    int GetItemCount();
+    int GetFirstSelected();
+    void SetCurrentItem();
+    void OnRemoveTrack();
+    void OnRemoveAll();
+    void OnModeRepeat();
+    void OnModeCycle();
+    void OnModeRandom();
+    void OnOwnMusic();
+    void OnRepeatPicture();
+    void OnRandomPicture();
+    void OnCyclePicture();
+    void OnCustomDrawPosition(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnNotifyIgnore(NMHDR* pNMHDR, LRESULT* pResult);
+    void SaveSettings() override;
+    void LoadSettings();
+
+    CProfileSettings m_profile;
+    CMciPlayerWnd m_player;
+    int m_nPosition = 0;
+    int m_nVolume = 1000;
+    int m_nPlayState = 1;  // 1 never played, 0 playing, 2 stopped
+    int m_nCurItem = -1;
+    int m_nRows = 0;
+    int m_nMode = 0;
+    CBitmap m_bmpCheckOff;
+    CBitmap m_bmpCheckOn;
+    CBitmap m_bmpRadioOff;
+    CBitmap m_bmpRadioOn;
+    BYTE m_bOwnMusic = 0;
+    BYTE m_bRepeatOne = 0;
+    BYTE m_bRandom = 0;
+    BYTE m_bRepeatAll = 0;
+    HCURSOR m_hHandCursor = nullptr;
+    CStatic m_picRandom;
+    CStatic m_picRepeatAll;
+    CStatic m_picRepeatOne;
+    CStatic m_picOwnMusic;
+    CHoverButton m_btnStop;
+    CHoverButton m_btnPlay;
+    CHoverButton m_btnRemove;
+    CHoverButton m_btnRemoveAll;
+    CHoverButton m_btnAdd;
+    CStatic m_stcPlayerHost;
+    CIconButton m_chkCycle;
+    CIconButton m_chkRandom;
+    CIconButton m_chkRepeat;
+    CPlaylistCtrl m_listMusic;
+    CSliderCtrl m_sldPosition;
+    CRoundSlider m_sldVolume;
+    int m_nSliderPos = 0;
+
+private:
+    // The row the rules give for the next track.
+    int ChooseRow();
+    // Opens row `row` in the player; false when it cannot play.
+    bool OpenRow(int row);
+    // The first row from `row` on (wrapping) whose file has not failed in
+    // this run, or -1.
+    int PlayableFrom(int row);
+    // The hidden switches: one on, the mode theirs.
+    void ChooseMode(int mode);
+    // Shows one radio picture chosen and the other two not.
+    void ChoosePicture(int mode);
+    void SetPicture(CStatic& picture, bool on, bool radio);
+    void EnableListButtons(BOOL enable);
+
+    CBrush m_brVolume;
+    // A track is being opened: the clock does nothing meanwhile (a message
+    // box about the file runs the loop).
+    bool m_bOpening = false;
+    // Files that could not be played in this run: skipped, told once.
+    std::set<std::string> m_failedFiles;
+};

@@ -1,0 +1,31 @@
+#include "ui/plants_settings_dlg.h"
+
+#include "ui/dialog_commands.h"
+#include "ui/plants_grid_picture.h"
+#include "ui/tool_ids.h"
+#include "ui/ui_resource.h"
+
+namespace {
+
+const DialogTemplateRegistration kRegister(
+    CountGridTemplate(CPlantsSettingsDlg::IDD, "3D Parvolune - Plants Settings", 240, true));
+
+const DialogCommandRegistration kCommand(ID_TOOL_PLANTS_SETTINGS, [] {
+    CPlantsSettingsDlg dialog(nullptr);
+    dialog.DoModal();
+});
+
+const CountGridSlots kPlantSlots = {&g_PlantCountSection, ApplyPlantCounts, {IDB_PLANTS_PAGE0, IDB_FISH_PAGE1},
+                                    RegisterPlantsGridPicture};
+
+}  // namespace
+
+CPlantsSettingsDlg::CPlantsSettingsDlg(CWnd* pParent) : CCountGridDlg(IDD, kPlantSlots, pParent) {}
+
+void CPlantsSettingsDlg::OnAddPlant()
+{
+    if (!IsSlot(m_nSel) || m_nCount[m_nSel] != 0)
+        return;
+    m_nCount[m_nSel] = 1;
+    InvalidateSlot(m_nSel);
+}
