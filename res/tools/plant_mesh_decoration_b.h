@@ -2,8 +2,10 @@
 // worn to rounded points at both ends, with a root-like branch that bows back
 // down to the ground, a branch that reaches up and a short twig; knots and
 // ridges along the grain. Lying in the x-y plane with z up (the list lays
-// each copy down with its turn of -92 degrees about x). Each branch is sampled
-// in rings; the twig takes whatever is left of the decoration's 15419 faces.
+// each copy down with its turn of -92 degrees about x). Each branch is
+// sampled in rings: about 3400 faces, which the list draws four times over
+// every frame; the rest of the decoration's 15419 faces are empty (every
+// index 0, a point on the wood), as in a table that holds no mesh.
 #pragma once
 #include "decoration_kit.h"
 #include "scenery/decoration_mesh_b_meshes.h"
@@ -18,6 +20,8 @@ using leaf::Curve;
 using leaf::Vec;
 
 constexpr int kFaces = static_cast<int>(std::size(g_DecorationBFaces));
+// The faces of the wood itself; every one of them costs each frame.
+constexpr int kWoodFaces = 3419;
 constexpr double kTexLength = 0.6;  // spine length per repeat of the picture along t
 // The piece lies off its origin towards -x and +y: the copies then reach from
 // their corner of the tank in towards its middle.
@@ -65,8 +69,8 @@ inline std::vector<deco::Branch> Branches()
                                          0.035, 11),
                        .radius = Taper(0.105, 0.042),
                        .relief = Relief(2.2, 12),
-                       .sides = 22,
-                       .rings = 140,
+                       .sides = 14,
+                       .rings = 56,
                        .closeRoot = true,
                        .closeTip = true,
                        .texLength = kTexLength});
@@ -78,8 +82,8 @@ inline std::vector<deco::Branch> Branches()
                                          0.03, 21),
                        .radius = Taper(0.058, 0.022),
                        .relief = Relief(1.2, 22),
-                       .sides = 16,
-                       .rings = 110,
+                       .sides = 11,
+                       .rings = 40,
                        .texLength = kTexLength});
     // A branch reaching up and out to the other side.
     b.push_back(Branch{.spine = Gnarled({{0.0, {0.18, 0.05, 0.14}},
@@ -89,28 +93,19 @@ inline std::vector<deco::Branch> Branches()
                                          0.03, 31),
                        .radius = Taper(0.05, 0.016),
                        .relief = Relief(1.0, 32),
-                       .sides = 14,
-                       .rings = 90,
+                       .sides = 10,
+                       .rings = 34,
                        .texLength = kTexLength});
-    // A short twig near the thick end; its sides and rings use up the faces left.
+    // A short twig near the thick end.
     Branch twig{.spine = Gnarled({{0.0, {-0.72, -0.05, -0.1}},
                                    {0.5, {-0.78, -0.33, 0.06}},
                                    {1.0, {-0.62, -0.55, 0.24}}},
                                   0.02, 41),
                 .radius = Taper(0.04, 0.014),
                 .relief = Relief(0.6, 42),
+                .sides = 8,
+                .rings = 20,
                 .texLength = kTexLength};
-    int left = kFaces;
-    for (const Branch& branch : b)
-        left -= deco::BranchFaces(branch);
-    for (int sides = 20; sides >= 8; --sides) {
-        // sides x (2 (rings - 1) + 1) faces: one worn point at the tip.
-        if (left % sides == 0 && (left / sides) % 2 == 1 && (left / sides - 1) / 2 + 1 >= 12) {
-            twig.sides = sides;
-            twig.rings = (left / sides - 1) / 2 + 1;
-            break;
-        }
-    }
     b.push_back(twig);
     return b;
 }
@@ -120,8 +115,8 @@ inline void WriteTables(std::FILE* out)
     deco::Mesh m;
     for (const deco::Branch& branch : Branches())
         deco::AddBranch(m, branch);
-    if (static_cast<int>(m.faces.size()) != kFaces) {
-        std::fprintf(stderr, "decoration B: %zu faces, not %d\n", m.faces.size(), kFaces);
+    if (static_cast<int>(m.faces.size()) != kWoodFaces) {
+        std::fprintf(stderr, "decoration B: %zu faces of wood, not %d\n", m.faces.size(), kWoodFaces);
         std::exit(1);
     }
     const std::vector<std::array<Vec, 3>> normals = deco::CreasedNormals(m, 70);
@@ -136,7 +131,9 @@ inline void WriteTables(std::FILE* out)
         }
         builder.AddFace(corner[0], corner[1], corner[2]);
     }
-    leaf::WriteFaces(out, "g_DecorationBFaces", builder.Faces());
+    std::vector<leaf::MeshBuilder::Face> faces = builder.Faces();
+    faces.resize(kFaces, leaf::MeshBuilder::Face{});  // the empty faces
+    leaf::WriteFaces(out, "g_DecorationBFaces", faces);
     leaf::WriteFloats(out, "g_DecorationBPositions", builder.Positions(), 3);
     std::fprintf(out, "const int g_DecorationBPositionCount = %zu;\n\n", builder.Positions().size());
     leaf::WriteFloats(out, "g_DecorationBNormals", builder.Normals(), 3);
