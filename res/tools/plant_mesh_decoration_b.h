@@ -57,57 +57,51 @@ inline std::function<double(double)> Taper(double root, double tip)
     return [root, tip](double u) { return root + (tip - root) * std::pow(u, 0.8); };
 }
 
+// The branches: the midline's knots, how far it wanders off them, the radius
+// at the root and the tip, the length its knots are spread over, the sides
+// and rings it is sampled in, and whether its root end is worn round (a
+// branch's root otherwise starts inside the trunk). Seeds follow the row.
+struct BranchRow {
+    std::vector<std::pair<double, Vec>> knots;
+    double wander, root, tip, reliefLength;
+    int sides, rings;
+    bool closeRoot;
+};
+inline const std::vector<BranchRow>& BranchRows()
+{
+    static const std::vector<BranchRow> rows = {
+        // The trunk, thick end at -x, broken off and worn round at both ends.
+        {{{0.0, {-1.0, -0.08, -0.2}}, {0.3, {-0.4, 0.02, 0.1}}, {0.62, {0.25, 0.06, 0.16}}, {1.0, {0.98, 0.18, -0.26}}},
+         0.035, 0.105, 0.042, 2.2, 14, 56, true},
+        // A branch that bows over and back down to the sand, like a root.
+        {{{0.0, {-0.32, 0.0, 0.08}}, {0.35, {-0.05, 0.32, 0.27}}, {0.7, {0.22, 0.58, 0.05}}, {1.0, {0.34, 0.7, -0.3}}},
+         0.03, 0.058, 0.022, 1.2, 11, 40, false},
+        // A branch reaching up and out to the other side.
+        {{{0.0, {0.18, 0.05, 0.14}}, {0.4, {0.42, -0.28, 0.34}}, {0.75, {0.7, -0.48, 0.42}}, {1.0, {0.92, -0.56, 0.3}}},
+         0.03, 0.05, 0.016, 1.0, 10, 34, false},
+        // A short twig near the thick end.
+        {{{0.0, {-0.72, -0.05, -0.1}}, {0.5, {-0.78, -0.33, 0.06}}, {1.0, {-0.62, -0.55, 0.24}}},
+         0.02, 0.04, 0.014, 0.6, 8, 20, false},
+    };
+    return rows;
+}
+
 inline std::vector<deco::Branch> Branches()
 {
-    using deco::Branch;
-    std::vector<Branch> b;
-    // The trunk, thick end at -x, broken off and worn round at both ends.
-    b.push_back(Branch{.spine = Gnarled({{0.0, {-1.0, -0.08, -0.2}},
-                                          {0.3, {-0.4, 0.02, 0.1}},
-                                          {0.62, {0.25, 0.06, 0.16}},
-                                          {1.0, {0.98, 0.18, -0.26}}},
-                                         0.035, 11),
-                       .radius = Taper(0.105, 0.042),
-                       .relief = Relief(2.2, 12),
-                       .sides = 14,
-                       .rings = 56,
-                       .closeRoot = true,
-                       .closeTip = true,
-                       .texLength = kTexLength});
-    // A branch that bows over and back down to the sand, like a root.
-    b.push_back(Branch{.spine = Gnarled({{0.0, {-0.32, 0.0, 0.08}},
-                                          {0.35, {-0.05, 0.32, 0.27}},
-                                          {0.7, {0.22, 0.58, 0.05}},
-                                          {1.0, {0.34, 0.7, -0.3}}},
-                                         0.03, 21),
-                       .radius = Taper(0.058, 0.022),
-                       .relief = Relief(1.2, 22),
-                       .sides = 11,
-                       .rings = 40,
-                       .texLength = kTexLength});
-    // A branch reaching up and out to the other side.
-    b.push_back(Branch{.spine = Gnarled({{0.0, {0.18, 0.05, 0.14}},
-                                          {0.4, {0.42, -0.28, 0.34}},
-                                          {0.75, {0.7, -0.48, 0.42}},
-                                          {1.0, {0.92, -0.56, 0.3}}},
-                                         0.03, 31),
-                       .radius = Taper(0.05, 0.016),
-                       .relief = Relief(1.0, 32),
-                       .sides = 10,
-                       .rings = 34,
-                       .texLength = kTexLength});
-    // A short twig near the thick end.
-    Branch twig{.spine = Gnarled({{0.0, {-0.72, -0.05, -0.1}},
-                                   {0.5, {-0.78, -0.33, 0.06}},
-                                   {1.0, {-0.62, -0.55, 0.24}}},
-                                  0.02, 41),
-                .radius = Taper(0.04, 0.014),
-                .relief = Relief(0.6, 42),
-                .sides = 8,
-                .rings = 20,
-                .texLength = kTexLength};
-    b.push_back(twig);
-    return b;
+    std::vector<deco::Branch> branches;
+    uint32_t seed = 11;
+    for (const BranchRow& row : BranchRows()) {
+        branches.push_back(deco::Branch{.spine = Gnarled(row.knots, row.wander, seed),
+                                        .radius = Taper(row.root, row.tip),
+                                        .relief = Relief(row.reliefLength, seed + 1),
+                                        .sides = row.sides,
+                                        .rings = row.rings,
+                                        .closeRoot = row.closeRoot,
+                                        .closeTip = true,
+                                        .texLength = kTexLength});
+        seed += 10;
+    }
+    return branches;
 }
 
 inline void WriteTables(std::FILE* out)

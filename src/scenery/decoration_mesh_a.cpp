@@ -10,15 +10,6 @@
 
 namespace {
 
-const IndexedTriangles kBoulder = {g_DecorationAFaces,
-                                   static_cast<int>(std::size(g_DecorationAFaces)),
-                                   g_DecorationAPositions,
-                                   static_cast<int>(std::size(g_DecorationAPositions)),
-                                   g_DecorationANormals,
-                                   static_cast<int>(std::size(g_DecorationANormals)),
-                                   g_DecorationATexCoords,
-                                   static_cast<int>(std::size(g_DecorationATexCoords))};
-
 // rand() % n, made negative when the draw before it is even.
 float SignedDraw(int n)
 {
@@ -77,4 +68,12 @@ GLuint CDecorationMeshA::BuildGroupList()
                          [this] { DrawMesh(); });
 }
 
-void CDecorationMeshA::DrawMesh() { EmitMesh(kBoulder); }
+void CDecorationMeshA::DrawMesh() { EmitMesh(MeshTables()); }
+
+IndexedTriangles CDecorationMeshA::MeshTables()
+{
+    return {g_DecorationAFaces,     static_cast<int>(std::size(g_DecorationAFaces)),
+            g_DecorationAPositions, static_cast<int>(std::size(g_DecorationAPositions)),
+            g_DecorationANormals,   static_cast<int>(std::size(g_DecorationANormals)),
+            g_DecorationATexCoords, static_cast<int>(std::size(g_DecorationATexCoords))};
+}

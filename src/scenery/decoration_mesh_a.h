@@ -13,4 +13,6 @@ public:
     GLuint BuildGroupList();
     // One boulder at the current matrix (used while compiling).
     void DrawMesh();
+    // The boulder's tables.
+    static IndexedTriangles MeshTables();
 };

@@ -9,14 +9,6 @@
 
 namespace {
 
-IndexedTriangles Driftwood()
-{
-    return {g_DecorationBFaces,     static_cast<int>(std::size(g_DecorationBFaces)),
-            g_DecorationBPositions, g_DecorationBPositionCount,
-            g_DecorationBNormals,   g_DecorationBNormalCount,
-            g_DecorationBTexCoords, g_DecorationBTexCoordCount};
-}
-
 void SetUp(SceneryContext& c)
 {
     CDecorationMeshB& b = c.scenery.m_DecorationMeshB;
@@ -65,4 +57,12 @@ GLuint CDecorationMeshB::BuildList()
                          [this] { DrawMesh(); });
 }
 
-void CDecorationMeshB::DrawMesh() { EmitMesh(Driftwood()); }
+void CDecorationMeshB::DrawMesh() { EmitMesh(MeshTables()); }
+
+IndexedTriangles CDecorationMeshB::MeshTables()
+{
+    return {g_DecorationBFaces,     static_cast<int>(std::size(g_DecorationBFaces)),
+            g_DecorationBPositions, g_DecorationBPositionCount,
+            g_DecorationBNormals,   g_DecorationBNormalCount,
+            g_DecorationBTexCoords, g_DecorationBTexCoordCount};
+}

@@ -13,4 +13,6 @@ public:
     GLuint BuildList();
     // One piece at the current matrix (used while compiling).
     void DrawMesh();
+    // The driftwood's tables.
+    static IndexedTriangles MeshTables();
 };

@@ -1,17 +1,37 @@
-// The vertices a draw sends, in model coordinates, read back through GL
-// feedback: an orthographic view of +-box on every axis onto a 200 x 200
-// viewport, the modelview left as the caller set it.
+// GL tests of what a draw sends: a fixture with a current context, and the
+// vertices a draw sends, in model coordinates, read back through GL feedback.
 #pragma once
+#include "gl/gl_fixture.h"
+
 #include <GL/glew.h>
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <functional>
 #include <vector>
 
+// A current context, no GL error left over, the modelview the identity; no
+// GL error after the test.
+class GLDrawTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(MakeTestGLContext());
+        while (glGetError() != GL_NO_ERROR) {
+        }
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+    }
+    void TearDown() override { EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)); }
+};
+
+// The points of the polygons a draw sends: an orthographic view of +-box on
+// every axis onto a 200 x 200 viewport, the modelview left as the caller set it.
 inline std::vector<std::array<float, 3>> FeedbackPoints(const std::function<void()>& draw, float box)
 {
-    std::vector<GLfloat> buffer(1 << 22);
+    std::vector<GLfloat> buffer(1 << 21);
     glViewport(0, 0, 200, 200);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
@@ -28,8 +48,10 @@ inline std::vector<std::array<float, 3>> FeedbackPoints(const std::function<void
     std::vector<std::array<float, 3>> out;
     for (GLint i = 0; i < n;) {
         const GLint token = static_cast<GLint>(buffer[i++]);
-        if (token != GL_POLYGON_TOKEN)
+        if (token != GL_POLYGON_TOKEN) {
+            ADD_FAILURE() << "unexpected feedback token " << token;
             break;
+        }
         const GLint count = static_cast<GLint>(buffer[i++]);
         for (GLint k = 0; k < count; ++k, i += 3)
             out.push_back({(buffer[i] / 100 - 1) * box, (buffer[i + 1] / 100 - 1) * box, box * (1 - 2 * buffer[i + 2])});

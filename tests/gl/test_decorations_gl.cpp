@@ -3,7 +3,6 @@
 // state a list leaves, and decoration A's stone in fish picture 9.
 #include "gl/fish_gl_fixture.h"
 #include "gl/gl_feedback.h"
-#include "gl/gl_fixture.h"
 #include "scenery/decoration_mesh_a.h"
 #include "scenery/decoration_mesh_a_meshes.h"
 #include "scenery/decoration_mesh_b.h"
@@ -26,18 +25,8 @@ namespace {
 
 using Points = std::vector<std::array<float, 3>>;
 
-class DecorationsGLTest : public testing::Test {
+class DecorationsGLTest : public GLDrawTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(MakeTestGLContext());
-        while (glGetError() != GL_NO_ERROR) {
-        }
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-    }
-    void TearDown() override { EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)); }
-
     static std::array<float, 4> CurrentColour()
     {
         std::array<float, 4> c{};
@@ -90,9 +79,11 @@ TEST_F(DecorationsGLTest, TerrainListOffsetsMoveOnlyTheirLayers)
             continue;
         }
         EXPECT_TRUE(ContainsPoint(points, FirstPointOfLayer(c.layer, c.offset), 1e-2f)) << what;
-        for (const float other : {-12.0f, -5.0f, 0.0f, 3.0f})
-            if (other != c.offset)
+        for (const float other : {-12.0f, -5.0f, 0.0f, 3.0f}) {
+            if (other != c.offset) {
                 EXPECT_FALSE(ContainsPoint(points, FirstPointOfLayer(c.layer, other), 1e-2f)) << what << " " << other;
+            }
+        }
     }
     glLoadIdentity();
 }

@@ -5,6 +5,7 @@
 #include "gfx/settings.h"
 #include "gfx/texture.h"
 #include "gfx/builtin_texture.h"
+#include "gl/gl_feedback.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
 #include "scenery/color_layers.h"
@@ -32,18 +33,7 @@
 
 namespace {
 
-class PlantsGLTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(MakeTestGLContext());
-        while (glGetError() != GL_NO_ERROR) {
-        }
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-    }
-    void TearDown() override { EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)); }
-};
+class PlantsGLTest : public GLDrawTest {};
 
 std::array<float, 16> Modelview()
 {
@@ -79,44 +69,16 @@ TEST_F(PlantsGLTest, EveryDrawLeavesTheCallersMatrixAsItWas)
 }
 
 // The vertices a draw sends, in model coordinates (an orthographic view of
-// +-100 onto a 200 x 200 viewport, read back through GL feedback).
+// +-100 from the identity).
 std::vector<std::array<float, 3>> Feedback(const std::function<void()>& draw)
 {
-    std::vector<GLfloat> buffer(1 << 18);
-    glViewport(0, 0, 200, 200);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
     glLoadIdentity();
-    glOrtho(-100, 100, -100, 100, -100, 100);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
-    glRenderMode(GL_FEEDBACK);
-    draw();
-    const GLint n = glRenderMode(GL_RENDER);
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    std::vector<std::array<float, 3>> out;
-    for (GLint i = 0; i < n;) {
-        const GLint token = static_cast<GLint>(buffer[i++]);
-        if (token != GL_POLYGON_TOKEN) {
-            ADD_FAILURE() << "unexpected feedback token " << token;
-            break;
-        }
-        const GLint count = static_cast<GLint>(buffer[i++]);
-        for (GLint k = 0; k < count; ++k, i += 3)
-            out.push_back({buffer[i] - 100, buffer[i + 1] - 100, 100 * (1 - 2 * buffer[i + 2])});
-    }
-    return out;
+    return FeedbackPoints(draw, 100);
 }
 
 bool Contains(const std::vector<std::array<float, 3>>& points, std::array<float, 3> want)
 {
-    for (const auto& p : points)
-        if (std::abs(p[0] - want[0]) < 1e-3f && std::abs(p[1] - want[1]) < 1e-3f && std::abs(p[2] - want[2]) < 1e-3f)
-            return true;
-    return false;
+    return ContainsPoint(points, want, 1e-3f);
 }
 
 TEST_F(PlantsGLTest, PlantCDrawnTwiceRootsItsFirstLeafDifferently)

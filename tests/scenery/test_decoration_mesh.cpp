@@ -30,33 +30,8 @@ Vec3 Minus(const float* a, const float* b) { return {a[0] - b[0], a[1] - b[1], a
 Vec3 Cross(Vec3 a, Vec3 b) { return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]}; }
 float Dot(Vec3 a, const float* b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
 
-// An indexed mesh's tables, as the decorations keep them.
-struct Tables {
-    const char* name;
-    const short (*faces)[9];
-    int faceCount;
-    const float (*positions)[3];
-    int positionCount;
-    const float (*normals)[3];
-    int normalCount;
-    const float (*texCoords)[2];
-    int texCoordCount;
-};
-
-const Tables kBoulder = {"decoration A",
-                         g_DecorationAFaces,
-                         static_cast<int>(std::size(g_DecorationAFaces)),
-                         g_DecorationAPositions,
-                         static_cast<int>(std::size(g_DecorationAPositions)),
-                         g_DecorationANormals,
-                         static_cast<int>(std::size(g_DecorationANormals)),
-                         g_DecorationATexCoords,
-                         static_cast<int>(std::size(g_DecorationATexCoords))};
-const Tables kDriftwood = {"decoration B",           g_DecorationBFaces,
-                           static_cast<int>(std::size(g_DecorationBFaces)),
-                           g_DecorationBPositions,   g_DecorationBPositionCount,
-                           g_DecorationBNormals,     g_DecorationBNormalCount,
-                           g_DecorationBTexCoords,   g_DecorationBTexCoordCount};
+const IndexedTriangles kBoulder = CDecorationMeshA::MeshTables();
+const IndexedTriangles kDriftwood = CDecorationMeshB::MeshTables();
 
 TEST(DecorationMeshes, TablesHaveTheirSizesAndEveryFaceIndexesInsideThem)
 {
@@ -65,19 +40,20 @@ TEST(DecorationMeshes, TablesHaveTheirSizesAndEveryFaceIndexesInsideThem)
     EXPECT_EQ(kBoulder.normalCount, 1084);
     EXPECT_EQ(kBoulder.texCoordCount, 48);
     EXPECT_EQ(kDriftwood.faceCount, 15419);
-    for (const Tables& t : {kBoulder, kDriftwood}) {
+    const std::pair<const char*, IndexedTriangles> meshes[] = {{"decoration A", kBoulder}, {"decoration B", kDriftwood}};
+    for (const auto& [name, t] : meshes) {
         for (int f = 0; f < t.faceCount; ++f)
             for (int k = 0; k < 3; ++k) {
-                EXPECT_GE(t.faces[f][k], 0) << t.name << " face " << f;
-                EXPECT_LT(t.faces[f][k], t.positionCount) << t.name << " face " << f;
-                EXPECT_GE(t.faces[f][3 + k], 0) << t.name << " face " << f;
-                EXPECT_LT(t.faces[f][3 + k], t.normalCount) << t.name << " face " << f;
-                EXPECT_GE(t.faces[f][6 + k], 0) << t.name << " face " << f;
-                EXPECT_LT(t.faces[f][6 + k], t.texCoordCount) << t.name << " face " << f;
+                EXPECT_GE(t.faces[f][k], 0) << name << " face " << f;
+                EXPECT_LT(t.faces[f][k], t.positionCount) << name << " face " << f;
+                EXPECT_GE(t.faces[f][3 + k], 0) << name << " face " << f;
+                EXPECT_LT(t.faces[f][3 + k], t.normalCount) << name << " face " << f;
+                EXPECT_GE(t.faces[f][6 + k], 0) << name << " face " << f;
+                EXPECT_LT(t.faces[f][6 + k], t.texCoordCount) << name << " face " << f;
             }
         for (int n = 0; n < t.normalCount; ++n)
             EXPECT_NEAR(std::sqrt(Dot({t.normals[n][0], t.normals[n][1], t.normals[n][2]}, t.normals[n])), 1.0f, 1e-3f)
-                << t.name << " normal " << n;
+                << name << " normal " << n;
     }
 }
 
@@ -139,7 +115,7 @@ TEST(DecorationMeshes, DrawMeshSendsEveryFaceScaled)
 {
     struct Case {
         const char* name;
-        const Tables& tables;
+        IndexedTriangles tables;
         std::unique_ptr<CDecorationMesh> object;
         void (*draw)(CDecorationMesh&);
     };

@@ -5,35 +5,21 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <utility>
 
 class MatrixChain {
 public:
     MatrixChain() { MatrixIdentity(m_); }
 
-    MatrixChain& Translate(float x, float y, float z)
-    {
-        float t[16];
-        MatrixIdentity(t);
-        t[12] = x;
-        t[13] = y;
-        t[14] = z;
-        return Then(t);
-    }
+    MatrixChain& Translate(float x, float y, float z) { return ThenIdentityWith({{12, x}, {13, y}, {14, z}}); }
     MatrixChain& Rotate(float degrees, float x, float y, float z)
     {
         float r[16];
         MatrixRotate(r, static_cast<float>(DegToRad(degrees)), x, y, z);
         return Then(r);
     }
-    MatrixChain& Scale(float x, float y, float z)
-    {
-        float s[16];
-        MatrixIdentity(s);
-        s[0] = x;
-        s[5] = y;
-        s[10] = z;
-        return Then(s);
-    }
+    MatrixChain& Scale(float x, float y, float z) { return ThenIdentityWith({{0, x}, {5, y}, {10, z}}); }
 
     // Where the chain puts the point p times `scale`; a direction is turned only.
     std::array<float, 3> Point(const float* p, float scale = 1) const { return Apply(p, scale, 1); }
@@ -41,6 +27,15 @@ public:
     const float* Matrix() const { return m_; }
 
 private:
+    // The identity with the given entries changed, applied next.
+    MatrixChain& ThenIdentityWith(std::initializer_list<std::pair<int, float>> entries)
+    {
+        float m[16];
+        MatrixIdentity(m);
+        for (const auto& [index, value] : entries)
+            m[index] = value;
+        return Then(m);
+    }
     MatrixChain& Then(const float b[16])
     {
         float out[16];
