@@ -1,7 +1,11 @@
 // The terrain model: a bank of layered rock across the back of the tank, its
 // 45 layers stacked into terraces that step up and back. Each layer is a slab
-// from below the sand to its own height, with a rounded lip; the layers of a
-// terrace differ by a thin stratum, and a terrace ends in a broad ledge.
+// with a rounded lip, reaching just deep enough to meet the layers under it
+// however a list lifts or leaves out layers (every third layer and the foot
+// 7.5 below their tops, as a list lifts those by 6; the others 2.8), and no
+// deeper: every layer's walls and caps are drawn, seen or not, and the
+// stacked walls are what the model costs a frame. The layers of a terrace
+// differ by a thin stratum, and a terrace ends in a broad ledge.
 //
 // The layer outlines are inward offsets of one outline (and the whole layer
 // moved back), so a ring's wall faces the same way in every layer and one set
@@ -75,7 +79,6 @@ constexpr double kStratumInset = 0.08;  // each layer in from the one below
 constexpr double kLedgeInset = 1.8;     // and at a terrace's first layer, the ledge
 constexpr double kLayerRise = 0.32;
 constexpr double kFootHeight = 0.3;  // the first layer's top, over the origin
-constexpr double kBase = -9;         // every layer's foot, under the sand
 
 struct Layer {
     int terrace = 0;
@@ -104,15 +107,20 @@ inline std::vector<Layer> Layers()
 // the outline, and which way it faces (degrees up from outwards). The top
 // rounds over in a lip and the stone under the lip is cut back into shade,
 // so each stratum shows a lit edge over a dark groove; lower down the wall
-// flares out into a foot, and ring 0 stands at the common base in the sand.
+// flares out into a foot (under the sand for the lowest layers). A shallow
+// layer's two lowest rings tuck in instead, hidden in the layers below; all
+// layers share the deep layers' normals.
 struct Ring {
     double drop, inset, facing;
 };
 constexpr Ring kRings[kTerrainRings] = {
-    {0, -2.5, 35},     // ring 0: at kBase
+    {7.5, -2.5, 35},   // ring 0 of a deep layer
     {4.0, -1.2, 35},   {1.5, 0.2, 10},    {0.55, 0.4, -25}, {0.3, 0.18, -40},
     {0.16, 0.04, 15},  {0.05, 0.2, 55},   {0, 0.45, 90},
 };
+// Rings 0 and 1 of a shallow layer.
+constexpr Ring kShallowRings[2] = {{2.8, 0.6, 35}, {1.9, 0.45, 35}};
+inline bool IsDeep(int layer) { return layer % 3 == 0; }
 
 // The whole layer moves back as it goes in, so the front recedes twice as fast
 // as the rear edge and the terraces climb towards the back.
@@ -135,9 +143,9 @@ inline Vec WallPoint(const std::vector<Layer>& layers, int layer, int ring, int 
     const double ragged = 2.6 * Wander(l.terrace * 1.37, column * 1.13, 70) + 2.0 * Wander(0.5, column * 0.83, 75);
     const double wander = 0.3 * Wander(layer * 0.45, column * 1.7, 71);
     const double lip = 0.08 * Wander(layer * 0.6, column * 1.3, 72);
-    const Vec outline =
-        OutlinePoint(column) - OutlineNormal(column) * (l.inset + kRings[ring].inset - ragged - wander);
-    const double y = ring == 0 ? kBase : l.height + lip - kRings[ring].drop;
+    const Ring& r = ring < 2 && !IsDeep(layer) ? kShallowRings[ring] : kRings[ring];
+    const Vec outline = OutlinePoint(column) - OutlineNormal(column) * (l.inset + r.inset - ragged - wander);
+    const double y = l.height + lip - r.drop;
     return outline + LayerShift(l) + Vec{0, y, 0};
 }
 
