@@ -42,6 +42,48 @@ inline bool RegisterPicture(int species, kit::Image (*paint)())
     return true;
 }
 
+// A part of a fish picture that something else drawn with it paints (a
+// decoration drawn with a species' texture): a res/tools/fish_paint<NN>_<name>.h
+// registers it. Parts are painted over the species' picture, in the order
+// of the files' names, each only in its own rectangle (keep a species'
+// layout clear of it); a picture no species paints yet holds only its parts.
+struct PicturePart {
+    std::string name;  // the picture's name, "fish<NN>"
+    void (*paint)(kit::Image& image);
+};
+inline std::vector<PicturePart>& PictureParts()
+{
+    static std::vector<PicturePart> parts;
+    return parts;
+}
+inline bool RegisterPicturePart(int species, void (*paint)(kit::Image& image))
+{
+    PictureParts().push_back({"fish" + std::to_string(species), paint});
+    return true;
+}
+// The size and colour of a picture that only parts paint.
+inline constexpr PictureSize kPartsOnlyPicture{512, 256};
+inline const Rgb kPartsOnlyBackground = kit::FromBytes(128, 128, 128);
+
+// Picture `name` with its parts painted in; false when nothing paints it.
+inline bool PaintPicture(const std::string& name, kit::Image& out)
+{
+    bool painted = false;
+    for (const Picture& p : Pictures())
+        if (p.name == name) {
+            out = p.paint();
+            painted = true;
+        }
+    for (const PicturePart& part : PictureParts())
+        if (part.name == name) {
+            if (!painted)
+                out = kit::Image(kPartsOnlyPicture.width, kPartsOnlyPicture.height, kPartsOnlyBackground);
+            part.paint(out);
+            painted = true;
+        }
+    return painted;
+}
+
 // ---- layers --------------------------------------------------------------------
 
 // A part of the picture: where it lies and what colour it has at (s, t).

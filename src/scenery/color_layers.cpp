@@ -10,17 +10,22 @@ void ColorOfLayer(const ColorLayerScheme& scheme, int layer, int rgb[3])
         rgb[i] = scheme.base[i] + scheme.step[i] * layer;
 }
 
-GLuint BuildColorLayers(const ColorLayerScheme& scheme)
+GLuint BuildColorLayers(const ColorLayerScheme& scheme) { return BuildColorLayers(scheme, DrawLayer); }
+
+GLuint BuildColorLayers(const ColorLayerScheme& scheme, const std::function<void(int layer)>& drawLayer,
+                        const std::function<bool(int layer)>& holds)
 {
     const GLuint list = glGenLists(1);
     glNewList(list, GL_COMPILE);
     glScalef(scheme.scale[0], scheme.scale[1], scheme.scale[2]);
     for (int layer = 0; layer < kColorLayers; ++layer) {
+        if (holds && !holds(layer))
+            continue;
         int rgb[3];
         ColorOfLayer(scheme, layer, rgb);
         glPushMatrix();
         glColor3ub(static_cast<GLubyte>(rgb[0]), static_cast<GLubyte>(rgb[1]), static_cast<GLubyte>(rgb[2]));
-        DrawLayer(layer);
+        drawLayer(layer);
         glPopMatrix();
     }
     glEndList();

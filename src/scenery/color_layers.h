@@ -6,6 +6,8 @@
 #pragma once
 #include <GL/glew.h>
 
+#include <functional>
+
 constexpr int kColorLayers = 45;
 
 // A colour scheme: the list's scale, and the colour of layer i as
@@ -25,6 +27,10 @@ void ColorOfLayer(const ColorLayerScheme& scheme, int layer, int rgb[3]);
 
 // Compiles a new list of the scheme (glGenLists, GL_COMPILE) and returns its name.
 GLuint BuildColorLayers(const ColorLayerScheme& scheme);
+// The same with drawLayer in place of DrawLayer, for the layers `holds`
+// accepts (all without it); a layer left out sends nothing.
+GLuint BuildColorLayers(const ColorLayerScheme& scheme, const std::function<void(int layer)>& drawLayer,
+                        const std::function<bool(int layer)>& holds = {});
 GLuint BuildColorRampList();
 GLuint BuildColorLayerList();
 GLuint BuildColorLayerList2();

@@ -1,9 +1,19 @@
-// Static mesh: three meshes compiled into lists that nothing draws.
-// A stand-in until the class is built: it takes the constructor's draws only.
+// Static mesh: three indexed triangle meshes compiled into three lists that
+// nothing draws. Their tables are empty (every face at entry 0 of tables of
+// zeros), so the lists hold only degenerate triangles at the origin.
 #pragma once
-#include "scenery/stand_in.h"
+#include <GL/glew.h>
 
-class CStaticMesh : public CSceneryStandIn {
+class CStaticMesh {
 public:
     CStaticMesh();
+    virtual ~CStaticMesh() = default;
+
+    // The six values (the tank bounds) are not used: builds lists 1, 2 and 3.
+    void Init(float left, float right, float top, float bottom, float back, float front);
+    GLuint BuildList1();
+    GLuint BuildList2();
+    GLuint BuildList3();
+
+    GLuint m_nList1 = 0, m_nList2 = 0, m_nList3 = 0;
 };

@@ -6,6 +6,7 @@
 #include "gfx/builtin_texture.h"
 #include "gfx/settings.h"
 #include "gfx/texture.h"
+#include "gl/gl_feedback.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
 #include "gl/scenery_gl_fixture.h"
@@ -51,36 +52,11 @@ inline void ExpectDrawsKeepTheCallersMatrix(const NamedDraws& draws)
 }
 
 // The vertices a draw sends, in model coordinates (an orthographic view of
-// +-100 onto a 200 x 200 viewport, read back through GL feedback).
+// +-100 from the identity).
 inline std::vector<std::array<float, 3>> Feedback(const std::function<void()>& draw)
 {
-    std::vector<GLfloat> buffer(1 << 18);
-    glViewport(0, 0, 200, 200);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
     glLoadIdentity();
-    glOrtho(-100, 100, -100, 100, -100, 100);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
-    glRenderMode(GL_FEEDBACK);
-    draw();
-    const GLint n = glRenderMode(GL_RENDER);
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    std::vector<std::array<float, 3>> out;
-    for (GLint i = 0; i < n;) {
-        const GLint token = static_cast<GLint>(buffer[i++]);
-        if (token != GL_POLYGON_TOKEN) {
-            ADD_FAILURE() << "unexpected feedback token " << token;
-            break;
-        }
-        const GLint count = static_cast<GLint>(buffer[i++]);
-        for (GLint k = 0; k < count; ++k, i += 3)
-            out.push_back({buffer[i] - 100, buffer[i + 1] - 100, 100 * (1 - 2 * buffer[i + 2])});
-    }
-    return out;
+    return FeedbackPoints(draw, 100);
 }
 
 // ---- lit and textured ---------------------------------------------------------

@@ -46,10 +46,7 @@ TEST_F(PlantsGLTest, EveryDrawLeavesTheCallersMatrixAsItWas)
 
 bool Contains(const std::vector<std::array<float, 3>>& points, std::array<float, 3> want)
 {
-    for (const auto& p : points)
-        if (std::abs(p[0] - want[0]) < 1e-3f && std::abs(p[1] - want[1]) < 1e-3f && std::abs(p[2] - want[2]) < 1e-3f)
-            return true;
-    return false;
+    return ContainsPoint(points, want, 1e-3f);
 }
 
 TEST_F(PlantsGLTest, PlantCDrawnTwiceRootsItsFirstLeafDifferently)

@@ -92,6 +92,8 @@ TEST_F(TankSceneTest, PlantsStandWhereTheSetUpPutsThem)
     const float* a0 = View().m_fSpotsA[0];
     const float* a2 = View().m_fSpotsA[2];
     const float* c5 = View().m_fSpotsC[5];
+    const float* dA = View().m_fSpotDecorA;
+    const float* dB = View().m_fSpotDecorB;
     struct Case {
         int kind;
         QPoint at;  // where a plant of the kind stands on the screen
@@ -104,6 +106,12 @@ TEST_F(TankSceneTest, PlantsStandWhereTheSetUpPutsThem)
         {14, Project(a2[0] + 49.5f, bottom + 1 + a2[1] + 2, back + a2[2]), 100},
         // The C plants' list, 10 to the right: plant 5.
         {15, Project(c5[0] + 10, bottom + 1 + c5[1] + 1, back + c5[2]), 100},
+        // The driftwood's third copy, 10 right of and 4 above its placement.
+        {9, Project(dB[0] + 5 + 10, bottom + dB[1] - 2 + 4, back + dB[2] + 1), 100},
+        // The boulders round their first copy.
+        {12, Project(dA[0] - 10.8f, bottom + dA[1] - 2, back + dA[2] - 3), 100},
+        // The terraces across the back.
+        {16, Project(0, -14, -97), 100},
     };
     for (int& count : g_Settings.g_nPlantCount)
         count = 0;
