@@ -1,8 +1,7 @@
 // The game window: owns every object of the game, sets up OpenGL, draws the
 // tank on its 40 ms timer and takes the player's input.
 #pragma once
-#include "fish/fish_species03.h"
-#include "fish/fish_species23.h"
+#include "fish/fish_array.h"
 #include "objects/bubble_emitter.h"
 #include "objects/cannon.h"
 #include "objects/food_emitter.h"
@@ -13,7 +12,6 @@
 #include "scenery/sway_plant_c.h"
 #include "scenery/water_floor.h"
 #include "view/bezier_patch.h"
-#include "view/fish_arrays.h"
 #include "view/tank_bounds.h"
 
 #include <GL/glew.h>
@@ -49,13 +47,11 @@ public:
     CBubbleEmitter m_Bubbles;
     CWaterFloor m_WaterFloor;
 
-    // The fish of each species the game has a class for, and the species
-    // table that reaches them by index (null: no class yet, no fish).
-    CFishArray<CFishSpecies03> m_arrFish03;
-    CFishArray<CFishSpecies23> m_arrFish23;
-    IFishArray* m_pFishArrays[25] = {};
-    // The one spare fish the fish pass keeps out of view.
-    CFishArray<CFishSpecies03> m_arrSpareFish;
+    // The fish of each species, by species index, made from the species
+    // table (null: no class registered, no fish).
+    std::unique_ptr<IFishArray> m_pFishArrays[25];
+    // The one spare fish (of species 3) the fish pass keeps out of view.
+    std::unique_ptr<IFishArray> m_pSpareFish;
     CFoodEmitter m_FoodEmitters[10];
     CCannon m_Cannon;
 
@@ -106,8 +102,22 @@ public:
     void DrawHud();
     void DrawScreenRipple();
     // Fish.
+    // The fish array of a species (null without a class).
+    IFishArray* FishArray(int species) const;
     void SetFishCount(int species, int count);
+    // The fish pass, and its steps in order.
     void DrawFish(BOOL bTextured);
+    void BeginFishPass(BOOL bTextured);
+    void ApplyChangedFishCounts();
+    void DrawSpareFish();
+    void DrawEverySpecies();
+    void RunGameOver();
+    void DrawCannon();
+    void DrawLightSpotOverlay();
+    void DrawFood();
+    void UsePointUnderMouse(BOOL bTextured);
+    void PickFishOfTools(BOOL bTextured);
+    void EndFishPass(BOOL bTextured);
     void TestShotHits(int species, int index);
     void RestartGame();
     // Clears the hit flags of species 0 to 23.

@@ -132,10 +132,9 @@ TEST_F(EmitterTest, RotationPerColumnOnceOrKept)
 TEST_F(EmitterTest, EmptyQuadsFirstAndFewerColumnsInAVariant)
 {
     fish.m_nDrawVariant = 7;
-    fish.DrawGridPart(GridPart{.mesh = MeshOf(kGrid),
-                       .mirror = Mirror::Halves,
-                       .emptyQuadsFirst = true,
-                       .drawnColumns = [](int variant) { return variant == 7 ? 1 : 2; }},
+    constexpr VariantLimit kOneColumnIn7[] = {{VariantMask({7}), 0, 1}};
+    fish.DrawGridPart(GridPart{.mesh = MeshOf(kGrid), .mirror = Mirror::Halves, .limits = kOneColumnIn7,
+                               .emptyQuadsFirst = true},
                       frame);
     ASSERT_EQ(recorder.primitives.size(), 5u);
     EXPECT_EQ(recorder.primitives[0].mode, GLenum(GL_QUADS));
@@ -153,7 +152,7 @@ constexpr GridPart kReads[][1] = {
     {{.mesh = MeshOf(kGrid), .terms = {AddY(At(0, 6))}}},     // nor here
     {{.mesh = MeshOf(kGrid), .terms = {AddY(Lerp(0, 2, 7, 3))}}},
     {{.mesh = MeshOf(kGrid), .terms = {AddY(At(5, 31))}}},    // an array nobody fills reads as zeros
-    {{.mesh = MeshOf(kGrid), .terms = {AddY(At(12, 0))}}},    // no such array
+    {{.mesh = MeshOf(kGrid), .terms = {AddY(At(kFishMaxArrays, 0))}}},  // no such array
 };
 constexpr FishClass Reading(const GridPart (&parts)[1])
 {

@@ -511,7 +511,7 @@ TEST(FishSpecies03Mesh, JawsCloseTheSnoutAndFinsStandOnTheBody)
 TEST(FishSpecies03Mesh, NormalsAreUnitAndTextureCoordinatesInsideThePicture)
 {
     for (const GridPart& part : kFishSpecies03.parts) {
-        const FishMesh& m = part.mesh;
+        const MeshView& m = part.mesh;
         for (int i = 0; i < m.rows * m.columns; ++i) {
             const FishVertex& p = m.points[i];
             EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3) << part.name << " " << i;

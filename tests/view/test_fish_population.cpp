@@ -17,7 +17,7 @@ protected:
         const float bounds[6] = {-50, 50, 30, -22, -50, 0};
         std::copy(bounds, bounds + 6, view.m_fTankBounds);
     }
-    CFishModel& Fish(int j) { return view.m_arrFish23.GetAt(j); }
+    CFishModel& Fish(int j) { return view.FishArray(23)->GetAt(j); }
 
     VertexRecorder recorder;
     CTankView view;
@@ -26,7 +26,7 @@ protected:
 TEST_F(FishPopulationTest, NewFishArePlacedAboveTheFloorAndBoxed)
 {
     view.SetFishCount(23, 20);
-    ASSERT_EQ(view.m_arrFish23.GetSize(), 20);
+    ASSERT_EQ(view.FishArray(23)->GetSize(), 20);
     for (int j = 0; j < 20; ++j) {
         const float* p = Fish(j).m_fPos;
         EXPECT_GE(p[0], -50.0f);
@@ -50,9 +50,9 @@ TEST_F(FishPopulationTest, ResizingKeepsTheFishThatStay)
     EXPECT_FLOAT_EQ(Fish(1).m_fPos[0], 12.5f);
     EXPECT_FLOAT_EQ(Fish(4).m_fPos[2], 50.0f);  // new and placed
     view.SetFishCount(23, 0);
-    EXPECT_EQ(view.m_arrFish23.GetSize(), 0);
+    EXPECT_EQ(view.FishArray(23)->GetSize(), 0);
     view.SetFishCount(23, -3);  // read as 0
-    EXPECT_EQ(view.m_arrFish23.GetSize(), 0);
+    EXPECT_EQ(view.FishArray(23)->GetSize(), 0);
 }
 
 TEST_F(FishPopulationTest, EachFishTakesTwoRandomValuesPerCall)
@@ -70,7 +70,8 @@ TEST_F(FishPopulationTest, EachFishTakesTwoRandomValuesPerCall)
 TEST_F(FishPopulationTest, SpeciesWithoutAClassHaveNoFish)
 {
     view.SetFishCount(5, 10);
-    EXPECT_EQ(view.m_pFishArrays[5], nullptr);
+    EXPECT_EQ(view.FishArray(5), nullptr);
+    EXPECT_EQ(view.FishArray(25), nullptr);
     view.SetFishCount(99, 1);  // out of the table: nothing
 }
 
