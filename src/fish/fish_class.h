@@ -259,9 +259,20 @@ struct VariantProgram {
 
 namespace fishdef {
 
-// Columns first .. first + count - 1 of a table, or its rows first .. first + count - 1.
-constexpr MeshView ColumnsOf(FishMesh m, int first, int count) { return {m.points + first, m.rows, count, m.columns}; }
-constexpr MeshView RowsOf(FishMesh m, int first, int count) { return {m.points + first * m.columns, count, m.columns}; }
+// Columns first .. first + count - 1 of a table, or its rows first .. first +
+// count - 1 (a view past the table does not compile in a description).
+constexpr MeshView ColumnsOf(FishMesh m, int first, int count)
+{
+    if (first < 0 || count < 1 || first + count > m.columns)
+        throw "columns past the table";
+    return {m.points + first, m.rows, count, m.columns};
+}
+constexpr MeshView RowsOf(FishMesh m, int first, int count)
+{
+    if (first < 0 || count < 1 || first + count > m.rows)
+        throw "rows past the table";
+    return {m.points + first * m.columns, count, m.columns};
+}
 
 constexpr Track At(int array, int i) { return {array, Track::kFixed, i, i}; }
 constexpr Track MeanOf(int array, int i, int j) { return {array, Track::kFixed, i, j}; }

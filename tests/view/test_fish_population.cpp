@@ -67,6 +67,32 @@ TEST_F(FishPopulationTest, EachFishTakesTwoRandomValuesPerCall)
     EXPECT_EQ(crt::rand(), next);
 }
 
+// Placement calls each class's own SetSwimBox: the angelfish's also clears
+// the wall state, so a fish that met an x wall in its last frame does not
+// snap round after a count change; the clownfish's keeps it.
+TEST_F(FishPopulationTest, PlacementGivesEveryFishItsClassesOwnSwimBox)
+{
+    struct Case {
+        int species;
+        int wallStateAfter;
+    } cases[] = {{3, 0}, {23, 1}};
+    for (const Case& c : cases) {
+        view.SetFishCount(c.species, 2);
+        CFishModel& kept = view.FishArray(c.species)->GetAt(1);
+        kept.m_fPos[0] = -49;  // turned at the x-minimum wall in its last frame
+        kept.m_fPos[2] = -75;
+        kept.m_fHeading = 0;
+        kept.m_nTargetHeading = 180;
+        kept.m_nWallState = 1;
+        view.SetFishCount(c.species, 2);  // the same count: every fish is boxed again
+        EXPECT_EQ(kept.m_nWallState, c.wallStateAfter) << "species " << c.species;
+        EXPECT_FLOAT_EQ(kept.m_fSwimBox[2], 13.0f);
+        view.FishArray(c.species)->DrawFish(1, {});
+        EXPECT_EQ(kept.m_fHeading == 180.0f, c.wallStateAfter == 1)
+            << "species " << c.species << ": a fish at a wall comes round at once, one away from it turns";
+    }
+}
+
 TEST_F(FishPopulationTest, SpeciesWithoutAClassHaveNoFish)
 {
     view.SetFishCount(5, 10);
