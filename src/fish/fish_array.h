@@ -24,7 +24,7 @@ public:
     // The class's own operations on fish j.
     virtual void SetSwimBox(int j, float xMin, float xMax, float yTop, float yBottom, float zLimit, float z6) = 0;
     // Moves and draws fish j in its class's form of Draw: (variant 0), (), or
-    // (mouse x, mouse y).
+    // (mouse x, mouse y); nothing for a class without one.
     virtual void DrawFish(int j, const FishDrawArgs& args) = 0;
     // What the touch tool does to fish j (its class's touch rule).
     virtual void Touch(int j) = 0;
@@ -73,8 +73,9 @@ public:
             fish.Draw(args.mouseX, args.mouseY);
         else if constexpr (requires { fish.Draw(); })
             fish.Draw();
-        else
+        else if constexpr (requires { fish.Draw(0); })
             fish.Draw(0);
+        // A class without a Draw (a kind the game never sizes) draws nothing.
     }
     void Touch(int j) override { TouchFish((*this)[j]); }
     void ChangeSize(int j, float amount, bool grow) override { (*this)[j].ChangeSize(amount, grow); }

@@ -13,6 +13,12 @@ std::array<FishSpecies, kFishSpeciesCount>& Table()
     return table;
 }
 
+std::vector<FishKind>& Kinds()
+{
+    static std::vector<FishKind> kinds;
+    return kinds;
+}
+
 }  // namespace
 
 void RegisterFishSpecies(const FishSpecies& species)
@@ -40,5 +46,15 @@ std::vector<const FishSpecies*> RegisteredFishSpecies()
     for (const FishSpecies& s : Table())
         if (s.description)
             all.push_back(&s);
+    return all;
+}
+
+void RegisterFishKind(const FishKind& kind) { Kinds().push_back(kind); }
+
+std::vector<const FishKind*> RegisteredFishKinds()
+{
+    std::vector<const FishKind*> all;
+    for (const FishKind& k : Kinds())
+        all.push_back(&k);
     return all;
 }

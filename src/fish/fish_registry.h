@@ -25,13 +25,34 @@ const FishSpecies* FindFishSpecies(int index);
 // Every registered species, by index.
 std::vector<const FishSpecies*> RegisteredFishSpecies();
 
+// Fish kinds outside the species table: the game window keeps `arrays` empty
+// arrays of each, which nothing ever sizes.
+struct FishKind {
+    const char* name = "";
+    int arrays = 1;
+    std::unique_ptr<IFishArray> (*makeArray)() = nullptr;
+};
+void RegisterFishKind(const FishKind& kind);
+std::vector<const FishKind*> RegisteredFishKinds();
+
+template <class Fish>
+std::unique_ptr<IFishArray> MakeFishArray()
+{
+    return std::make_unique<CFishArray<Fish>>();
+}
+
 // A species file registers its class with one static object:
 //   const FishSpeciesRegistrar<CFishSpecies03> kRegistered(3, kFishSpecies03);
 template <class Fish>
 struct FishSpeciesRegistrar {
     FishSpeciesRegistrar(int index, const FishClass& description)
     {
-        RegisterFishSpecies({index, &description, kFishTextureIdBase + index,
-                             []() -> std::unique_ptr<IFishArray> { return std::make_unique<CFishArray<Fish>>(); }});
+        RegisterFishSpecies({index, &description, kFishTextureIdBase + index, MakeFishArray<Fish>});
     }
+};
+
+// And a kind's file:  const FishKindRegistrar<CFishKindB> kRegistered("B", 2);
+template <class Fish>
+struct FishKindRegistrar {
+    FishKindRegistrar(const char* name, int arrays) { RegisterFishKind({name, arrays, MakeFishArray<Fish>}); }
 };

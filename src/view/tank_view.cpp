@@ -46,6 +46,9 @@ CTankView::CTankView()
 {
     for (const FishSpecies* species : RegisteredFishSpecies())
         m_pFishArrays[species->index] = species->makeArray();
+    for (const FishKind* kind : RegisteredFishKinds())
+        for (int i = 0; i < kind->arrays; ++i)
+            m_kindArrays.push_back(kind->makeArray());
 }
 
 CTankView::~CTankView() { DestroyHook(); }

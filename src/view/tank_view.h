@@ -20,6 +20,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // Tool (command) ids; the current tool is one of them.
 constexpr int ID_TOOL_FISH_SETTINGS = 1034;
@@ -52,6 +53,8 @@ public:
     std::unique_ptr<IFishArray> m_pFishArrays[25];
     // The one spare fish (of species 3) the fish pass keeps out of view.
     std::unique_ptr<IFishArray> m_pSpareFish;
+    // The arrays of the fish kinds outside the species table: never sized.
+    std::vector<std::unique_ptr<IFishArray>> m_kindArrays;
     CFoodEmitter m_FoodEmitters[10];
     CCannon m_Cannon;
 

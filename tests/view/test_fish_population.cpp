@@ -1,5 +1,6 @@
 // Fish counts, placement above the floor, the shot test and the restart,
 // without a window.
+#include "fish/fish_registry.h"
 #include "gfx/settings.h"
 #include "platform/crt.h"
 #include "support/vertex_recorder.h"
@@ -9,6 +10,15 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// A fish kind outside the species table, of the tests' own: two arrays of it.
+constexpr FishWave kKindWaves[] = {{}};
+constexpr FishClass kTestKind = {.name = "test kind", .segments = 15, .waves = kKindWaves};
+class CTestKind : public CFishModel {
+public:
+    CTestKind() : CFishModel(kTestKind) {}
+};
+const FishKindRegistrar<CTestKind> kTestKindRegistered("test kind", 2);
 
 class FishPopulationTest : public ::testing::Test {
 protected:
@@ -90,6 +100,21 @@ TEST_F(FishPopulationTest, PlacementGivesEveryFishItsClassesOwnSwimBox)
         view.FishArray(c.species)->DrawFish(1, {});
         EXPECT_EQ(kept.m_fHeading == 180.0f, c.wallStateAfter == 1)
             << "species " << c.species << ": a fish at a wall comes round at once, one away from it turns";
+    }
+}
+
+TEST_F(FishPopulationTest, KindsOutsideTheSpeciesTableKeepEmptyArrays)
+{
+    ASSERT_GE(view.m_kindArrays.size(), 2u);
+    for (int k = 0; k < 25; ++k)
+        view.SetFishCount(k, 50);
+    view.RestartGame();
+    for (int k = 0; k < 25; ++k)
+        view.SetFishCount(k, 0);
+    for (const auto& kind : view.m_kindArrays) {
+        EXPECT_EQ(kind->GetSize(), 0);
+        kind->SetSize(1);
+        kind->DrawFish(0, {});  // a class without a Draw draws nothing
     }
 }
 
