@@ -52,8 +52,23 @@ void CTankView::DrawFish(BOOL bTextured)
 {
     BeginFishPass(bTextured);
     ApplyChangedFishCounts();
+    // Into the depth-only shadow map the fish need no picture: their texture
+    // (opaque), blending and fog change nothing there.
+    const bool depthOnly = !bTextured;
+    if (depthOnly) {
+        glDisable(GL_TEXTURE_2D);
+        glDisable(GL_BLEND);
+        glDisable(GL_ALPHA_TEST);
+        glDisable(GL_FOG);
+    }
     DrawSpareFish();
     DrawEverySpecies();
+    if (depthOnly) {
+        glEnable(GL_TEXTURE_2D);
+        glEnable(GL_BLEND);
+        glEnable(GL_ALPHA_TEST);
+        glEnable(GL_FOG);
+    }
     RunGameOver();
     DrawCannon();
     DrawLightSpotOverlay();
@@ -230,7 +245,12 @@ void CTankView::PickFishOfTools(BOOL bTextured)
         PickFish();
 }
 
-void CTankView::EndFishPass(BOOL) { EndPass(); }
+void CTankView::EndFishPass(BOOL)
+{
+    EndPass();
+    // The pass goes to the rasteriser now, while the next one is built.
+    glFlush();
+}
 
 void CTankView::TestShotHits(int species, int index)
 {
