@@ -101,18 +101,30 @@ private:
     int m_count = 0;
 };
 
-// The times of `frames` frames.
+// Processor time of the whole process (every thread), in ms.
+double CpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0 +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
+}
+
+// The times of `frames` frames; adds their processor time to *cpu.
 template <class BeforeFrame>
-std::vector<double> TimeFrames(CTankView& view, int frames, BeforeFrame before)
+std::vector<double> TimeFrames(CTankView& view, int frames, BeforeFrame before, double* cpu = nullptr)
 {
     std::vector<double> times;
     times.reserve(static_cast<size_t>(frames));
+    const double cpuStart = CpuMs();
     for (int i = 0; i < frames; ++i) {
         before();
         const Clock::time_point t = Clock::now();
         view.RenderFrame();
         times.push_back(Ms(Clock::now() - t));
     }
+    if (cpu)
+        *cpu += CpuMs() - cpuStart;
     return times;
 }
 
@@ -232,7 +244,8 @@ int main(int argc, char** argv)
     };
 
     // Frames back to back, without the timer: what one frame costs.
-    const std::vector<double> times = TimeFrames(view, frames, beforeFrame);
+    double cpu = 0.0;
+    const std::vector<double> times = TimeFrames(view, frames, beforeFrame, &cpu);
     if (dump && !DumpFrame(view, dump))
         std::fprintf(stderr, "cannot write %s\n", dump);
 
@@ -246,6 +259,7 @@ int main(int argc, char** argv)
     std::printf("tool             %d%s\n", tool, clickEveryFrame ? " (a click before every frame)" : "");
     std::printf("frame median     %.2f ms\n", median);
     std::printf("frame p95        %.2f ms\n", Percentile(times, 0.95));
+    std::printf("processor        %.2f ms a frame (every thread)\n", cpu / frames);
     std::printf("first frame      %.0f ms after start (%ld drawn before the run)\n", firstFrame, framesBefore);
     std::printf("peak resident    %.1f MB\n", usage.ru_maxrss / 1024.0);
 
@@ -260,23 +274,26 @@ int main(int argc, char** argv)
         constexpr int kRounds = 10;
         const int run = std::max(1, frames / kRounds);
         std::vector<double> hiddenTimes, frozenTimes, liveTimes;
+        double cpuOf[3] = {};
         for (int round = 0; round < kRounds; ++round) {
             const std::pair<FrozenFish::Mode, std::vector<double>*> modes[] = {
                 {FrozenFish::kHidden, &hiddenTimes}, {FrozenFish::kReplay, &frozenTimes}, {FrozenFish::kLive, &liveTimes}};
-            for (const auto& [mode, into] : modes) {
-                setMode(mode);
-                const std::vector<double> t = TimeFrames(view, run, beforeFrame);
-                into->insert(into->end(), t.begin(), t.end());
+            for (int m = 0; m < 3; ++m) {
+                setMode(modes[m].first);
+                const std::vector<double> t = TimeFrames(view, run, beforeFrame, &cpuOf[m]);
+                modes[m].second->insert(modes[m].second->end(), t.begin(), t.end());
             }
         }
+        for (double& c : cpuOf)
+            c /= kRounds * run;
         const double hidden = Percentile(hiddenTimes, 0.5);
         const double frozen = Percentile(frozenTimes, 0.5);
         const double live = Percentile(liveTimes, 0.5);
         const double pass = live - hidden, floor = frozen - hidden;
         std::printf("fish             %d\n", fish);
-        std::printf("no fish drawn    %.2f ms\n", hidden);
-        std::printf("fish frozen      %.2f ms (display lists)\n", frozen);
-        std::printf("fish live        %.2f ms\n", live);
+        std::printf("no fish drawn    %.2f ms (processor %.2f ms)\n", hidden, cpuOf[0]);
+        std::printf("fish frozen      %.2f ms (processor %.2f ms; display lists)\n", frozen, cpuOf[1]);
+        std::printf("fish live        %.2f ms (processor %.2f ms)\n", live, cpuOf[2]);
         std::printf("fish pass        %.2f ms, %.1f us per fish per frame\n", pass, 1000.0 * pass / fish);
         std::printf("ceiling          %.2f ms\n", floor);
         std::printf("pass at ceiling  %.0f%%\n", pass > 0 ? 100.0 * floor / pass : 100.0);
