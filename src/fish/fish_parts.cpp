@@ -52,6 +52,58 @@ constexpr RowPair kChain[kFishMaxRows] = {{0, 1},   {1, 2},   {2, 3},   {3, 4}, 
                                           {6, 7},   {7, 8},   {8, 9},   {9, 10},  {10, 11}, {11, 12},
                                           {12, 13}, {13, 14}, {14, 15}, {15, 15}};
 
+// What a part draws in one draw variant.
+struct PartInVariant {
+    std::span<const RowPair> strips;  // those drawn
+    int columns = 0;
+    GLenum primitive = GL_QUAD_STRIP;
+    float stretch[kFishMaxRows][3];        // of the stored coordinates, per row
+    float capStretch[3] = {1.0f, 1.0f, 1.0f};  // of the cap: the stretches of every row
+    const WaveTerm* terms[kFishMaxTerms];
+    int termCount = 0;
+};
+
+void Resolve(const GridPart& part, int v, PartInVariant& r)
+{
+    const MeshView& mesh = part.mesh;
+    const std::span<const RowPair> strips =
+        part.strips.empty() ? std::span<const RowPair>(kChain, static_cast<size_t>(mesh.rows - 1)) : part.strips;
+    size_t count = strips.size();
+    r.columns = part.columns ? part.columns : mesh.columns;
+    for (const VariantLimit& limit : part.limits) {
+        if (!InVariants(limit.variants, v))
+            continue;
+        if (limit.strips)
+            count = std::min(count, static_cast<size_t>(limit.strips));
+        if (limit.columns)
+            r.columns = std::min(r.columns, limit.columns);
+    }
+    r.strips = strips.first(count);
+    r.primitive = part.primitive;
+    for (const VariantPrimitive& p : part.primitives)
+        if (InVariants(p.variants, v))
+            r.primitive = p.primitive;
+    for (int row = 0; row < mesh.rows; ++row)
+        r.stretch[row][0] = r.stretch[row][1] = r.stretch[row][2] = 1.0f;
+    for (const VariantStretch& s : part.stretches) {
+        if (!InVariants(s.variants, v))
+            continue;
+        const float k[3] = {s.x, s.y, s.z};
+        for (int row = 0; row < mesh.rows; ++row)
+            if ((s.rows >> row) & 1u)
+                for (int i = 0; i < 3; ++i)
+                    r.stretch[row][i] *= k[i];
+        if (s.rows == kAllRows)
+            for (int i = 0; i < 3; ++i)
+                r.capStretch[i] *= k[i];
+    }
+    for (const WaveTerm& term : part.terms) {
+        const bool inVariant = v >= 0 && v < 32 ? InVariants(term.variants, v) : term.variants == ~0u;
+        if (term.track.mode != Track::kNone && inVariant)
+            r.terms[r.termCount++] = &term;
+    }
+}
+
 }  // namespace
 
 void CFishModel::DrawGridPart(const GridPart& part, const FishFrame& frame)
@@ -65,54 +117,14 @@ void CFishModel::DrawGridPart(const GridPart& part, const FishFrame& frame)
 
     IVertexSink& sink = VertexSink();
     const MeshView& mesh = part.mesh;
-    const int v = m_nDrawVariant;
-    const std::span<const RowPair> allStrips =
-        part.strips.empty() ? std::span<const RowPair>(kChain, static_cast<size_t>(mesh.rows - 1)) : part.strips;
-    int strips = static_cast<int>(allStrips.size());
-    int columns = part.columns ? part.columns : mesh.columns;
-    for (const VariantLimit& limit : part.limits) {
-        if (!InVariants(limit.variants, v))
-            continue;
-        if (limit.strips)
-            strips = std::min(strips, limit.strips);
-        if (limit.columns)
-            columns = std::min(columns, limit.columns);
-    }
-    GLenum primitive = part.primitive;
-    for (const VariantPrimitive& p : part.primitives)
-        if (InVariants(p.variants, v))
-            primitive = p.primitive;
-    // Stored coordinates stretched in this variant, per row (the cap: the
-    // stretches of every row).
-    float stretch[kFishMaxRows][3];
-    float capStretch[3] = {1.0f, 1.0f, 1.0f};
-    for (int r = 0; r < mesh.rows; ++r)
-        stretch[r][0] = stretch[r][1] = stretch[r][2] = 1.0f;
-    for (const VariantStretch& s : part.stretches) {
-        if (!InVariants(s.variants, v))
-            continue;
-        for (int r = 0; r < mesh.rows; ++r)
-            if ((s.rows >> r) & 1u) {
-                stretch[r][0] *= s.x;
-                stretch[r][1] *= s.y;
-                stretch[r][2] *= s.z;
-            }
-        if (s.rows == kAllRows) {
-            capStretch[0] *= s.x;
-            capStretch[1] *= s.y;
-            capStretch[2] *= s.z;
-        }
-    }
+    PartInVariant in;
+    Resolve(part, m_nDrawVariant, in);
+    const int columns = in.columns;
+    const WaveTerm* const* terms = in.terms;
+    const int termCount = in.termCount;
 
-    // The terms of this variant; tracks that depend on the column only are
-    // read once per column, hooks at every point.
-    const WaveTerm* terms[kFishMaxTerms];
-    int termCount = 0;
-    for (const WaveTerm& term : part.terms) {
-        const bool inVariant = v >= 0 && v < 32 ? InVariants(term.variants, v) : term.variants == ~0u;
-        if (term.track.mode != Track::kNone && inVariant)
-            terms[termCount++] = &term;
-    }
+    // Tracks that depend on the column only are read once per column, hooks
+    // at every point.
     const bool turns = part.turn.mode != Track::kNone;
     const bool turnsSecond = part.turnSecond.mode != Track::kNone;
     float angleOf[2][kFishMaxArrayLength];
@@ -149,7 +161,9 @@ void CFishModel::DrawGridPart(const GridPart& part, const FishFrame& frame)
         float after[3] = {0.0f, 0.0f, 0.0f};   // added after scaling
         for (int t = 0; t < termCount; ++t) {
             const WaveTerm& term = *terms[t];
-            if (at.cap ? term.rows != kAllRows : !((term.rows >> at.row) & 1u) || c < term.fromColumn || c >= term.toColumn)
+            const bool applies = at.cap ? term.rows == kAllRows
+                                        : ((term.rows >> at.row) & 1u) && c >= term.fromColumn && c < term.toColumn;
+            if (!applies)
                 continue;
             const float value = term.track.mode == Track::kHook || at.cap ? Sample(term.track, frame, at) : termOf[t][c];
             const float w = at.mirrored ? value * term.mirrorSign : value;
@@ -160,15 +174,15 @@ void CFishModel::DrawGridPart(const GridPart& part, const FishFrame& frame)
         }
         if (part.offsetHook)
             part.offsetHook(*this, frame, at, before);
-        const float* k = at.cap ? capStretch : stretch[at.row];
+        const float* k = at.cap ? in.capStretch : in.stretch[at.row];
         const float y = at.mirrored ? -p.y : p.y;
         EmitVertex((p.x * k[0] + before[0]) * size + after[0], (y * k[1] + before[1]) * size + after[1],
                    (p.z * k[2] + before[2]) * size + after[2], p.nx, p.ny, p.nz, p.s, p.t);
     };
 
     auto drawStrip = [&](int s, bool mirrored) {
-        const RowPair& rows = allStrips[static_cast<size_t>(s)];
-        sink.Begin(primitive);
+        const RowPair& rows = in.strips[static_cast<size_t>(s)];
+        sink.Begin(in.primitive);
         for (int c = 0; c < columns && !empty; ++c) {
             emit(mesh.At(rows.a, c / rows.divA), {s, rows.a, c, mirrored, true});
             for (int k = 0; k < rows.repeatB; ++k)
@@ -189,6 +203,7 @@ void CFishModel::DrawGridPart(const GridPart& part, const FishFrame& frame)
         sink.Begin(GL_QUADS);
         sink.End();
     }
+    const int strips = static_cast<int>(in.strips.size());
     switch (part.mirror) {
     case Mirror::None:
     case Mirror::Twin: {
