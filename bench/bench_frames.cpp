@@ -1,7 +1,7 @@
 // Frame-time benchmark of the game window: renders frames of the start-up
 // scene back to back and prints the median and 95th-percentile frame time,
 // the time from start to the first frame and the peak resident memory.
-//   bench_frames [--frames N] [--settings FILE] [--tool ID] [--dump FILE] [--no-ceiling]
+//   bench_frames [--frames N] [--settings FILE] [--tool ID] [--dump FILE] [--no-ceiling] [--steps]
 // FILE is a Quenmarl.ini to start from (fish and plant counts, ...); without
 // it the first-start defaults apply. ID is the mouse tool (1046 shoot, the
 // start; 1035 touch, with a click waiting before every frame so that fish
@@ -9,7 +9,8 @@
 //
 // With fish in the tank it then measures the fish pass against its ceiling:
 // the same frames with every fish frozen into a display list recorded once
-// (the raster work alone), and with no fish drawn at all.
+// (the raster work alone), and with no fish drawn at all. --steps measures
+// what each speed step of the fish pass gives, by turning it off.
 #include "app/main_frame.h"
 #include "app/resource.h"
 #include "platform/msgbox.h"
@@ -153,6 +154,7 @@ int main(int argc, char** argv)
     const char* settings = nullptr;
     const char* dump = nullptr;
     bool ceiling = true;
+    bool steps = false;
     int tool = 1046;
     for (int i = 1; i < argc; ++i) {
         const bool value = i + 1 < argc;
@@ -166,6 +168,8 @@ int main(int argc, char** argv)
             dump = argv[++i];
         else if (std::strcmp(argv[i], "--no-ceiling") == 0)
             ceiling = false;
+        else if (std::strcmp(argv[i], "--steps") == 0)
+            steps = true;
     }
 
     // Settings and lock files of its own, so a player's settings are not
@@ -297,6 +301,31 @@ int main(int argc, char** argv)
         std::printf("fish pass        %.2f ms, %.1f us per fish per frame\n", pass, 1000.0 * pass / fish);
         std::printf("ceiling          %.2f ms\n", floor);
         std::printf("pass at ceiling  %.0f%%\n", pass > 0 ? 100.0 * floor / pass : 100.0);
+    }
+
+    if (steps) {
+        // Each speed step turned off in turn, in short runs that take turns
+        // (so that a change of the machine's load falls on all alike).
+        struct Step {
+            const char* name;
+            BYTE flush, plainShadow;
+            std::vector<double> times;
+        } all[] = {{"every step", 1, 1, {}},
+                   {"no flush after the pass", 0, 1, {}},
+                   {"textured fish in the shadow map", 1, 0, {}},
+                   {"neither", 0, 0, {}}};
+        constexpr int kRounds = 10;
+        const int run = std::max(1, frames / kRounds);
+        for (int round = 0; round < kRounds; ++round)
+            for (Step& step : all) {
+                view.m_bFlushFishPass = step.flush;
+                view.m_bPlainShadowFish = step.plainShadow;
+                const std::vector<double> t = TimeFrames(view, run, beforeFrame);
+                step.times.insert(step.times.end(), t.begin(), t.end());
+            }
+        for (const Step& step : all)
+            std::printf("%-32s %.2f ms\n", step.name, Percentile(step.times, 0.5));
+        view.m_bFlushFishPass = view.m_bPlainShadowFish = 1;
     }
 
     frame->DestroyWindow();

@@ -54,7 +54,7 @@ void CTankView::DrawFish(BOOL bTextured)
     ApplyChangedFishCounts();
     // Into the depth-only shadow map the fish need no picture: their texture
     // (opaque), blending and fog change nothing there.
-    const bool depthOnly = !bTextured;
+    const bool depthOnly = !bTextured && m_bPlainShadowFish;
     if (depthOnly) {
         glDisable(GL_TEXTURE_2D);
         glDisable(GL_BLEND);
@@ -249,7 +249,8 @@ void CTankView::EndFishPass(BOOL)
 {
     EndPass();
     // The pass goes to the rasteriser now, while the next one is built.
-    glFlush();
+    if (m_bFlushFishPass)
+        glFlush();
 }
 
 void CTankView::TestShotHits(int species, int index)
