@@ -173,18 +173,14 @@ int main(int argc, char** argv)
     }
 
     // Settings and lock files of its own, so a player's settings are not
-    // touched; removed at the end.
-    char dir[] = "/tmp/pv-bench-XXXXXX";
+    // touched; removed at exit.
+    static char dir[] = "/tmp/pv-bench-XXXXXX";
     if (!mkdtemp(dir))
         return 1;
-    struct RemoveDir {
-        const char* path;
-        ~RemoveDir()
-        {
-            std::error_code ignored;
-            std::filesystem::remove_all(path, ignored);
-        }
-    } removeDir{dir};
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    });
     setenv("XDG_CONFIG_HOME", dir, 1);
     if (settings) {
         const std::string folder = std::string(dir) + "/parvolune";
@@ -219,7 +215,7 @@ int main(int argc, char** argv)
     const double firstFrame = Ms(Clock::now() - start);
     const long framesBefore = view.m_nFramesDrawn;
 
-    view.m_nBarCommand = view.m_nMode = tool;
+    view.m_wndCommandBar.m_nCommand = view.m_nMode = tool;
     const bool clickEveryFrame = (tool == ID_TOOL_TOUCH);
     RECT client;
     view.GetClientRect(&client);

@@ -1,5 +1,6 @@
-// Small kit for the fish generators: vectors, smooth profiles through control
-// points, grids of mesh points, fin sheets, and the writer of the C++ tables.
+// Core of the fish generators: vectors, smooth profiles through control
+// points, grids of mesh points, the grid sizes the game declares, and the
+// writer of the C++ tables. See FISH_KIT.md for how a species uses the kit.
 #pragma once
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -29,6 +31,7 @@ inline V3 Normalize(V3 a)
     return l > 0 ? a * (1.0f / l) : V3{};
 }
 inline V3 Lerp(V3 a, V3 b, float t) { return a + (b - a) * t; }
+inline float Mix(float a, float b, float t) { return a + (b - a) * t; }
 
 // A smooth curve through control points (x ascending), without overshoot
 // (monotone cubic Hermite); flat beyond the ends.
@@ -41,10 +44,12 @@ public:
             ys_.push_back(p.second);
         }
         const size_t n = xs_.size();
+        ms_.assign(n, 0.0f);
+        if (n < 2)
+            return;
         std::vector<float> d(n - 1);
         for (size_t i = 0; i + 1 < n; ++i)
             d[i] = (ys_[i + 1] - ys_[i]) / (xs_[i + 1] - xs_[i]);
-        ms_.assign(n, 0.0f);
         ms_[0] = d[0];
         ms_[n - 1] = d[n - 2];
         for (size_t i = 1; i + 1 < n; ++i)
@@ -76,35 +81,39 @@ struct Point {
 // rows x columns points, [row][column].
 using Grid = std::vector<std::vector<Point>>;
 
-inline Grid MakeGrid(int rows, int columns) { return Grid(rows, std::vector<Point>(columns)); }
+struct GridSize {
+    int rows = 0, columns = 0;
+};
 
-// A fin as an outlined sheet: root[c] joins edge[c]; two rows (root, edge).
-// Normals face `outward`; texture coordinates come from the fin's place
-// (along 0..1 over the columns, across 0 at the root and 1 at the edge).
-template <typename TexFn>
-Grid FinSheet(const std::vector<V3>& root, const std::vector<V3>& edge, V3 outward, TexFn tex)
+// The size of a table as the game declares it (fish/fish_speciesNN_meshes.h),
+// so that a species writes each grid size once:
+//   constexpr GridSize kBodySize = SizeOf<decltype(g_Fish23Body)>();
+template <typename Declared>
+constexpr GridSize SizeOf()
 {
-    const int n = static_cast<int>(edge.size());
-    Grid g = MakeGrid(2, n);
-    for (int c = 0; c < n; ++c) {
-        const V3 along = edge[std::min(c + 1, n - 1)] - edge[std::max(c - 1, 0)];
-        V3 normal = Normalize(Cross(along, edge[c] - root[c]));
-        if (Dot(normal, outward) < 0)
-            normal = normal * -1.0f;
-        const float a = n > 1 ? static_cast<float>(c) / (n - 1) : 0.0f;
-        for (int r = 0; r < 2; ++r) {
-            Point& pt = g[r][c];
-            pt.p = r == 0 ? root[c] : edge[c];
-            pt.n = normal;
-            tex(a, static_cast<float>(r), pt.s, pt.t);
-        }
-    }
-    return g;
+    using Array = std::remove_cv_t<Declared>;
+    static_assert(std::rank_v<Array> == 2, "a mesh table is rows x columns points");
+    return {static_cast<int>(std::extent_v<Array, 0>), static_cast<int>(std::extent_v<Array, 1>)};
 }
 
-// The tables of every species, in the order the species registered them.
+inline Grid MakeGrid(GridSize size) { return Grid(size.rows, std::vector<Point>(size.columns)); }
+
+// Fraction i of n - 1 steps (0 for a single step).
+inline float Along(int i, int n) { return n > 1 ? static_cast<float>(i) / (n - 1) : 0.0f; }
+
+// One table of a part: `above` first, then `below`, as one grid (parts that
+// draw sections of one table).
+inline Grid Stack(Grid above, const Grid& below)
+{
+    above.insert(above.end(), below.begin(), below.end());
+    return above;
+}
+
+// ---- the tables of every species -------------------------------------------
+
 struct MeshTable {
     std::string name;  // the C++ name the game declares
+    GridSize declared;
     Grid grid;
 };
 struct MeshMaker {
@@ -116,6 +125,15 @@ inline std::vector<MeshMaker>& MeshMakers()
     static std::vector<MeshMaker> makers;
     return makers;
 }
+// A table of the size the game declares for it, made by build(size):
+//   Table<decltype(g_Fish23Body)>("g_Fish23Body", Body)
+template <typename Declared, typename Build>
+MeshTable Table(const char* name, Build build)
+{
+    constexpr GridSize size = SizeOf<Declared>();
+    return MeshTable{name, size, build(size)};
+}
+
 // A species' mesh header registers itself:
 //   inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_speciesNN_meshes.h", Tables);
 inline bool RegisterMeshes(const char* header, std::vector<MeshTable> (*make)())
@@ -124,18 +142,37 @@ inline bool RegisterMeshes(const char* header, std::vector<MeshTable> (*make)())
     return true;
 }
 
-// Writes `const FishVertex name[rows][columns] = {...};`.
-inline void WriteTable(std::FILE* out, const std::string& name, const Grid& g)
+inline bool HasSize(const Grid& g, GridSize size)
 {
-    std::fprintf(out, "const FishVertex %s[%zu][%zu] = {\n", name.c_str(), g.size(), g[0].size());
+    if (static_cast<int>(g.size()) != size.rows)
+        return false;
+    for (const auto& row : g)
+        if (static_cast<int>(row.size()) != size.columns)
+            return false;
+    return true;
+}
+
+// Writes `const FishVertex name[rows][columns] = {...};`; false (with a
+// message) when the grid is not of the declared size.
+inline bool WriteTable(std::FILE* out, const MeshTable& table)
+{
+    const Grid& g = table.grid;
+    if (!HasSize(g, table.declared)) {
+        std::fprintf(stderr, "gen_fish_meshes: %s is declared %d x %d but was built %zu x %zu\n", table.name.c_str(),
+                     table.declared.rows, table.declared.columns, g.size(), g.empty() ? size_t(0) : g[0].size());
+        return false;
+    }
+    std::fprintf(out, "const FishVertex %s[%d][%d] = {\n", table.name.c_str(), table.declared.rows,
+                 table.declared.columns);
     for (const auto& row : g) {
         std::fprintf(out, "    {\n");
         for (const Point& q : row)
-            std::fprintf(out, "        {%.6ff, %.6ff, %.6ff, %.5ff, %.5ff, %.5ff, %.5ff, %.5ff},\n", q.p.x, q.p.y, q.p.z,
-                         q.n.x, q.n.y, q.n.z, q.s, q.t);
+            std::fprintf(out, "        {%.6ff, %.6ff, %.6ff, %.5ff, %.5ff, %.5ff, %.5ff, %.5ff},\n", q.p.x, q.p.y,
+                         q.p.z, q.n.x, q.n.y, q.n.z, q.s, q.t);
         std::fprintf(out, "    },\n");
     }
     std::fprintf(out, "};\n\n");
+    return true;
 }
 
 }  // namespace fishkit

@@ -1,7 +1,7 @@
 // Writes the fish mesh tables as one C++ source file. Every species brings
-// its own res/tools/gen_fish_meshes<NN>.h, which samples its parts to the
-// grids its class draws and registers them; the build lists those headers in
-// gen_fish_mesh_species.h.
+// its own res/tools/gen_fish_meshes<NN>.h, which builds its parts to the
+// grids its class declares and registers them; the build lists those headers
+// in gen_fish_mesh_species.h. A grid not of its declared size fails the build.
 //   gen_fish_meshes <out.cpp>
 #include "gen_fish_kit.h"
 #include "gen_fish_mesh_species.h"
@@ -26,10 +26,11 @@ int main(int argc, char** argv)
     for (const fishkit::MeshMaker& maker : fishkit::MeshMakers())
         std::fprintf(out, "#include \"%s\"\n", maker.header);
     std::fprintf(out, "\n");
+    bool made = true;
     for (const fishkit::MeshMaker& maker : fishkit::MeshMakers())
         for (const fishkit::MeshTable& table : maker.make())
-            fishkit::WriteTable(out, table.name, table.grid);
-    const bool ok = std::fclose(out) == 0;
+            made = fishkit::WriteTable(out, table) && made;
+    const bool ok = std::fclose(out) == 0 && made;
     if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
         std::remove(temp.c_str());
         std::fprintf(stderr, "gen_fish_meshes: cannot write %s\n", path.c_str());

@@ -1,183 +1,154 @@
-// Species 3, the angelfish: its mesh parts sampled from its shape
-// (gen_fish_species03.h) to the grids its class draws.
+// Species 3, the angelfish: its mesh tables, built from its shape
+// (gen_fish_species03.h). Each part stands over the body segments whose bend
+// angles its class turns it by (given beside each part).
 #pragma once
-#include "gen_fish_kit.h"
 #include "gen_fish_species03.h"
+
+#include <iterator>
 
 namespace fish03 {
 
-inline Point BodyPoint(float u, float theta)
+inline Grid Body(GridSize size) { return BodyGrid(kBody, kSegments, size, kSkin); }
+
+// The jaws (bend 0): column 0 at the snout tip, the body's first column at
+// column `onBody`; columns past it repeat it.
+inline Grid Jaw(GridSize size, const int (&rows)[3], int onBody)
 {
-    Point q;
-    q.p = Surface(u, theta);
-    q.n = SurfaceNormal(u, theta);
-    q.s = BodyS(u);
-    q.t = BodyT(theta / kPi);
-    return q;
+    std::vector<SnoutRow> jaw;
+    for (int r : rows)
+        jaw.push_back(BodyRow(r, kBodySize.rows));
+    return Snout(kBody, kSkin, size, kSegments.U(0), jaw, onBody + 1, true);
 }
 
-// A point on the flank at x and height z, lifted off the surface by `lift`.
-inline V3 OnFlank(float x, float z, float lift)
+// The dorsal rays: ray c roots over segment c (the fin and its blade turn
+// column c by bend c). Rays before the leading edge stand on their roots;
+// the two front rays run straight from the root to the blade's tip, the
+// others from the root to their edge.
+struct Ray {
+    V3 root, edge, tip;
+};
+inline std::vector<Ray> DorsalRays()
 {
-    const float u = UOf(x), theta = ThetaAt(u, z);
-    return Surface(u, theta) + SurfaceNormal(u, theta) * lift;
+    const int n = kDorsalSize.columns;
+    const std::vector<V3> roots = AnchorRow(kBody, kSegments, 0.0f, n - 1.0f, n, Ridge::Back, kDorsalInset);
+    std::vector<Ray> rays(n);
+    for (int c = 0; c < n; ++c) {
+        const V3 r = roots[c];
+        if (c < kFirstRay)
+            rays[c] = {r, r, r};
+        else if (c < kFirstRay + 2)
+            rays[c] = {r, Lerp(r, kBladeTip[c - kFirstRay], kBladeEdge[c - kFirstRay]), kBladeTip[c - kFirstRay]};
+        else
+            rays[c] = {r, kDorsalEdge[c - kFirstRay - 2], kDorsalEdge[c - kFirstRay - 2]};
+    }
+    return rays;
 }
 
-inline Grid Body()
-{
-    Grid g = MakeGrid(kBodyRows, kBodyColumns);
-    for (int r = 0; r < kBodyRows; ++r)
-        for (int j = 0; j < kBodyColumns; ++j)
-            g[r][j] = BodyPoint(ColumnU(j), RowTheta(r));
-    return g;
-}
-
-// The snout in front of body column 0, as the body surface carried on to the
-// tip: column 0 is the tip, column `onBody` the body's own first column (so
-// the two meet without cracks); columns past it repeat it.
-inline Grid Jaw(const int (&rows)[3], int onBody)
-{
-    const Grid body = Body();
-    Grid g = MakeGrid(3, 6);
-    for (int r = 0; r < 3; ++r)
-        for (int k = 0; k < 6; ++k)
-            g[r][k] = k >= onBody ? body[rows[r]][0]
-                                  : BodyPoint(kFirstColumnU * k / onBody, RowTheta(rows[r]));
-    return g;
-}
-
-// A point of a fin that stands in the midline, textured by its place in the side view.
+// A point of a midline fin: its normal across the fish, textured by its
+// place in the side view (the body's bars run on into the fins).
 inline Point MidlinePoint(V3 p)
 {
     Point q;
     q.p = p;
     q.n = {0.0f, 1.0f, 0.0f};
-    FinPlaneST(p, q.s, q.t);
+    const ST st = kFinPlane.At(p);
+    q.s = st.s;
+    q.t = st.t;
     return q;
 }
 
-// The dorsal fin: root, middle and edge rows on segments 5 to 14; then its
-// trailing lobe, grown from the fin's edge between points 5 (the top) and 7
-// back to the long point, its columns from the fin to the point (columns 5
-// to 9 repeat column 4).
-inline Grid Dorsal()
+// The fin (root, middle and edge rows), then its blade: the front rays from
+// inside the body (the blade sways sideways as a whole, column by column: its
+// root stays hidden in the back) through the fin's middle and edge rows on to
+// the tip. Blade columns past the front rays repeat their ray's edge.
+inline Grid Dorsal(GridSize)
 {
-    Grid g = MakeGrid(8, 10);
-    for (int c = 0; c < 10; ++c) {
-        const V3 root = DorsalRoot(c), edge = DorsalEdge(c);
-        g[0][c] = MidlinePoint(root);
-        g[1][c] = MidlinePoint(Lerp(root, edge, 0.5f));
-        g[2][c] = MidlinePoint(edge);
+    const std::vector<Ray> rays = DorsalRays();
+    Grid fin = MakeGrid(kDorsalSize), blade = MakeGrid(kBladeSize);
+    for (int c = 0; c < kDorsalSize.columns; ++c) {
+        const Ray& ray = rays[c];
+        for (int r = 0; r < kDorsalSize.rows; ++r)
+            fin[r][c] = MidlinePoint(Lerp(ray.root, ray.edge, Along(r, kDorsalSize.rows)));
+        const V3 along[] = {ray.root - V3{0, 0, kBladeBuried}, Lerp(ray.root, ray.edge, 0.5f), ray.edge,
+                            Lerp(ray.edge, ray.tip, 0.5f), ray.tip};
+        static_assert(std::size(along) == kBladeSize.rows);
+        for (int r = 0; r < kBladeSize.rows; ++r)
+            blade[r][c] = MidlinePoint(along[r]);
     }
-    const V3 e5 = DorsalEdge(5), e6 = DorsalEdge(6), e7 = DorsalEdge(7);
-    const V3 attach[5] = {e5, Lerp(e5, e6, 0.5f), e6, Lerp(e6, e7, 0.5f), e7};
-    for (int r = 0; r < 5; ++r)
-        for (int c = 0; c < 10; ++c) {
-            const float a = std::min(c, 4) / 4.0f;
-            const V3 tip = kLobeTip + V3{-0.005f * r, 0.0f, 0.006f - 0.004f * r};
-            const float arch = std::sin(kPi * a) * (0.035f - 0.008f * r / 4.0f);
-            g[3 + r][c] = MidlinePoint(Lerp(attach[r], tip, a) + V3{0.0f, 0.0f, arch});
-        }
-    return g;
+    return Stack(fin, blade);
 }
 
-inline Grid Anal()
+// The anal fin over segments 7 to 14 (its columns take bend 7 on); the
+// leading edge starts low, just off its root.
+inline Grid Anal(GridSize size)
 {
-    Grid g = MakeGrid(2, 8);
-    for (int c = 0; c < 8; ++c) {
-        g[0][c] = MidlinePoint(AnalRoot(c));
-        g[1][c] = MidlinePoint(AnalEdge(c));
-    }
-    return g;
+    std::vector<V3> root = AnchorRow(kBody, kSegments, kAnalFirstSegment, kAnalFirstSegment + size.columns - 1.0f,
+                                     size.columns, Ridge::Belly, 0.003f);
+    std::vector<V3> edge = kAnalEdge;
+    edge[0] = root[0] + V3{0.004f, 0.0f, -0.010f};
+    return FinSheet(size, root, edge, {0, 1, 0}, OnSide(kFinPlane));
 }
 
-// The root row stands 0.01 ahead of the tail root (the class draws it 0.01 back).
-inline Grid Tail()
+// The tail (bend 15): its root row from the top of the stalk to the bottom,
+// 0.012 ahead of the tail root (the class draws it 0.01 back), its edge from
+// the upper tip to the lower.
+inline Grid Tail(GridSize size)
 {
-    const float top = Back(1.0f) - 0.004f, bottom = Belly(1.0f) + 0.004f;
-    Grid g = MakeGrid(2, 15);
-    for (int c = 0; c < 15; ++c) {
-        g[0][c] = MidlinePoint({kTailRootX - 0.012f, 0.0f, top + (bottom - top) * c / 14.0f});
-        g[1][c] = MidlinePoint(TailEdge(c));
+    const int n = size.columns;
+    const float top = kBody.Back(1.0f) - 0.004f, bottom = kBody.Belly(1.0f) + 0.004f;
+    std::vector<V3> root(n), edge(n);
+    for (int c = 0; c < n; ++c) {
+        root[c] = {kBody.tailX - 0.012f, 0.0f, Mix(top, bottom, Along(c, n))};
+        edge[c] = TailEdge(Along(c, n));
     }
-    return g;
+    return FinSheet(size, root, edge, {0, 1, 0}, OnSide(kFinPlane));
 }
 
-// A small clear fan behind the gill cover, splayed out from the flank.
-inline Grid Pectoral()
+// A small clear fan behind the gill cover at segment 4, splayed out from the flank.
+inline Grid Pectoral(GridSize size)
 {
-    const V3 upper = OnFlank(-0.140f, -0.004f, 0.003f), lower = OnFlank(-0.146f, -0.046f, 0.003f);
-    const V3 mid = Lerp(upper, lower, 0.5f);
-    const V3 back = Normalize({1.0f, 0.38f, -0.05f});
-    const V3 up = Normalize(V3{0, 0, 1} - back * Dot(V3{0, 0, 1}, back));
-    const float length[7] = {0.070f, 0.088f, 0.098f, 0.100f, 0.096f, 0.086f, 0.068f};
-    std::vector<V3> root(7), edge(7);
-    for (int c = 0; c < 7; ++c) {
-        const float a = 0.65f - c * (1.3f / 6.0f);
-        root[c] = Lerp(upper, lower, c / 6.0f);
-        edge[c] = mid + (back * std::cos(a) + up * std::sin(a)) * length[c];
-    }
-    return FinSheet(root, edge, {0, 1, 0}, PectoralST);
+    const float x = kBody.XOf(kSegments.U(4));
+    const V3 upper = kBody.OnFlank(x + 0.003f, -0.004f, 0.003f), lower = kBody.OnFlank(x - 0.003f, -0.046f, 0.003f);
+    std::vector<V3> roots;
+    for (int c = 0; c < size.columns; ++c)
+        roots.push_back(Lerp(upper, lower, Along(c, size.columns)));
+    static const Profile length{{0.0f, 0.070f}, {0.33f, 0.098f}, {0.5f, 0.100f}, {0.67f, 0.096f}, {1.0f, 0.068f}};
+    return FanFin(size, roots, Splay(Lerp(upper, lower, 0.5f), {1.0f, 0.38f, -0.05f}, 0.65f, -0.65f, length),
+                  {0, 1, 0}, OnRegion(kPectoralFin));
 }
 
-// The long ventral filament: a ribbon from the chest, down and back, its two
-// rows the leading and the trailing edge, narrowing to the tip.
-inline Grid Ventral()
+// The long ventral filament (bend 4): a ribbon from the chest, its narrow
+// root across segment 4, down and back, its two rows the leading and the
+// trailing edge, narrowing to the tip.
+inline Grid Ventral(GridSize size)
 {
-    const float ur = UOf(kVentralRootX), theta = 0.92f * kPi;
-    const V3 root = Surface(ur, theta) + SurfaceNormal(ur, theta) * 0.002f;
-    Grid g = MakeGrid(2, 8);
-    for (int c = 0; c < 8; ++c) {
-        const float a = c / 7.0f;
-        const V3 p = root + V3{0.30f * a + 0.12f * a * a, 0.06f * a, -0.93f * a + 0.05f * a * a} * kVentralLength;
+    const float ur = kSegments.U(3.8f), theta = 0.92f * kPi;
+    const V3 root = kBody.Surface(ur, theta) + kBody.Normal(ur, theta) * 0.002f;
+    auto path = [&](float a) {
+        return root + V3{0.30f * a + 0.12f * a * a, 0.06f * a, -0.93f * a + 0.05f * a * a} * kVentralLength;
+    };
+    auto behind = [](float a) {
         const V3 along = Normalize({0.30f + 0.24f * a, 0.06f, -0.93f + 0.10f * a});
-        const V3 behind = Normalize({-along.z, 0.0f, along.x});
-        const float width = 0.026f * std::pow(1.0f - a, 1.5f) + 0.0035f;
-        V3 normal = Normalize(Cross(along, behind));
-        if (normal.y < 0)
-            normal = normal * -1.0f;
-        for (int r = 0; r < 2; ++r) {
-            Point& q = g[r][c];
-            q.p = p + behind * (width * r);
-            q.n = normal;
-            VentralST(a, static_cast<float>(r), q.s, q.t);
-        }
-    }
-    return g;
-}
-
-// A domed eye on the head: centre, iris ring and rim, four sectors round.
-inline Grid Eye()
-{
-    const EyeFrame frame = EyeOnHead();
-    const float ring[3] = {0.0f, 0.55f, 1.0f};         // radius, in rim radii and in the texture
-    const float lift[3] = {0.011f, 0.008f, 0.0015f};  // dome above the head
-    Grid g = MakeGrid(3, 5);
-    for (int r = 0; r < 3; ++r)
-        for (int k = 0; k < 5; ++k) {
-            const float phi = kPi / 4 + 2 * kPi * (k % 4) / 4.0f;
-            float u = 0, theta = 0;
-            EyeToHead(frame, ring[r], phi, u, theta);
-            Point& q = g[r][k];
-            q.n = SurfaceNormal(u, theta);
-            q.p = Surface(u, theta) + q.n * lift[r];
-            EyeST(ring[r], phi, q.s, q.t);
-        }
-    return g;
+        return V3{-along.z, 0.0f, along.x};
+    };
+    auto width = [](float a) { return 0.011f * std::pow(1.0f - a, 1.5f) + 0.0035f; };
+    return Ribbon(size, path, behind, width, {0, 1, 0}, OnRegion(kVentralFin));
 }
 
 inline std::vector<MeshTable> Tables()
 {
     return {
-        {"g_Fish03Body", Body()},
-        {"g_Fish03LowerJaw", Jaw(kLowerJawRows, 4)},
-        {"g_Fish03UpperJaw", Jaw(kUpperJawRows, 5)},
-        {"g_Fish03Dorsal", Dorsal()},
-        {"g_Fish03Pectoral", Pectoral()},
-        {"g_Fish03Ventral", Ventral()},
-        {"g_Fish03Anal", Anal()},
-        {"g_Fish03Tail", Tail()},
-        {"g_Fish03Eye", Eye()},
+        Table<decltype(g_Fish03Body)>("g_Fish03Body", Body),
+        Table<decltype(g_Fish03LowerJaw)>("g_Fish03LowerJaw",
+                                          [](GridSize size) { return Jaw(size, kLowerJawRows, 4); }),
+        Table<decltype(g_Fish03UpperJaw)>("g_Fish03UpperJaw",
+                                          [](GridSize size) { return Jaw(size, kUpperJawRows, 5); }),
+        Table<decltype(g_Fish03Dorsal)>("g_Fish03Dorsal", Dorsal),
+        Table<decltype(g_Fish03Pectoral)>("g_Fish03Pectoral", Pectoral),
+        Table<decltype(g_Fish03Ventral)>("g_Fish03Ventral", Ventral),
+        Table<decltype(g_Fish03Anal)>("g_Fish03Anal", Anal),
+        Table<decltype(g_Fish03Tail)>("g_Fish03Tail", Tail),
+        Table<decltype(g_Fish03Eye)>("g_Fish03Eye", [](GridSize size) { return Eye(kBody, kEyeDisc, size, kEye); }),
     };
 }
 inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species03_meshes.h", Tables);

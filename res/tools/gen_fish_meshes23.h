@@ -1,194 +1,121 @@
-// Species 23, the clownfish: its mesh parts sampled from its shape
-// (gen_fish_species23.h) to the grids its class draws.
+// Species 23, the clownfish: its mesh tables, built from its shape
+// (gen_fish_species23.h). Each part stands over the body segments whose bend
+// angles its class turns it by (given beside each part).
 #pragma once
-#include "gen_fish_kit.h"
 #include "gen_fish_species23.h"
-
-#include <functional>
 
 namespace fish23 {
 
-inline void Edged(float a, float b, float& s, float& t) { FinST(FinStyle::Edged, a, b, s, t); }
-inline void Plain(float a, float b, float& s, float& t) { FinST(FinStyle::Plain, a, b, s, t); }
+inline Grid Body(GridSize size) { return BodyGrid(kBody, kSegments, size, kSkin); }
 
-inline Point BodyPoint(float u, float theta)
+// The upper jaw: the body's rows from the ridge to the mouth, a lip just
+// above the mouth that thickens toward the tip, and the mouth again; the
+// lower jaw the rows from the mouth to the belly. Column 0 on the body,
+// the last at the snout tip.
+inline Grid Jaw(GridSize size, bool upper)
 {
-    Point q;
-    q.p = Surface(u, theta);
-    q.n = SurfaceNormal(u, theta);
-    q.s = BodyS(u);
-    q.t = BodyT(theta / kPi);
-    return q;
+    const int rows = kBodySize.rows;
+    std::vector<SnoutRow> jaw;
+    for (int r = 0; r < size.rows; ++r)
+        jaw.push_back(BodyRow(upper ? std::min(r, kMouthRow) : kMouthRow + r, rows));
+    if (upper)
+        jaw[kMouthRow].atTip -= 0.3f * RowTheta(1, rows);
+    return Snout(kBody, kSkin, size, kSegments.U(0), jaw, size.columns, false);
 }
 
-// A point on the flank at x and height z, lifted off the surface by `lift`.
-inline V3 OnFlank(float x, float z, float lift)
+// Dorsal spines, turned with segment 8: rooted from segment 5.3 to 8.9, close
+// to the fish's middle where a turn moves them least. The membrane dips
+// between the spines.
+inline Grid SpinyDorsal(GridSize size)
 {
-    const float u = UOf(x), theta = ThetaAt(u, z);
-    return Surface(u, theta) + SurfaceNormal(u, theta) * lift;
+    const int n = size.columns;
+    const std::vector<V3> root = AnchorRow(kBody, kSegments, 5.3f, 8.9f, n, Ridge::Back, 0.006f);
+    static const Profile height{{0.0f, 0.020f}, {0.12f, 0.045f}, {0.35f, 0.064f}, {0.6f, 0.062f}, {1.0f, 0.040f}};
+    std::vector<float> h = Sample(height, n);
+    for (int c = 1; c < n; c += 2)
+        h[c] *= 0.82f;
+    return MidlineFin(size, root, h, 1.0f, 0.5f, OnRegion(kEdgedFins));
 }
 
-inline Grid Body()
+// The soft dorsal fin, rounded, over segments 9.5 to 11.3 (its columns take
+// the mean bend of 9 and 10 to that of 11 and 12).
+inline Grid SoftDorsal(GridSize size)
 {
-    Grid g = MakeGrid(kBodyRows, kBodyColumns);
-    for (int r = 0; r < kBodyRows; ++r)
-        for (int j = 0; j < kBodyColumns; ++j)
-            g[r][j] = BodyPoint(UOf(ColumnX(j)), kPi * r / (kBodyRows - 1));
-    return g;
+    const int n = size.columns;
+    const std::vector<V3> root = AnchorRow(kBody, kSegments, 9.5f, 9.5f + 2.0f * (n - 1) / n, n, Ridge::Back, 0.006f);
+    static const Profile height{{0.0f, 0.050f}, {0.2f, 0.096f}, {0.45f, 0.110f}, {0.75f, 0.090f}, {1.0f, 0.030f}};
+    return MidlineFin(size, root, Sample(height, n), 1.0f, 0.45f, OnRegion(kEdgedFins));
 }
 
-// The snout in front of body column 0, as the body surface carried on to the
-// tip: column 0 is the body's own first column (so the two meet without
-// cracks), the last column the tip. The upper jaw takes the body's rows from
-// the ridge to the mouth, with a lip just above the mouth that thickens
-// toward the tip; the lower jaw the rows from the mouth to the belly.
-inline float BodyRowTheta(int r) { return kPi * r / (kBodyRows - 1); }
-
-inline Grid Jaw(bool upper)
+// The anal fin over segments 9 to 10 (its columns' bend runs from 9 to 10):
+// a short base, the rays fanning down and back to a rounded edge.
+inline Grid Anal(GridSize size)
 {
-    const Grid body = Body();
-    const int mouthRow = kMouthRow, rows = upper ? mouthRow + 2 : kBodyRows - mouthRow;
-    Grid g = MakeGrid(rows, 4);
-    for (int r = 0; r < rows; ++r) {
-        const int bodyRow = upper ? std::min(r, mouthRow) : mouthRow + r;
-        for (int k = 0; k < 4; ++k) {
-            const float x = kFirstColumnX + (kSnoutX - kFirstColumnX) * k / 3.0f;
-            float theta = BodyRowTheta(r == mouthRow + 1 ? mouthRow : bodyRow);
-            if (upper && r == mouthRow)
-                theta -= 0.3f * BodyRowTheta(1) * k / 3.0f;  // the lip
-            g[r][k] = k == 0 ? body[bodyRow][0] : BodyPoint(UOf(x), theta);
-        }
-    }
-    return g;
+    const int n = size.columns;
+    const std::vector<V3> root = AnchorRow(kBody, kSegments, 9.0f, 9.0f + (n - 1) / float(n), n, Ridge::Belly, 0.006f);
+    const V3 centre = Lerp(root.front(), root.back(), 0.5f);
+    const Fan fan{centre, {1, 0, 0}, {0, 0, -1}, 1.35f, 0.10f, [](float a) {
+                      return 0.070f + 0.060f * std::sin(kPi * std::pow(a, 0.8f)) + 0.02f * a;
+                  }};
+    return FinSheet(size, root, FanEdge(fan, n), {0, 1, 0}, OnRegion(kEdgedFins));
 }
 
-// A fin standing on the midline (y = 0): root points along x at heights
-// rootZ(u), the edge `height[c]` away (up for sign +1, down for -1), leaning
-// back by lean x height.
-inline Grid MidlineFin(float x0, float x1, std::function<float(float)> rootZ, const std::vector<float>& height, float sign,
-                float lean)
+// A rounded paddle behind the gill cover at segment 2, splayed out from the
+// flank; two root points, each the root of half the columns.
+inline Grid Pectoral(GridSize size)
 {
-    const int n = static_cast<int>(height.size());
+    const float x = kBody.XOf(kSegments.U(2));
+    const V3 upper = kBody.OnFlank(x + 0.004f, -0.020f, 0.004f), lower = kBody.OnFlank(x - 0.006f, -0.064f, 0.004f);
+    static const Profile length{{0.0f, 0.100f}, {0.2f, 0.122f}, {0.4f, 0.130f}, {0.6f, 0.126f}, {0.8f, 0.114f},
+                                {1.0f, 0.092f}};
+    return FanFin(size, {upper, lower}, Splay(Lerp(upper, lower, 0.5f), {1.0f, 0.42f, -0.12f}, 0.62f, -0.88f, length),
+                  {0, 1, 0}, OnRegion(kPlainFins));
+}
+
+// A pointed fin hanging from the belly under segment 7, back and outward.
+inline Grid Pelvic(GridSize size)
+{
+    const int n = size.columns;
+    static const Profile length{{0.0f, 0.015f}, {0.3f, 0.080f}, {0.55f, 0.108f}, {0.8f, 0.085f}, {1.0f, 0.020f}};
     std::vector<V3> root(n), edge(n);
     for (int c = 0; c < n; ++c) {
-        const float x = x0 + (x1 - x0) * c / (n - 1);
-        root[c] = {x, 0.0f, rootZ(UOf(x))};
-        edge[c] = {x + lean * height[c], 0.0f, root[c].z + sign * height[c]};
+        const float a = Along(c, n), u = kSegments.U(6.6f + 0.8f * a), theta = 0.86f * kPi;
+        root[c] = kBody.Surface(u, theta) + kBody.Normal(u, theta) * 0.002f;
+        edge[c] = root[c] + Normalize({0.45f + 0.42f * a, 0.30f, -0.80f + 0.21f * a}) * length(a);
     }
-    return FinSheet(root, edge, {0, 1, 0}, Edged);
+    return FinSheet(size, root, edge, {0, 1, -0.3f}, OnRegion(kEdgedFins));
 }
 
-inline Grid SpinyDorsal()
+// The rounded tail fan: four root points on the tail stalk (segments 12 and
+// 13, the outer two further forward), each the root of a quarter of the
+// columns; the edge, at segment 14, from the top to the bottom.
+inline Grid Tail(GridSize size)
 {
-    std::vector<float> h = {0.018f, 0.038f, 0.050f, 0.058f, 0.063f, 0.065f, 0.065f,
-                            0.063f, 0.060f, 0.056f, 0.052f, 0.047f, 0.042f, 0.036f};
-    for (size_t c = 1; c < h.size(); c += 2)
-        h[c] *= 0.82f;  // the membrane dips between the spines
-    return MidlineFin(-0.185f, 0.115f, [](float u) { return Back(u) - 0.006f; }, h, 1.0f, 0.5f);
-}
-
-inline Grid SoftDorsal()
-{
-    return MidlineFin(0.105f, 0.305f, [](float u) { return Back(u) - 0.006f; },
-                      {0.045f, 0.085f, 0.102f, 0.108f, 0.104f, 0.094f, 0.078f, 0.055f, 0.025f}, 1.0f, 0.4f);
-}
-
-inline Grid Anal()
-{
-    return MidlineFin(0.095f, 0.305f, [](float u) { return Belly(u) + 0.006f; },
-                      {0.030f, 0.055f, 0.072f, 0.083f, 0.090f, 0.094f, 0.095f, 0.093f, 0.088f, 0.080f, 0.070f, 0.056f,
-                       0.040f, 0.020f},
-                      -1.0f, 0.45f);
-}
-
-// A rounded paddle behind the head, splayed out from the flank; two root
-// points, each the root of three columns.
-inline Grid Pectoral()
-{
-    const V3 upper = OnFlank(-0.262f, -0.020f, 0.004f), lower = OnFlank(-0.272f, -0.064f, 0.004f);
-    const V3 mid = Lerp(upper, lower, 0.5f);
-    const V3 back = Normalize({1.0f, 0.42f, -0.12f});
-    const V3 up = Normalize(V3{0, 0, 1} - back * Dot(V3{0, 0, 1}, back));
-    const float length[6] = {0.100f, 0.122f, 0.130f, 0.126f, 0.114f, 0.092f};
-    std::vector<V3> root(6), edge(6);
-    for (int c = 0; c < 6; ++c) {
-        const float a = 0.62f - c * 0.30f;
-        root[c] = c < 3 ? upper : lower;
-        edge[c] = mid + (back * std::cos(a) + up * std::sin(a)) * length[c];
-    }
-    return FinSheet(root, edge, {0, 1, 0}, Plain);
-}
-
-// A pointed fin hanging from the belly, back and outward.
-inline Grid Pelvic()
-{
-    const float length[8] = {0.015f, 0.050f, 0.080f, 0.100f, 0.110f, 0.100f, 0.065f, 0.020f};
-    std::vector<V3> root(8), edge(8);
-    for (int c = 0; c < 8; ++c) {
-        const float x = -0.062f + 0.010f * c;
-        const float u = UOf(x);
-        root[c] = Surface(u, 0.86f * kPi) + SurfaceNormal(u, 0.86f * kPi) * 0.002f;
-        edge[c] = root[c] + Normalize({0.45f + 0.06f * c, 0.30f, -0.80f + 0.03f * c}) * length[c];
-    }
-    return FinSheet(root, edge, {0, 1, -0.3f}, Edged);
-}
-
-// The rounded tail fan: four root points on the tail stalk (the outer two
-// further forward), each the root of five columns, and twenty edge points.
-inline Grid Tail()
-{
-    const float uf = UOf(0.315f);
-    const float mid = MidLine(1.0f);
-    const V3 roots[4] = {{0.315f, 0, Back(uf) - 0.008f}, {0.365f, 0, mid + 0.018f}, {0.365f, 0, mid - 0.018f},
-                         {0.315f, 0, Belly(uf) + 0.008f}};
-    const V3 centre = {0.34f, 0.0f, mid};
-    std::vector<V3> root(20), edge(20);
-    for (int c = 0; c < 20; ++c) {
-        const float f = 1.0f - 2.0f * c / 19.0f;  // 1 at the top edge, -1 at the bottom
-        const float angle = f * 58.0f * kPi / 180.0f;
-        const float radius = 0.215f - 0.045f * f * f;
-        root[c] = roots[c / 5];
-        edge[c] = centre + V3{std::cos(angle) * radius, 0.0f, std::sin(angle) * radius * 1.05f};
-    }
-    return FinSheet(root, edge, {0, 1, 0}, Edged);
-}
-
-// A domed eye on the head: centre, iris ring and rim, eight segments round.
-inline Grid Eye()
-{
-    const float ue = UOf(kEyeX), te = ThetaAt(ue, kEyeZ);
-    const float e = 1e-3f;
-    const float perU = Length(Surface(ue + e, te) - Surface(ue - e, te)) / (2 * e);
-    const float perTheta = Length(Surface(ue, te + e) - Surface(ue, te - e)) / (2 * e);
-    const float ring[3] = {0.0f, 0.62f, 1.0f};     // radius, in eye radii and in the texture
-    const float lift[3] = {0.012f, 0.009f, 0.002f};  // dome above the head
-    Grid g = MakeGrid(3, 9);
-    for (int r = 0; r < 3; ++r)
-        for (int k = 0; k < 9; ++k) {
-            const float phi = 2 * kPi * (k % 8) / 8.0f;
-            const float u = ue + kEyeRadius * ring[r] * std::cos(phi) / perU;
-            const float theta = te - kEyeRadius * ring[r] * std::sin(phi) / perTheta;
-            Point& q = g[r][k];
-            q.n = SurfaceNormal(u, theta);
-            q.p = Surface(u, theta) + q.n * lift[r];
-            EyeST(ring[r], phi, q.s, q.t);
-        }
-    return g;
+    const float uf = kSegments.U(12), mid = kBody.MidLine(1.0f);
+    const float xf = kBody.XOf(uf), xr = kBody.XOf(kSegments.U(13)) - 0.005f;
+    const std::vector<V3> roots = {{xf, 0, kBody.Back(uf) - 0.008f}, {xr, 0, mid + 0.018f}, {xr, 0, mid - 0.018f},
+                                   {xf, 0, kBody.Belly(uf) + 0.008f}};
+    const float spread = 58.0f * kPi / 180.0f;
+    const Fan fan{{0.34f, 0.0f, mid}, {1, 0, 0}, {0, 0, 1.05f}, spread, -spread, [](float a) {
+                      const float f = 1.0f - 2.0f * a;  // 1 at the top edge, -1 at the bottom
+                      return 0.215f - 0.045f * f * f;
+                  }};
+    return FanFin(size, roots, fan, {0, 1, 0}, OnRegion(kEdgedFins));
 }
 
 inline std::vector<MeshTable> Tables()
 {
     return {
-        {"g_Fish23Body", Body()},
-        {"g_Fish23UpperJaw", Jaw(true)},
-        {"g_Fish23LowerJaw", Jaw(false)},
-        {"g_Fish23Dorsal", SpinyDorsal()},
-        {"g_Fish23SoftDorsal", SoftDorsal()},
-        {"g_Fish23Pectoral", Pectoral()},
-        {"g_Fish23Pelvic", Pelvic()},
-        {"g_Fish23Anal", Anal()},
-        {"g_Fish23Tail", Tail()},
-        {"g_Fish23Eye", Eye()},
+        Table<decltype(g_Fish23Body)>("g_Fish23Body", Body),
+        Table<decltype(g_Fish23UpperJaw)>("g_Fish23UpperJaw", [](GridSize size) { return Jaw(size, true); }),
+        Table<decltype(g_Fish23LowerJaw)>("g_Fish23LowerJaw", [](GridSize size) { return Jaw(size, false); }),
+        Table<decltype(g_Fish23Dorsal)>("g_Fish23Dorsal", SpinyDorsal),
+        Table<decltype(g_Fish23SoftDorsal)>("g_Fish23SoftDorsal", SoftDorsal),
+        Table<decltype(g_Fish23Pectoral)>("g_Fish23Pectoral", Pectoral),
+        Table<decltype(g_Fish23Pelvic)>("g_Fish23Pelvic", Pelvic),
+        Table<decltype(g_Fish23Anal)>("g_Fish23Anal", Anal),
+        Table<decltype(g_Fish23Tail)>("g_Fish23Tail", Tail),
+        Table<decltype(g_Fish23Eye)>("g_Fish23Eye", [](GridSize size) { return Eye(kBody, kEyeDisc, size, kEye); }),
     };
 }
 inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species23_meshes.h", Tables);

@@ -1,35 +1,132 @@
 // Painting kit of the fish textures. The game shows a fish's texture unlit,
 // so each picture carries its own light: the body is shaded from the normal
 // of the fish's surface (light from above), fins and eyes are painted round.
-// A species' texture header registers its picture:
-//   inline const bool kPictureRegistered = RegisterPicture("fishNN", Draw);
+// A picture is painted layer by layer over the texture layout
+// (gen_fish_layout.h); a species' texture header registers it:
+//   inline const bool kPictureRegistered = RegisterPicture(NN, Paint);
 #pragma once
 #include "gen_fish_kit.h"
+#include "gen_fish_layout.h"
+#include "gen_fish_shape.h"
 #include "texture_kit.h"
 
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace fishpaint {
 
+using fishkit::EyeDisc;
+using fishkit::PictureSize;
+using fishkit::Region;
+using fishkit::SideView;
 using fishkit::V3;
 using kit::Mix;
 using kit::Rgb;
 using kit::SmoothStep;
 
+// ---- the pictures of every species --------------------------------------------
+
 struct Picture {
-    const char* name;
-    kit::Image (*draw)();
+    std::string name;  // "fish" and the species index, as the build names the file
+    kit::Image (*paint)();
 };
 inline std::vector<Picture>& Pictures()
 {
     static std::vector<Picture> pictures;
     return pictures;
 }
-inline bool RegisterPicture(const char* name, kit::Image (*draw)())
+inline bool RegisterPicture(int species, kit::Image (*paint)())
 {
-    Pictures().push_back({name, draw});
+    Pictures().push_back({"fish" + std::to_string(species), paint});
     return true;
 }
+
+// ---- layers --------------------------------------------------------------------
+
+// A part of the picture: where it lies and what colour it has at (s, t).
+struct Layer {
+    std::function<bool(float s, float t)> holds;
+    std::function<Rgb(float s, float t)> colour;
+};
+
+// Paints every pixel with the first layer that holds it (the background where none does).
+inline kit::Image Paint(PictureSize size, const std::vector<Layer>& layers, Rgb background)
+{
+    kit::Image image(size.width, size.height);
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < size.width; ++x) {
+            const float s = (x + 0.5f) / size.width, t = 1.0f - (y + 0.5f) / size.height;
+            Rgb c = background;
+            for (const Layer& layer : layers)
+                if (layer.holds(s, t)) {
+                    c = layer.colour(s, t);
+                    break;
+                }
+            image.at(x, y) = c;
+        }
+    return image;
+}
+
+// The picture repeats, so a part of the layout may lie at whole-number
+// offsets (t from 1 to 2, say): a layer paints it where it falls in 0..1.
+inline fishkit::ST InPlace(float s, float t, float sLow, float tLow)
+{
+    return {s + std::floor(sLow), t + std::floor(tLow)};
+}
+inline fishkit::ST InPlace(const Region& r, float s, float t)
+{
+    return InPlace(s, t, std::min(r.s0, r.s1), std::min(r.t0, r.t1));
+}
+
+// A region painted by its own coordinates (a, b), held a little past its
+// edges (`bleed`, with a and b kept in 0..1 there) so that filtering at a
+// part's border finds its own colour.
+inline Layer RegionLayer(const Region& r, float bleed, std::function<Rgb(float a, float b)> colour)
+{
+    return {[r, bleed](float s, float t) {
+                const fishkit::ST p = InPlace(r, s, t);
+                return r.Holds(p.s, p.t, bleed);
+            },
+            [r, colour](float s, float t) {
+                const fishkit::ST p = InPlace(r, s, t);
+                return colour(kit::Clamp01(r.A(p.s)), kit::Clamp01(r.B(p.t)));
+            }};
+}
+
+// The side view painted at its points (x, z).
+inline Layer SideLayer(const SideView& v, float bleed, std::function<Rgb(float x, float z)> colour)
+{
+    return {[v, bleed](float s, float t) {
+                const fishkit::ST p = InPlace(v.region, s, t);
+                return v.region.Holds(p.s, p.t, bleed);
+            },
+            [v, colour](float s, float t) {
+                const fishkit::ST p = InPlace(v.region, s, t);
+                return colour(v.X(p.s), v.Z(p.t));
+            }};
+}
+
+// A disc painted at rho (in radii, held out to `reach`) and its direction (dx, dy), y up.
+inline Layer DiscLayer(const EyeDisc& d, float reach, std::function<Rgb(float rho, float dx, float dy)> colour)
+{
+    auto polar = [d](float s, float t, float& rho, float& dx, float& dy) {
+        const fishkit::ST p = InPlace(s, t, d.s, d.t);
+        d.Polar(p.s, p.t, rho, dx, dy);
+    };
+    return {[polar, reach](float s, float t) {
+                float rho = 0, dx = 0, dy = 0;
+                polar(s, t, rho, dx, dy);
+                return rho < reach;
+            },
+            [polar, colour](float s, float t) {
+                float rho = 0, dx = 0, dy = 0;
+                polar(s, t, rho, dx, dy);
+                return colour(rho, dx, dy);
+            }};
+}
+
+// ---- light -------------------------------------------------------------------------
 
 // Light from above, a little ahead and on the seen side; the eye looks from the side.
 inline const V3 kLight = fishkit::Normalize({-0.25f, 0.55f, 0.80f});
@@ -43,6 +140,8 @@ inline Rgb Shade(Rgb c, V3 normal, float shine = 0.30f)
     return c * lit + Rgb{spot, spot, spot};
 }
 
+// ---- skin, fins and eyes -------------------------------------------------------------
+
 // Overlapping scales of w x h (body units): a slight shadow along each
 // scale's rear edge; 1 inside a scale.
 inline float Scales(float x, float z, float w, float h, float depth = 0.07f)
@@ -55,10 +154,12 @@ inline float Scales(float x, float z, float w, float h, float depth = 0.07f)
 }
 
 // A fin at a (along, 0..1) and b (root 0 .. edge 1): rays, a little lighter
-// toward the edge, then a margin of `margin` colour from b = marginStart.
+// toward the edge, then a band of `margin` colour from b = marginStart to
+// marginEnd (a fin seen edge-on shows its outermost colour: keep the band
+// off the very edge where the fin's own colour should show).
 struct FinLook {
     Rgb root, edge, margin;
-    float marginStart = 0.84f;
+    float marginStart = 0.84f, marginEnd = 2.0f;
     int rays = 18;
 };
 inline Rgb FinColour(const FinLook& look, float a, float b, uint32_t seed)
@@ -69,25 +170,54 @@ inline Rgb FinColour(const FinLook& look, float a, float b, uint32_t seed)
     const float ray = std::fabs(a * look.rays - std::floor(a * look.rays) - 0.5f) * 2.0f;  // 0 on a ray
     c = c * (0.86f + 0.14f * SmoothStep(0.0f, 0.45f, ray));
     c = c * (1.0f + 0.04f * kit::Fbm(a, b, 8, 2, seed));
-    c = Mix(c, look.margin, SmoothStep(look.marginStart, look.marginStart + 0.05f, b));
+    const float band = SmoothStep(look.marginStart, look.marginStart + 0.04f, b) *
+                       (1.0f - SmoothStep(look.marginEnd - 0.04f, look.marginEnd, b));
+    c = Mix(c, look.margin, band);
     return c * (0.80f + 0.18f * (1.0f - b));
 }
 
-// An eye at rho (0 centre .. 1 rim) in direction (dx, dy), y up: pupil, a
-// bright ring, the iris, then the skin round it; a highlight up front.
+// An eye at rho (0 centre .. 1 rim) in direction (dx, dy), y up: the pupil,
+// a bright ring, the iris, a dark rim, then the skin round it (held by the
+// caller: the head's own colour under the disc); a highlight up front.
 struct EyeLook {
-    Rgb ring, iris, skin;
+    Rgb ring, iris, rim;
+    float eye = 0.9f;  // the eye proper ends here (in rim radii); skin beyond
 };
-inline Rgb EyeColour(const EyeLook& look, float rho, float dx, float dy)
+inline Rgb EyeColour(const EyeLook& look, float rho, float dx, float dy, Rgb skin)
 {
     const float angle = std::atan2(dy, dx);
+    const float r = rho / look.eye;
     const float streak = 0.85f + 0.15f * std::sin(angle * 23.0f) * std::sin(angle * 7.0f + 1.0f);
     Rgb c = kit::FromBytes(8, 8, 10);
-    c = Mix(c, look.ring * streak, SmoothStep(0.40f, 0.45f, rho));
-    c = Mix(c, look.iris * streak, SmoothStep(0.56f, 0.62f, rho));
-    c = Mix(c, look.skin, SmoothStep(0.84f, 0.92f, rho));
-    const float spot = std::hypot(rho * dx + 0.28f, rho * dy - 0.34f);
-    return Mix(c, kit::FromBytes(250, 250, 246), 0.9f * (1.0f - SmoothStep(0.08f, 0.16f, spot)));
+    c = Mix(c, look.ring * streak, SmoothStep(0.40f, 0.46f, r));
+    c = Mix(c, look.iris * streak, SmoothStep(0.56f, 0.62f, r));
+    c = Mix(c, look.rim, SmoothStep(0.86f, 0.94f, r));
+    const float spot = std::hypot(r * dx + 0.28f, r * dy - 0.34f);
+    c = Mix(c, kit::FromBytes(250, 250, 246), 0.9f * (1.0f - SmoothStep(0.08f, 0.16f, spot)));
+    return Mix(c, skin, SmoothStep(0.97f, 1.04f, r));
+}
+
+// Distance from p to the polyline through pts (in the side view, y ignored).
+inline float DistanceToPolyline(V3 p, const std::vector<V3>& pts)
+{
+    float best = 1e9f;
+    p.y = 0;
+    for (size_t i = 0; i + 1 < pts.size(); ++i) {
+        const V3 a{pts[i].x, 0, pts[i].z}, ab = V3{pts[i + 1].x, 0, pts[i + 1].z} - a;
+        const float t = std::clamp(fishkit::Dot(p - a, ab) / std::max(fishkit::Dot(ab, ab), 1e-9f), 0.0f, 1.0f);
+        best = std::min(best, fishkit::Length(p - (a + ab * t)));
+    }
+    return best;
+}
+
+// The skin under an eye disc: the body's colour at the head's point under
+// (rho, dx, dy) of the disc that the eye builder laid on the body.
+inline Rgb SkinUnderEye(const fishkit::SurfaceSpot& spot, float rho, float dx, float dy,
+                        const std::function<Rgb(float u, float v)>& bodyColour)
+{
+    float u = 0, theta = 0;
+    spot.At(rho, std::atan2(dy, dx), u, theta);
+    return bodyColour(kit::Clamp01(u), kit::Clamp01(theta / fishkit::kPi));
 }
 
 }  // namespace fishpaint

@@ -1,11 +1,10 @@
 // Draws one fish texture as a 24-bit BMP. Every species brings its own
 // res/tools/gen_fish_textures<NN>.h, which paints its picture and registers
-// it by name; the build lists those headers in gen_fish_texture_species.h.
-//   gen_fish_textures <name> <out.bmp>      (names: fish<NN>)
+// it under its species index; the build lists those headers in
+// gen_fish_texture_species.h and packs each picture as resource 10000 + NN.
+//   gen_fish_textures <name> <out.bmp>      (names: fish<NN>, NN without leading zeros)
 #include "gen_fish_paint.h"
 #include "gen_fish_texture_species.h"
-
-#include <cstring>
 
 int main(int argc, char** argv)
 {
@@ -14,9 +13,9 @@ int main(int argc, char** argv)
         return 2;
     }
     for (const fishpaint::Picture& p : fishpaint::Pictures()) {
-        if (std::strcmp(p.name, argv[1]) != 0)
+        if (p.name != argv[1])
             continue;
-        if (!kit::WriteBmp24(argv[2], p.draw())) {
+        if (!kit::WriteBmp24(argv[2], p.paint())) {
             std::fprintf(stderr, "gen_fish_textures: cannot write %s\n", argv[2]);
             return 1;
         }

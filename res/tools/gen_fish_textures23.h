@@ -1,7 +1,7 @@
-// Species 23, the clownfish (Amphiprion ocellaris): its texture, fish23.
+// Species 23, the clownfish (Amphiprion ocellaris): its picture, fish23.
 // Vivid orange with three white bars edged in black (behind the eye, mid-body
-// bulging forward, on the tail stalk), fins edged in black but for the plain
-// pectorals, a dark eye with a golden ring.
+// bulging forward, on the tail stalk), fins with a thin black band inside a
+// pale rim but for the plain pectorals, a dark eye with a golden ring.
 #pragma once
 #include "gen_fish_paint.h"
 #include "gen_fish_species23.h"
@@ -42,7 +42,7 @@ inline Bar Bars(float x, float z)
 inline Rgb BodyColour(float u, float v)
 {
     const float theta = v * kPi;
-    const V3 p = Surface(u, theta);
+    const V3 p = kBody.Surface(u, theta);
     Rgb c = Mix(kOrange, kBellyOrange, SmoothStep(0.45f, 1.0f, v));
     c = Mix(c, kit::FromBytes(232, 70, 10), 0.35f * (1.0f - SmoothStep(0.0f, 0.25f, u)));  // redder face
     c = c * Scales(p.x, p.z, 0.0135f, 0.0115f);
@@ -52,39 +52,42 @@ inline Rgb BodyColour(float u, float v)
     c = Mix(c, kWhite, bar.white);
     // The mouth: a dark line where the jaws meet, toward the snout.
     const float lips = 1.0f - SmoothStep(0.02f, 0.075f, u);
-    c = Mix(c, kit::FromBytes(90, 30, 10), lips * (1.0f - SmoothStep(0.006f, 0.02f, std::fabs(v - kMouthTheta / kPi))));
+    const float mouthV = static_cast<float>(kMouthRow) / (kBodySize.rows - 1);
+    c = Mix(c, kit::FromBytes(90, 30, 10), lips * (1.0f - SmoothStep(0.006f, 0.02f, std::fabs(v - mouthV))));
     // Gill cover: a faint fold just ahead of the head bar.
     const float gill = std::fabs(p.x - (-0.300f - 1.0f * p.z * p.z));
     c = c * (1.0f - 0.18f * (1.0f - SmoothStep(0.0f, 0.004f, gill)) * (1.0f - bar.white));
-    return Shade(c, SurfaceNormal(u, theta));
+    return Shade(c, kBody.Normal(u, theta));
 }
 
-inline kit::Image Draw()
+// The black band of a fin stops short of its rim, which is pale (the thin
+// fin lets the light through): a fin seen edge-on, from behind, shows its
+// rim, not a black stripe.
+inline const FinLook kEdgedFin{kit::FromBytes(250, 104, 20), kit::FromBytes(255, 150, 60), kBlack, 0.86f, 0.95f};
+inline const FinLook kPlainFin{kit::FromBytes(250, 104, 20), kit::FromBytes(255, 150, 60), kit::FromBytes(200, 70, 12),
+                               0.9f};
+inline Rgb EdgedFinColour(float a, float b)
 {
-    const FinLook edged{kit::FromBytes(250, 104, 20), kit::FromBytes(255, 150, 60), kBlack, 0.84f};
-    const FinLook plain{kit::FromBytes(250, 104, 20), kit::FromBytes(255, 150, 60), kit::FromBytes(200, 70, 12), 0.9f};
-    const EyeLook eye{kit::FromBytes(240, 150, 40), kit::FromBytes(60, 26, 10), kOrange * 0.85f};
-    kit::Image image(kTextureWidth, kTextureHeight);
-    const float eyeX = kEyeS * kTextureWidth, eyeY = (1.0f - kEyeT) * kTextureHeight;
-    for (int y = 0; y < kTextureHeight; ++y)
-        for (int x = 0; x < kTextureWidth; ++x) {
-            const float s = (x + 0.5f) / kTextureWidth, t = 1.0f - (y + 0.5f) / kTextureHeight;
-            const float ex = (x + 0.5f - eyeX) / kEyePixels, ey = (eyeY - y - 0.5f) / kEyePixels;
-            const float rho = std::hypot(ex, ey);
-            Rgb c;
-            if (t >= 0.5f)
-                c = BodyColour(kit::Clamp01(BodyU(s)), kit::Clamp01(BodyV(t)));
-            else if (InFinArea(s, t))
-                c = FinColour(FinStyleAt(s) == FinStyle::Edged ? edged : plain, FinA(s), FinB(t), 77u);
-            else if (rho < 1.3f)
-                c = EyeColour(eye, std::min(rho, 1.0f), rho > 0 ? ex / rho : 0.0f, rho > 0 ? ey / rho : 0.0f);
-            else
-                c = kOrange * 0.8f;
-            image.at(x, y) = c;
-        }
-    return image;
+    return Mix(FinColour(kEdgedFin, a, b, 77u), kit::FromBytes(255, 214, 170), 0.6f * SmoothStep(0.96f, 1.0f, b));
+}
+inline Rgb PlainFinColour(float a, float b) { return FinColour(kPlainFin, a, b, 77u); }
+
+// A dark eye with a golden ring, on the head's own skin.
+inline Rgb EyeDiscColour(float rho, float dx, float dy)
+{
+    static const EyeLook eye{kit::FromBytes(240, 150, 40), kit::FromBytes(60, 26, 10), kit::FromBytes(40, 18, 8)};
+    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
+    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
 }
 
-inline const bool kPictureRegistered = RegisterPicture("fish23", Draw);
+inline kit::Image Paint()
+{
+    return fishpaint::Paint(kPicture,
+                            {RegionLayer(kSkin, 0.03f, BodyColour), RegionLayer(kEdgedFins, 0.02f, EdgedFinColour),
+                             RegionLayer(kPlainFins, 0.02f, PlainFinColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                            kOrange * 0.8f);
+}
+
+inline const bool kPictureRegistered = RegisterPicture(23, Paint);
 
 }  // namespace fish23

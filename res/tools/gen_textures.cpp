@@ -1,7 +1,10 @@
 // Draws the tank's built-in pictures: the four floor grounds (512 x 512,
 // tileable, never pure black: black is keyed out), the two bubble sprites
-// (64 x 64 on black) and the plant textures (plant_textures.h).
+// (64 x 64 on black) and the plant textures (each plant_texture_cao<N>.h
+// registers its own and each plant_paint_*.h a part of one; the build lists
+// them in plant_texture_list.h).
 // Usage: gen_textures <name> <out.bmp>
+#include "plant_texture_list.h"
 #include "plant_textures.h"
 #include "texture_kit.h"
 
@@ -614,8 +617,6 @@ const Picture kPictures[] = {
     {"BackGround0", GoldenSand, false}, {"BackGround1", RiverGravel, false},
     {"BackGround2", CoralSand, false},  {"BackGround3", MossyRocks, false},
     {"Particle1", BubbleSprite, true},  {"Particle2", GlowSprite, true},
-    {"cao0", plant_textures::SwayBushLeaves, false}, {"cao2", plant_textures::SwayBlades, false},
-    {"cao3", plant_textures::SwayBroadLeaf, false},
 };
 
 }  // namespace
@@ -626,15 +627,18 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: gen_textures <name> <out.bmp>\n");
         return 2;
     }
-    for (const Picture& p : kPictures) {
-        if (std::strcmp(p.name, argv[1]) != 0)
-            continue;
-        if (!WriteBmp24(argv[2], p.draw(), p.keepBlack)) {
-            std::fprintf(stderr, "gen_textures: cannot write %s\n", argv[2]);
-            return 1;
-        }
-        return 0;
-    }
+    auto write = [&](const Image& image, bool keepBlack) {
+        if (WriteBmp24(argv[2], image, keepBlack))
+            return 0;
+        std::fprintf(stderr, "gen_textures: cannot write %s\n", argv[2]);
+        return 1;
+    };
+    for (const Picture& p : kPictures)
+        if (std::strcmp(p.name, argv[1]) == 0)
+            return write(p.draw(), p.keepBlack);
+    Image plant(plant_textures::kSize, plant_textures::kSize);
+    if (plant_textures::DrawPicture(argv[1], plant))
+        return write(plant, false);
     std::fprintf(stderr, "gen_textures: no picture named %s\n", argv[1]);
     return 2;
 }

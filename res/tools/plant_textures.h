@@ -1,16 +1,26 @@
-// The plant textures: 256 x 256 pictures of leaf tissue, each with its
-// plant's leaf painted into the part of the texture the leaf's coordinates
-// address (plant_leaves.h). Texture t runs from 1 to 2 and repeats: t = 2 is
-// the top row of the picture, t = 1 its bottom.
+// The kit of the plant texture painters: 256 x 256 pictures of leaf tissue,
+// stems, bark and stone, with each mesh's part painted exactly where its
+// texture coordinates address it. Texture t runs from 1 to 2 and repeats:
+// t = 2 is the top row of the picture, t = 1 its bottom.
+//
+// A plant kind's picture is a res/tools/plant_texture_cao<N>.h that paints
+// it and registers it as "cao<N>" (RegisterPicture); the build packs every
+// one found as resource 2000 + N. A kind drawn with another kind's picture
+// paints its part from a res/tools/plant_paint_<name>.h (RegisterPicturePart).
 #pragma once
-#include "plant_leaves.h"
+#include "leaf_kit.h"
 #include "texture_kit.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace plant_textures {
 
 using namespace kit;
+using leaf::Curve;
+using leaf::Grid;
+using leaf::Point;
 
 constexpr int kSize = 256;
 
@@ -23,9 +33,9 @@ enum class Venation { Pinnate, Parallel, Arcuate };
 struct LeafLook {
     Rgb base, tip, rim, rib, vein;
     Venation venation;
-    int veins;          // pinnate: pairs; parallel: lines; arcuate: arcs a side
-    float slant;        // pinnate: how far a vein runs towards the tip, in u per v
-    float ribWidth;     // midrib half width, in v
+    int veins;       // pinnate: pairs; parallel: lines; arcuate: arcs a side
+    float slant;     // pinnate: how far a vein runs towards the tip, in u per v
+    float ribWidth;  // midrib half width, in v
     float veinStrength;
     uint32_t seed;
 };
@@ -115,74 +125,202 @@ inline void PaintRect(Image& img, double s0, double s1, double t0, double t1,
     }
 }
 
-// ---- cao0: sway plant A's bush of lanceolate leaves ------------------------
+// ---- painting a mesh's own part of the picture -------------------------------------
 
-inline Image SwayBushLeaves()
+// Where a grid point lies on its part: u along (0 root .. 1 tip) and w
+// across (-1 one edge, 0 the midrib, 1 the other edge; around a stem 0 .. 1).
+struct PartCoord {
+    float u = 0, w = 0;
+};
+
+// Paints every quad of a grid's strips where its texture coordinates lie:
+// each pixel gets paint(u, v, side, px, py) with u and w interpolated from
+// the quad's corners (coord(line, point) gives them), v = |w| and side the
+// sign of w. Pixels up to
+// `margin` outside the part are painted too (from the nearest quad), so that
+// filtering at the part's edge never reaches foreign colours.
+inline void PaintGrid(Image& img, const Grid& grid, const std::function<PartCoord(int line, int point)>& coord,
+                      const std::function<Rgb(float u, float v, float side, float px, float py)>& paint,
+                      float margin = 2.5f)
 {
-    using namespace plant_leaves;
-    Image img = Tissue(FromBytes(34, 86, 30), FromBytes(92, 150, 58), 501);
-    const LeafLook look{FromBytes(40, 112, 36), FromBytes(126, 176, 62), FromBytes(176, 214, 112),
-                        FromBytes(170, 206, 104), FromBytes(150, 196, 96), Venation::Pinnate, 8, 0.09f,
-                        0.09f, 0.55f, 502};
-    const double s0 = kLeafAS[0], s1 = kLeafAS[kLeafAColumns - 1], mid = (s0 + s1) / 2;
-    PaintRect(img, s0, s1, kLeafAT[0], kLeafAT[1], [&](double s, double t, float px, float py) {
-        const float u = Clamp01(static_cast<float>((t - kLeafAT[0]) / (kLeafAT[1] - kLeafAT[0])));
-        const float across = static_cast<float>((s - mid) / (s1 - mid));
-        return LeafAt(look, u, std::min(1.0f, std::abs(across)), across < 0 ? -1.0f : 1.0f, px, py);
-    });
-    return img;
+    Field distance(kSize, kSize, 1e9f);  // how far outside its quad each painted pixel lies
+    auto triangle = [&](const Point* q[3], const PartCoord c[3]) {
+        float x[3], y[3];
+        for (int k = 0; k < 3; ++k) {
+            x[k] = PixelX(q[k]->s);
+            y[k] = PixelY(q[k]->t);
+        }
+        const float area = (x[1] - x[0]) * (y[2] - y[0]) - (x[2] - x[0]) * (y[1] - y[0]);
+        if (std::abs(area) < 1e-6f)
+            return;
+        const int x0 = static_cast<int>(std::floor(std::min({x[0], x[1], x[2]}) - margin));
+        const int x1 = static_cast<int>(std::ceil(std::max({x[0], x[1], x[2]}) + margin));
+        const int y0 = static_cast<int>(std::floor(std::min({y[0], y[1], y[2]}) - margin));
+        const int y1 = static_cast<int>(std::ceil(std::max({y[0], y[1], y[2]}) + margin));
+        for (int py = y0; py <= y1; ++py) {
+            for (int px = x0; px <= x1; ++px) {
+                const float cx = px + 0.5f, cy = py + 0.5f;
+                float w[3];
+                w[1] = ((cx - x[0]) * (y[2] - y[0]) - (x[2] - x[0]) * (cy - y[0])) / area;
+                w[2] = ((x[1] - x[0]) * (cy - y[0]) - (cx - x[0]) * (y[1] - y[0])) / area;
+                w[0] = 1 - w[1] - w[2];
+                // Outside distance in pixels, roughly: how far the weights fall below 0.
+                float outside = 0;
+                for (int k = 0; k < 3; ++k)
+                    outside = std::max(outside, -w[k]);
+                const float span = std::max(
+                    {std::abs(x[1] - x[0]), std::abs(x[2] - x[0]), std::abs(y[1] - y[0]), std::abs(y[2] - y[0]), 1.0f});
+                const float away = outside * span;
+                if (away > margin || away >= distance.at(px, py))
+                    continue;
+                distance.at(px, py) = away;
+                float sum = 0;
+                for (float& k : w)
+                    sum += (k = std::max(0.0f, k));
+                PartCoord p;
+                p.u = (w[0] * c[0].u + w[1] * c[1].u + w[2] * c[2].u) / sum;
+                p.w = (w[0] * c[0].w + w[1] * c[1].w + w[2] * c[2].w) / sum;
+                img.at(px, py) = paint(Clamp01(p.u), Clamp01(std::abs(p.w)), p.w < 0 ? -1.0f : 1.0f, cx, cy);
+            }
+        }
+    };
+    for (size_t l = 0; l + 1 < grid.size(); ++l) {
+        for (size_t p = 0; p + 1 < grid[l].size(); ++p) {
+            const int L = static_cast<int>(l), P = static_cast<int>(p);
+            const Point* a[3] = {&grid[l][p], &grid[l + 1][p], &grid[l + 1][p + 1]};
+            const PartCoord ca[3] = {coord(L, P), coord(L + 1, P), coord(L + 1, P + 1)};
+            triangle(a, ca);
+            const Point* b[3] = {&grid[l][p], &grid[l + 1][p + 1], &grid[l][p + 1]};
+            const PartCoord cb[3] = {coord(L, P), coord(L + 1, P + 1), coord(L, P + 1)};
+            triangle(b, cb);
+        }
+    }
 }
 
-// ---- cao2: sway plant B's ribbon blades ------------------------------------
-
-inline Image SwayBlades()
+// The part coordinates of a leaf grid [column][row] whose columns lie at
+// v[c] across (-1 .. 1, 0 the midrib) and whose rows run root to tip.
+inline std::function<PartCoord(int, int)> LeafCoords(const std::vector<double>& v, int rows)
 {
-    using namespace plant_leaves;
-    Image img = Tissue(FromBytes(52, 104, 40), FromBytes(118, 164, 70), 511);
-    const LeafLook look{FromBytes(70, 136, 52), FromBytes(150, 170, 70), FromBytes(178, 212, 120),
-                        FromBytes(160, 200, 110), FromBytes(52, 110, 44), Venation::Parallel, 6, 0.0f,
-                        0.05f, 0.35f, 512};
-    const double s0 = kBladeBS[kBladeBColumns - 1], s1 = kBladeBS[0], mid = (s0 + s1) / 2;
-    PaintRect(img, s0, s1, kBladeBT[0], kBladeBT[1], [&](double s, double t, float px, float py) {
-        const float u = Clamp01(static_cast<float>((t - kBladeBT[0]) / (kBladeBT[1] - kBladeBT[0])));
-        const float across = static_cast<float>((s - mid) / (s1 - mid));
-        Rgb c = LeafAt(look, u, std::min(1.0f, std::abs(across)), across < 0 ? -1.0f : 1.0f, px, py);
-        // A few rust-red streaks, as on real tape grass.
-        const float streak = Fbm(px / kSize * 4, py / kSize * 0.5f, 16, 2, 513);
-        return Mix(c, FromBytes(150, 84, 46), 0.5f * SmoothStep(0.45f, 0.65f, streak));
-    });
-    return img;
+    return [v, rows](int line, int point) {
+        return PartCoord{rows > 1 ? static_cast<float>(point) / (rows - 1) : 0.0f, static_cast<float>(v[line])};
+    };
 }
 
-// ---- cao3: sway plant C's broad, arcuate-veined leaf -------------------------
+// ---- surfaces --------------------------------------------------------------------
 
-inline Image SwayBroadLeaf()
+// A leaf's colour at its part coordinates, for PaintGrid.
+inline std::function<Rgb(float, float, float, float, float)> Leaf(const LeafLook& look)
 {
-    using namespace plant_leaves;
-    Image img = Tissue(FromBytes(26, 74, 30), FromBytes(72, 128, 52), 521);
-    const LeafLook look{FromBytes(30, 96, 36), FromBytes(66, 134, 48), FromBytes(150, 196, 100),
-                        FromBytes(176, 206, 116), FromBytes(118, 170, 86), Venation::Arcuate, 2, 0.0f,
-                        0.07f, 0.6f, 522};
-    // The half leaf in texture space: t rises from the stalk to the tip, and
-    // at each t the leaf spans s from the midrib to the rim.
-    const LeafC leafC = SwayLeafC();
-    std::vector<std::pair<double, double>> rib, rim;
-    for (const Point& q : leafC.vein[0])
-        rib.push_back({q.t, q.s});
-    rim.push_back(rib.front());  // the base runs from the stalk out to the rim
-    for (const Point& q : leafC.edge[0])
-        rim.push_back({q.t, q.s});
-    rib.push_back(rim.back());
-    const Curve<double> ribS(rib), rimS(rim);
-    const double tLow = rib.front().first, tHigh = rib.back().first;
-    PaintRect(img, kLeafCEdgeS[0], kLeafCEdgeS[1], kLeafCEdgeT[0], kLeafCEdgeT[1],
-              [&](double s, double t, float px, float py) {
-                  const double width = std::max(1e-3, rimS(t) - ribS(t));
-                  const float u = Clamp01(static_cast<float>((t - tLow) / (tHigh - tLow)));
-                  const float v = Clamp01(static_cast<float>(std::abs(s - ribS(t)) / width));
-                  return LeafAt(look, u, v, 1.0f, px, py);
-              });
-    return img;
+    return [look](float u, float v, float side, float px, float py) { return LeafAt(look, u, v, side, px, py); };
+}
+
+// A stem or stalk: fine lengthwise fibres, darker rings at the nodes, a
+// lighter side towards the light. u along, a around (0 .. 1).
+inline Rgb StemAt(Rgb base, Rgb light, float u, float a, int nodes, float px, float py, uint32_t seed)
+{
+    const float fibre = Perlin(a * 24, u * 2, 1 << 20, seed);
+    const float lit = 0.5f + 0.5f * std::cos(2 * kPi * (a - 0.25f));
+    Rgb c = Mix(base, light, Clamp01(0.35f * lit + 0.25f + 0.2f * fibre));
+    if (nodes > 0) {
+        const float node = std::abs(u * nodes - std::round(u * nodes));
+        c = c * (1.0f - 0.3f * SmoothStep(0.06f, 0.0f, node) * SmoothStep(0.02f, 0.1f, u));
+    }
+    return c * (0.94f + 0.12f * Unit(Hash(static_cast<int>(px * 2), static_cast<int>(py * 2), seed + 1)));
+}
+
+// Driftwood and bark: a grain of stretched rings and fibres along u, deep
+// cracks, silvered ridges.
+inline Rgb BarkAt(Rgb dark, Rgb light, float u, float a, float px, float py, uint32_t seed)
+{
+    const float grain = Fbm(a, u * 0.25f, 16, 4, seed);
+    const float rings = 0.5f + 0.5f * std::sin(2 * kPi * (a * 9 + 2.5f * grain));
+    const Cellular crack = Voronoi(a * 0.5f, u * 0.12f, 10, seed + 1);
+    const float gap = SmoothStep(0.012f, 0.0f, crack.f2 - crack.f1);
+    Rgb c = Mix(dark, light, Clamp01(0.25f + 0.5f * rings + 0.3f * grain));
+    c = Mix(c, dark * 0.45f, 0.8f * gap);
+    return c * (0.92f + 0.16f * Unit(Hash(static_cast<int>(px), static_cast<int>(py), seed + 2)));
+}
+
+// Stone: speckled rock with faint strata and pale lichen spots.
+inline Rgb RockAt(Rgb base, float u, float v, float px, float py, uint32_t seed)
+{
+    const float strata = 0.5f + 0.5f * std::sin(2 * kPi * (v * 6 + 0.8f * Fbm(u, v, 4, 3, seed)));
+    const float rough = Fbm(u, v, 12, 4, seed + 1);
+    Rgb c = base * (0.75f + 0.2f * strata + 0.2f * rough);
+    const float g = Unit(Hash(static_cast<int>(px), static_cast<int>(py), seed + 2));
+    if (g < 0.05f)
+        c = c * 0.7f;
+    else if (g > 0.96f)
+        c = Mix(c, FromBytes(230, 226, 214), 0.5f);
+    const float lichen = Fbm(u, v, 6, 3, seed + 3);
+    return Mix(c, FromBytes(168, 170, 128), 0.45f * SmoothStep(0.35f, 0.55f, lichen));
+}
+
+// Terraces of layered rock: bands of `layers` tones from dark at the foot to
+// light on top, each band's edge weathered.
+inline Rgb TerraceAt(Rgb low, Rgb high, float height, int layers, float px, float py, uint32_t seed)
+{
+    const float wobble = 0.3f * Fbm(px / kSize, py / kSize, 8, 3, seed);
+    const float level = height * layers + wobble;
+    const float band = std::floor(level) / std::max(1, layers - 1);
+    const float edge = level - std::floor(level);
+    Rgb c = Mix(low, high, Clamp01(band)) * (0.85f + 0.15f * Unit(Hash(static_cast<int>(std::floor(level)), 7, seed)));
+    c = c * (1.0f - 0.35f * SmoothStep(0.85f, 1.0f, edge));  // the shadowed lip of each ledge
+    return c * (0.93f + 0.14f * Unit(Hash(static_cast<int>(px), static_cast<int>(py), seed + 1)));
+}
+
+// ---- the picture registry ----------------------------------------------------------
+
+struct PlantPicture {
+    std::string name;  // "cao<N>"
+    Image (*draw)();
+};
+
+inline std::vector<PlantPicture>& PictureRegistry()
+{
+    static std::vector<PlantPicture> pictures;
+    return pictures;
+}
+
+inline bool RegisterPicture(const std::string& name, Image (*draw)())
+{
+    PictureRegistry().push_back({name, draw});
+    return true;
+}
+
+// A part another kind paints into a picture it does not own (two kinds drawn
+// with one texture): applied after the picture is drawn, in the order of the
+// files' names.
+struct PicturePart {
+    std::string picture;  // "cao<N>"
+    void (*paint)(Image& image);
+};
+
+inline std::vector<PicturePart>& PicturePartRegistry()
+{
+    static std::vector<PicturePart> parts;
+    return parts;
+}
+
+inline bool RegisterPicturePart(const std::string& picture, void (*paint)(Image& image))
+{
+    PicturePartRegistry().push_back({picture, paint});
+    return true;
+}
+
+// Picture `name` with every part painted into it; false when no kind draws it.
+inline bool DrawPicture(const std::string& name, Image& out)
+{
+    for (const PlantPicture& p : PictureRegistry()) {
+        if (p.name != name)
+            continue;
+        out = p.draw();
+        for (const PicturePart& part : PicturePartRegistry())
+            if (part.picture == name)
+                part.paint(out);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace plant_textures

@@ -261,17 +261,19 @@ namespace fishdef {
 
 // Columns first .. first + count - 1 of a table, or its rows first .. first +
 // count - 1 (a view past the table does not compile in a description).
-constexpr MeshView ColumnsOf(FishMesh m, int first, int count)
+template <int Rows, int Columns>
+constexpr MeshView ColumnsOf(const FishVertex (&grid)[Rows][Columns], int first, int count)
 {
-    if (first < 0 || count < 1 || first + count > m.columns)
+    if (first < 0 || count < 1 || first + count > Columns)
         throw "columns past the table";
-    return {m.points + first, m.rows, count, m.columns};
+    return {&grid[0][first], Rows, count, Columns};
 }
-constexpr MeshView RowsOf(FishMesh m, int first, int count)
+template <int Rows, int Columns>
+constexpr MeshView RowsOf(const FishVertex (&grid)[Rows][Columns], int first, int count)
 {
-    if (first < 0 || count < 1 || first + count > m.rows)
+    if (first < 0 || count < 1 || first + count > Rows)
         throw "rows past the table";
-    return {m.points + first * m.columns, count, m.columns};
+    return {&grid[first][0], count, Columns, Columns};
 }
 
 constexpr Track At(int array, int i) { return {array, Track::kFixed, i, i}; }

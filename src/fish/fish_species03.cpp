@@ -151,6 +151,8 @@ constexpr GridPart kPectoral = {.name = "pectoral", .mesh = MeshOf(g_Fish03Pecto
 constexpr GridPart kEye = {.name = "eye", .mesh = MeshOf(g_Fish03Eye), .turn = MeanOf(kD, 1, 2),
                            .terms = {Add(DriftValue(), 1, 0, 1)}};
 
+constexpr int kDorsalLobeRows = MeshOf(g_Fish03Dorsal).rows - kFish03DorsalFinRows;
+
 constexpr GridPart kParts[] = {
     {.name = "body", .mesh = MeshOf(g_Fish03Body), .mirror = Mirror::Halves, .turn = ByColumn(kD),
      .terms = {Swell(ByColumn(kW))}, .offsetHook = BodyVariant, .emptyQuadsFirst = true},
@@ -159,8 +161,9 @@ constexpr GridPart kParts[] = {
     {.name = "upper jaw", .mesh = MeshOf(g_Fish03UpperJaw), .mirror = Mirror::Halves, .turn = At(kD, 0),
      .terms = {AddZ(ByColumn(kT))}, .offsetHook = JawVariant},
     // One table, two sections: the fin, then its lobe, which sways more toward its tip.
-    {.name = "dorsal", .mesh = {&g_Fish03Dorsal[0][0], 3, 10}, .turn = ByColumn(kD), .offsetHook = DorsalVariant},
-    {.name = "dorsal lobe", .mesh = {&g_Fish03Dorsal[3][0], 5, 10}, .turn = ByColumn(kD),
+    {.name = "dorsal", .mesh = RowsOf(g_Fish03Dorsal, 0, kFish03DorsalFinRows), .turn = ByColumn(kD),
+     .offsetHook = DorsalVariant},
+    {.name = "dorsal lobe", .mesh = RowsOf(g_Fish03Dorsal, kFish03DorsalFinRows, kDorsalLobeRows), .turn = ByColumn(kD),
      .terms = {AddY(ByColumn(kG1))}, .columns = 5, .offsetHook = LobeVariant},
     kPectoral,
     TwinOf(kPectoral, "pectoral twin"),

@@ -3,55 +3,153 @@
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "platform/profile.h"
+#include "platform/sound.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 TANKSETTINGS g_Settings;
 
+BYTE g_bOwnMusic = 1;
+BYTE g_bOwnBackground = 0;
+float g_fFrontPhaseSaved = 0.0f;
+float g_fBackPhaseSaved = 0.0f;
+
+const char AQUARIUM_SECTION[] = "Aquarium Settings";
+
 namespace {
 
-const char kAquariumSection[] = "Aquarium Settings";
-const char kFishSection[] = "Fish Number";
-const char kPlantSection[] = "Plants Number";
-constexpr int kAquariumKeyCount = 24;
+using K = SettingKind;
+using T = TANKSETTINGS;
 
-struct AquariumKey {
-    const char* name;
-    int value;         // used when the key is missing or empty
-    const char* text;  // written back then
+SettingsField Flag(const char* key, int T::*member, int value)
+{
+    return {.key = key, .kind = K::Flag, .number = member, .defaultValue = value, .defaultText = value ? "1" : "0"};
+}
+
+SettingsField Colour(const char* key, COLORREF T::*member, int value, const char* text)
+{
+    return {.key = key, .kind = K::Colour, .colour = member, .defaultValue = value, .defaultText = text};
+}
+
+SettingsField Phase(const char* key, float T::*member)
+{
+    return {.key = key, .kind = K::Phase, .phase = member};
+}
+
+SettingsField Number(const char* key, int T::*member, int value, const char* text, int min, int max,
+                     int belowMin)
+{
+    return {.key = key,
+            .kind = K::Number,
+            .number = member,
+            .defaultValue = value,
+            .defaultText = text,
+            .min = min,
+            .max = max,
+            .belowMin = belowMin};
+}
+
+}  // namespace
+
+// The defaults are the start-up reader's: two of them write another text
+// than the value they give ("YINLIANG" reads back as 32767, "FOGNONGDU" as 1).
+const SettingsField g_AquariumFields[AQUARIUM_FIELD_COUNT] = {
+    Flag("Show Water", &T::g_bShowShadow, 1),
+    Flag("Show Light", &T::g_bShowLight, 1),
+    Flag("Show Terra", &T::g_bShowTerra, 1),
+    Flag("FRONT GUDING", &T::g_bFrontFixed, 1),
+    Colour("FRONTCOLOR", &T::g_crFrontColor, 16777215, "16777215"),
+    Flag("FRONT MANJIANBIAN", &T::g_bFrontGradient, 0),
+    Colour("FRONT COLOR1", &T::g_crFrontColor1, 16777215, "16777215"),
+    Colour("FRONT COLOR2", &T::g_crFrontColor2, 16777215, "16777215"),
+    Flag("FRONT AUTOJIANBIAN", &T::g_bFrontAutoGradient, 0),
+    Flag("CHECK LOCKFORE", &T::g_bLockFront, 0),
+    Phase("LOCKFORE ROT", &T::g_fFrontRot),
+    Flag("BACK GUDING", &T::g_bBackFixed, 1),
+    Colour("BACKCOLOR", &T::g_crBackColor, 0, "0"),
+    Flag("BACK MANJIANBIAN", &T::g_bBackGradient, 0),
+    Colour("BACK COLOR1", &T::g_crBackColor1, 65280, "65280"),
+    Colour("BACK COLOR2", &T::g_crBackColor2, 0, "0"),
+    Flag("BACK AUTOJIANBIAN", &T::g_bBackAutoGradient, 0),
+    Flag("CHECK LOCKBACK", &T::g_bLockBack, 0),
+    Phase("LOCKBACK ROT", &T::g_fBackRot),
+    Number("YINLIANG", &T::g_nVolume, 32767, "32767.5", 0, 65535, 0),
+    Number("QIPAONUM", &T::g_nBubbleCount, 100, "100", 0, 200, 0),
+    Number("BACKGROUND", &T::g_nBackground, 0, "0", 0, 3, 0),
+    Number("FOGNONGDU", &T::g_nFogDensity, 0, "1", 0, 100, 0),
+    // The bubbles rise at 1 / divisor; a divisor of 0 (or less) gives the
+    // emitter's slowest speed, that of 100.
+    Number("LIGHTQIANGDU", &T::g_nBubbleSpeed, 1, "1", 1, 100, 100),
 };
 
-// In field order: fields 1 to 22, then fog and bubble speed.
-const AquariumKey kAquariumKeys[kAquariumKeyCount] = {
-    {"Show Water", 1, "1"},
-    {"Show Light", 1, "1"},
-    {"Show Terra", 1, "1"},
-    {"FRONT GUDING", 1, "1"},
-    {"FRONTCOLOR", 16777215, "16777215"},
-    {"FRONT MANJIANBIAN", 0, "0"},
-    {"FRONT COLOR1", 16777215, "16777215"},
-    {"FRONT COLOR2", 16777215, "16777215"},
-    {"FRONT AUTOJIANBIAN", 0, "0"},
-    {"CHECK LOCKFORE", 0, "0"},
-    {"LOCKFORE ROT", 0, "0"},
-    {"BACK GUDING", 1, "1"},
-    {"BACKCOLOR", 0, "0"},
-    {"BACK MANJIANBIAN", 0, "0"},
-    {"BACK COLOR1", 65280, "65280"},
-    {"BACK COLOR2", 0, "0"},
-    {"BACK AUTOJIANBIAN", 0, "0"},
-    {"CHECK LOCKBACK", 0, "0"},
-    {"LOCKBACK ROT", 0, "0"},
-    {"YINLIANG", 32767, "32767.5"},
-    {"QIPAONUM", 100, "100"},
-    {"BACKGROUND", 0, "0"},
-    {"FOGNONGDU", 0, "1"},
-    {"LIGHTQIANGDU", 1, "1"},
-};
+const CountSection g_FishCountSection = {"Fish Number", "Fish", FISH_SPECIES_COUNT, MAX_FISH_COUNT};
+const CountSection g_PlantCountSection = {"Plants Number", "Plants", PLANT_KIND_COUNT, 1};
+
+const SettingsField* FindAquariumField(const char* key)
+{
+    for (const SettingsField& field : g_AquariumFields)
+        if (key && std::strcmp(field.key, key) == 0)
+            return &field;
+    return nullptr;
+}
+
+double GetFieldValue(const TANKSETTINGS& s, const SettingsField& field)
+{
+    switch (field.kind) {
+    case K::Colour: return s.*field.colour;
+    case K::Phase: return s.*field.phase;
+    default: return s.*field.number;
+    }
+}
+
+void SetFieldValue(TANKSETTINGS& s, const SettingsField& field, double value)
+{
+    switch (field.kind) {
+    case K::Colour:
+        s.*field.colour = static_cast<COLORREF>(static_cast<int64_t>(value));
+        break;
+    case K::Phase: s.*field.phase = static_cast<float>(value); break;
+    default: s.*field.number = static_cast<int>(std::clamp<double>(value, INT_MIN, INT_MAX)); break;
+    }
+}
+
+std::string FormatFieldValue(const SettingsField& field, double value)
+{
+    char text[64];
+    switch (field.kind) {
+    case K::Flag: return value == 1 ? "1" : "0";
+    case K::Colour:
+        // "%ld" of the 32-bit value, read back by atol.
+        std::snprintf(text, sizeof text, "%ld",
+                      static_cast<long>(static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(value)))));
+        break;
+    case K::Phase: std::snprintf(text, sizeof text, "%f", value); break;
+    case K::Number: std::snprintf(text, sizeof text, "%d", static_cast<int>(value)); break;
+    }
+    return text;
+}
+
+double MendFieldValue(const SettingsField& field, double value)
+{
+    if (field.kind == K::Phase)
+        return std::isfinite(value) ? value : 0.0;
+    if (field.kind != K::Number)
+        return value;
+    if (value < field.min)
+        return field.belowMin;
+    return std::min<double>(value, field.max);
+}
+
+std::string CountKey(const CountSection& section, int k) { return section.prefix + std::to_string(k); }
+
+namespace {
 
 // A decimal integer as atoi reads it (leading blanks, a sign, digits up to the
 // first other character, 0 when there are none), held to the range of int.
@@ -61,76 +159,22 @@ int ParseInt(const char* text)
     return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
 }
 
-// Reads a key of the settings file: true with its value when it is present and
-// not empty.
-bool ReadInt(const std::string& path, const char* section, const char* key, int& value)
+// Counts of one section: a missing key gets a random 0 or 1, written back;
+// the value used is held to 0..readLimit.
+void ReadCounts(const CSettingsFile& file, const CountSection& section, int* counts)
 {
-    if (path.empty())
-        return false;
-    char text[128] = {};
-    if (GetPrivateProfileStringA(section, key, "", text, sizeof text, path.c_str()) == 0)
-        return false;
-    value = ParseInt(text);
-    return true;
-}
-
-void WriteText(const std::string& path, const char* section, const char* key, const char* text)
-{
-    if (!path.empty())
-        WritePrivateProfileStringA(section, key, text, path.c_str());
-}
-
-// Counts of one section (Fish0.., Plants0..): a missing key gets a random 0 or 1,
-// written back; the value used is held to 0..limit.
-void ReadCounts(const std::string& path, const char* section, const char* prefix, int* counts, int n, int limit)
-{
-    for (int k = 0; k < n; ++k) {
-        char key[32];
-        std::snprintf(key, sizeof key, "%s%d", prefix, k);
+    for (int k = 0; k < section.count; ++k) {
+        const std::string key = CountKey(section, k);
+        const std::string text = file.Read(section.section, key.c_str());
         int value = 0;
-        if (!ReadInt(path, section, key, value)) {
+        if (text.empty()) {
             value = crt::rand() % 2;
-            char text[16];
-            std::snprintf(text, sizeof text, "%d", value);
-            WriteText(path, section, key, text);
+            file.Write(section.section, key.c_str(), std::to_string(value));
+        } else {
+            value = ParseInt(text.c_str());
         }
-        counts[k] = std::clamp(value, 0, limit);
+        counts[k] = std::clamp(value, 0, section.readLimit);
     }
-}
-
-int Flag(int value) { return value != 0 ? 1 : 0; }
-
-COLORREF Colour(COLORREF value) { return value & 0xFFFFFF; }
-
-float Phase(float value) { return std::isfinite(value) ? value : 0.0f; }
-
-// Holds every aquarium field to the range its readers expect.
-void MendAquariumFields(TANKSETTINGS& s)
-{
-    s.g_bShowShadow = Flag(s.g_bShowShadow);
-    s.g_bShowLight = Flag(s.g_bShowLight);
-    s.g_bShowTerra = Flag(s.g_bShowTerra);
-    s.g_bFrontFixed = Flag(s.g_bFrontFixed);
-    s.g_crFrontColor = Colour(s.g_crFrontColor);
-    s.g_bFrontGradient = Flag(s.g_bFrontGradient);
-    s.g_crFrontColor1 = Colour(s.g_crFrontColor1);
-    s.g_crFrontColor2 = Colour(s.g_crFrontColor2);
-    s.g_bFrontAutoGradient = Flag(s.g_bFrontAutoGradient);
-    s.g_bLockFront = Flag(s.g_bLockFront);
-    s.g_fFrontRot = Phase(s.g_fFrontRot);
-    s.g_bBackFixed = Flag(s.g_bBackFixed);
-    s.g_crBackColor = Colour(s.g_crBackColor);
-    s.g_bBackGradient = Flag(s.g_bBackGradient);
-    s.g_crBackColor1 = Colour(s.g_crBackColor1);
-    s.g_crBackColor2 = Colour(s.g_crBackColor2);
-    s.g_bBackAutoGradient = Flag(s.g_bBackAutoGradient);
-    s.g_bLockBack = Flag(s.g_bLockBack);
-    s.g_fBackRot = Phase(s.g_fBackRot);
-    s.g_nVolume = std::clamp(s.g_nVolume, 0, 65535);
-    s.g_nBubbleCount = std::clamp(s.g_nBubbleCount, 0, 200);
-    s.g_nBackground = std::clamp(s.g_nBackground, 0, 3);
-    s.g_nFogDensity = std::clamp(s.g_nFogDensity, 0, 100);
-    s.g_nBubbleSpeed = std::clamp(s.g_nBubbleSpeed, 1, 100);
 }
 
 // Counts from a dialog: the changed flag where a count differs from the one
@@ -172,7 +216,7 @@ std::string GetSettingsFilePath()
     static bool reported = false;
     std::string folder = GetSettingsFolder();
     if (folder.empty())
-        folder = TempPath();
+        folder = GetFallbackFolder();
     if (!folder.empty())
         return folder + "Quenmarl.ini";
     if (!reported) {
@@ -185,78 +229,55 @@ std::string GetSettingsFilePath()
     return "";
 }
 
+CSettingsFile::CSettingsFile() : m_path(GetSettingsFilePath()) {}
+
+std::string CSettingsFile::Read(const char* section, const char* key) const
+{
+    if (m_path.empty())
+        return "";
+    // A value that fills the buffer may have been cut: read it again in a larger one.
+    std::vector<char> buffer(128);
+    for (;;) {
+        const DWORD n = GetPrivateProfileStringA(section, key, "", buffer.data(), static_cast<DWORD>(buffer.size()),
+                                                 m_path.c_str());
+        if (n + 1 < buffer.size() || buffer.size() >= (size_t{1} << 26))
+            return std::string(buffer.data(), n);
+        buffer.resize(buffer.size() * 4);
+    }
+}
+
+void CSettingsFile::Write(const char* section, const char* key, const std::string& text) const
+{
+    if (!m_path.empty())
+        WritePrivateProfileStringA(section, key, text.c_str(), m_path.c_str());
+}
+
 void ReadSettingsFile()
 {
-    const std::string path = GetSettingsFilePath();
-
-    int v[kAquariumKeyCount];
-    for (int i = 0; i < kAquariumKeyCount; ++i) {
-        const AquariumKey& key = kAquariumKeys[i];
-        if (!ReadInt(path, kAquariumSection, key.name, v[i])) {
-            v[i] = key.value;
-            WriteText(path, kAquariumSection, key.name, key.text);
+    const CSettingsFile file;
+    // The keys a first start writes go into the file in one rewrite.
+    const CProfileWriteBatch batch(file.Path().c_str());
+    TANKSETTINGS s;
+    for (const SettingsField& field : g_AquariumFields) {
+        const std::string text = file.Read(AQUARIUM_SECTION, field.key);
+        if (text.empty()) {
+            SetFieldValue(s, field, field.defaultValue);
+            file.Write(AQUARIUM_SECTION, field.key, field.defaultText);
+        } else {
+            // Every kind is read as an integer; a phase keeps only its whole part.
+            SetFieldValue(s, field, ParseInt(text.c_str()));
         }
     }
-
-    TANKSETTINGS s;
-    s.g_bShowShadow = v[0];
-    s.g_bShowLight = v[1];
-    s.g_bShowTerra = v[2];
-    s.g_bFrontFixed = v[3];
-    s.g_crFrontColor = static_cast<COLORREF>(v[4]);
-    s.g_bFrontGradient = v[5];
-    s.g_crFrontColor1 = static_cast<COLORREF>(v[6]);
-    s.g_crFrontColor2 = static_cast<COLORREF>(v[7]);
-    s.g_bFrontAutoGradient = v[8];
-    s.g_bLockFront = v[9];
-    s.g_fFrontRot = static_cast<float>(v[10]);
-    s.g_bBackFixed = v[11];
-    s.g_crBackColor = static_cast<COLORREF>(v[12]);
-    s.g_bBackGradient = v[13];
-    s.g_crBackColor1 = static_cast<COLORREF>(v[14]);
-    s.g_crBackColor2 = static_cast<COLORREF>(v[15]);
-    s.g_bBackAutoGradient = v[16];
-    s.g_bLockBack = v[17];
-    s.g_fBackRot = static_cast<float>(v[18]);
-    s.g_nVolume = v[19];
-    s.g_nBubbleCount = v[20];
-    s.g_nBackground = v[21];
-    s.g_nFogDensity = v[22];
-    s.g_nBubbleSpeed = v[23];
     ApplyAquariumSettings(s);
 
-    ReadCounts(path, kFishSection, "Fish", g_Settings.g_nFishCount, FISH_SPECIES_COUNT, MAX_FISH_COUNT);
-    ReadCounts(path, kPlantSection, "Plants", g_Settings.g_nPlantCount, PLANT_KIND_COUNT, 1);
+    ReadCounts(file, g_FishCountSection, g_Settings.g_nFishCount);
+    ReadCounts(file, g_PlantCountSection, g_Settings.g_nPlantCount);
 }
 
 void ApplyAquariumSettings(TANKSETTINGS settings)
 {
-    MendAquariumFields(settings);
-    TANKSETTINGS& s = g_Settings;
-    s.g_bShowShadow = settings.g_bShowShadow;
-    s.g_bShowLight = settings.g_bShowLight;
-    s.g_bShowTerra = settings.g_bShowTerra;
-    s.g_bFrontFixed = settings.g_bFrontFixed;
-    s.g_crFrontColor = settings.g_crFrontColor;
-    s.g_bFrontGradient = settings.g_bFrontGradient;
-    s.g_crFrontColor1 = settings.g_crFrontColor1;
-    s.g_crFrontColor2 = settings.g_crFrontColor2;
-    s.g_bFrontAutoGradient = settings.g_bFrontAutoGradient;
-    s.g_bLockFront = settings.g_bLockFront;
-    s.g_fFrontRot = settings.g_fFrontRot;
-    s.g_bBackFixed = settings.g_bBackFixed;
-    s.g_crBackColor = settings.g_crBackColor;
-    s.g_bBackGradient = settings.g_bBackGradient;
-    s.g_crBackColor1 = settings.g_crBackColor1;
-    s.g_crBackColor2 = settings.g_crBackColor2;
-    s.g_bBackAutoGradient = settings.g_bBackAutoGradient;
-    s.g_bLockBack = settings.g_bLockBack;
-    s.g_fBackRot = settings.g_fBackRot;
-    s.g_nVolume = settings.g_nVolume;
-    s.g_nBubbleCount = settings.g_nBubbleCount;
-    s.g_nBackground = settings.g_nBackground;
-    s.g_nFogDensity = settings.g_nFogDensity;
-    s.g_nBubbleSpeed = settings.g_nBubbleSpeed;
+    for (const SettingsField& field : g_AquariumFields)
+        SetFieldValue(g_Settings, field, MendFieldValue(field, GetFieldValue(settings, field)));
 }
 
 void ApplyFishCounts(const int counts[FISH_SPECIES_COUNT])
@@ -267,4 +288,10 @@ void ApplyFishCounts(const int counts[FISH_SPECIES_COUNT])
 void ApplyPlantCounts(const int counts[PLANT_KIND_COUNT])
 {
     ApplyCounts(counts, g_Settings.g_nPlantCount, g_Settings.g_bPlantCountChanged, PLANT_KIND_COUNT);
+}
+
+void SetWaveVolume(int volumeSetting)
+{
+    const DWORD level = static_cast<DWORD>(65535 - std::clamp(volumeSetting, 0, 65535));
+    waveOutSetVolume(0, level | (level << 16));
 }

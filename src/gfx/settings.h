@@ -1,5 +1,7 @@
 // The shared settings block, read from the INI file at start and changed by the
-// settings dialogs through the apply functions.
+// settings dialogs through the apply functions; the table of its fields that
+// the reader, the apply functions and the dialogs share; and the flags the
+// dialogs share with the game window.
 #pragma once
 #include "platform/wintypes.h"
 
@@ -37,30 +39,121 @@ struct TANKSETTINGS {
     BYTE g_bFishCountChanged[FISH_SPECIES_COUNT] = {};
     BYTE g_bPlantCountChanged[PLANT_KIND_COUNT] = {};
     int g_nFogDensity = 0;   // "FOGNONGDU", 0..100, density = value * 0.0005
-    int g_nBubbleSpeed = 0;  // "LIGHTQIANGDU", 1..100
+    int g_nBubbleSpeed = 0;  // "LIGHTQIANGDU", 1..100, the bubbles' speed divisor
 };
 
 extern TANKSETTINGS g_Settings;
 
-// The user's temporary folder with its trailing separator; on failure an empty
+// ---- the fields of section "Aquarium Settings" ----
+
+enum class SettingKind {
+    Flag,    // "1" or "0"; each reader compares it as its code does (== 1 or != 0)
+    Colour,  // a COLORREF, "%ld"
+    Phase,   // a float, "%f"
+    Number,  // an int, "%d", held to the range of its control
+};
+
+struct SettingsField {
+    const char* key;
+    SettingKind kind;
+    // The member of TANKSETTINGS: `number` for flags and numbers.
+    int TANKSETTINGS::*number = nullptr;
+    COLORREF TANKSETTINGS::*colour = nullptr;
+    float TANKSETTINGS::*phase = nullptr;
+    int defaultValue = 0;           // used when the key is missing or empty
+    const char* defaultText = "0";  // written back then
+    // Numbers: the range of the dialog's control, and the value taken for one
+    // below it (the slowest bubble speed for a divisor below 1).
+    int min = 0;
+    int max = 0;
+    int belowMin = 0;
+};
+
+constexpr int AQUARIUM_FIELD_COUNT = 24;
+// In file order: "Show Water" .. "BACKGROUND", then "FOGNONGDU" and "LIGHTQIANGDU".
+extern const SettingsField g_AquariumFields[AQUARIUM_FIELD_COUNT];
+extern const char AQUARIUM_SECTION[];
+// Null when no field has the key.
+const SettingsField* FindAquariumField(const char* key);
+
+// A field's value in a record (a colour as its 32 bits, a phase as its float).
+double GetFieldValue(const TANKSETTINGS& s, const SettingsField& field);
+void SetFieldValue(TANKSETTINGS& s, const SettingsField& field, double value);
+// The value as the writers store it: flags "1" for 1 else "0", colours "%ld"
+// of the 32-bit value, phases "%f", numbers "%d".
+std::string FormatFieldValue(const SettingsField& field, double value);
+// A number held to its range (below it: `belowMin`), a phase that is not a
+// number as 0; flags and colours as they are (their readers decide).
+double MendFieldValue(const SettingsField& field, double value);
+
+// ---- the count sections ----
+
+struct CountSection {
+    const char* section;  // "Fish Number", "Plants Number"
+    const char* prefix;   // keys "Fish0" .. / "Plants0" ..
+    int count;
+    int readLimit;  // the start-up reader holds a count to 0..readLimit
+};
+extern const CountSection g_FishCountSection;
+extern const CountSection g_PlantCountSection;
+// "Fish7", "Plants16", ...
+std::string CountKey(const CountSection& section, int k);
+
+// ---- the settings file ----
+
+// The temporary folder with its trailing separator; on failure an empty
 // string, and the first failure of the run shows a message box
 // "Error Find TempPath." titled "ERROR".
 std::string GetTempFolder();
 
-// The settings file: Quenmarl.ini in the settings folder, else in the temporary
-// folder. Empty when there is neither (reported once with a message box); the
+// The settings file: Quenmarl.ini in the settings folder, else in the fallback
+// folder (a private place of the user that later runs find again). Empty when there is neither (reported once with a message box); the
 // settings then keep their defaults and nothing is written.
 std::string GetSettingsFilePath();
 
+// The settings file as one load or save sees it: its path is asked once, when
+// the object is made. Values are read whole, however long.
+class CSettingsFile {
+public:
+    CSettingsFile();
+    // The value of the key; empty when the key is missing or empty, or when
+    // there is no settings file.
+    std::string Read(const char* section, const char* key) const;
+    // Failed writes are ignored.
+    void Write(const char* section, const char* key, const std::string& text) const;
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
 // Fills g_Settings from the settings file and writes the missing keys back with
 // their defaults (missing counts get a random 0 or 1 from crt::rand, fish keys
-// first). Every value ends inside its range; the text of present keys is kept.
+// first). Numbers end inside their ranges, counts inside 0..readLimit; the text
+// of present keys is kept.
 void ReadSettingsFile();
 
-// Copies the aquarium fields (not the counts or changed flags), each held to its
-// range.
+// Copies the aquarium fields (not the counts or changed flags), numbers held
+// to their ranges.
 void ApplyAquariumSettings(TANKSETTINGS settings);
 // Marks each count that differs from the one held as changed, then stores it
 // held to 0..MAX_FISH_COUNT.
 void ApplyFishCounts(const int counts[FISH_SPECIES_COUNT]);
 void ApplyPlantCounts(const int counts[PLANT_KIND_COUNT]);
+
+// The wave volume of a volume setting (0 loudest .. 65535 silent) on both
+// channels.
+void SetWaveVolume(int volumeSetting);
+
+// ---- shared with the game window ----
+
+// 1 while the player's own music is in charge (the Music dialog keeps it; 1
+// at program start).
+extern BYTE g_bOwnMusic;
+// 1 while the player's own background picture is shown (the Background dialog
+// keeps it).
+extern BYTE g_bOwnBackground;
+// The running phases of the colour cycles: kept by the game window, saved by
+// the Aquarium dialog as "LOCKFORE ROT" and "LOCKBACK ROT".
+extern float g_fFrontPhaseSaved;
+extern float g_fBackPhaseSaved;

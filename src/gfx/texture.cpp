@@ -92,11 +92,11 @@ BOOL ScaleImageToPowerOfTwo(LOADEDIMAGE* image)
     return TRUE;
 }
 
-void LoadBmpIntoBoundTexture(const char* path)
+BOOL LoadBmpIntoBoundTexture(const char* path)
 {
     LOADEDIMAGE image;
     if (!ReadDibFile(path, &image))
-        return;
+        return FALSE;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     const bool scaled = ScaleImageToPowerOfTwo(&image);
@@ -105,7 +105,9 @@ void LoadBmpIntoBoundTexture(const char* path)
         glTexImage2D(GL_TEXTURE_2D, 0, image.components, image.width, image.height, 0, image.format,
                      GL_UNSIGNED_BYTE, scaled ? image.scaled : image.bits);
     }
+    const BOOL loaded = image.format != 0;
     FreeDibFile(&image);
+    return loaded;
 }
 
 void LoadBmpTexture(const char* path, GLuint* texture)

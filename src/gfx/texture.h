@@ -15,8 +15,8 @@ BOOL ScaleImageToPowerOfTwo(LOADEDIMAGE* image);
 // Creates a texture name, binds it to GL_TEXTURE_2D and fills it from the file.
 void LoadBmpTexture(const char* path, GLuint* texture);
 // Fills the bound 2D texture from the file (linear filters, no mipmaps); an
-// unreadable file leaves it without an image.
-void LoadBmpIntoBoundTexture(const char* path);
+// unreadable file leaves it without an image. TRUE when an image was loaded.
+BOOL LoadBmpIntoBoundTexture(const char* path);
 // Creates, binds and fills a mipmapped, repeating texture in which pure black
 // is transparent.
 void LoadMipmapTexture(const char* path, GLuint* texture);

@@ -40,24 +40,24 @@ BOOL CBubbleEmitter::Init(int count)
 
 void CBubbleEmitter::Birth(PARTICLE& p, bool withSize)
 {
-    p.x = static_cast<float>((crt::rand() % 9) * 0.005);
-    p.y = static_cast<float>((crt::rand() % 9) * 0.005 - 1.0);
-    p.z = static_cast<float>((crt::rand() % 6) * 0.005);
-    const int driftRight = crt::rand() % 9000;
-    const int driftLeft = crt::rand() % 9000;
+    p.x = static_cast<float>((Rand() % 9) * 0.005);
+    p.y = static_cast<float>((Rand() % 9) * 0.005 - 1.0);
+    p.z = static_cast<float>((Rand() % 6) * 0.005);
+    const int driftRight = Rand() % 9000;
+    const int driftLeft = Rand() % 9000;
     p.vx = static_cast<float>((driftRight - driftLeft) * 7e-6);
-    p.vy = static_cast<float>((crt::rand() % 9000) * 4.2e-5 * m_fSpeedFactor);
-    p.vz = static_cast<float>((crt::rand() % 9000) * 1e-6);
+    p.vy = static_cast<float>((Rand() % 9000) * 4.2e-5 * m_fSpeedFactor);
+    p.vz = static_cast<float>((Rand() % 9000) * 1e-6);
     p.ax = 0.0f;
     p.ay = static_cast<float>(m_fSpeedFactor * 0.005);
     p.az = 0.0f;
     p.life = kBirthLife;
     if (withSize)
-        p.size = static_cast<float>((crt::rand() % 10 + 1) * 0.1);
-    p.fade = static_cast<float>((crt::rand() % 50) * 0.05);
-    p.r = static_cast<float>(crt::rand() % 255);
-    p.g = static_cast<float>(crt::rand() % 255);
-    p.b = static_cast<float>(crt::rand() % 255);
+        p.size = static_cast<float>((Rand() % 10 + 1) * 0.1);
+    p.fade = static_cast<float>((Rand() % 50) * 0.05);
+    p.r = static_cast<float>(Rand() % 255);
+    p.g = static_cast<float>(Rand() % 255);
+    p.b = static_cast<float>(Rand() % 255);
 }
 
 void CBubbleEmitter::Update()
@@ -77,6 +77,15 @@ void CBubbleEmitter::Update()
 
 void CBubbleEmitter::SetHidden(BOOL hidden) { m_bHidden = hidden ? 1 : 0; }
 
+void CBubbleEmitter::SetOwnRandom(BOOL own) { m_bOwnRandom = own ? 1 : 0; }
+
+int CBubbleEmitter::Rand()
+{
+    if (!m_bOwnRandom)
+        return crt::rand();
+    return static_cast<int>(m_random() % (crt::kRandMax + 1u));
+}
+
 void CBubbleEmitter::Render(int n, BOOL bRays, int divisor)
 {
     m_nCount = std::clamp(n, 0, m_nAllocated);
@@ -85,8 +94,8 @@ void CBubbleEmitter::Render(int n, BOOL bRays, int divisor)
     IVertexSink& sink = VertexSink();
     for (int i = 0; i < m_nCount; ++i) {
         glBindTexture(GL_TEXTURE_2D, m_texBubble[i % 2 == 1 ? 0 : 1]);
-        const double jitterX = (crt::rand() % 20) * 0.01;
-        const double jitterZ = (crt::rand() % 20) * 0.01;
+        const double jitterX = (Rand() % 20) * 0.01;
+        const double jitterZ = (Rand() % 20) * 0.01;
         const PARTICLE& p = m_pParticles[i];
         const float x = static_cast<float>(p.x + jitterX);
         const float z = static_cast<float>(p.z + jitterZ);

@@ -5,6 +5,8 @@
 
 #include <GL/glew.h>
 
+#include <random>
+
 class CBubbleEmitter : public CParticleSystem {
 public:
     CBubbleEmitter() = default;
@@ -16,6 +18,10 @@ public:
     void Update() override;
 
     void SetHidden(BOOL hidden);
+    // While set, births and jitter draw from a sequence of the emitter's own
+    // instead of crt::rand: bubbles drawn during play leave the game's
+    // sequence (placement, fish) as it was without them.
+    void SetOwnRandom(BOOL own);
     // Draws the first n bubbles (n held to 0..the particles allocated) and, with
     // bRays, the light rays; the speed factor becomes 1 / divisor for divisor
     // 1..100 and 0.01 otherwise; then one Update. While hidden only the count
@@ -33,7 +39,11 @@ public:
     static BYTE s_bRaysRising;
 
 private:
+    int Rand();
     // New values for a bubble; the size only at the first birth.
     void Birth(PARTICLE& p, bool withSize);
     void DrawRays();
+
+    BYTE m_bOwnRandom = 0;
+    std::minstd_rand m_random;
 };

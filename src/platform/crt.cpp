@@ -15,4 +15,6 @@ int rand()
 
 void srand(unsigned int seed) { g_state = seed; }
 
+unsigned int RandState() { return g_state; }
+
 }  // namespace crt

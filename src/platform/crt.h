@@ -9,5 +9,8 @@ constexpr int kRandMax = 0x7FFF;
 
 int rand();
 void srand(unsigned int seed);
+// The generator's state, for srand to put back (so that drawing done aside,
+// such as a picture of a fish, leaves the game's sequence as it was).
+unsigned int RandState();
 
 }  // namespace crt

@@ -20,6 +20,10 @@ std::unique_ptr<CWnd> DefaultControlObject(const char* className)
         return std::make_unique<CButton>();
     if (name == "static")
         return std::make_unique<CStatic>();
+    if (name == "msctls_trackbar32")
+        return std::make_unique<CSliderCtrl>();
+    if (name == "systabcontrol32")
+        return std::make_unique<CTabCtrl>();
     return std::make_unique<CWnd>();
 }
 
@@ -96,6 +100,8 @@ BOOL CDialog::CreateFromTemplate(CWnd* owner, bool modal)
                             static_cast<UINT>(item.id) & 0xFFFF);
         m_defaultControls.push_back(std::move(control));
     }
+    // Placed before WM_INITDIALOG, which may place it elsewhere.
+    CenterWindow();
     HWND first = FirstTabStop(hwnd);
     const LRESULT setFocus = SendMessage(WM_INITDIALOG, reinterpret_cast<WPARAM>(first), 0);
     if (!m_hWnd)
@@ -104,7 +110,6 @@ BOOL CDialog::CreateFromTemplate(CWnd* owner, bool modal)
         if (HWND focus = FirstTabStop(hwnd))
             focus->widget->setFocus(Qt::TabFocusReason);
     }
-    CenterWindow();
     // A modal dialog shows when its loop starts.
     if (!modal && (t->style & WS_VISIBLE) && !m_bEnded)
         ShowWindow(SW_SHOW);
@@ -199,15 +204,74 @@ BOOL CDialog::DestroyWindow()
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG) {
+    const UINT flags = static_cast<UINT>(LOWORD(wParam));
+    const CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    const auto handle = [&](auto&& handler) -> LRESULT {
         const MSG saved = m_currentMsg;
         m_currentMsg = MSG{m_hWnd, message, wParam, lParam};
-        const BOOL result = OnInitDialog();
+        const LRESULT result = handler();
         m_currentMsg = saved;
         return result;
+    };
+    switch (message) {
+    case WM_INITDIALOG: return handle([&] { return static_cast<LRESULT>(OnInitDialog()); });
+    case WM_NOTIFY:
+        // A notification nobody takes goes on to the default processing.
+        return handle([&] {
+            LRESULT result = 0;
+            if (!OnNotify(wParam, lParam, &result))
+                result = DefWindowProc(message, wParam, lParam);
+            return result;
+        });
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        return handle([&] {
+            CWnd* bar = CWnd::FromHandle(reinterpret_cast<HWND>(lParam));
+            if (message == WM_VSCROLL)
+                OnVScroll(LOWORD(wParam), HIWORD(wParam), bar);
+            else
+                OnHScroll(LOWORD(wParam), HIWORD(wParam), bar);
+            return LRESULT(0);
+        });
+    case WM_SETCURSOR:
+        return handle([&] {
+            return static_cast<LRESULT>(OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)),
+                                                    LOWORD(static_cast<uintptr_t>(lParam)),
+                                                    HIWORD(static_cast<uintptr_t>(lParam))));
+        });
+    case WM_MOUSEWHEEL:
+        return handle([&] {
+            return static_cast<LRESULT>(OnMouseWheel(flags, static_cast<short>(HIWORD(wParam)), point));
+        });
+    case WM_RBUTTONDBLCLK:
+        return handle([&] {
+            OnRButtonDblClk(static_cast<UINT>(wParam), point);
+            return LRESULT(0);
+        });
+    default: return CWnd::WindowProc(message, wParam, lParam);
     }
-    return CWnd::WindowProc(message, wParam, lParam);
 }
+
+BOOL CDialog::OnNotify(WPARAM, LPARAM lParam, LRESULT* result)
+{
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    CWnd* control = header ? CWnd::FromHandle(header->hwndFrom) : nullptr;
+    return control && control != this && control->OnChildNotify(WM_NOTIFY, 0, lParam, result);
+}
+
+HBRUSH CDialog::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
+{
+    LRESULT result = 0;
+    if (wnd && wnd != this && wnd->OnChildNotify(m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam, &result))
+        return reinterpret_cast<HBRUSH>(result);
+    return CWnd::OnCtlColor(dc, wnd, ctlColor);
+}
+
+void CDialog::OnVScroll(UINT, UINT, CWnd*) { Default(); }
+void CDialog::OnHScroll(UINT, UINT, CWnd*) { Default(); }
+BOOL CDialog::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
+BOOL CDialog::OnMouseWheel(UINT, short, CPoint) { return static_cast<BOOL>(Default()); }
+void CDialog::OnRButtonDblClk(UINT, CPoint) { Default(); }
 
 LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -222,8 +286,12 @@ LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CWnd::DefWindowProc(message, wParam, lParam);
 }
 
-BOOL CDialog::OnCommand(WPARAM wParam, LPARAM)
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam)
 {
+    CWnd* control = CWnd::FromHandle(reinterpret_cast<HWND>(lParam));
+    LRESULT result = 0;
+    if (control && control != this && control->OnChildNotify(WM_COMMAND, wParam, lParam, &result))
+        return TRUE;
     if (HIWORD(wParam) != BN_CLICKED)
         return FALSE;
     switch (LOWORD(wParam)) {

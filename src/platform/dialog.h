@@ -63,7 +63,21 @@ public:
     BOOL DestroyWindow() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A control's command goes to the control first (reflection: its
+    // OnChildNotify may take it); else IDOK and IDCANCEL end the dialog.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // The same for a control's notification (WM_NOTIFY); FALSE when nobody took it.
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // A control's colours: the control's own (reflected) when it sets them,
+    // else the default ones.
+    HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor) override;
+    // The messages of dialogs that windows in general do not handle here.
+    virtual void OnVScroll(UINT code, UINT pos, CWnd* scrollBar);
+    virtual void OnHScroll(UINT code, UINT pos, CWnd* scrollBar);
+    // `wnd` is the window under the pointer; TRUE when a cursor was set.
+    virtual BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    virtual BOOL OnMouseWheel(UINT flags, short zDelta, CPoint point);
+    virtual void OnRButtonDblClk(UINT flags, CPoint point);
 
 protected:
     UINT m_nIDTemplate;

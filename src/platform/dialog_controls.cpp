@@ -4,6 +4,7 @@
 #include "platform/gdi_internal.h"
 #include "platform/widget_port.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <cstdlib>
@@ -12,12 +13,23 @@ void RegisterStandardControls();
 
 namespace {
 
-void Notify(HWND hwnd, UINT code)
+
+// The colours and background brush the parent gives a static-like control
+// (WM_CTLCOLORSTATIC), filled in unless it is the null brush.
+CDC* OpenStaticDC(HWND hwnd, QPainter* painter, const QRect& rect, HDC* hdc)
 {
-    if (IsLiveWindow(hwnd) && IsLiveWindow(hwnd->parent))
-        hwnd->parent->wnd->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(hwnd->id), static_cast<int>(code)),
-                                       reinterpret_cast<LPARAM>(hwnd));
+    *hdc = OpenPainterDC(hwnd, painter, rect);
+    CDC* dc = CDC::FromHandle(*hdc);
+    dc->SelectObject(hwnd->font);
+    auto brush = reinterpret_cast<HBRUSH>(hwnd->parent->wnd->SendMessage(
+        WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(*hdc), reinterpret_cast<LPARAM>(hwnd)));
+    CRect r(0, 0, rect.width(), rect.height());
+    if (brush)
+        dc->FillRect(&r, CBrush::FromHandle(brush));
+    return dc;
 }
+
+bool IsGroupBox(HWND hwnd) { return (hwnd->style & BS_TYPEMASK) == BS_GROUPBOX; }
 
 class ButtonControl : public PortWidget<QPushButton> {
 public:
@@ -28,13 +40,22 @@ public:
         setAutoDefault(false);
         setDefault((hwnd->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
         setFocusPolicy((hwnd->style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
-        QObject::connect(this, &QAbstractButton::clicked, [this] { Notify(portHwnd(), BN_CLICKED); });
+        if (IsGroupBox(hwnd)) {
+            // A frame around other controls: the clicks go to what lies under it.
+            setFocusPolicy(Qt::NoFocus);
+            setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+        QObject::connect(this, &QAbstractButton::clicked, [this] { NotifyParent(portHwnd(), BN_CLICKED); });
     }
 
 protected:
     void paintEvent(QPaintEvent* e) override
     {
         HWND hwnd = portHwnd();
+        if (hwnd && IsGroupBox(hwnd) && IsLiveWindow(hwnd->parent)) {
+            PaintGroupBox(hwnd);
+            return;
+        }
         if (!hwnd || (hwnd->style & BS_TYPEMASK) != BS_OWNERDRAW || !IsLiveWindow(hwnd->parent)) {
             QPushButton::paintEvent(e);
             return;
@@ -56,41 +77,105 @@ protected:
         parent->SendMessage(WM_DRAWITEM, hwnd->id, reinterpret_cast<LPARAM>(&dis));
         CloseDC(dc);
     }
+
+    // An etched frame whose top runs through the middle of the caption line,
+    // the caption (if any) on it.
+    void PaintGroupBox(HWND hwnd)
+    {
+        QPainter painter(this);
+        HDC hdc = nullptr;
+        CDC* dc = OpenStaticDC(hwnd, &painter, rect(), &hdc);
+        const CSize text = dc->GetTextExtent(hwnd->text.c_str());
+        const int top = text.cy / 2;
+        CRect outer(0, top, width() - 1, height() - 1);
+        dc->Draw3dRect(&outer, GetSysColor(COLOR_3DSHADOW), GetSysColor(COLOR_3DSHADOW));
+        CRect inner(1, top + 1, width(), height());
+        dc->Draw3dRect(&inner, GetSysColor(COLOR_3DHILIGHT), GetSysColor(COLOR_3DHILIGHT));
+        if (!hwnd->text.empty()) {
+            UINT format = DT_SINGLELINE | DT_TOP;
+            CRect caption(8, 0, width() - 8, text.cy);
+            if ((hwnd->style & BS_CENTER) == BS_CENTER)
+                format |= DT_CENTER;
+            dc->DrawText(hwnd->text.c_str(), -1, &caption, format);
+        }
+        CloseDC(hdc);
+    }
 };
 
-class StaticControl : public PortWidget<QWidget> {
+class StaticControl : public PortWidget<QWidget>, public ControlPort {
 public:
     StaticControl(HWND hwnd, QWidget* parent) : PortWidget<QWidget>(hwnd, parent)
     {
         setFocusPolicy(Qt::NoFocus);
-        if (!(hwnd->style & SS_NOTIFY))
-            setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_TransparentForMouseEvents, !(hwnd->style & SS_NOTIFY));
         const DWORD type = hwnd->style & SS_TYPEMASK;
-        if (type == SS_ICON && hwnd->text.size() > 1 && hwnd->text[0] == '#')
+        const bool named = hwnd->text.size() > 1 && hwnd->text[0] == '#';
+        if (type == SS_ICON && named)
             m_icon = LoadIconA(nullptr, hwnd->text.c_str());
+        if (type == SS_BITMAP && named)
+            m_ownBitmap.Attach(LoadImageA(nullptr, hwnd->text.c_str(), IMAGE_BITMAP, 0, 0, 0));
+        m_bitmap = static_cast<HBITMAP>(m_ownBitmap.GetSafeHandle());
     }
     ~StaticControl() override { DestroyIcon(m_icon); }
 
+    // Only a static with SS_NOTIFY takes the mouse; others let it through.
+    void FollowStyle() override
+    {
+        if (HWND hwnd = portHwnd())
+            setAttribute(Qt::WA_TransparentForMouseEvents, !(hwnd->style & SS_NOTIFY));
+    }
+
+    bool ControlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override
+    {
+        if (message == STM_GETIMAGE && wParam == IMAGE_BITMAP) {
+            *result = reinterpret_cast<LRESULT>(m_bitmap);
+            return true;
+        }
+        if (message == STM_SETIMAGE && wParam == IMAGE_BITMAP) {
+            *result = reinterpret_cast<LRESULT>(m_bitmap);
+            m_bitmap = reinterpret_cast<HBITMAP>(lParam);
+            update();
+            return true;
+        }
+        return false;
+    }
+
 protected:
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        if (e->button() == Qt::LeftButton)
+            NotifyParent(portHwnd(), STN_CLICKED);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override
+    {
+        if (e->button() == Qt::LeftButton)
+            NotifyParent(portHwnd(), STN_DBLCLK);
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         HWND hwnd = portHwnd();
         if (!hwnd || !IsLiveWindow(hwnd->parent))
             return;
         QPainter painter(this);
-        HDC hdc = OpenPainterDC(hwnd, &painter, rect());
-        CDC* dc = CDC::FromHandle(hdc);
-        dc->SelectObject(hwnd->font);
         // The parent chooses the colours and the background brush (none: transparent).
-        auto brush = reinterpret_cast<HBRUSH>(hwnd->parent->wnd->SendMessage(
-            WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwnd)));
+        HDC hdc = nullptr;
+        CDC* dc = OpenStaticDC(hwnd, &painter, rect(), &hdc);
         CRect r(0, 0, width(), height());
-        if (brush)
-            dc->FillRect(&r, CBrush::FromHandle(brush));
         const DWORD type = hwnd->style & SS_TYPEMASK;
         if (type == SS_ICON) {
             if (m_icon)
                 dc->DrawIcon(0, 0, m_icon);
+        } else if (type == SS_BITMAP) {
+            // At its own size from the top-left corner.
+            CBitmap* bitmap = CBitmap::FromHandle(m_bitmap);
+            BITMAP bm;
+            CDC memory;
+            if (bitmap && bitmap->GetObject(sizeof bm, &bm) && memory.CreateCompatibleDC(dc)) {
+                CBitmap* old = memory.SelectObject(bitmap);
+                dc->BitBlt(0, 0, bm.bmWidth, bm.bmHeight, &memory, 0, 0, SRCCOPY);
+                memory.SelectObject(old);
+            }
         } else if (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_LEFTNOWORDWRAP) {
             UINT format = type == SS_CENTER ? DT_CENTER : type == SS_RIGHT ? DT_RIGHT : DT_LEFT;
             format |= type == SS_LEFTNOWORDWRAP ? DT_SINGLELINE : DT_WORDBREAK;
@@ -105,14 +190,33 @@ protected:
 
 private:
     HICON m_icon = nullptr;
+    CBitmap m_ownBitmap;  // the one the template names
+    HBITMAP m_bitmap = nullptr;
 };
 
 }  // namespace
 
+void RegisterTrackbarControl();
+void RegisterTabControl();
+
 void RegisterStandardControls()
 {
+    RegisterTrackbarControl();
+    RegisterTabControl();
     RegisterControlClass("Button", [](HWND hwnd, QWidget* parent) { return new ButtonControl(hwnd, parent); });
     RegisterControlClass("Static", [](HWND hwnd, QWidget* parent) { return new StaticControl(hwnd, parent); });
+}
+
+// ---- CStatic ----
+
+HBITMAP CStatic::SetBitmap(HBITMAP bitmap)
+{
+    return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+}
+
+HBITMAP CStatic::GetBitmap() const
+{
+    return reinterpret_cast<HBITMAP>(const_cast<CStatic*>(this)->SendMessage(STM_GETIMAGE, IMAGE_BITMAP, 0));
 }
 
 // ---- CButton ----

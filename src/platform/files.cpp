@@ -46,14 +46,15 @@ bool MakeFolder(const std::string& path)
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// Makes path and its missing parents; the folders made get mode 0700.
+// Makes path and its missing parents; the folders made get mode 0700. An
+// existing folder that is read-only will do: what is in it can be read.
 bool MakeFolders(const std::string& path)
 {
     for (size_t pos = path.find('/', 1); pos != std::string::npos; pos = path.find('/', pos + 1)) {
         if (!MakeFolder(path.substr(0, pos)))
             return false;
     }
-    return MakeFolder(path) && access(path.c_str(), W_OK | X_OK) == 0;
+    return MakeFolder(path) && access(path.c_str(), X_OK) == 0;
 }
 
 // A private folder named `name` inside $XDG_RUNTIME_DIR, made on demand; empty
@@ -124,6 +125,24 @@ std::string ProcessTempFolder()
     return m.folder;
 }
 
+// parvolune-<uid>/ under $TMPDIR (or /tmp): the same folder for every process
+// of this user, made with mode 0700; empty unless it is a folder (not a link)
+// of ours with exactly that mode, so that no one else can have put anything in it.
+std::string UserTempFolder()
+{
+    std::string base = EnvValue("TMPDIR");
+    if (base.empty() || base[0] != '/')
+        base = "/tmp";
+    const std::string path = WithSlash(base) + "parvolune-" + std::to_string(geteuid());
+    if (mkdir(path.c_str(), 0700) == 0)
+        chmod(path.c_str(), 0700);
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid() ||
+        (st.st_mode & 07777) != 0700)
+        return "";
+    return path + '/';
+}
+
 std::string HomeFolder()
 {
     std::string home = EnvValue("HOME");
@@ -162,9 +181,17 @@ std::string GetSettingsFolder()
     return MakeFolders(path) ? path + '/' : "";
 }
 
+std::string GetFallbackFolder()
+{
+    const std::string path = RuntimeSubfolder("parvolune-tmp");
+    return path.empty() ? UserTempFolder() : path;
+}
+
 std::string GetAppProfilePath()
 {
-    const std::string folder = GetSettingsFolder();
+    std::string folder = GetSettingsFolder();
+    if (folder.empty())
+        folder = GetFallbackFolder();
     return folder.empty() ? "" : folder + "parvolune-profile.ini";
 }
 
@@ -173,13 +200,15 @@ std::string GetRuntimeFolder()
     const std::string path = RuntimeSubfolder("parvolune");
     if (!path.empty())
         return path;
-    // Without a runtime folder the locks live beside the settings: a place
-    // every copy of the game run by this user agrees on.
-    const std::string settings = GetSettingsFolder();
-    if (settings.empty())
-        return "";
-    const std::string run = settings + "run";
-    return MakeFolder(run) ? run + '/' : "";
+    // Without a runtime folder the locks live beside the settings, else in the
+    // user's own temporary folder: places every copy of the game run by this
+    // user agrees on.
+    for (const std::string& folder : {GetSettingsFolder(), UserTempFolder()}) {
+        const std::string run = folder + "run";
+        if (!folder.empty() && MakeFolder(run) && access(run.c_str(), W_OK | X_OK) == 0)
+            return run + '/';
+    }
+    return "";
 }
 
 BOOL DeleteFileA(const char* path)

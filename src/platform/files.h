@@ -15,18 +15,27 @@
 DWORD GetTempPathA(DWORD bufferLength, char* buffer);
 
 // The folder that keeps the settings across runs, with a trailing '/':
-// $XDG_CONFIG_HOME/parvolune/ (default ~/.config/parvolune/), created on demand.
-// Empty when it cannot be created.
+// $XDG_CONFIG_HOME/parvolune/ (default ~/.config/parvolune/, the home folder
+// from $HOME, else the password database), created on demand. An existing
+// read-only folder is taken. Empty when it cannot be had.
 std::string GetSettingsFolder();
 
+// Where the settings go when there is no settings folder: a place of this
+// user that later runs find again, with a trailing '/':
+// $XDG_RUNTIME_DIR/parvolune-tmp/ when the runtime folder is usable, else
+// parvolune-<uid>/ under $TMPDIR (or /tmp), made with mode 0700 and refused
+// unless it is a folder of ours with exactly that mode. Empty when neither.
+std::string GetFallbackFolder();
+
 // The application profile (what the registry profile of the application held):
-// parvolune-profile.ini beside the settings file. Empty when there is no
-// settings folder.
+// parvolune-profile.ini beside the settings file (in the settings folder, else
+// the fallback folder). Empty when there is neither.
 std::string GetAppProfilePath();
 
 // The per-user runtime folder for lock files, with a trailing '/':
-// $XDG_RUNTIME_DIR/parvolune/, else run/ in the settings folder (a place every
-// process of the user agrees on). Empty when neither can be had.
+// $XDG_RUNTIME_DIR/parvolune/, else run/ in the settings folder, else run/ in
+// parvolune-<uid>/ under $TMPDIR (places every process of the user agrees on).
+// Empty when none can be had.
 std::string GetRuntimeFolder();
 
 // Removes a file (not a folder); FALSE when there is none or it cannot be removed.

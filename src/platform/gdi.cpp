@@ -217,6 +217,7 @@ COLORREF GetSysColor(int index)
     case COLOR_ACTIVECAPTION: return RGB(10, 36, 106);
     case COLOR_WINDOW: return RGB(255, 255, 255);
     case COLOR_CAPTIONTEXT: return RGB(255, 255, 255);
+    case COLOR_HIGHLIGHT: return RGB(10, 36, 106);
     case COLOR_BTNFACE: return RGB(212, 208, 200);
     case COLOR_BTNSHADOW: return RGB(128, 128, 128);
     case COLOR_GRAYTEXT: return RGB(128, 128, 128);
@@ -381,6 +382,19 @@ HGDIOBJ CGdiObject::Detach()
 int CGdiObject::GetObject(int size, void* buffer) const
 {
     GdiObjectBase* object = LiveGdiObject(m_hObject);
+    if (object && object->kind == GdiKind::Font && size >= static_cast<int>(sizeof(LOGFONT)) && buffer) {
+        const QFont& font = static_cast<UiFont*>(object)->font;
+        LOGFONT* lf = static_cast<LOGFONT*>(buffer);
+        *lf = LOGFONT{};
+        lf->lfHeight = -(font.pixelSize() > 0 ? font.pixelSize() : 13);
+        lf->lfWeight = font.weight();
+        lf->lfItalic = font.italic();
+        lf->lfUnderline = font.underline();
+        lf->lfStrikeOut = font.strikeOut();
+        const QByteArray face = font.family().toLatin1();
+        std::strncpy(lf->lfFaceName, face.constData(), sizeof lf->lfFaceName - 1);
+        return sizeof(LOGFONT);
+    }
     if (!object || object->kind != GdiKind::Bitmap || size < static_cast<int>(sizeof(BITMAP)) || !buffer)
         return 0;
     const QImage& image = static_cast<HBITMAP__*>(object)->image;
@@ -410,6 +424,39 @@ BOOL CBrush::CreateSolidBrush(COLORREF color)
     auto* brush = new HBRUSH__;
     brush->color = color;
     return Attach(Register(brush));
+}
+
+BOOL CBrush::CreatePatternBrush(CBitmap* bitmap)
+{
+    auto* source = bitmap ? LiveGdiObject(bitmap->m_hObject) : nullptr;
+    if (m_hObject || !source || source->kind != GdiKind::Bitmap)
+        return FALSE;
+    auto* brush = new HBRUSH__;
+    brush->pattern = static_cast<HBITMAP__*>(source)->image;
+    return Attach(Register(brush));
+}
+
+BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* logBrush)
+{
+    if (!logBrush)
+        return FALSE;
+    if (logBrush->lbStyle == BS_PATTERN) {
+        CBitmap bitmap;
+        bitmap.m_hObject = reinterpret_cast<HGDIOBJ>(logBrush->lbHatch);
+        const BOOL made = CreatePatternBrush(&bitmap);
+        bitmap.m_hObject = nullptr;  // the caller's
+        return made;
+    }
+    return CreateSolidBrush(logBrush->lbColor);
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONT* lf)
+{
+    if (!lf)
+        return FALSE;
+    return CreateFont(lf->lfHeight, lf->lfWidth, lf->lfEscapement, lf->lfOrientation, lf->lfWeight, lf->lfItalic,
+                      lf->lfUnderline, lf->lfStrikeOut, lf->lfCharSet, lf->lfOutPrecision, lf->lfClipPrecision,
+                      lf->lfQuality, lf->lfPitchAndFamily, lf->lfFaceName);
 }
 
 BOOL CFont::CreateFont(int height, int width, int, int, int weight, BYTE italic, BYTE underline, BYTE strikeOut,
@@ -464,6 +511,48 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC*, int width, int height)
     return Attach(Register(bitmap));
 }
 
+BOOL CBitmap::CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits)
+{
+    if (m_hObject || width <= 0 || height <= 0 || planes != 1 || (bitsPerPixel != 1 && bitsPerPixel != 32))
+        return FALSE;
+    auto* bitmap = new HBITMAP__;
+    const auto* bytes = static_cast<const uint8_t*>(bits);
+    if (bitsPerPixel == 1) {
+        bitmap->image = QImage(width, height, QImage::Format_Mono);
+        bitmap->image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        const int stride = (width + 15) / 16 * 2;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                bitmap->image.setPixel(x, y, bytes ? (bytes[y * stride + x / 8] >> (7 - x % 8)) & 1 : 0);
+    } else {
+        bitmap->image = QImage(width, height, QImage::Format_RGB32);
+        bitmap->image.fill(Qt::black);
+        for (int y = 0; bytes && y < height; ++y) {
+            auto* row = reinterpret_cast<uint32_t*>(bitmap->image.scanLine(y));
+            std::memcpy(row, bytes + static_cast<size_t>(y) * width * 4, static_cast<size_t>(width) * 4);
+            for (int x = 0; x < width; ++x)
+                row[x] |= 0xFF000000u;
+        }
+    }
+    return Attach(Register(bitmap));
+}
+
+DWORD CBitmap::GetBitmapBits(DWORD count, void* bits) const
+{
+    auto* object = LiveGdiObject(m_hObject);
+    if (!object || object->kind != GdiKind::Bitmap || !bits)
+        return 0;
+    const QImage image = static_cast<HBITMAP__*>(object)->image.convertToFormat(QImage::Format_RGB32);
+    auto* out = static_cast<uint8_t*>(bits);
+    DWORD copied = 0;
+    for (int y = 0; y < image.height() && copied < count; ++y) {
+        const DWORD n = std::min<DWORD>(count - copied, static_cast<DWORD>(image.width()) * 4);
+        std::memcpy(out + copied, image.constScanLine(y), n);
+        copied += n;
+    }
+    return copied;
+}
+
 namespace {
 
 template <class T>
@@ -487,6 +576,7 @@ T* WrapperOf(HGDIOBJ handle)
 
 CBrush* CBrush::FromHandle(HBRUSH brush) { return WrapperOf<CBrush>(brush); }
 CFont* CFont::FromHandle(HGDIOBJ font) { return WrapperOf<CFont>(font); }
+CBitmap* CBitmap::FromHandle(HBITMAP bitmap) { return WrapperOf<CBitmap>(bitmap); }
 
 // The C++ object for a selected handle, of the handle's kind.
 CGdiObject* GdiWrapperFor(HGDIOBJ handle)

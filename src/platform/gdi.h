@@ -89,6 +89,10 @@ BOOL OffsetRect(LPRECT rect, int dx, int dy);
 // Background modes, pens, raster operation, DrawState kinds.
 constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
+constexpr int R2_NOT = 6;  // SetROP2: every pixel drawn is inverted
+constexpr int R2_COPYPEN = 13;
+constexpr UINT BS_SOLID = 0;
+constexpr UINT BS_PATTERN = 3;
 constexpr int PS_SOLID = 0;
 constexpr int PS_NULL = 5;
 constexpr int PS_INSIDEFRAME = 6;
@@ -127,6 +131,7 @@ constexpr int COLOR_ACTIVECAPTION = 2;
 constexpr int COLOR_WINDOW = 5;
 constexpr int COLOR_WINDOWTEXT = 8;
 constexpr int COLOR_CAPTIONTEXT = 9;
+constexpr int COLOR_HIGHLIGHT = 13;
 constexpr int COLOR_BTNFACE = 15;
 constexpr int COLOR_3DFACE = COLOR_BTNFACE;
 constexpr int COLOR_BTNSHADOW = 16;
@@ -205,6 +210,7 @@ struct BITMAP {
 };
 
 class CDC;
+class CBitmap;
 
 // A drawing object. Deleted with its C++ object; an object still selected into
 // a device context is not deleted (as the system refuses).
@@ -218,9 +224,34 @@ public:
     BOOL DeleteObject();
     BOOL Attach(HGDIOBJ object);
     HGDIOBJ Detach();
+    // A bitmap's BITMAP or a font's LOGFONT; the bytes copied, 0 for others.
     int GetObject(int size, void* buffer) const;
 
     HGDIOBJ m_hObject = nullptr;
+};
+
+struct LOGFONTA {
+    LONG lfHeight = 0;  // negative: the character height in pixels
+    LONG lfWidth = 0;
+    LONG lfEscapement = 0;
+    LONG lfOrientation = 0;
+    LONG lfWeight = 0;
+    BYTE lfItalic = 0;
+    BYTE lfUnderline = 0;
+    BYTE lfStrikeOut = 0;
+    BYTE lfCharSet = 0;
+    BYTE lfOutPrecision = 0;
+    BYTE lfClipPrecision = 0;
+    BYTE lfQuality = 0;
+    BYTE lfPitchAndFamily = 0;
+    char lfFaceName[32] = {};
+};
+using LOGFONT = LOGFONTA;
+
+struct LOGBRUSH {
+    UINT lbStyle = BS_SOLID;
+    COLORREF lbColor = 0;
+    uintptr_t lbHatch = 0;  // BS_PATTERN: the HBITMAP
 };
 
 class CPen : public CGdiObject {
@@ -235,6 +266,11 @@ public:
     CBrush() = default;
     explicit CBrush(COLORREF color) { CreateSolidBrush(color); }
     BOOL CreateSolidBrush(COLORREF color);
+    // A brush of a picture repeated from the context's brush origin; a
+    // one-bit picture paints its 0 bits in the text colour and its 1 bits in
+    // the background colour of the context it fills in.
+    BOOL CreatePatternBrush(CBitmap* bitmap);
+    BOOL CreateBrushIndirect(const LOGBRUSH* logBrush);
     static CBrush* FromHandle(HBRUSH brush);
     operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
 };
@@ -247,6 +283,7 @@ public:
     BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
                     BYTE quality, BYTE pitchAndFamily, const char* faceName);
+    BOOL CreateFontIndirect(const LOGFONT* logFont);
     static CFont* FromHandle(HGDIOBJ font);
 };
 
@@ -254,6 +291,12 @@ class CBitmap : public CGdiObject {
 public:
     BOOL LoadBitmap(UINT id);
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
+    // One bit per pixel (rows padded to 16 bits, the first pixel in the top
+    // bit) or 32 (0x??RRGGBB, rows top first); null bits give black.
+    BOOL CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
+    // The pixels as 32-bit 0xFFRRGGBB, rows top first; the bytes copied.
+    DWORD GetBitmapBits(DWORD count, void* bits) const;
+    static CBitmap* FromHandle(HBITMAP bitmap);
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 };
 
@@ -313,6 +356,19 @@ public:
     {
         return RoundRect(rect->left, rect->top, rect->right, rect->bottom, ellipse.x, ellipse.y);
     }
+    BOOL Ellipse(int left, int top, int right, int bottom);
+    BOOL Ellipse(LPCRECT rect) { return Ellipse(rect->left, rect->top, rect->right, rect->bottom); }
+    // A one-pixel frame of the brush just inside the rectangle.
+    void FrameRect(LPCRECT rect, CBrush* brush);
+    // R2_COPYPEN (drawing as it is) or R2_NOT (shapes invert what lies under them).
+    int SetROP2(int mode);
+    int GetROP2() const;
+    // Where pattern brushes start, in device pixels.
+    CPoint SetBrushOrg(int x, int y);
+    // Saves the selected objects, colours, modes and origins; RestoreDC(-1)
+    // brings back the last saved state, RestoreDC(n) the n-th (1 first).
+    int SaveDC();
+    BOOL RestoreDC(int savedDC);
     void Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight);
     // Memory contexts only.
     COLORREF GetPixel(int x, int y) const;

@@ -83,7 +83,26 @@ QString Text(const char* text, int count)
     return QString::fromLatin1(text, n);
 }
 
-// A shape's fill and outline (the outline inside the bounding box).
+// The toolkit brush of a brush object in a context: a solid colour, or a
+// pattern from the context's brush origin (a one-bit pattern in the text and
+// background colours).
+QBrush ToolkitBrush(QPainter* p, const DcState* st, const HBRUSH__* brush)
+{
+    if (!brush || brush->hollow)
+        return QBrush(Qt::NoBrush);
+    if (brush->pattern.isNull())
+        return QBrush(ToQColor(brush->color));
+    QImage tile = brush->pattern;
+    if (tile.format() == QImage::Format_Mono) {
+        tile.setColorTable({ToQColor(st->textColor).rgb(), ToQColor(st->bkColor).rgb()});
+        tile = tile.convertToFormat(QImage::Format_RGB32);
+    }
+    p->setBrushOrigin(st->brushOrg + st->windowOrg);
+    return QBrush(tile);
+}
+
+// A shape's fill and outline (the outline inside the bounding box). Under
+// R2_NOT the whole shape, outline and inside, inverts what lies under it.
 void Shape(DcState* st, int left, int top, int right, int bottom,
            const std::function<void(QPainter*, const QRectF&)>& draw)
 {
@@ -91,11 +110,19 @@ void Shape(DcState* st, int left, int top, int right, int bottom,
     if (!p)
         return;
     const QRect box = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).normalized();
+    if (st->rop2 == R2_NOT) {
+        p->setCompositionMode(QPainter::RasterOp_NotDestination);
+        p->setPen(Qt::NoPen);
+        p->setBrush(Qt::white);
+        draw(p, QRectF(box));
+        p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        return;
+    }
     const HPEN__* pen = PenOf(st);
     const HBRUSH__* brush = BrushOf(st);
     const int w = PenWidth(pen);
     p->setPen(w > 0 ? QPen(ToQColor(pen->color), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin) : QPen(Qt::NoPen));
-    p->setBrush(brush && !brush->hollow ? QBrush(ToQColor(brush->color)) : QBrush(Qt::NoBrush));
+    p->setBrush(ToolkitBrush(p, st, brush));
     // A pen of width w draws centred on a path w/2 inside the box; pixel centres sit at +0.5.
     const qreal inset = w / 2.0;
     draw(p, QRectF(box.left() + inset, box.top() + inset, box.width() - w, box.height() - w));
@@ -151,6 +178,9 @@ void CloseDC(HDC dc)
             st->ownPainter->end();
         for (HGDIOBJ o : {st->pen, st->brush, st->font, st->bitmap})
             AddSelection(o, -1);
+        for (const DcState::Saved& saved : st->saved)
+            for (HGDIOBJ o : {saved.pen, saved.brush, saved.font, saved.bitmap})
+                AddSelection(o, -1);
         if (st->onRelease)
             st->onRelease();
         delete st;
@@ -400,7 +430,92 @@ void CDC::FillRect(LPCRECT rect, CBrush* brush)
     const auto* b = brush ? static_cast<const HBRUSH__*>(LiveGdiObject(brush->m_hObject)) : nullptr;
     if (!p || !rect || !b || b->kind != GdiKind::Brush || b->hollow)
         return;
-    p->fillRect(QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top), ToQColor(b->color));
+    p->fillRect(QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top),
+                ToolkitBrush(p, st, b));
+}
+
+void CDC::FrameRect(LPCRECT rect, CBrush* brush)
+{
+    if (!rect || rect->right <= rect->left || rect->bottom <= rect->top)
+        return;
+    const int w = rect->right - rect->left, h = rect->bottom - rect->top;
+    const CRect edges[] = {CRect(rect->left, rect->top, rect->right, rect->top + 1),
+                           CRect(rect->left, rect->bottom - 1, rect->right, rect->bottom),
+                           CRect(rect->left, rect->top, rect->left + 1, rect->top + h),
+                           CRect(rect->left + w - 1, rect->top, rect->right, rect->bottom)};
+    for (const CRect& edge : edges)
+        FillRect(&edge, brush);
+}
+
+BOOL CDC::Ellipse(int left, int top, int right, int bottom)
+{
+    Shape(GetDcState(m_hDC), left, top, right, bottom, [](QPainter* p, const QRectF& r) { p->drawEllipse(r); });
+    return TRUE;
+}
+
+int CDC::SetROP2(int mode)
+{
+    DcState* st = GetDcState(m_hDC);
+    if (!st)
+        return 0;
+    const int old = st->rop2;
+    st->rop2 = mode == R2_NOT ? R2_NOT : R2_COPYPEN;
+    return old;
+}
+
+int CDC::GetROP2() const
+{
+    DcState* st = GetDcState(m_hDC);
+    return st ? st->rop2 : 0;
+}
+
+CPoint CDC::SetBrushOrg(int x, int y)
+{
+    DcState* st = GetDcState(m_hDC);
+    if (!st)
+        return CPoint();
+    const CPoint old(st->brushOrg.x(), st->brushOrg.y());
+    st->brushOrg = QPoint(x, y);
+    return old;
+}
+
+int CDC::SaveDC()
+{
+    DcState* st = GetDcState(m_hDC);
+    if (!st)
+        return 0;
+    st->saved.push_back(DcState::Saved{st->pen, st->brush, st->font, st->bitmap, st->textColor, st->bkColor,
+                                       st->bkMode, st->rop2, st->pos, st->windowOrg, st->brushOrg});
+    // The saved objects stay in use until they are restored or the context closes.
+    for (HGDIOBJ o : {st->pen, st->brush, st->font, st->bitmap})
+        AddSelection(o, 1);
+    return static_cast<int>(st->saved.size());
+}
+
+BOOL CDC::RestoreDC(int savedDC)
+{
+    DcState* st = GetDcState(m_hDC);
+    if (!st || st->saved.empty())
+        return FALSE;
+    const size_t level = savedDC < 0 ? st->saved.size() + savedDC + 1 : static_cast<size_t>(savedDC);
+    if (level < 1 || level > st->saved.size())
+        return FALSE;
+    const DcState::Saved saved = st->saved[level - 1];
+    for (size_t i = level - 1; i < st->saved.size(); ++i)
+        for (HGDIOBJ o : {st->saved[i].pen, st->saved[i].brush, st->saved[i].font, st->saved[i].bitmap})
+            AddSelection(o, -1);
+    st->saved.resize(level - 1);
+    for (HGDIOBJ o : {saved.pen, saved.brush, saved.font, saved.bitmap})
+        if (o)
+            SelectObject(o);
+    st->textColor = saved.textColor;
+    st->bkColor = saved.bkColor;
+    st->bkMode = saved.bkMode;
+    st->rop2 = saved.rop2;
+    st->pos = saved.pos;
+    st->windowOrg = saved.windowOrg;
+    st->brushOrg = saved.brushOrg;
+    return TRUE;
 }
 
 void CDC::FillSolidRect(LPCRECT rect, COLORREF color)

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <functional>
 #include <memory>
+#include <vector>
 
 enum class GdiKind { Pen, Brush, Font, Bitmap };
 
@@ -30,6 +31,8 @@ struct HBRUSH__ : GdiObjectBase {
     HBRUSH__() : GdiObjectBase(GdiKind::Brush) {}
     bool hollow = false;
     COLORREF color = 0;
+    // A pattern brush's picture; a one-bit picture is kept as Format_Mono.
+    QImage pattern;
 };
 
 struct UiFont : GdiObjectBase {
@@ -75,7 +78,17 @@ struct DcState {
     COLORREF bkColor = 0xFFFFFF;
     int bkMode = OPAQUE;
     QPoint pos, windowOrg;
+    int rop2 = R2_COPYPEN;
+    QPoint brushOrg;
     std::function<void()> onRelease;
+    // SaveDC: what RestoreDC brings back.
+    struct Saved {
+        HGDIOBJ pen, brush, font, bitmap;
+        COLORREF textColor, bkColor;
+        int bkMode, rop2;
+        QPoint pos, windowOrg, brushOrg;
+    };
+    std::vector<Saved> saved;
 };
 
 // A context drawing with `painter` (may be null) over `bounds` for hwnd.

@@ -30,6 +30,8 @@ constexpr UINT WM_CTLCOLORBTN = 0x0135;
 constexpr UINT WM_CTLCOLORDLG = 0x0136;
 constexpr UINT WM_CTLCOLORSCROLLBAR = 0x0137;
 constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
+constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
+constexpr UINT WM_MOUSEWHEEL = 0x020A;
 constexpr UINT WM_MOUSEHOVER = 0x02A1;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;
@@ -44,6 +46,11 @@ constexpr UINT CTLCOLOR_SCROLLBAR = 5;
 constexpr UINT CTLCOLOR_STATIC = 6;
 
 constexpr UINT SC_CLOSE = 0xF060;
+
+// WM_SETCURSOR: where the pointer is (the low word of lParam).
+constexpr UINT HTCLIENT = 1;
+// WM_MOUSEWHEEL: one notch of the wheel (the high word of wParam, signed).
+constexpr int WHEEL_DELTA = 120;
 
 // Window and dialog styles.
 constexpr DWORD WS_POPUP = 0x80000000;
@@ -66,6 +73,7 @@ constexpr DWORD BS_GROUPBOX = 0x0007;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x0009;
 constexpr DWORD BS_OWNERDRAW = 0x000B;
 constexpr DWORD BS_TYPEMASK = 0x000F;
+constexpr DWORD BS_CENTER = 0x0300;
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT BM_GETCHECK = 0x00F0;
 constexpr UINT BM_SETCHECK = 0x00F1;

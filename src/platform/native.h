@@ -9,6 +9,7 @@
 
 class NativeWindow;
 class QEventLoop;
+class QKeyEvent;
 class QPainter;
 class QTimer;
 class QWidget;
@@ -97,6 +98,8 @@ UINT MouseMessageOf(QEvent::Type type, Qt::MouseButton button, bool doubleClicks
 
 // Records key transitions for GetKeyState.
 void UpdateKeyState(const MSG& msg);
+// Takes the Caps Lock state from the window system's key event.
+void SyncLockKeyState(const QKeyEvent& event);
 
 // The window with the keyboard focus (receives key messages).
 HWND GetFocusHwnd();

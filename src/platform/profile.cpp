@@ -1,11 +1,12 @@
 #include "platform/profile.h"
 
-#include "platform/profile_doc.h"
-#include "platform/profile_io.h"
+#include "platform/profile_cache.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <string>
 
 using ini::Document;
 using ini::Key;
@@ -13,29 +14,46 @@ using ini::Section;
 
 namespace {
 
-// The file as it is on disk now; a missing or unreadable file reads as empty.
-ini::ReadResult Load(const char* fileName, Document& doc)
+// The open write batch: its file, the parsed form its writes changed (null
+// until the first write) and whether that form differs from the file.
+struct WriteBatch {
+    int depth = 0;
+    std::string path;
+    std::shared_ptr<Document> doc;
+    bool dirty = false;
+};
+WriteBatch g_batch;
+
+bool Batched(const char* fileName) { return g_batch.depth > 0 && fileName && g_batch.path == fileName; }
+
+// Writes the batch's changes out. The cache then holds the batch's form, or,
+// unless that reads back as it is, the written file parsed.
+void FlushBatch(bool readsBackAsItIs = true)
 {
-    std::string bytes;
-    const ini::ReadResult result = fileName ? ini::ReadWholeFile(fileName, bytes) : ini::ReadResult::Missing;
-    doc = result == ini::ReadResult::Ok ? ini::Parse(bytes) : Document();
-    return result;
+    if (g_batch.doc && g_batch.dirty)
+        ini::StoreDocument(g_batch.path.c_str(), std::move(g_batch.doc),
+                           [readsBackAsItIs](Document&) { return readsBackAsItIs; });
+    g_batch.doc.reset();
+    g_batch.dirty = false;
 }
 
 std::u16string Arg(const char* text) { return text ? ini::FromAnsi(text) : std::u16string(); }
 
-Section* FindSection(Document& doc, std::u16string_view name)
+// The first section (of a Document or const Document) of that name.
+template <typename Doc>
+auto FindSection(Doc& doc, std::u16string_view name) -> decltype(&doc.sections.front())
 {
-    for (Section& section : doc.sections) {
+    for (auto& section : doc.sections) {
         if (ini::SameName(section.name, name))
             return &section;
     }
     return nullptr;
 }
 
-Key* FindKey(Section& section, std::u16string_view name)
+template <typename Sec>
+auto FindKey(Sec& section, std::u16string_view name) -> decltype(&section.keys.front())
 {
-    for (Key& key : section.keys) {
+    for (auto& key : section.keys) {
         if (ini::SameName(key.name, name))
             return &key;
     }
@@ -106,8 +124,9 @@ std::u16string SectionNames(const Document& doc, uint64_t size)
 std::u16string Lookup(const char* section, const char* key, const char* defaultText, uint64_t size,
                       const char* fileName)
 {
-    Document doc;
-    Load(fileName, doc);
+    const ini::Loaded loaded = Batched(fileName) && g_batch.doc ? ini::Loaded{ini::ReadResult::Ok, g_batch.doc}
+                                                                : ini::LoadDocument(fileName);
+    const Document& doc = *loaded.doc;
     if (!section)
         return SectionNames(doc, size);
     const std::u16string defaultValue = Arg(defaultText);
@@ -116,7 +135,7 @@ std::u16string Lookup(const char* section, const char* key, const char* defaultT
         const std::u16string list = found ? KeyNames(*found, size) : std::u16string();
         return list.empty() || list[0] == u'\0' ? Entry(defaultValue, size) : list;
     }
-    Section* found = FindSection(doc, ini::Trim(Arg(section)));
+    const Section* found = FindSection(doc, ini::Trim(Arg(section)));
     const Key* entry = found ? FindKey(*found, ini::Trim(Arg(key))) : nullptr;
     if (entry && entry->value)
         return Entry(*entry->value, size);
@@ -162,56 +181,119 @@ uint32_t ParseNumber(std::u16string_view text)
     return negative ? 0u - total : total;
 }
 
+// A write, planned on the document as it is: what it changes, if anything.
+struct Edit {
+    enum class Kind { None, RemoveSection, RemoveKey, Set } kind = Kind::None;
+    static constexpr size_t kNew = size_t(-1);
+    size_t section = kNew, key = kNew;
+    std::u16string sectionName, keyName, value;  // for Set: what a new section, key or value gets
+};
+
 // Deletions take the names as they are given, blanks included.
-bool DeleteSection(Document& doc, std::u16string_view name)
+Edit PlanDeleteSection(const Document& doc, std::u16string_view name)
 {
-    for (auto it = doc.sections.begin(); it != doc.sections.end(); ++it) {
-        if (ini::SameName(it->name, name)) {
-            doc.sections.erase(it);
-            return true;
+    Edit edit;
+    for (size_t s = 0; s < doc.sections.size(); ++s) {
+        if (ini::SameName(doc.sections[s].name, name)) {
+            edit.kind = Edit::Kind::RemoveSection;
+            edit.section = s;
+            break;
         }
     }
-    return false;
+    return edit;
 }
 
 // The first key of that name in any section of that name.
-bool DeleteKey(Document& doc, std::u16string_view section, std::u16string_view key)
+Edit PlanDeleteKey(const Document& doc, std::u16string_view section, std::u16string_view key)
 {
-    for (Section& candidate : doc.sections) {
-        if (!ini::SameName(candidate.name, section))
+    Edit edit;
+    for (size_t s = 0; s < doc.sections.size(); ++s) {
+        if (!ini::SameName(doc.sections[s].name, section))
             continue;
-        for (auto it = candidate.keys.begin(); it != candidate.keys.end(); ++it) {
-            if (ini::SameName(it->name, key)) {
-                candidate.keys.erase(it);
-                return true;
+        const std::vector<Key>& keys = doc.sections[s].keys;
+        for (size_t k = 0; k < keys.size(); ++k) {
+            if (ini::SameName(keys[k].name, key)) {
+                edit.kind = Edit::Kind::RemoveKey;
+                edit.section = s;
+                edit.key = k;
+                return edit;
             }
         }
     }
-    return false;
+    return edit;
 }
 
 // Sets the key in the first section of that name, adding the key at the end of
 // the section or the section at the end of the file. The new names and the
 // value lose their leading blanks; section names lose trailing ones too.
-bool SetValue(Document& doc, std::u16string_view sectionArg, std::u16string_view keyArg,
-              std::u16string_view valueArg)
+Edit PlanSet(const Document& doc, std::u16string_view sectionArg, std::u16string_view keyArg,
+             std::u16string_view valueArg)
 {
-    const std::u16string_view sectionName = ini::Trim(sectionArg);
-    const std::u16string_view keyName = ini::TrimLeft(keyArg);
-    const std::u16string_view value = ini::TrimLeft(valueArg);
-    Section* section = FindSection(doc, sectionName);
-    if (!section) {
-        doc.sections.push_back({std::u16string(sectionName), {}});
-        section = &doc.sections.back();
-    }
-    Key* key = FindKey(*section, ini::TrimRight(keyName));
-    if (!key) {
-        section->keys.push_back({std::u16string(keyName), std::nullopt});
-        key = &section->keys.back();
-    }
-    if (key->value && *key->value == value)
+    Edit edit;
+    edit.kind = Edit::Kind::Set;
+    edit.sectionName = ini::Trim(sectionArg);
+    edit.keyName = ini::TrimLeft(keyArg);
+    edit.value = ini::TrimLeft(valueArg);
+    const Section* section = FindSection(doc, edit.sectionName);
+    if (!section)
+        return edit;
+    edit.section = static_cast<size_t>(section - doc.sections.data());
+    const Key* key = FindKey(*section, ini::TrimRight(edit.keyName));
+    if (!key)
+        return edit;
+    if (key->value && *key->value == edit.value)
+        return {};
+    edit.key = static_cast<size_t>(key - section->keys.data());
+    return edit;
+}
+
+// A parsed document is what a rewrite of it reads back as, but for sections
+// without a name after the first: their header is not written. (A new
+// section without a name fails this too.)
+bool ReadsBackAsItIs(const Document& doc)
+{
+    if (doc.sections.empty() || !doc.sections[0].name.empty())
         return false;
-    key->value = std::u16string(value);
+    return std::none_of(doc.sections.begin() + 1, doc.sections.end(),
+                        [](const Section& section) { return section.name.empty(); });
+}
+
+void Apply(Document& doc, const Edit& edit)
+{
+    if (edit.kind == Edit::Kind::RemoveSection) {
+        doc.sections.erase(doc.sections.begin() + static_cast<ptrdiff_t>(edit.section));
+        return;
+    }
+    if (edit.section == Edit::kNew)
+        doc.sections.push_back({edit.sectionName, {}});
+    std::vector<Key>& keys = doc.sections[edit.section == Edit::kNew ? doc.sections.size() - 1 : edit.section].keys;
+    if (edit.kind == Edit::Kind::RemoveKey) {
+        keys.erase(keys.begin() + static_cast<ptrdiff_t>(edit.key));
+        return;
+    }
+    Key& key = edit.key == Edit::kNew ? keys.emplace_back(Key{edit.keyName, {}}) : keys[edit.key];
+    key.value = edit.value;
+}
+
+// Turns the document, once rewritten after the edit, into what the new file
+// reads back as, by reading back the changed lines alone; false when only
+// parsing the whole file gives that.
+bool ReadBack(Document& doc, const Edit& edit)
+{
+    if (edit.kind != Edit::Kind::Set || !ReadsBackAsItIs(doc))
+        return false;
+    Section& section = edit.section == Edit::kNew ? doc.sections.back() : doc.sections[edit.section];
+    if (edit.section == Edit::kNew) {
+        const Document header = ini::ParseText(u"[" + section.name + u"]");
+        if (header.sections.size() != 2 || header.sections[1].name != section.name ||
+            !header.sections[0].keys.empty())
+            return false;
+    }
+    Key& key = edit.key == Edit::kNew ? section.keys.back() : section.keys[edit.key];
+    Document line = ini::ParseText(key.name + u"=" + *key.value);
+    if (line.sections.size() != 1 || line.sections[0].keys.size() != 1)
+        return false;
+    key = std::move(line.sections[0].keys[0]);
     return true;
 }
 
@@ -244,17 +326,52 @@ BOOL WritePrivateProfileStringA(const char* appName, const char* keyName, const 
 {
     if (!appName || !fileName)
         return FALSE;
-    Document doc;
-    if (Load(fileName, doc) == ini::ReadResult::Failed)
+    const bool batched = Batched(fileName);
+    ini::Loaded loaded = batched && g_batch.doc ? ini::Loaded{ini::ReadResult::Ok, g_batch.doc}
+                                                : ini::LoadDocument(fileName);
+    if (loaded.result == ini::ReadResult::Failed)
         return FALSE;
-    bool changed;
+    Edit edit;
     if (!keyName)
-        changed = DeleteSection(doc, Arg(appName));
+        edit = PlanDeleteSection(*loaded.doc, Arg(appName));
     else if (!value)
-        changed = DeleteKey(doc, Arg(appName), Arg(keyName));
+        edit = PlanDeleteKey(*loaded.doc, Arg(appName), Arg(keyName));
     else
-        changed = SetValue(doc, Arg(appName), Arg(keyName), Arg(value));
-    if (!changed)
+        edit = PlanSet(*loaded.doc, Arg(appName), Arg(keyName), Arg(value));
+    if (edit.kind == Edit::Kind::None)
         return TRUE;
-    return ini::ReplaceWholeFile(fileName, ini::Serialize(doc)) ? TRUE : FALSE;
+    if (batched) {
+        if (!g_batch.doc)
+            g_batch.doc = ini::TakeDocument(fileName, std::move(loaded.doc));
+        Apply(*g_batch.doc, edit);
+        g_batch.dirty = true;
+        // Where only parsing the written file tells what it reads back as,
+        // write it now.
+        if (!ReadBack(*g_batch.doc, edit))
+            FlushBatch(false);
+        return TRUE;
+    }
+    std::shared_ptr<Document> doc = ini::TakeDocument(fileName, std::move(loaded.doc));
+    Apply(*doc, edit);
+    const bool stored =
+        ini::StoreDocument(fileName, std::move(doc), [&edit](Document& written) { return ReadBack(written, edit); });
+    return stored ? TRUE : FALSE;
+}
+
+CProfileWriteBatch::CProfileWriteBatch(const char* fileName)
+{
+    // Batches nest only for one file; a batch for another file while one is
+    // open does nothing (its writes go straight to their file).
+    if (g_batch.depth == 0)
+        g_batch.path = fileName ? fileName : "";
+    if (g_batch.depth == 0 || (fileName && g_batch.path == fileName))
+        ++g_batch.depth;
+    else
+        m_active = false;
+}
+
+CProfileWriteBatch::~CProfileWriteBatch()
+{
+    if (m_active && --g_batch.depth == 0)
+        FlushBatch();
 }

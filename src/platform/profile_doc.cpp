@@ -8,8 +8,27 @@ char16_t FoldAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32
 // Names and values are C strings: they end at the first NUL.
 std::u16string UpToNul(std::u16string_view s) { return std::u16string(s.substr(0, s.find(u'\0'))); }
 
+// Calls lineFn with each line of text: lines end at CR LF, LF or a lone CR.
+template <typename Char, typename Fn>
+void ForEachLine(std::basic_string_view<Char> text, Fn lineFn)
+{
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = pos;
+        while (end < text.size() && text[end] != Char('\r') && text[end] != Char('\n'))
+            ++end;
+        lineFn(text.substr(pos, end - pos));
+        pos = end + 1;
+        if (end + 1 < text.size() && text[end] == Char('\r') && text[end + 1] == Char('\n'))
+            ++pos;
+    }
+}
+
+// A trimmed line: a section header or a key; an empty one is dropped.
 void AddLine(Document& doc, std::u16string_view line)
 {
+    if (line.empty())
+        return;
     if (line[0] == u'[') {
         const size_t close = line.rfind(u']');
         if (close != std::u16string_view::npos && close > 0) {
@@ -63,42 +82,63 @@ bool SameName(std::u16string_view a, std::u16string_view b)
 
 Document Parse(std::string_view bytes)
 {
-    Document doc;
     if (bytes.empty())
-        return doc;
-    const std::u16string text = DecodeFile(bytes, doc.encoding);
-    const std::u16string_view all(text);
-    constexpr size_t npos = std::u16string_view::npos;
-    doc.sections.emplace_back();
-    size_t pos = 0;
-    size_t lineFeed = all.find(u'\n');
-    while (pos < all.size()) {
-        if (lineFeed != npos && lineFeed < pos)
-            lineFeed = all.find(u'\n', pos);
-        const size_t end = lineFeed != npos ? lineFeed : all.find(u'\r', pos);
-        const size_t next = end == npos ? all.size() : end + 1;
-        const std::u16string_view line = Trim(all.substr(pos, next - pos));
-        pos = next;
-        if (!line.empty())
-            AddLine(doc, line);
+        return {};
+    size_t mark = 0;
+    const Encoding encoding = EncodingOf(bytes, mark);
+    Document doc;
+    if (encoding == Encoding::Utf16Le || encoding == Encoding::Utf16Be) {
+        std::u16string text;
+        DecodeText(bytes.substr(mark), encoding, text);
+        doc = ParseText(text);
+    } else {
+        // Line by line: the whole text is never held twice.
+        doc.sections.emplace_back();
+        std::u16string line;
+        ForEachLine(bytes.substr(mark), [&](std::string_view raw) {
+            DecodeText(raw, encoding, line);
+            AddLine(doc, Trim(line));
+        });
     }
+    doc.encoding = encoding;
+    return doc;
+}
+
+Document ParseText(std::u16string_view text)
+{
+    Document doc;
+    doc.sections.emplace_back();
+    ForEachLine(text, [&](std::u16string_view line) { AddLine(doc, Trim(line)); });
     return doc;
 }
 
 std::string Serialize(const Document& doc)
 {
-    std::u16string text;
+    size_t length = 0;
     for (const Section& section : doc.sections) {
-        if (!section.name.empty())
-            text += u"[" + section.name + u"]\r\n";
+        length += section.name.size() + 4;
+        for (const Key& key : section.keys)
+            length += key.name.size() + (key.value ? key.value->size() + 1 : 0) + 2;
+    }
+    std::string out = EncodeFile(u"", doc.encoding);
+    out.reserve(out.size() + length * (doc.encoding == Encoding::Ansi ? 1 : 2));
+    std::u16string line;
+    for (const Section& section : doc.sections) {
+        if (!section.name.empty()) {
+            line = u"[" + section.name + u"]\r\n";
+            AppendEncoded(out, line, doc.encoding);
+        }
         for (const Key& key : section.keys) {
-            text += key.name;
-            if (key.value)
-                text += u"=" + *key.value;
-            text += u"\r\n";
+            line = key.name;
+            if (key.value) {
+                line += u'=';
+                line += *key.value;
+            }
+            line += u"\r\n";
+            AppendEncoded(out, line, doc.encoding);
         }
     }
-    return EncodeFile(text, doc.encoding);
+    return out;
 }
 
 }  // namespace ini

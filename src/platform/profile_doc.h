@@ -36,10 +36,12 @@ std::u16string_view Trim(std::u16string_view s);
 // Names are equal without regard to the case of ASCII letters.
 bool SameName(std::u16string_view a, std::u16string_view b);
 
-// A document of the file's bytes. Lines end at LF, or at CR in a text with no
-// LF left; blank lines are dropped; names and values are trimmed and end at a
+// A document of the file's bytes. Lines end at CR LF, LF or a lone CR, mixed
+// as they come; blank lines are dropped; names and values are trimmed and end at a
 // NUL.
 Document Parse(std::string_view bytes);
+// The same for text already decoded: a nameless first section, then the rest.
+Document ParseText(std::u16string_view text);
 
 // The file's bytes in its encoding: every line ends in CR LF; the nameless
 // first section has no header.

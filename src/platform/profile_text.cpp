@@ -41,10 +41,8 @@ void AppendCodePoint(std::u16string& out, uint32_t cp)
 }
 
 // UTF-8 to UTF-16; each maximal invalid part becomes one U+FFFD.
-std::u16string DecodeUtf8(std::string_view in)
+void DecodeUtf8(std::string_view in, std::u16string& out)
 {
-    std::u16string out;
-    out.reserve(in.size());
     size_t i = 0;
     while (i < in.size()) {
         const unsigned char lead = in[i];
@@ -93,14 +91,11 @@ std::u16string DecodeUtf8(std::string_view in)
         else
             AppendCodePoint(out, cp);
     }
-    return out;
 }
 
 // UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
-std::string EncodeUtf8(std::u16string_view in)
+void AppendUtf8(std::string& out, std::u16string_view in)
 {
-    std::string out;
-    out.reserve(in.size());
     for (size_t i = 0; i < in.size(); ++i) {
         uint32_t cp = in[i];
         if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 && in[i + 1] <= 0xDFFF) {
@@ -125,29 +120,24 @@ std::string EncodeUtf8(std::u16string_view in)
             out += static_cast<char>(0x80 | (cp & 0x3F));
         }
     }
-    return out;
 }
 
-std::u16string DecodeUtf16(std::string_view in, bool bigEndian)
+void DecodeUtf16(std::string_view in, bool bigEndian, std::u16string& out)
 {
-    std::u16string out(in.size() / 2, u'\0');
+    out.resize(in.size() / 2);
     for (size_t i = 0; i < out.size(); ++i) {
         const unsigned char a = in[2 * i], b = in[2 * i + 1];
         out[i] = bigEndian ? char16_t(a << 8 | b) : char16_t(b << 8 | a);
     }
-    return out;
 }
 
-std::string EncodeUtf16(std::u16string_view in, bool bigEndian)
+void AppendUtf16(std::string& out, std::u16string_view in, bool bigEndian)
 {
-    std::string out;
-    out.reserve(2 * in.size());
     for (const char16_t c : in) {
         const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
         out += bigEndian ? high : low;
         out += bigEndian ? low : high;
     }
-    return out;
 }
 
 }  // namespace
@@ -168,37 +158,70 @@ std::string ToAnsi(std::u16string_view text)
     return out;
 }
 
+Encoding EncodingOf(std::string_view bytes, size_t& markLength)
+{
+    markLength = 3;
+    if (bytes.substr(0, 3) == kUtf8Mark)
+        return Encoding::Utf8;
+    markLength = 2;
+    if (bytes.substr(0, 2) == "\xFF\xFE")
+        return Encoding::Utf16Le;
+    if (bytes.substr(0, 2) == "\xFE\xFF")
+        return Encoding::Utf16Be;
+    markLength = 0;
+    return Encoding::Ansi;
+}
+
+void DecodeText(std::string_view bytes, Encoding encoding, std::u16string& out)
+{
+    out.clear();
+    switch (encoding) {
+    case Encoding::Utf8:
+        return DecodeUtf8(bytes, out);
+    case Encoding::Utf16Le:
+    case Encoding::Utf16Be:
+        return DecodeUtf16(bytes, encoding == Encoding::Utf16Be, out);
+    case Encoding::Ansi:
+        break;
+    }
+    out.resize(bytes.size());
+    for (size_t i = 0; i < bytes.size(); ++i)
+        out[i] = AnsiToChar(static_cast<unsigned char>(bytes[i]));
+}
+
+void AppendEncoded(std::string& out, std::u16string_view text, Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8:
+        return AppendUtf8(out, text);
+    case Encoding::Utf16Le:
+    case Encoding::Utf16Be:
+        return AppendUtf16(out, text, encoding == Encoding::Utf16Be);
+    case Encoding::Ansi:
+        break;
+    }
+    for (const char16_t c : text)
+        out += CharToAnsi(c);
+}
+
 std::u16string DecodeFile(std::string_view bytes, Encoding& encoding)
 {
-    if (bytes.substr(0, 3) == kUtf8Mark) {
-        encoding = Encoding::Utf8;
-        return DecodeUtf8(bytes.substr(3));
-    }
-    if (bytes.substr(0, 2) == "\xFF\xFE") {
-        encoding = Encoding::Utf16Le;
-        return DecodeUtf16(bytes.substr(2), false);
-    }
-    if (bytes.substr(0, 2) == "\xFE\xFF") {
-        encoding = Encoding::Utf16Be;
-        return DecodeUtf16(bytes.substr(2), true);
-    }
-    encoding = Encoding::Ansi;
-    return FromAnsi(bytes);
+    size_t mark = 0;
+    encoding = EncodingOf(bytes, mark);
+    std::u16string text;
+    DecodeText(bytes.substr(mark), encoding, text);
+    return text;
 }
 
 std::string EncodeFile(std::u16string_view text, Encoding encoding)
 {
-    switch (encoding) {
-    case Encoding::Utf8:
-        return kUtf8Mark + EncodeUtf8(text);
-    case Encoding::Utf16Le:
-        return "\xFF\xFE" + EncodeUtf16(text, false);
-    case Encoding::Utf16Be:
-        return "\xFE\xFF" + EncodeUtf16(text, true);
-    case Encoding::Ansi:
-        break;
-    }
-    return ToAnsi(text);
+    std::string out;
+    if (encoding == Encoding::Utf8)
+        out = kUtf8Mark;
+    else if (encoding != Encoding::Ansi)
+        out = encoding == Encoding::Utf16Le ? "\xFF\xFE" : "\xFE\xFF";
+    AppendEncoded(out, text, encoding);
+    return out;
 }
 
 }  // namespace ini

@@ -22,4 +22,15 @@ std::u16string DecodeFile(std::string_view bytes, Encoding& encoding);
 // The bytes of a file holding text in encoding, byte-order mark first.
 std::string EncodeFile(std::u16string_view text, Encoding encoding);
 
+// The encoding a file's byte-order mark names, and the mark's length in bytes.
+Encoding EncodingOf(std::string_view bytes, size_t& markLength);
+
+// Bytes after the mark decoded, into out (cleared first). In code page 1252 and
+// UTF-8 every ASCII byte stands for itself, so the bytes of one line decode to
+// the characters of that line.
+void DecodeText(std::string_view bytes, Encoding encoding, std::u16string& out);
+
+// Text encoded, without a mark, added to the end of out.
+void AppendEncoded(std::string& out, std::u16string_view text, Encoding encoding);
+
 }  // namespace ini

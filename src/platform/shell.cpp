@@ -30,8 +30,9 @@ std::string GetProgramFolder()
 int ToAsciiFromKeyState(UINT virtualKey)
 {
     const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const bool capsLock = (GetKeyState(VK_CAPITAL) & 1) != 0;
     if (virtualKey >= 'A' && virtualKey <= 'Z')
-        return shift ? static_cast<int>(virtualKey) : static_cast<int>(virtualKey - 'A' + 'a');
+        return shift != capsLock ? static_cast<int>(virtualKey) : static_cast<int>(virtualKey - 'A' + 'a');
     if (virtualKey >= '0' && virtualKey <= '9')
         return static_cast<int>(virtualKey);
     if (virtualKey == VK_SPACE)

@@ -15,5 +15,6 @@ uintptr_t ShellExecuteA(HWND owner, const char* operation, const char* file, con
 std::string GetProgramFolder();
 
 // Translates a virtual key to its character as the keyboard state makes it
-// (Shift for letters); 0 when the key gives none.
+// (Shift or Caps Lock for upper-case letters, both for lower case); 0 when the
+// key gives none.
 int ToAsciiFromKeyState(UINT virtualKey);

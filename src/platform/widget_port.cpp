@@ -2,7 +2,9 @@
 // window operations of dialogs and controls.
 #include "platform/widget_port.h"
 
+#include "platform/cursor_internal.h"
 #include "platform/dc_internal.h"
+#include "platform/dialog_controls.h"
 #include "platform/gdi_internal.h"
 
 #include <QAbstractButton>
@@ -13,6 +15,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -73,6 +76,7 @@ bool RouteKey(HWND hwnd, QKeyEvent* ke)
         return false;  // passed up from a child: its handling goes on
     const bool press = ke->type() == QEvent::KeyPress;
     const UINT vk = VirtualKeyFromQt(ke->key());
+    SyncLockKeyState(*ke);
     if (!vk || (!press && ke->isAutoRepeat()))
         return false;
     const bool alt = (ke->modifiers() & Qt::AltModifier) != 0;
@@ -87,6 +91,22 @@ bool RouteKey(HWND hwnd, QKeyEvent* ke)
     return false;
 }
 
+// WM_SETCURSOR for the window under the pointer: a window that takes it
+// sets the cursor shown over it; else the arrow shows.
+void SetCursorFor(HWND hwnd, UINT mouseMessage)
+{
+    const HCURSOR before = SetCursor(LoadArrowCursor());
+    const LRESULT taken = hwnd->wnd->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
+                                                 MAKELPARAM(HTCLIENT, static_cast<int>(mouseMessage)));
+    if (IsLiveWindow(hwnd) && hwnd->client) {
+        if (taken)
+            hwnd->client->setCursor(ToolkitCursor(GetCursor()));
+        else
+            hwnd->client->unsetCursor();
+    }
+    SetCursor(before);
+}
+
 bool RouteMouse(QWidget* widget, HWND hwnd, QMouseEvent* me)
 {
     if (widget != hwnd->client)
@@ -98,11 +118,18 @@ bool RouteMouse(QWidget* widget, HWND hwnd, QMouseEvent* me)
         hwnd->mouseInside = true;
         if (hwnd->trackHover && hwnd->hoverTimer)
             hwnd->hoverTimer->start();
+    } else if (me->type() == QEvent::MouseButtonDblClick && me->button() == Qt::RightButton) {
+        message = WM_RBUTTONDBLCLK;
     } else {
         message = MouseMessageOf(me->type(), me->button(), true);
     }
     if (!message)
         return false;
+    if (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) {
+        SetCursorFor(hwnd, message);
+        if (!IsLiveWindow(hwnd))
+            return true;
+    }
     MSG msg{hwnd, message, MouseKeyFlags(me->buttons(), me->modifiers()), MAKELPARAM(p.x(), p.y())};
     if (PreTranslateChain(&msg) || !SendRoutedMessage(hwnd, msg)) {
         me->accept();
@@ -111,7 +138,104 @@ bool RouteMouse(QWidget* widget, HWND hwnd, QMouseEvent* me)
     return false;
 }
 
+bool RouteWheel(QWidget* widget, HWND hwnd, QWheelEvent* we)
+{
+    if (widget != hwnd->client)
+        return false;
+    const int delta = we->angleDelta().y();
+    if (delta == 0)
+        return false;
+    const QPoint global = we->globalPosition().toPoint();
+    MSG msg{hwnd, WM_MOUSEWHEEL,
+            MAKEWPARAM(static_cast<int>(MouseKeyFlags(we->buttons(), we->modifiers())), delta),
+            MAKELPARAM(global.x(), global.y())};
+    if (PreTranslateChain(&msg) || !SendRoutedMessage(hwnd, msg)) {
+        we->accept();
+        return true;
+    }
+    return false;
+}
+
+HWND g_capture = nullptr;
+
 }  // namespace
+
+void NotifyParent(HWND hwnd, UINT code)
+{
+    if (IsLiveWindow(hwnd) && IsLiveWindow(hwnd->parent))
+        hwnd->parent->wnd->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(hwnd->id), static_cast<int>(code)),
+                                       reinterpret_cast<LPARAM>(hwnd));
+}
+
+HWND SetCapture(HWND hwnd)
+{
+    HWND old = GetCapture();
+    if (old && old != hwnd && old->client)
+        old->client->releaseMouse();
+    g_capture = nullptr;
+    if (IsLiveWindow(hwnd) && hwnd->client) {
+        hwnd->client->grabMouse();
+        g_capture = hwnd;
+    }
+    return old;
+}
+
+BOOL ReleaseCapture()
+{
+    HWND hwnd = GetCapture();
+    g_capture = nullptr;
+    if (hwnd && hwnd->client)
+        hwnd->client->releaseMouse();
+    return TRUE;
+}
+
+HWND GetCapture() { return IsLiveWindow(g_capture) ? g_capture : nullptr; }
+
+BOOL GetCursorPos(POINT* point)
+{
+    if (!point)
+        return FALSE;
+    const QPoint p = QCursor::pos();
+    *point = POINT{p.x(), p.y()};
+    return TRUE;
+}
+
+namespace {
+
+// A point between a window's client area and the screen.
+BOOL MapPoint(HWND hwnd, POINT* point, bool toScreen)
+{
+    if (!IsLiveWindow(hwnd) || !point)
+        return FALSE;
+    QPoint p(point->x, point->y);
+    if (hwnd->client)
+        p = toScreen ? hwnd->client->mapToGlobal(p) : hwnd->client->mapFromGlobal(p);
+    else if (hwnd->window)
+        p = toScreen ? hwnd->window->mapToGlobal(p) : hwnd->window->mapFromGlobal(p);
+    *point = POINT{p.x(), p.y()};
+    return TRUE;
+}
+
+}  // namespace
+
+BOOL ScreenToClient(HWND hwnd, POINT* point) { return MapPoint(hwnd, point, false); }
+BOOL ClientToScreen(HWND hwnd, POINT* point) { return MapPoint(hwnd, point, true); }
+
+int GetClassNameA(HWND hwnd, char* name, int maxCount)
+{
+    if (!IsLiveWindow(hwnd) || !name || maxCount <= 0)
+        return 0;
+    const int n = std::min(static_cast<int>(hwnd->className.size()), maxCount - 1);
+    std::copy(hwnd->className.begin(), hwnd->className.begin() + n, name);
+    name[n] = '\0';
+    return n;
+}
+
+BOOL MessageBeep(UINT)
+{
+    QApplication::beep();
+    return TRUE;
+}
 
 void PreparePortWidget(QWidget* widget)
 {
@@ -151,6 +275,7 @@ bool RouteEventBefore(QWidget* widget, HWND hwnd, QEvent* e)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: return RouteMouse(widget, hwnd, static_cast<QMouseEvent*>(e));
+    case QEvent::Wheel: return RouteWheel(widget, hwnd, static_cast<QWheelEvent*>(e));
     case QEvent::Enter:
         if (widget == hwnd->client)
             hwnd->mouseInside = true;
@@ -340,7 +465,20 @@ LRESULT WidgetDefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 {
     if (message == hwnd->routedMessage)
         hwnd->routedDefault = true;
+    if (auto* control = dynamic_cast<ControlPort*>(hwnd->widget)) {
+        LRESULT result = 0;
+        if (control->ControlMessage(message, wParam, lParam, &result))
+            return result;
+    }
+    const bool child = (hwnd->style & WS_CHILD) && IsLiveWindow(hwnd->parent);
     switch (message) {
+    case WM_SETCURSOR:
+        // The parent decides first; nobody deciding leaves the arrow.
+        return child && hwnd->parent->wnd->SendMessage(message, wParam, lParam) ? TRUE : FALSE;
+    case WM_MOUSEWHEEL:
+        if (child)
+            return hwnd->parent->wnd->SendMessage(message, wParam, lParam);
+        return 0;
     case WM_CLOSE: hwnd->wnd->DestroyWindow(); return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE)
@@ -464,6 +602,16 @@ void CenterWidgetWindow(HWND hwnd, HWND over)
     }
     QRect g = w->frameGeometry();
     g.moveCenter(area.center());
+    // Kept on the screen, as a window centred over a small owner near an
+    // edge would not be.
+    QScreen* screen = QGuiApplication::screenAt(area.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect work = screen->availableGeometry();
+        g.moveLeft(std::max(work.left(), std::min(g.left(), work.right() + 1 - g.width())));
+        g.moveTop(std::max(work.top(), std::min(g.top(), work.bottom() + 1 - g.height())));
+    }
     w->move(g.topLeft());
 }
 
@@ -483,6 +631,8 @@ void LayoutDialogClient(HWND hwnd)
 
 void MoveWidgetWindow(HWND hwnd, int x, int y, int width, int height)
 {
+    if (hwnd->widget->isWindow())
+        hwnd->widget->setFixedSize(width, height);  // dialogs keep the size they are given
     hwnd->widget->setGeometry(x, y, width, height);
     LayoutDialogClient(hwnd);
     SendSizeIfChanged(hwnd);
@@ -514,6 +664,9 @@ void InvalidateFrame(HWND hwnd, bool now)
 
 void InvalidateWidget(HWND hwnd, const RECT* rect, bool now)
 {
+    // A window repaints after its style changes: the control follows the new style first.
+    if (auto* control = dynamic_cast<ControlPort*>(hwnd->widget))
+        control->FollowStyle();
     const QRect area = rect ? QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top)
                             : hwnd->client->rect();
     if (now && hwnd->client->isVisible())

@@ -54,6 +54,19 @@ protected:
     }
 };
 
+// A control widget that answers messages of its class (TBM_..., STM_...)
+// and follows changes of its window's style.
+class ControlPort {
+public:
+    virtual ~ControlPort() = default;
+    // True when the message is the control's own; its result in `result`.
+    virtual bool ControlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) = 0;
+    virtual void FollowStyle() {}
+};
+
+// Sends `code` to the parent of a control as WM_COMMAND (BN_CLICKED, STN_CLICKED, ...).
+void NotifyParent(HWND hwnd, UINT code);
+
 // The window of a port widget (null for other widgets and dead windows).
 HWND PortHwnd(const QWidget* widget);
 // The window whose widget has the keyboard focus.

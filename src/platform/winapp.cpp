@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <QScreen>
 #include <clocale>
+#include <cstring>
+#include <dlfcn.h>
 #include <malloc.h>
 #include <cstdio>
 #include <cstdlib>
@@ -111,6 +113,35 @@ namespace {
 QApplication* g_toolkit = nullptr;
 }
 
+namespace {
+
+// Whether the X display the toolkit is about to use answers: the toolkit
+// itself ends the process with an abort when it does not. True when this
+// cannot be told (no X library to ask).
+bool XDisplayOpens()
+{
+    void* xcb = dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
+    if (!xcb)
+        return true;
+    using Connect = void* (*)(const char*, int*);
+    using HasError = int (*)(void*);
+    using Disconnect = void (*)(void*);
+    const auto connect = reinterpret_cast<Connect>(dlsym(xcb, "xcb_connect"));
+    const auto hasError = reinterpret_cast<HasError>(dlsym(xcb, "xcb_connection_has_error"));
+    const auto disconnect = reinterpret_cast<Disconnect>(dlsym(xcb, "xcb_disconnect"));
+    bool opens = true;
+    if (connect && hasError && disconnect) {
+        void* connection = connect(nullptr, nullptr);
+        opens = connection && hasError(connection) == 0;
+        if (connection)
+            disconnect(connection);
+    }
+    dlclose(xcb);
+    return opens;
+}
+
+}  // namespace
+
 bool AfxInitToolkit(int argc, char** argv)
 {
     if (QCoreApplication::instance())
@@ -123,6 +154,12 @@ bool AfxInitToolkit(int argc, char** argv)
     // (XWayland on a Wayland desktop) unless the user chose otherwise.
     setenv("QT_QPA_PLATFORM", "xcb", 0);
     setenv("QT_XCB_GL_INTEGRATION", "xcb_glx", 0);
+    if (std::strncmp(std::getenv("QT_QPA_PLATFORM"), "xcb", 3) == 0 && !XDisplayOpens()) {
+        const char* display = std::getenv("DISPLAY");
+        std::fprintf(stderr, "%s: cannot open the display%s%s\n", program_invocation_short_name,
+                     display && *display ? " " : " (DISPLAY is not set)", display && *display ? display : "");
+        return false;
+    }
     // The toolkit keeps argc and argv for its whole life: main's own, or a
     // stand-in naming the program when there are none.
     static int s_argc = 1;
@@ -151,7 +188,8 @@ void AfxPumpMessages(int milliseconds)
 
 int AfxWinMain(int argc, char** argv)
 {
-    AfxInitToolkit(argc, argv);
+    if (!AfxInitToolkit(argc, argv))
+        return 1;
     CWinApp* theApp = AfxGetApp();
     if (!theApp)
         return 0;

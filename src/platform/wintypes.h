@@ -95,6 +95,7 @@ constexpr UINT VK_TAB = 0x09;
 constexpr UINT VK_RETURN = 0x0D;
 constexpr UINT VK_SHIFT = 0x10;
 constexpr UINT VK_CONTROL = 0x11;
+constexpr UINT VK_CAPITAL = 0x14;
 constexpr UINT VK_ESCAPE = 0x1B;
 constexpr UINT VK_SPACE = 0x20;
 constexpr UINT VK_LEFT = 0x25;
@@ -103,6 +104,9 @@ constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
 constexpr UINT VK_F1 = 0x70;
 constexpr UINT VK_F2 = 0x71;
+constexpr UINT VK_F3 = 0x72;
+constexpr UINT VK_F4 = 0x73;
+constexpr UINT VK_F5 = 0x74;
 
 // Window styles.
 constexpr DWORD WS_OVERLAPPED = 0x00000000;

@@ -20,7 +20,11 @@ namespace {
 
 std::set<HWND> g_live;
 HWND g_focus = nullptr;
-std::array<bool, 256> g_keyDown{};
+// Per virtual key: KEY_DOWN while held; KEY_TOGGLED for Caps Lock while on.
+std::array<BYTE, 256> g_keyState{};
+constexpr BYTE KEY_DOWN = 0x80;
+constexpr BYTE KEY_TOGGLED = 0x01;
+constexpr quint32 X11_LOCK_MASK = 0x02;
 
 }  // namespace
 
@@ -45,6 +49,7 @@ UINT VirtualKeyFromQt(int key)
     case Qt::Key_Backspace: return VK_BACK;
     case Qt::Key_Shift: return VK_SHIFT;
     case Qt::Key_Control: return VK_CONTROL;
+    case Qt::Key_CapsLock: return VK_CAPITAL;
     default: return 0;
     }
 }
@@ -104,15 +109,36 @@ void SetFocusHwnd(HWND hwnd) { g_focus = hwnd; }
 
 void UpdateKeyState(const MSG& msg)
 {
-    if ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) && msg.wParam < g_keyDown.size())
-        g_keyDown[msg.wParam] = (msg.message == WM_KEYDOWN);
+    if ((msg.message != WM_KEYDOWN && msg.message != WM_KEYUP) || msg.wParam >= g_keyState.size())
+        return;
+    BYTE& state = g_keyState[msg.wParam];
+    if (msg.message == WM_KEYUP) {
+        state &= static_cast<BYTE>(~KEY_DOWN);
+        return;
+    }
+    // Caps Lock turns on or off with each press, not with its repeats.
+    if (msg.wParam == VK_CAPITAL && !(state & KEY_DOWN))
+        state ^= KEY_TOGGLED;
+    state |= KEY_DOWN;
+}
+
+void SyncLockKeyState(const QKeyEvent& event)
+{
+    // The X server's lock state as the key went down (before a Caps Lock
+    // press takes effect), so Caps Lock set before the game started or in
+    // another window counts too. Other platforms report no such state.
+    if (event.type() != QEvent::KeyPress || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    BYTE& caps = g_keyState[VK_CAPITAL];
+    caps = static_cast<BYTE>((caps & ~KEY_TOGGLED) | ((event.nativeModifiers() & X11_LOCK_MASK) ? KEY_TOGGLED : 0));
 }
 
 SHORT GetKeyState(int virtualKey)
 {
-    if (virtualKey < 0 || virtualKey >= static_cast<int>(g_keyDown.size()))
+    if (virtualKey < 0 || virtualKey >= static_cast<int>(g_keyState.size()))
         return 0;
-    return g_keyDown[static_cast<size_t>(virtualKey)] ? static_cast<SHORT>(0x8000) : 0;
+    const BYTE state = g_keyState[static_cast<size_t>(virtualKey)];
+    return static_cast<SHORT>(((state & KEY_DOWN) ? 0x8000 : 0) | (state & KEY_TOGGLED));
 }
 
 BOOL PreTranslateChain(MSG* msg)
@@ -161,6 +187,7 @@ bool NativeWindow::event(QEvent* e)
         auto* ke = static_cast<QKeyEvent*>(e);
         HWND target = GetFocusHwnd() ? GetFocusHwnd() : hwnd;
         const UINT vk = VirtualKeyFromQt(ke->key());
+        SyncLockKeyState(*ke);
         const LPARAM flags = ke->isAutoRepeat() ? (LPARAM(1) << 30) | 1 : 1;
         if (vk)
             Dispatch(target, WM_KEYDOWN, vk, flags);
@@ -699,8 +726,11 @@ BOOL CWnd::SubclassWindow(HWND hwnd)
         hwnd->wnd->m_hWnd = nullptr;
     hwnd->wnd = this;
     m_hWnd = hwnd;
+    PreSubclassWindow();
     return TRUE;
 }
+
+void CWnd::PreSubclassWindow() {}
 
 CWnd* CWnd::GetParent() const { return m_hWnd && m_hWnd->parent ? m_hWnd->parent->wnd : nullptr; }
 

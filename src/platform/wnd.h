@@ -133,8 +133,10 @@ public:
     int ReleaseDC(CDC* dc);
     BOOL RedrawWindow(const RECT* rect = nullptr, void* region = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
-    // Takes over an existing window (a dialog's control): its messages come here.
+    // Takes over an existing window (a dialog's control): its messages come
+    // here; PreSubclassWindow runs once the window is this object's.
     BOOL SubclassWindow(HWND hwnd);
+    virtual void PreSubclassWindow();
     CWnd* GetParent() const;
     CWnd* GetDlgItem(UINT id) const;
     UINT GetDlgCtrlID() const;
@@ -159,7 +161,8 @@ void DispatchQueuedMessage(MSG* msg);
 // drops that tick. FALSE when there is none.
 BOOL PeekMessage(MSG* msg, HWND hwnd, UINT first, UINT last, UINT remove);
 
-// Key state as of the message being handled: bit 15 set while the key is down.
+// Key state as of the message being handled: bit 15 set while the key is
+// down; bit 0 of Caps Lock set while it is on.
 SHORT GetKeyState(int virtualKey);
 
 void PostQuitMessage(int exitCode);

@@ -1,5 +1,6 @@
-// The leaf tables of the plants: points with a position, a normal and a
-// texture coordinate. res/tools/gen_plant_meshes writes them at build time.
+// A point of a plant's mesh tables: position, normal and texture coordinate.
+// The tables themselves are written at build time by res/tools/gen_plant_meshes
+// (one generated file); each class declares its own in its *_meshes.h.
 #pragma once
 
 struct PlantVertex {
@@ -7,13 +8,3 @@ struct PlantVertex {
     float nx, ny, nz;
     float s, t;
 };
-
-// Sway plant A's leaf, [column][row]: 4 columns x 13 rows; every column ends
-// at the tip in row 12.
-extern const PlantVertex g_SwayLeafA[4][13];
-// Sway plant B's blade, [column][row]: 4 columns x 14 rows, root to tip.
-extern const PlantVertex g_SwayBladeB[4][14];
-// Sway plant C's leaf, [half][row]: each half an outer edge of 12 points and a
-// vein of 4; both halves share the normals and texture coordinates.
-extern const PlantVertex g_SwayLeafCEdge[2][12];
-extern const PlantVertex g_SwayLeafCVein[2][4];

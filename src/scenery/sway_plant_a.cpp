@@ -1,6 +1,8 @@
 #include "scenery/sway_plant_a.h"
 
-#include "platform/crt.h"
+#include "scenery/plant_kinds.h"
+#include "scenery/sway_plant_meshes.h"
+#include "scenery/tank_scenery.h"
 
 #include <GL/glew.h>
 
@@ -20,15 +22,75 @@ struct Ring {
 constexpr Ring kRings[3] = {{10.0f, {10.0f, 10.0f, 10.0f}}, {20.0f, {1.0f, 8.0f, 20.0f}}, {45.0f, {1.0f, 5.0f, 30.0f}}};
 constexpr float kSingleRingSize[3] = {5.0f, 5.0f, 5.0f};
 
+// The set-up's spots and sizes of the ten plants.
+const float kSpots[10][3] = {{-40, 1.640289f, -35},  {-42, -1.354863f, -21}, {-56, 0.410822f, -30},
+                             {-56, -0.698706f, -17}, {-80, -0.682001f, -22}, {-61, -0.208034f, -19},
+                             {-49, -1.287652f, -30}, {-65, 0.028019f, -31},  {-48, -1.116201f, -9},
+                             {-65, -0.02173f, -20}};
+const float kSizes[10][3] = {{1.1f, 1.3f, 0.05f},  {0.45f, 0.29f, 0.05f}, {0.65f, 0.24f, 0.05f}, {0.55f, 0.22f, 0.05f},
+                             {0.5f, 0.26f, 0.05f}, {0.85f, 0.24f, 0.05f}, {0.5f, 0.25f, 0.05f},  {0.7f, 0.26f, 0.05f},
+                             {0.6f, 0.26f, 0.05f}, {0.8f, 0.22f, 0.05f}};
+constexpr int kListSlot = 0;  // plant kind 14
+
+void SetUp(SceneryContext& c)
+{
+    CTankScenery& s = c.scenery;
+    // The first on the floor, the others at random (four draws each), then
+    // all from the fixed tables.
+    SetVector(s.m_SwayPlantsA[0].m_fSize, 1.5f, 2.0f, 0.05f);
+    CTankScenery::PlaceOnFloor(s.m_fSpotsA[0], c.Width() / 2 - 40, 15, s.m_SwayPlantsA[0].m_fSize[1]);
+    DiscardRandom(4 * 9);
+    for (int i = 0; i < 10; ++i) {
+        SetVector(s.m_fSpotsA[i], kSpots[i][0], kSpots[i][1], kSpots[i][2]);
+        SetVector(s.m_SwayPlantsA[i].m_fSize, kSizes[i][0], kSizes[i][1], kSizes[i][2]);
+        s.m_SwayPlantsA[i].Init();
+    }
+}
+
+// Plants 1 to 9, still, each raised 1 above its spot.
+void CompileList(SceneryContext& c)
+{
+    CTankScenery& s = c.scenery;
+    for (int i = 1; i < 10; ++i) {
+        glPushMatrix();
+        glTranslatef(s.m_fSpotsA[i][0], c.Bottom() + 1.0f + s.m_fSpotsA[i][1], c.Back() + s.m_fSpotsA[i][2]);
+        s.m_SwayPlantsA[i].Draw();
+        glPopMatrix();
+    }
+}
+
+// Kind 14 calls the list twice, the second time further right and back.
+void DrawListTwice(SceneryContext& c)
+{
+    glCallList(c.lists[kListSlot]);
+    glTranslatef(24.0f, 1.0f, -8.0f);
+    glCallList(c.lists[kListSlot]);
+}
+
+const bool kSetUp = RegisterScenerySetUp({.order = 0, .phase = SetUpPhase::Place, .run = SetUp});
+const bool kList = RegisterSceneryList({.slot = kListSlot, .compile = CompileList});
+// Kind 0: the first plant, drawn live so it moves.
+const bool kKind0 = RegisterPlantKind({.kind = 0,
+                                       .texture = {KindTexture::Plant, 0},
+                                       .spot = [](const CTankScenery& s) -> const float* { return s.m_fSpotsA[0]; },
+                                       .translate = {10.0f, 0.0f, 17.0f},
+                                       .draw = [](SceneryContext& c) { c.scenery.m_SwayPlantsA[0].DrawSingle(0); }});
+const bool kKind14 = RegisterPlantKind({.kind = 14,
+                                        .pass = PlantPass::Scene,
+                                        .texture = {KindTexture::Plant, 0},
+                                        .translate = {49.5f, 0.0f, 0.0f},
+                                        .list = kListSlot,
+                                        .draw = DrawListTwice});
+
 }  // namespace
 
 CSwayPlantA::CSwayPlantA() : CPlantModel(4)
 {
-    m_swing.m_fSwingRate = static_cast<float>((crt::rand() % 5 + 1) * 0.01);
+    m_swing.m_fSwingRate = RandomRate(0.01);
     m_fSwingRateReset = m_swing.m_fSwingRate;
-    crt::rand();  // a second rate that nothing reads
-    m_swing.m_fSwing = static_cast<float>(crt::rand() % 10);
-    m_sway.m_fPhaseSpeed = kPlantPi / static_cast<float>(crt::rand() % 5 + 15);
+    RandomRate(0.01);  // a second rate that nothing reads
+    m_swing.m_fSwing = RandomSwing();
+    m_sway.m_fPhaseSpeed = RandomPhaseSpeed(15);
 }
 
 void CSwayPlantA::ComputeSway(float* out, int n) { m_sway.Compute(kSway, m_fSwayPhase, m_fSegmentStep, out, n); }

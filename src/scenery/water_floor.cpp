@@ -1,6 +1,6 @@
 #include "scenery/water_floor.h"
 
-#include "app/resource.h"
+#include "gfx/app_title.h"
 #include "gfx/builtin_texture.h"
 #include "gfx/settings.h"
 #include "gfx/texture.h"

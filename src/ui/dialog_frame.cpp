@@ -23,14 +23,16 @@ LRESULT CSkinDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-namespace {
-
-// Copies bitmap `id` at its full size to (x, y); its size, (0, 0) when missing.
-CSize Blit(CDC* dc, CDC* memory, UINT id, int x, int y)
+CSize BlitBitmap(CDC* dc, UINT id, int x, int y, CDC* memory)
 {
     CBitmap bitmap;
     if (!bitmap.LoadBitmap(id))
         return CSize(0, 0);
+    CDC own;
+    if (!memory) {
+        own.CreateCompatibleDC(dc);
+        memory = &own;
+    }
     BITMAP bm;
     bitmap.GetObject(sizeof bm, &bm);
     CBitmap* old = memory->SelectObject(&bitmap);
@@ -38,8 +40,6 @@ CSize Blit(CDC* dc, CDC* memory, UINT id, int x, int y)
     memory->SelectObject(old);
     return CSize(bm.bmWidth, bm.bmHeight);
 }
-
-}  // namespace
 
 void CSkinDialog::DrawCaption(CDC* dc)
 {
@@ -55,15 +55,15 @@ void CSkinDialog::DrawCaption(CDC* dc)
     memory.CreateCompatibleDC(dc);
 
     // Title bar: left end, middle pieces, right end, caption buttons.
-    int x = fx - 4 + Blit(dc, &memory, IDB_SKIN_LEFT, fx - 4, fy - 4).cx;
+    int x = fx - 4 + BlitBitmap(dc, IDB_SKIN_LEFT, fx - 4, fy - 4, &memory).cx;
     while (x <= bx - 66) {
-        const int step = Blit(dc, &memory, IDB_SKIN_MIDDLE, x, fy - 4).cx;
+        const int step = BlitBitmap(dc, IDB_SKIN_MIDDLE, x, fy - 4, &memory).cx;
         if (step <= 0)
             break;
         x += step;
     }
-    Blit(dc, &memory, IDB_SKIN_RIGHT, x, fy - 4);
-    Blit(dc, &memory, IDB_SKIN_BUTTONS, bx - 6, by - 2);
+    BlitBitmap(dc, IDB_SKIN_RIGHT, x, fy - 4, &memory);
+    BlitBitmap(dc, IDB_SKIN_BUTTONS, bx - 6, by - 2, &memory);
 
     // Caption text.
     const int oldMode = dc->SetBkMode(TRANSPARENT);
@@ -84,15 +84,15 @@ void CSkinDialog::DrawCaption(CDC* dc)
     CRect client;
     GetClientRect(&client);
     for (int t = 20; t <= window.Height();) {
-        const int step = Blit(dc, &memory, IDB_SKIN_EDGE, 0, by + t).cy - 3;
+        const int step = BlitBitmap(dc, IDB_SKIN_EDGE, 0, by + t, &memory).cy - 3;
         t += step > 0 ? step : 1;
     }
     for (int y = 25; y <= client.Height() + 27;) {
-        const int step = Blit(dc, &memory, IDB_SKIN_EDGE, client.Width(), y).cy - 3;
+        const int step = BlitBitmap(dc, IDB_SKIN_EDGE, client.Width(), y, &memory).cy - 3;
         y += step > 0 ? step : 1;
     }
     for (int bottom = 9; bottom <= client.Width(); bottom += 2)
-        Blit(dc, &memory, IDB_SKIN_EDGE, bottom, client.Height() + 26);
+        BlitBitmap(dc, IDB_SKIN_EDGE, bottom, client.Height() + 26, &memory);
 }
 
 HBRUSH TransparentStaticBrush(HBRUSH baseBrush, CDC* dc, UINT ctlColor)

@@ -21,6 +21,11 @@ private:
     CPoint m_ptCaptionText;
 };
 
+// Copies bitmap resource `id` at its own size to (x, y) of `dc` through the
+// memory context `memory` (one made for the call when null); returns its
+// size, (0, 0) when there is no such bitmap.
+CSize BlitBitmap(CDC* dc, UINT id, int x, int y, CDC* memory = nullptr);
+
 // The OnCtlColor of dialogs with transparent static texts: a static's text
 // is drawn straight onto the dialog (no background box); other kinds keep
 // the base brush.

@@ -1,5 +1,6 @@
 #include "ui/game_over_dlg.h"
 
+#include "platform/messages.h"
 #include "ui/dialog_frame.h"
 
 namespace {
@@ -24,6 +25,17 @@ void CGameOverDlg::DoDataExchange(CDataExchange* pDX)
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDCANCEL, m_btnExit);
     DDX_Control(pDX, IDOK, m_btnRestart);
+}
+
+BOOL CGameOverDlg::OnInitDialog()
+{
+    const BOOL result = CDialog::OnInitDialog();
+    if (!m_fontCaption.GetSafeHandle())
+        m_fontCaption.CreateFont(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
+    for (CHoverButton* button : {&m_btnRestart, &m_btnExit})
+        button->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontCaption.GetSafeHandle()), TRUE);
+    return result;
 }
 
 void CGameOverDlg::OnPaint()

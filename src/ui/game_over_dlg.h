@@ -10,9 +10,14 @@ public:
     explicit CGameOverDlg(CWnd* pParent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
+    // The buttons' captions get a font of their own (see m_fontCaption).
+    BOOL OnInitDialog() override;
     void OnPaint() override;
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) override;
 
     CHoverButton m_btnExit;
     CHoverButton m_btnRestart;
+    // Bold 12 pixels: the hover button draws its caption 15 pixels right of
+    // the middle, and in the dialog's own font "Restart" ran into the frame.
+    CFont m_fontCaption;
 };

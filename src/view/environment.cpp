@@ -8,8 +8,6 @@
 
 float g_fFrontLightPhase = 0.0f;
 float g_fBackLightPhase = 0.0f;
-float g_fFrontPhaseSaved = 0.0f;
-float g_fBackPhaseSaved = 0.0f;
 
 namespace {
 
@@ -100,24 +98,13 @@ void CTankView::DrawBackgroundLight()
 
 void CTankView::DrawEnvironment()
 {
-    const TANKSETTINGS& s = g_Settings;
-    const float bottom = m_fTankBounds[3];
-    const float back = m_fTankBounds[4];
-
     glPushMatrix();
     BeginPass(GL_MODULATE);
 
     ApplyForegroundLight();
-    // Kind 0: the first sway plant A, drawn live so it moves.
-    glBindTexture(GL_TEXTURE_2D, m_texPlant[0]);
-    if (s.g_nPlantCount[0] > 0) {
-        glPushMatrix();
-        glPushMatrix();
-        glTranslatef(m_fSpotsA[0][0] + 10.0f, bottom + m_fSpotsA[0][1], back + m_fSpotsA[0][2] + 17.0f);
-        m_SwayPlantsA[0].DrawSingle(0);
-        glPopMatrix();
-        glPopMatrix();
-    }
+    // The plants and decorations drawn live, kinds 0 to 13.
+    SceneryContext scenery = Scenery();
+    DrawPlantKinds(scenery, PlantPass::Environment);
 
     EndPass();
 }

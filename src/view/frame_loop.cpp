@@ -63,7 +63,7 @@ void CTankView::OnTimer(UINT_PTR id)
         g_bMusicRestart = 0;
     }
 
-    m_nMode = m_nBarCommand;
+    m_nMode = m_wndCommandBar.m_nCommand;
     CWnd::OnTimer(id);
 
     // Ticks that fell due while the frame was drawn are dropped, not drawn late.
@@ -123,6 +123,7 @@ void CTankView::RenderFrame()
         DrawScene(TRUE);
 
     DrawEnvironment();
+    DrawBubbles();
 
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_TEXTURE_2D);
@@ -167,22 +168,9 @@ void CTankView::DrawScene(BOOL bTextured)
             m_WaterFloor.SetStyle(style);
             m_WaterFloor.Draw();
             glPopMatrix();
-            // A kind is present or not: the scene holds one of each.
-            glBindTexture(GL_TEXTURE_2D, m_texPlant[0]);
-            if (s.g_nPlantCount[14] > 0) {
-                glPushMatrix();
-                glTranslatef(49.5f, 0.0f, 0.0f);
-                glCallList(m_nSceneLists[0]);
-                glTranslatef(24.0f, 1.0f, -8.0f);
-                glCallList(m_nSceneLists[0]);
-                glPopMatrix();
-            }
-            glBindTexture(GL_TEXTURE_2D, m_texPlant[3]);
-            if (s.g_nPlantCount[15] > 0) {
-                glPushMatrix();
-                glCallList(m_nSceneLists[3]);
-                glPopMatrix();
-            }
+            // The plant lists and the terrain, kinds 14 to 16.
+            SceneryContext scenery = Scenery();
+            DrawPlantKinds(scenery, PlantPass::Scene);
         }
         glPopMatrix();
         glDisable(GL_TEXTURE_2D);

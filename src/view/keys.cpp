@@ -2,15 +2,24 @@
 #include "view/tank_view.h"
 
 #include "platform/shell.h"
-
-float g_fTuneRot[3] = {0.0f, 0.0f, 0.0f};
-float g_fTuneOffset[3] = {0.0f, 0.0f, 0.0f};
+#include "ui/help_page.h"
 
 namespace {
 
 constexpr float AIM_STEP = 5.0f;
 constexpr float AIM_LIMIT = 90.0f;
 constexpr float TUNE_STEP = 0.1f;
+
+struct DialogKey {
+    UINT vk;
+    int command;
+};
+
+constexpr DialogKey kDialogKeys[] = {
+    {VK_F3, ID_TOOL_PLANTS_SETTINGS},
+    {VK_F4, ID_TOOL_BACKGROUND_SETTINGS},
+    {VK_F5, ID_TOOL_MUSIC_SETTINGS},
+};
 
 void TurnBy(CCannon& cannon, float degrees)
 {
@@ -22,8 +31,6 @@ void TurnBy(CCannon& cannon, float degrees)
 }
 
 }  // namespace
-
-std::string HelpPageAddress() { return "file://" + GetProgramFolder() + "help/index.html"; }
 
 BOOL CTankView::PreTranslateMessage(MSG* msg)
 {
@@ -51,6 +58,12 @@ BOOL CTankView::PreTranslateMessage(MSG* msg)
     }
     if (keyDown && msg->wParam == VK_F2)
         RestartGame();
+    // The dialogs the command bar has no button for.
+    if (keyDown) {
+        for (const DialogKey& key : kDialogKeys)
+            if (msg->wParam == key.vk)
+                PostMessage(WM_COMMAND, MAKEWPARAM(key.command, 0), 0);
+    }
     if (keyDown) {
         switch (ToAsciiFromKeyState(static_cast<UINT>(msg->wParam))) {
         case 'F':

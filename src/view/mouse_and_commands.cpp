@@ -2,6 +2,7 @@
 #include "view/tank_view.h"
 
 #include "platform/winapp.h"
+#include "ui/dialog_commands.h"
 
 namespace {
 
@@ -71,6 +72,13 @@ void CTankView::OnMButtonUp(UINT flags, CPoint point)
 
 void CTankView::OnRButtonDown(UINT, CPoint) {}
 
+void CTankView::OnRButtonUp(UINT flags, CPoint point)
+{
+    // The bar places itself at the mouse; a tool chosen on it is the tool from the next tick.
+    m_wndCommandBar.DoModal();
+    CWnd::OnRButtonUp(flags, point);
+}
+
 void CTankView::ZoomCamera()
 {
     if (m_nMode == ID_TOOL_ZOOM_IN && m_fCameraZ > ZOOM_NEAREST)
@@ -82,15 +90,23 @@ void CTankView::ZoomCamera()
 BOOL CTankView::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const int id = LOWORD(wParam);
-    // The settings dialogs are not in the game yet: their commands do nothing
-    // but show the tool's cursor again, as after a dialog closes.
     if (OpensADialog(id)) {
-        if (id != ID_TOOL_PLANTS_SETTINGS)
+        // A dialog the game does not have yet leaves the tool as it is.
+        const int before = m_nMode;
+        m_nMode = id;
+        if (!RunDialogCommand(id)) {
+            m_nMode = before;
+            return CWnd::OnCommand(wParam, lParam);
+        }
+        // After the Plants dialog the bar's tool comes back with the next tick.
+        if (id != ID_TOOL_PLANTS_SETTINGS) {
+            m_nMode = m_wndCommandBar.m_nCommand = ID_TOOL_MOVE_CANNON;
             SetModeCursor(1);
+        }
         return CWnd::OnCommand(wParam, lParam);
     }
     m_nMode = id;
-    m_nBarCommand = id;
+    m_wndCommandBar.m_nCommand = id;
     if (id == ID_TOOL_EXIT) {
         // The game ends in order: the loop stops and the window is destroyed
         // with its GL context, instead of ending the process here.

@@ -14,9 +14,7 @@ void CTankView::PlayMusic()
     const std::string folder = GetTempFolder();
     const std::string name = "Music";
     ExtractResourceFile(MUSIC_RESOURCE, folder, name);
-    // The level goes to both channels (the left word alone would mute the right).
-    const DWORD level = static_cast<DWORD>(65535 - g_Settings.g_nVolume) & 0xFFFF;
-    waveOutSetVolume(0, level | (level << 16));
+    SetWaveVolume(g_Settings.g_nVolume);
     PlaySoundA((folder + name + ".wav").c_str(), nullptr, SND_FILENAME | SND_LOOP | SND_NODEFAULT | SND_ASYNC);
     DeleteTempFile(folder + name + ".ad");
     DeleteTempFile(folder + name + ".wav");

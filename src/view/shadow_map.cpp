@@ -45,6 +45,23 @@ bool GlVersionAtLeast(int major, int minor)
     return haveMajor > major || (haveMajor == major && haveMinor >= minor);
 }
 
+// The depth buffer into level 0 of the bound shadow texture. The image is
+// made by glTexImage2D and filled by a sub-image copy: Mesa gives an image
+// made by glCopyTexImage2D the luminance depth mode whatever the texture
+// says, so shadowed fragments kept alpha 1 and the lit pass drew them black
+// over the dim pass instead of dropping them.
+void CopyDepthToShadowTexture(int width, int height)
+{
+    GLint haveWidth = 0;
+    GLint haveHeight = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &haveWidth);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &haveHeight);
+    if (haveWidth != width || haveHeight != height)
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, width, height, 0, GL_DEPTH_COMPONENT, GL_UNSIGNED_INT,
+                     nullptr);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
+}
+
 }  // namespace
 
 void ComputeShadowPlanes(const float projection[16], const float view[16], float planes[16])
@@ -168,7 +185,7 @@ void CTankView::RenderShadowMap()
         // Bind the shadow texture ourselves so that no other texture is overwritten.
         glActiveTexture(GL_TEXTURE0);
         glBindTexture(GL_TEXTURE_2D, g_texShadowMap);
-        glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, 0, 0, g_nShadowMapWidth, g_nShadowMapHeight, 0);
+        CopyDepthToShadowTexture(g_nShadowMapWidth, g_nShadowMapHeight);
     }
 
     glShadeModel(GL_SMOOTH);

@@ -9,6 +9,7 @@
 #include "platform/glcontext.h"
 #include "platform/winapp.h"
 #include "view/light.h"
+#include "view/species_portraits.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -33,9 +34,7 @@ const PIXELFORMATDESCRIPTOR g_pfd = [] {
 
 }  // namespace
 
-BYTE g_bOwnMusic = 1;
 BYTE g_bMusicRestart = 1;
-BYTE g_bOwnBackground = 0;
 
 int g_nWindowWidth = 1024;
 int g_nWindowHeight = 768;
@@ -150,6 +149,8 @@ void CTankView::InitGL()
     InitShadowMapping();
     InitBezierPatch();
     m_BezierPatch.nList = static_cast<int32_t>(TessellateBezierPatch(m_BezierPatch, m_nBezierDivs));
+    // The Fish dialog shows the species as this window draws them.
+    InstallSpeciesPortraits(*this);
 }
 
 BOOL CTankView::SetupPixelFormat()

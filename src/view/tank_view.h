@@ -2,15 +2,16 @@
 // tank on its 40 ms timer and takes the player's input.
 #pragma once
 #include "fish/fish_array.h"
+#include "gfx/settings.h"
 #include "objects/bubble_emitter.h"
 #include "objects/cannon.h"
 #include "objects/food_emitter.h"
 #include "objects/screen_ripple.h"
 #include "platform/wnd.h"
-#include "scenery/sway_plant_a.h"
-#include "scenery/sway_plant_b.h"
-#include "scenery/sway_plant_c.h"
-#include "scenery/water_floor.h"
+#include "scenery/plant_kinds.h"
+#include "scenery/tank_scenery.h"
+#include "ui/command_bar_dlg.h"
+#include "ui/tool_ids.h"
 #include "view/bezier_patch.h"
 #include "view/tank_bounds.h"
 
@@ -22,31 +23,12 @@
 #include <string>
 #include <vector>
 
-// Tool (command) ids; the current tool is one of them.
-constexpr int ID_TOOL_FISH_SETTINGS = 1034;
-constexpr int ID_TOOL_TOUCH = 1035;
-constexpr int ID_TOOL_FEED = 1036;
-constexpr int ID_TOOL_GROW = 1037;
-constexpr int ID_TOOL_SHRINK = 1038;
-constexpr int ID_TOOL_AQUARIUM_SETTINGS = 1040;
-constexpr int ID_TOOL_EXIT = 1042;
-constexpr int ID_TOOL_RIPPLE = 1045;
-constexpr int ID_TOOL_SHOOT = 1046;
-constexpr int ID_TOOL_MOVE_CANNON = 1047;
-constexpr int ID_TOOL_ZOOM_IN = 1048;
-constexpr int ID_TOOL_ZOOM_OUT = 1049;
-constexpr int ID_TOOL_MUSIC_SETTINGS = 1050;
-constexpr int ID_TOOL_BACKGROUND_SETTINGS = 1052;
-constexpr int ID_TOOL_PLANTS_SETTINGS = 1053;
-
-class CTankView : public CWnd {
+// The scenery (plants, floor sheet, decorations and their spots) comes first:
+// its constructors draw random values in member order, before the settings
+// are read.
+class CTankView : public CWnd, public CTankScenery {
 public:
-    // Scenery comes first: the constructors draw random values in member order.
-    CSwayPlantA m_SwayPlantsA[10];
-    CSwayPlantB m_SwayPlantsB[10];
-    CSwayPlantC m_SwayPlantsC[10];
     CBubbleEmitter m_Bubbles;
-    CWaterFloor m_WaterFloor;
 
     // The fish of each species, by species index, made from the species
     // table (null: no class registered, no fish).
@@ -84,6 +66,8 @@ public:
     void OnLButtonDblClk(UINT flags, CPoint point) override;
     void OnMButtonUp(UINT flags, CPoint point) override;
     void OnRButtonDown(UINT flags, CPoint point) override;
+    // A right click opens the command bar at the mouse.
+    void OnRButtonUp(UINT flags, CPoint point) override;
     void ZoomCamera();
     // Shows the cursor of the current tool and button state (the argument
     // is not used).
@@ -97,9 +81,8 @@ public:
     void InitTankBounds();
     void InitScene();
     void BuildDecorationLists();
-    // A spot on the floor grid at (row, column) for an object whose second
-    // size factor is sizeY.
-    void PlaceOnFloor(float spot[3], int row, int column, float sizeY);
+    // What the scenery's set-up, lists and kinds reach of the game window.
+    SceneryContext Scenery();
     void DrawVerticalBar();
     void DrawHorizontalBar();
     void LoadSettings();
@@ -143,6 +126,9 @@ public:
     void ApplyForegroundLight();
     void DrawBackgroundLight();
     void DrawEnvironment();
+    // The bubbles rising from the air stone, once a frame over the lit scene,
+    // with the bubble count and speed of the settings.
+    void DrawBubbles();
     // The start of the environment and fish passes: unit 0 textured with the
     // given environment mode and the alpha test at 0, no shadow lookup, fog
     // of the settings' density.
@@ -172,11 +158,6 @@ public:
     BYTE m_bAllFishHit = 0;
     float m_fTankBounds[6] = {};
     CTankBounds m_TankBounds;
-    // Placement spots, relative: the draw code adds the tank bottom to y and the back to z.
-    float m_fSpotsA[10][3] = {};
-    float m_fSpotsFourLeaf[10][3] = {};
-    float m_fSpotsB[10][3] = {};
-    float m_fSpotsC[10][3] = {};
     // Sample bars of the point under the mouse.
     float m_fPickBarX[101][3] = {};
     float m_fPickBarY[51][3] = {};
@@ -191,7 +172,8 @@ public:
     float m_fHeldY = 0.0f;
     BYTE m_bHeldX = 0;
     BYTE m_bHeldY = 0;
-    GLuint m_nSceneLists[10] = {};
+    // The set-up's display lists: the scenery's by slot, and the two pick bars.
+    GLuint m_nSceneLists[kSceneListCount] = {};
     BEZIER_PATCH m_BezierPatch;
     int m_nBezierDivs = 0;
     GLuint m_texBackground[4] = {};
@@ -205,8 +187,8 @@ public:
     BYTE m_bShootClick = 0;
     BYTE m_bMoveCannonClick = 1;
     int m_nMode = ID_TOOL_SHOOT;
-    // The command bar's command: the tool the tick makes current.
-    int m_nBarCommand = ID_TOOL_SHOOT;
+    // The command bar: its command is the tool the tick makes current.
+    CCommandBarDlg m_wndCommandBar;
     GLuint m_texScreen = 0;
     std::unique_ptr<CScreenRipple> m_pRipple;
     int m_nScreenWidth = 1680;
@@ -221,14 +203,8 @@ public:
 // The Game Over dialog may open (0 exactly while it is open).
 extern BYTE g_bGameOverArmed;
 
-// Shared with the music and background dialogs.
-extern BYTE g_bOwnMusic;
+// The built-in music is to start again once the player's own music is off.
 extern BYTE g_bMusicRestart;
-extern BYTE g_bOwnBackground;
-
-// The running phases of the colour cycles, saved by the aquarium dialog.
-extern float g_fFrontPhaseSaved;
-extern float g_fBackPhaseSaved;
 
 // Window and shadow-map sizes, kept by OnSize.
 extern int g_nWindowWidth;
@@ -243,16 +219,10 @@ extern float g_fPolygonOffsetUnits;
 extern GLuint g_nFontBase;
 extern int g_nHudFrames;
 extern float g_fEyeX, g_fEyeY, g_fEyeZ;
-// Tuning values of the letter keys, read by the strand plant.
-extern float g_fTuneRot[3];
-extern float g_fTuneOffset[3];
 
 // The cursor id of a tool with the left button up or held; 0 for the tools
 // that have no cursor of their own.
 UINT ModeCursorId(int mode, BOOL buttonDown);
-
-// The help page F1 opens: shipped beside the program.
-std::string HelpPageAddress();
 
 // The largest power of two not above value (value >= 1).
 int FloorPowerOfTwo(int value);

@@ -6,6 +6,9 @@ WORK="$(mktemp -d /tmp/pv-e2e-XXXXXX)"
 export XDG_CONFIG_HOME="$WORK/config"
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# Whatever the game or the toolkit puts in a temporary folder stays in $WORK.
+export TMPDIR="$WORK/tmp"
+mkdir -p "$TMPDIR" && chmod 700 "$TMPDIR"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 INI="$XDG_CONFIG_HOME/parvolune/Quenmarl.ini"
 GAME_PID=""
@@ -59,4 +62,32 @@ wait_exit() {
 # lit_fraction FILE: fraction of the screenshot's pixels that are not black.
 lit_fraction() {
   convert "$1" -colorspace Gray -threshold 20% -format "%[fx:mean]" info:
+}
+
+# wait_lit FILE SECONDS: takes screenshots into FILE until one is not black
+# (the first frames can be slow on a busy machine); false when none was.
+wait_lit() {
+  for _ in $(seq 1 $(( $2 * 4 ))); do
+    import -window root "$1" 2>/dev/null &&
+      awk -v f="$(lit_fraction "$1")" 'BEGIN { exit !(f > 0.002) }' && return 0
+    kill -0 "$GAME_PID" 2>/dev/null || return 1
+    sleep 0.25
+  done
+  return 1
+}
+
+# write_counts FISH... : a settings file whose fish counts are the given
+# "species=count" pairs (every other species and every plant kind 0).
+write_counts() {
+  mkdir -p "$XDG_CONFIG_HOME/parvolune"
+  {
+    printf '[Fish Number]\r\n'
+    for k in $(seq 0 24); do
+      n=0
+      for pair in "$@"; do [ "${pair%%=*}" = "$k" ] && n=${pair#*=}; done
+      printf 'Fish%d=%d\r\n' "$k" "$n"
+    done
+    printf '[Plants Number]\r\n'
+    for k in $(seq 0 16); do printf 'Plants%d=0\r\n' "$k"; done
+  } > "$INI"
 }

@@ -7,10 +7,7 @@ source "$(dirname "$0")/lib.sh" "$1"
 
 start_game
 wait_window Parvolune
-sleep 1.5
-import -window root "$WORK/shot.png" || fail "no screenshot"
-lit=$(lit_fraction "$WORK/shot.png")
-awk -v f="$lit" 'BEGIN { exit !(f > 0.002) }' || fail "the screen is black (lit fraction $lit)"
+wait_lit "$WORK/shot.png" 20 || fail "the screen stayed black (lit fraction $(lit_fraction "$WORK/shot.png"))"
 
 # The window covers the screen's available area (there is no window manager here).
 read -r sw sh < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')

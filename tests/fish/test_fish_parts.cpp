@@ -201,9 +201,9 @@ TEST_F(EmitterTest, PartsDrawViewsOfTablesAndTheRowsAndColumnsTheyName)
         GridPart part;
         std::vector<Points_> strips;
     } cases[] = {
-        {"columns 1 and 2 of the table", {.mesh = ColumnsOf(MeshOf(kGrid4), 1, 2)},
+        {"columns 1 and 2 of the table", {.mesh = ColumnsOf(kGrid4, 1, 2)},
          {{{0, 1}, {1, 1}, {0, 2}, {1, 2}}, {{1, 1}, {2, 1}, {1, 2}, {2, 2}}}},
-        {"rows 1 and 2 of the table", {.mesh = RowsOf(MeshOf(kGrid4), 1, 2), .columns = 2},
+        {"rows 1 and 2 of the table", {.mesh = RowsOf(kGrid4, 1, 2), .columns = 2},
          {{{1, 0}, {2, 0}, {1, 1}, {2, 1}}}},
         {"B to A, then A to C", {.mesh = MeshOf(kGrid4), .strips = kBToAThenAToC, .columns = 2},
          {{{1, 0}, {0, 0}, {1, 1}, {0, 1}}, {{0, 0}, {2, 0}, {0, 1}, {2, 1}}}},
@@ -357,7 +357,7 @@ static_assert(!CheckFishClass({.segments = 26, .waves = kOneWave, .plan = kPlanO
 constexpr RowPair kRowTwo[] = {{0, 2}};
 constexpr GridPart kRowsOfViews[][1] = {
     {{.mesh = MeshOf(kGrid4), .strips = kRowTwo}},
-    {{.mesh = RowsOf(MeshOf(kGrid4), 0, 2), .strips = kRowTwo}},  // past the view
+    {{.mesh = RowsOf(kGrid4, 0, 2), .strips = kRowTwo}},  // past the view
 };
 static_assert(CheckFishClass({.segments = 1, .waves = kOneWave, .parts = kRowsOfViews[0]}));
 static_assert(!CheckFishClass({.segments = 1, .waves = kOneWave, .parts = kRowsOfViews[1]}));

@@ -4,6 +4,7 @@
 #include "platform/msgbox.h"
 #include "platform/places_fixture.h"
 #include "platform/profile.h"
+#include "platform/sound.h"
 
 #include <cmath>
 #include <fstream>
@@ -163,16 +164,10 @@ void ExpectSameSettings(const TANKSETTINGS& a, const TANKSETTINGS& b)
     }
 }
 
-// Every value the game reads lies inside its range.
+// Every value the game indexes or divides with lies inside its range (flags
+// and colours are taken as they are: their readers compare and mask them).
 void ExpectInRange(const TANKSETTINGS& s)
 {
-    for (int flag : {s.g_bShowShadow, s.g_bShowLight, s.g_bShowTerra, s.g_bFrontFixed, s.g_bFrontGradient,
-                     s.g_bFrontAutoGradient, s.g_bLockFront, s.g_bBackFixed, s.g_bBackGradient,
-                     s.g_bBackAutoGradient, s.g_bLockBack})
-        EXPECT_TRUE(flag == 0 || flag == 1) << flag;
-    for (COLORREF colour : {s.g_crFrontColor, s.g_crFrontColor1, s.g_crFrontColor2, s.g_crBackColor,
-                            s.g_crBackColor1, s.g_crBackColor2})
-        EXPECT_LE(colour, 0xFFFFFFu);
     EXPECT_TRUE(std::isfinite(s.g_fFrontRot));
     EXPECT_TRUE(std::isfinite(s.g_fBackRot));
     EXPECT_TRUE(s.g_nVolume >= 0 && s.g_nVolume <= 65535) << s.g_nVolume;
@@ -299,12 +294,17 @@ TEST_F(Settings, BadValuesEndInRangeFileKept)
     const Get fish4 = [](const TANKSETTINGS& s) { return s.g_nFishCount[4]; };
     const Get plants2 = [](const TANKSETTINGS& s) { return s.g_nPlantCount[2]; };
     const Case cases[] = {
+        // Flags as read: the code that uses one decides what is set (== 1 or != 0).
         {kAquarium, "Show Water", "garbage", [](const TANKSETTINGS& s) { return s.g_bShowShadow; }, 0},
-        {kAquarium, "Show Light", "7", [](const TANKSETTINGS& s) { return s.g_bShowLight; }, 1},
-        {kAquarium, "Show Terra", "-3", [](const TANKSETTINGS& s) { return s.g_bShowTerra; }, 1},
-        {kAquarium, "FRONTCOLOR", "99999999999", [](const TANKSETTINGS& s) { return s.g_crFrontColor; }, 0xFFFFFF},
-        {kAquarium, "BACKCOLOR", "-1", [](const TANKSETTINGS& s) { return s.g_crBackColor; }, 0xFFFFFF},
-        {kAquarium, "BACK COLOR1", "305419896", [](const TANKSETTINGS& s) { return s.g_crBackColor1; }, 0x345678},
+        {kAquarium, "Show Light", "7", [](const TANKSETTINGS& s) { return s.g_bShowLight; }, 7},
+        {kAquarium, "Show Terra", "-3", [](const TANKSETTINGS& s) { return s.g_bShowTerra; }, -3},
+        {kAquarium, "FRONT AUTOJIANBIAN", "2", [](const TANKSETTINGS& s) { return s.g_bFrontAutoGradient; }, 2},
+        // Colours as read (their red, green and blue bytes are what is drawn).
+        {kAquarium, "FRONTCOLOR", "99999999999", [](const TANKSETTINGS& s) { return s.g_crFrontColor; },
+         0x7FFFFFFF},
+        {kAquarium, "BACKCOLOR", "-1", [](const TANKSETTINGS& s) { return s.g_crBackColor; }, 0xFFFFFFFF},
+        {kAquarium, "BACK COLOR1", "305419896", [](const TANKSETTINGS& s) { return s.g_crBackColor1; },
+         0x12345678},
         {kAquarium, "LOCKFORE ROT", "nan", frontRot, 0},
         {kAquarium, "LOCKFORE ROT", "1e30", frontRot, 1},
         {kAquarium, "LOCKFORE ROT", "-99999999999", frontRot, -2147483648.0},
@@ -318,8 +318,11 @@ TEST_F(Settings, BadValuesEndInRangeFileKept)
         {kAquarium, "BACKGROUND", "-1", background, 0},
         {kAquarium, "FOGNONGDU", "1000", fog, 100},
         {kAquarium, "FOGNONGDU", "-1", fog, 0},
-        {kAquarium, "LIGHTQIANGDU", "0", speed, 1},
-        {kAquarium, "LIGHTQIANGDU", "-9", speed, 1},
+        // The bubbles rise at 1 / divisor, and no divisor (0) at that of 100:
+        // below 1 is the slowest speed, not the fastest.
+        {kAquarium, "LIGHTQIANGDU", "0", speed, 100},
+        {kAquarium, "LIGHTQIANGDU", "-9", speed, 100},
+        {kAquarium, "LIGHTQIANGDU", "1", speed, 1},
         {kAquarium, "LIGHTQIANGDU", "1000", speed, 100},
         {"Fish Number", "Fish4", "-5", fish4, 0},
         {"Fish Number", "Fish4", "99999999999", fish4, 50},
@@ -483,6 +486,7 @@ TEST_F(Settings, ApplyAquariumSettingsCopiesFieldsNotCounts)
     in.g_nBackground = 2;
     in.g_nFogDensity = 40;
     in.g_nBubbleSpeed = 0;
+    in.g_bFrontAutoGradient = 2;
     for (int k = 0; k < FISH_SPECIES_COUNT; ++k)
         in.g_nFishCount[k] = 33;
     for (int k = 0; k < PLANT_KIND_COUNT; ++k)
@@ -503,7 +507,8 @@ TEST_F(Settings, ApplyAquariumSettingsCopiesFieldsNotCounts)
     EXPECT_EQ(s.g_nBubbleCount, 150);
     EXPECT_EQ(s.g_nBackground, 2);
     EXPECT_EQ(s.g_nFogDensity, 40);
-    EXPECT_EQ(s.g_nBubbleSpeed, 1);
+    EXPECT_EQ(s.g_nBubbleSpeed, 100);
+    EXPECT_EQ(s.g_bFrontAutoGradient, 2);
     for (int k = 0; k < FISH_SPECIES_COUNT; ++k) {
         EXPECT_EQ(s.g_nFishCount[k], before.g_nFishCount[k]);
         EXPECT_EQ(s.g_bFishCountChanged[k], before.g_bFishCountChanged[k]);
@@ -511,6 +516,90 @@ TEST_F(Settings, ApplyAquariumSettingsCopiesFieldsNotCounts)
     for (int k = 0; k < PLANT_KIND_COUNT; ++k) {
         EXPECT_EQ(s.g_nPlantCount[k], before.g_nPlantCount[k]);
         EXPECT_EQ(s.g_bPlantCountChanged[k], before.g_bPlantCountChanged[k]);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Settings, LongValuesAreReadWhole)
+{
+    WriteFirstRunFile();
+    // Leading zeros longer than the 128 characters the reader once took.
+    Write(kAquarium, "QIPAONUM", std::string(300, '0') + "150");
+    Write("Fish Number", "Fish3", std::string(200, '0') + "7");
+    ReadSettingsFile();
+    EXPECT_EQ(g_Settings.g_nBubbleCount, 150);
+    EXPECT_EQ(g_Settings.g_nFishCount[3], 7);
+
+    const std::string path(5000, 'p');
+    Write("Custom Images", "Image0", path);
+    EXPECT_EQ(CSettingsFile().Read("Custom Images", "Image0"), path);
+    EXPECT_EQ(CSettingsFile().Read("Custom Images", "Image1"), "");
+}
+
+// The dialogs' controls give volume 0..65535, bubbles 0..200, backdrop 0..3,
+// fog 0..100 and bubble speed 1..100; values past them reach the tank held to
+// the nearest end, except a bubble-speed divisor below 1, the slowest speed.
+TEST_F(Settings, ApplyHoldsNumbersToTheirControls)
+{
+    struct Case {
+        int TANKSETTINGS::*member;
+        int below, above;
+        int belowGives, aboveGives;
+    };
+    const Case cases[] = {
+        {&TANKSETTINGS::g_nVolume, -1, 65536, 0, 65535},
+        {&TANKSETTINGS::g_nBubbleCount, -1, 201, 0, 200},
+        {&TANKSETTINGS::g_nBackground, -1, 4, 0, 3},
+        {&TANKSETTINGS::g_nFogDensity, -1, 101, 0, 100},
+        {&TANKSETTINGS::g_nBubbleSpeed, 0, 101, 100, 100},
+    };
+    for (const Case& c : cases) {
+        TANKSETTINGS in;
+        in.g_nBubbleSpeed = 50;
+        in.*c.member = c.below;
+        ApplyAquariumSettings(in);
+        EXPECT_EQ(g_Settings.*c.member, c.belowGives) << c.below;
+        in.*c.member = c.above;
+        ApplyAquariumSettings(in);
+        EXPECT_EQ(g_Settings.*c.member, c.aboveGives) << c.above;
+    }
+}
+
+// What the dialogs write reads back as it was written.
+TEST_F(Settings, WrittenValuesReadBack)
+{
+    WriteFirstRunFile();
+    const SettingsField& colour = *FindAquariumField("BACK COLOR2");
+    const SettingsField& fog = *FindAquariumField("FOGNONGDU");
+    const SettingsField& flag = *FindAquariumField("CHECK LOCKBACK");
+    for (const double value : {0.0, 16777215.0, 4294967295.0, 2147483648.0}) {
+        Write(kAquarium, colour.key, FormatFieldValue(colour, value));
+        ReadSettingsFile();
+        EXPECT_EQ(g_Settings.g_crBackColor2, static_cast<COLORREF>(value)) << value;
+    }
+    Write(kAquarium, fog.key, FormatFieldValue(fog, 37));
+    Write(kAquarium, flag.key, FormatFieldValue(flag, 1));
+    ReadSettingsFile();
+    EXPECT_EQ(g_Settings.g_nFogDensity, 37);
+    EXPECT_EQ(g_Settings.g_bLockBack, 1);
+    EXPECT_EQ(FormatFieldValue(*FindAquariumField("LOCKFORE ROT"), 2.5), "2.500000");
+    EXPECT_EQ(FormatFieldValue(flag, 0), "0");
+}
+
+TEST(WaveVolume, TheSettingGoesToBothChannels)
+{
+    struct Case {
+        int setting;
+        DWORD volume;
+    };
+    // 0 is the top of the slider, the loudest; 65535 silence.
+    const Case cases[] = {{0, 0xFFFFFFFFu}, {65535, 0u}, {32767, 0x80008000u}, {-5, 0xFFFFFFFFu}, {70000, 0u}};
+    for (const Case& c : cases) {
+        SetWaveVolume(c.setting);
+        EXPECT_EQ(GetWaveOutVolume(), c.volume) << c.setting;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
 #include "gl/tank_camera.h"
+#include "support/scratch.h"
 #include "support/settings_file.h"
 
 #include <GL/glew.h>
@@ -25,8 +26,7 @@ class PickingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/pv-pick-XXXXXX";
-        const std::string root = mkdtemp(pattern);
+        const std::string root = MakeScratchFolder("pick");
         setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
         ASSERT_TRUE(WriteCountsFile(root + "/config", {{23, 2}}, {}));

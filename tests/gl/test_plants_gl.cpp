@@ -2,14 +2,14 @@
 // leaves land (GL feedback), and how they look lit and textured with their
 // built-in textures. Set PV_PLANTS_PNG to a file name to keep the renders.
 #include "gfx/resource_file.h"
-#include "gfx/settings.h"
-#include "gfx/texture.h"
-#include "gfx/builtin_texture.h"
-#include "gl/gl_fixture.h"
-#include "gl/offscreen_target.h"
+#include "gl/plant_gl.h"
+#include "scenery/color_layers.h"
+#include "scenery/plant_kinds.h"
 #include "scenery/sway_plant_a.h"
+#include "scenery/sway_plant_meshes.h"
 #include "scenery/sway_plant_b.h"
 #include "scenery/sway_plant_c.h"
+#include "scenery/tank_scenery.h"
 
 #include <GL/glew.h>
 
@@ -21,89 +21,27 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
 
-class PlantsGLTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(MakeTestGLContext());
-        while (glGetError() != GL_NO_ERROR) {
-        }
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-    }
-    void TearDown() override { EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)); }
-};
-
-std::array<float, 16> Modelview()
-{
-    std::array<float, 16> m{};
-    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
-    return m;
-}
+using namespace plant_gl;
 
 TEST_F(PlantsGLTest, EveryDrawLeavesTheCallersMatrixAsItWas)
 {
     CSwayPlantA a;
     CSwayPlantB b;
     CSwayPlantC c;
-    const std::vector<std::pair<const char*, std::function<void()>>> draws = {
+    const NamedDraws draws = {
         {"A DrawSingle(0)", [&] { a.DrawSingle(0); }}, {"A DrawSingle(1)", [&] { a.DrawSingle(1); }},
         {"A DrawSingle(2)", [&] { a.DrawSingle(2); }}, {"A DrawSingle(3)", [&] { a.DrawSingle(3); }},
         {"A Draw", [&] { a.Draw(); }},                 {"B Draw", [&] { b.Draw(); }},
         {"B DrawCopy", [&] { b.DrawCopy(); }},         {"C Draw", [&] { c.Draw(); }},
     };
-    for (const auto& [name, draw] : draws) {
-        glLoadIdentity();
-        glTranslatef(1, 2, 3);
-        glRotatef(30, 0, 1, 0);
-        GLint depth = 0, after = 0;
-        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
-        const auto before = Modelview();
-        draw();
-        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &after);
-        EXPECT_EQ(after, depth) << name;
-        EXPECT_EQ(Modelview(), before) << name;
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << name;
-    }
-}
-
-// The vertices a draw sends, in model coordinates (an orthographic view of
-// +-100 onto a 200 x 200 viewport, read back through GL feedback).
-std::vector<std::array<float, 3>> Feedback(const std::function<void()>& draw)
-{
-    std::vector<GLfloat> buffer(1 << 18);
-    glViewport(0, 0, 200, 200);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(-100, 100, -100, 100, -100, 100);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
-    glRenderMode(GL_FEEDBACK);
-    draw();
-    const GLint n = glRenderMode(GL_RENDER);
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    std::vector<std::array<float, 3>> out;
-    for (GLint i = 0; i < n;) {
-        const GLint token = static_cast<GLint>(buffer[i++]);
-        if (token != GL_POLYGON_TOKEN) {
-            ADD_FAILURE() << "unexpected feedback token " << token;
-            break;
-        }
-        const GLint count = static_cast<GLint>(buffer[i++]);
-        for (GLint k = 0; k < count; ++k, i += 3)
-            out.push_back({buffer[i] - 100, buffer[i + 1] - 100, 100 * (1 - 2 * buffer[i + 2])});
-    }
-    return out;
+    ExpectDrawsKeepTheCallersMatrix(draws);
 }
 
 bool Contains(const std::vector<std::array<float, 3>>& points, std::array<float, 3> want)
@@ -153,55 +91,93 @@ TEST_F(PlantsGLTest, PlantALeavesStandOnTheirRoot)
     EXPECT_GT(top, 20.0f);  // the long ring reaches 30 x 0.83 table units up
 }
 
+// ---- colour-layer lists and the placement of a kind ------------------------------
+
+TEST_F(PlantsGLTest, ColourListsScaleTheCallerAndLeaveTheirLastLayersColour)
+{
+    struct Case {
+        const char* name;
+        GLuint (*build)();
+        float scale[3];
+        int last[3];  // layer 44
+    };
+    const Case cases[] = {
+        {"ramp", BuildColorRampList, {0.6f, 0.5f, 0.6f}, {182, 226, 182}},
+        {"layer", BuildColorLayerList, {0.5f, 0.5f, 0.5f}, {226, 182, 138}},
+        {"layer 2", BuildColorLayerList2, {0.5f, 0.6f, 0.6f}, {68, 24, 92}},
+    };
+    for (const Case& c : cases) {
+        glLoadIdentity();
+        glColor3f(0.25f, 0.5f, 0.75f);
+        const GLuint list = c.build();
+        // Building compiles only: the matrix and the colour stay.
+        EXPECT_EQ(Modelview()[0], 1.0f) << c.name;
+        GLfloat colour[4];
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        EXPECT_FLOAT_EQ(colour[1], 0.5f) << c.name;
+        // Called twice, the scale compounds; the colour is the last layer's.
+        glCallList(list);
+        glCallList(list);
+        const auto m = Modelview();
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(m[5 * i], c.scale[i] * c.scale[i], 1e-6f) << c.name << " axis " << i;
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(colour[i], c.last[i] / 255.0f, 1e-3f) << c.name << " channel " << i;
+        glDeleteLists(list, 1);
+    }
+    EXPECT_EQ(GetExtraList(), 0u);
+}
+
+// Where a kind's placement takes a point: the modelview its draw sees.
+std::array<float, 16> g_seenByDraw;
+
+std::array<float, 3> Place(const std::array<float, 16>& m, std::array<float, 3> p)
+{
+    return {m[0] * p[0] + m[4] * p[1] + m[8] * p[2] + m[12], m[1] * p[0] + m[5] * p[1] + m[9] * p[2] + m[13],
+            m[2] * p[0] + m[6] * p[1] + m[10] * p[2] + m[14]};
+}
+
+TEST_F(PlantsGLTest, AKindIsPlacedAtItsSpotOrAtItsPointThenTurned)
+{
+    auto scenery = std::make_unique<CTankScenery>();
+    SetVector(scenery->m_fSpotRosette, 3, 1, -20);
+    float bounds[6] = {-50, 50, 30, -22, -50, 0};
+    GLuint tex[25] = {}, lists[kSceneListCount] = {};
+    SceneryContext c{*scenery, bounds, tex, tex, lists};
+    auto capture = [](SceneryContext&) { glGetFloatv(GL_MODELVIEW_MATRIX, g_seenByDraw.data()); };
+
+    // Relative to its spot (tank bottom and back added), then half a turn about x.
+    const PlantKind relative{.spot = [](const CTankScenery& s) -> const float* { return s.m_fSpotRosette; },
+                             .translate = {20, -3, 17},
+                             .turns = {{180, 1, 0, 0}},
+                             .draw = capture};
+    glLoadIdentity();
+    DrawPlantKind(c, relative);
+    auto p = Place(g_seenByDraw, {0, 1, 0});
+    EXPECT_NEAR(p[0], 3 + 20, 1e-4f);
+    EXPECT_NEAR(p[1], -22 + 1 - 3 - 1, 1e-4f);  // (0, 1, 0) turned to (0, -1, 0)
+    EXPECT_NEAR(p[2], -50 - 20 + 17, 1e-4f);
+
+    // Scaled first, then at its own point, then turned about y and z.
+    const PlantKind absolute{.scale = {1.2f, 1.5f, 1},
+                             .translate = {-5.8f, -5.1f, -80},
+                             .turns = {{90, 0, 1, 0}, {90, 0, 0, 1}},
+                             .draw = capture};
+    glLoadIdentity();
+    DrawPlantKind(c, absolute);
+    // (1, 0, 0): about z to (0, 1, 0), about y stays, moved, then scaled.
+    p = Place(g_seenByDraw, {1, 0, 0});
+    EXPECT_NEAR(p[0], 1.2f * -5.8f, 1e-4f);
+    EXPECT_NEAR(p[1], 1.5f * (-5.1f + 1), 1e-4f);
+    EXPECT_NEAR(p[2], -80, 1e-4f);
+    // (0, 0, 1): about y to (1, 0, 0).
+    p = Place(g_seenByDraw, {0, 0, 1});
+    EXPECT_NEAR(p[0], 1.2f * (-5.8f + 1), 1e-4f);
+    EXPECT_NEAR(p[1], 1.5f * -5.1f, 1e-4f);
+}
+
 // ---- lit and textured ---------------------------------------------------------
-
-constexpr int kWidth = 320, kHeight = 320;
-
-using Target = OffscreenTarget;
-
-// A plant texture restored from the built-in resources as the game window loads it.
-GLuint LoadPlantTexture(int kind)
-{
-    GLuint texture = 0;
-    LoadBuiltinTexture(GetTempFolder(), 2000 + kind, "cao" + std::to_string(kind), &texture, LoadBmpTexture);
-    return texture;
-}
-
-const GLfloat kWater[3] = {0.05f, 0.18f, 0.28f};
-
-// One plant under a light from above, seen from the front and a little above.
-QImage Render(GLuint texture, float distance, float height, const std::function<void()>& draw)
-{
-    Target target(kWidth, kHeight);
-    glViewport(0, 0, kWidth, kHeight);
-    glClearColor(kWater[0], kWater[1], kWater[2], 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45, 1, 1, 500);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(0, height * 1.3, distance, 0, height, 0, 0, 1, 0);
-    const GLfloat light[4] = {0.3f, 1, 0.6f, 0};
-    const GLfloat ambient[4] = {0.35f, 0.35f, 0.35f, 1}, diffuse[4] = {0.8f, 0.8f, 0.8f, 1};
-    glLightfv(GL_LIGHT0, GL_POSITION, light);
-    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT0);
-    glEnable(GL_COLOR_MATERIAL);
-    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-    glColor3f(1, 1, 1);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    draw();
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_COLOR_MATERIAL);
-    glDisable(GL_DEPTH_TEST);
-    return target.Read();
-}
 
 TEST_F(PlantsGLTest, PlantsShowGreenLeavesOfTheirTextures)
 {
@@ -230,30 +206,12 @@ TEST_F(PlantsGLTest, PlantsShowGreenLeavesOfTheirTextures)
         const QImage image = Render(texture, k.distance, k.height, k.draw);
         glDeleteTextures(1, &texture);
         renders.push_back(image);
-        int covered = 0, green = 0;
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
-                const QColor q = image.pixelColor(x, y);
-                const double fromWater = std::abs(q.redF() - kWater[0]) + std::abs(q.greenF() - kWater[1]) +
-                                         std::abs(q.blueF() - kWater[2]);
-                if (fromWater < 0.02)
-                    continue;
-                ++covered;
-                green += q.green() > q.red() && q.green() > q.blue();
-            }
-        }
+        const Coverage seen = CountCoverage(image);
         SCOPED_TRACE(k.name);
-        EXPECT_GT(covered, kWidth * kHeight / 30);
-        EXPECT_GT(green, covered * 9 / 10);
+        EXPECT_GT(seen.covered, kWidth * kHeight / 30);
+        EXPECT_GT(seen.green, seen.covered * 9 / 10);
     }
-    if (const char* path = std::getenv("PV_PLANTS_PNG")) {
-        QImage sheet(kWidth * static_cast<int>(renders.size()), kHeight, QImage::Format_RGBA8888);
-        QPainter painter(&sheet);
-        for (size_t k = 0; k < renders.size(); ++k)
-            painter.drawImage(static_cast<int>(k) * kWidth, 0, renders[k]);
-        painter.end();
-        EXPECT_TRUE(sheet.save(path));
-    }
+    SaveSheet(renders, "PV_PLANTS_PNG");
 }
 
 }  // namespace

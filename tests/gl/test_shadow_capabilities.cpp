@@ -3,6 +3,7 @@
 #include "app/resource.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "support/scratch.h"
 #include "support/settings_file.h"
 
 #include <cstdio>
@@ -13,11 +14,11 @@ namespace {
 
 void StartTankThenLoseFramebufferObjects()
 {
-    char dir[] = "/tmp/pv-caps-XXXXXX";
-    if (!mkdtemp(dir))
+    const std::string dir = MakeScratchFolder("caps");
+    if (dir.empty())
         std::exit(1);
-    setenv("XDG_CONFIG_HOME", dir, 1);
-    setenv("XDG_RUNTIME_DIR", dir, 1);
+    setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
     if (!WriteCountsFile(std::string(dir), {{23, 1}}, {}))
         std::exit(1);
     AfxInitToolkit(0, nullptr);

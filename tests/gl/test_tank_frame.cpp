@@ -4,6 +4,7 @@
 #include "gfx/settings.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "support/scratch.h"
 #include "support/settings_file.h"
 
 #include <GL/glew.h>
@@ -23,12 +24,7 @@
 
 namespace {
 
-std::string MakeTempDir()
-{
-    char pattern[] = "/tmp/pv-frame-XXXXXX";
-    const char* dir = mkdtemp(pattern);
-    return dir ? dir : "";
-}
+std::string MakeTempDir() { return MakeScratchFolder("frame"); }
 
 class TankFrameTest : public ::testing::Test {
 protected:
@@ -101,8 +97,9 @@ TEST_F(TankFrameTest, SetUpCompletesAndTheTimerDrawsFramesWithoutGLErrors)
 
 TEST_F(TankFrameTest, HelpTextShowsForAHundredFramesThenHides)
 {
-    // A black tank: no floor, and the one fish hit (with Game Over held back).
+    // A black tank: no floor, no bubbles, and the one fish hit (with Game Over held back).
     g_Settings.g_bShowTerra = 0;
+    g_Settings.g_nBubbleCount = 200;
     g_bGameOverArmed = 0;
     View().FishArray(23)->GetAt(0).m_bHit = 1;
     RunFrames(3);

@@ -6,6 +6,7 @@
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
 #include "gl/tank_camera.h"
+#include "support/scratch.h"
 #include "support/settings_file.h"
 
 #include <GL/glew.h>
@@ -27,8 +28,7 @@ class TankSceneTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/pv-scene-XXXXXX";
-        const std::string root = mkdtemp(pattern);
+        const std::string root = MakeScratchFolder("scene");
         setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
         ASSERT_TRUE(WriteCountsFile(root + "/config", {{23, 2}}, {{0, 1}, {14, 1}, {15, 1}}));
@@ -87,22 +87,34 @@ TEST_F(TankSceneTest, FloorSheetShowsTheGroundPictureAtTheBottom)
 
 TEST_F(TankSceneTest, PlantsStandWhereTheSetUpPutsThem)
 {
-    for (int k : {0, 14, 15})
-        g_Settings.g_nPlantCount[k] = 1;
-    const QImage with = Frame();
-    for (int k : {0, 14, 15})
-        g_Settings.g_nPlantCount[k] = 0;
-    const QImage without = Frame();
     const float bottom = View().m_fTankBounds[3];
     const float back = View().m_fTankBounds[4];
-    // Plant kind 0: the first sway plant A, drawn live at its spot.
-    const float* a = View().m_fSpotsA[0];
-    const QPoint p0 = Project(a[0] + 10, bottom + a[1] + 2, back + a[2] + 17);
-    EXPECT_GT(Differing(with, without, QRect(p0 - QPoint(60, 60), QSize(120, 120))), 200) << p0.x() << "," << p0.y();
-    // Kind 15: the C plants' list, one of them at its spot.
-    const float* c = View().m_fSpotsC[5];
-    const QPoint p15 = Project(c[0] + 10, bottom + 1 + c[1] + 1, back + c[2]);
-    EXPECT_GT(Differing(with, without, QRect(p15 - QPoint(60, 60), QSize(120, 120))), 100) << p15.x() << "," << p15.y();
+    const float* a0 = View().m_fSpotsA[0];
+    const float* a2 = View().m_fSpotsA[2];
+    const float* c5 = View().m_fSpotsC[5];
+    struct Case {
+        int kind;
+        QPoint at;  // where a plant of the kind stands on the screen
+        long changed;
+    };
+    const Case cases[] = {
+        // The first sway plant A, drawn live at its spot.
+        {0, Project(a0[0] + 10, bottom + a0[1] + 2, back + a0[2] + 17), 200},
+        // The A plants' list moved 49.5 to the right: plant 2 rises 1 above its spot.
+        {14, Project(a2[0] + 49.5f, bottom + 1 + a2[1] + 2, back + a2[2]), 100},
+        // The C plants' list, 10 to the right: plant 5.
+        {15, Project(c5[0] + 10, bottom + 1 + c5[1] + 1, back + c5[2]), 100},
+    };
+    for (int& count : g_Settings.g_nPlantCount)
+        count = 0;
+    const QImage without = Frame();
+    for (const Case& c : cases) {
+        g_Settings.g_nPlantCount[c.kind] = 1;
+        const QImage with = Frame();
+        g_Settings.g_nPlantCount[c.kind] = 0;
+        const QRect box(c.at - QPoint(50, 50), QSize(100, 100));
+        EXPECT_GT(Differing(with, without, box), c.changed) << "kind " << c.kind << " at " << c.at.x() << "," << c.at.y();
+    }
 }
 
 TEST_F(TankSceneTest, BackdropPanelTakesTheColourOfTheSettings)

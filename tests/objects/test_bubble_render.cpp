@@ -95,6 +95,36 @@ TEST_F(BubbleRender, DrawsAndMovesTheFirstNBubbles)
     }
 }
 
+// With a sequence of its own the emitter draws, jitters and renews bubbles
+// as before but takes nothing from crt::rand; switched back, it takes its
+// two jitter values per bubble again.
+TEST_F(BubbleRender, OwnRandomLeavesTheSharedSequenceAlone)
+{
+    Park();
+    bubbles.m_pParticles[3].life = 0.5f;  // renewed in this render
+    bubbles.m_pParticles[3].fade = 1;
+    bubbles.SetOwnRandom(TRUE);
+    EXPECT_EQ(DrawsBy([&] { bubbles.Render(kCapacity, FALSE, 1); }), 0);
+    EXPECT_EQ(recorder.primitives.size(), size_t(kCapacity));
+    const PARTICLE& renewed = bubbles.m_pParticles[3];
+    EXPECT_GE(renewed.y, -1.0f);
+    EXPECT_LE(renewed.y, -1.0f + 8 * 0.005f + 1e-6f);
+    EXPECT_FLOAT_EQ(renewed.life, 200.0f);
+    // The jitter still varies from bubble to bubble: 0 to 0.19 on x.
+    int jittered = 0;
+    for (int i = 0; i < kCapacity; ++i) {
+        const float offset = recorder.primitives[size_t(i)].vertices[0].position[0] + 0.5f - float(i);
+        EXPECT_GE(offset, -1e-4f) << i;
+        EXPECT_LE(offset, 0.19f + 1e-4f) << i;
+        jittered += offset > 1e-4f;
+    }
+    EXPECT_GT(jittered, kCapacity / 2);
+
+    bubbles.SetOwnRandom(FALSE);
+    Park();
+    EXPECT_EQ(DrawsBy([&] { bubbles.Render(kCapacity, FALSE, 1); }), 2 * kCapacity);
+}
+
 TEST_F(BubbleRender, HiddenChangesOnlyTheCount)
 {
     Park();

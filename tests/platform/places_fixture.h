@@ -2,14 +2,21 @@
 // environment variables naming them point inside it while a test runs and are
 // restored afterwards.
 #pragma once
+#include "support/scratch.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <grp.h>
+#include <pwd.h>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -17,9 +24,8 @@ class PlacesFixture : public ::testing::Test {
 public:
     void SetUp() override
     {
-        char pattern[] = "/tmp/pv-places-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
+        root = MakeScratchFolder("places");
+        ASSERT_FALSE(root.empty());
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "TMPDIR", "HOME"}) {
             const char* value = std::getenv(name);
             saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
@@ -72,6 +78,44 @@ public:
     {
         struct stat st {};
         return lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    }
+
+    // Runs body in a child process as a user without privileges, so that
+    // permission bits bind: as root, a user id that has no password entry,
+    // with the scratch tree made its own; else the user running the tests.
+    // Returns body's result (the child's exit code), or -1.
+    int AsUnprivilegedUser(const std::function<int()>& body)
+    {
+        const pid_t child = fork();
+        if (child < 0)
+            return -1;
+        if (child == 0) {
+            if (geteuid() == 0) {
+                const uid_t id = UserWithoutPasswordEntry();
+                // The tree lies in a folder of the test process: others may pass through it.
+                chmod(std::filesystem::path(root).parent_path().c_str(), 0711);
+                std::error_code ignored;
+                for (const auto& entry : std::filesystem::recursive_directory_iterator(root, ignored))
+                    lchown(entry.path().c_str(), id, id);
+                lchown(root.c_str(), id, id);
+                if (setgroups(0, nullptr) != 0 || setresgid(id, id, id) != 0 || setresuid(id, id, id) != 0)
+                    _exit(126);
+            }
+            _exit(body());
+        }
+        int status = 0;
+        if (waitpid(child, &status, 0) != child || !WIFEXITED(status))
+            return -1;
+        return WEXITSTATUS(status);
+    }
+
+    // A user id from 54321 up that no password entry names.
+    static uid_t UserWithoutPasswordEntry()
+    {
+        uid_t id = 54321;
+        while (getpwuid(id))
+            ++id;
+        return id;
     }
 
     std::string root;

@@ -68,7 +68,96 @@ TEST_F(Places, NoSettingsFolderWhenItCannotBeMade)
 {
     SetEnv("XDG_CONFIG_HOME", Blocked());
     EXPECT_EQ(GetSettingsFolder(), "");
+    // The application profile then goes where the settings file goes.
+    EXPECT_EQ(GetAppProfilePath(), root + "/run/parvolune-tmp/parvolune-profile.ini");
+    unsetenv("XDG_RUNTIME_DIR");
+    SetEnv("TMPDIR", Blocked());
     EXPECT_EQ(GetAppProfilePath(), "");
+}
+
+TEST_F(Places, ReadOnlySettingsFolderIsStillTheSettingsFolder)
+{
+    MakeDir(root + "/config", 0700);
+    MakeDir(root + "/config/parvolune", 0700);
+    std::ofstream(root + "/config/parvolune/Quenmarl.ini") << "[S]\r\nk=1\r\n";
+    ASSERT_EQ(chmod((root + "/config/parvolune").c_str(), 0500), 0);
+    unsetenv("XDG_RUNTIME_DIR");
+    const int result = AsUnprivilegedUser([this] {
+        if (GetSettingsFolder() != root + "/config/parvolune/")
+            return 1;
+        // The locks cannot go beside it: they go to the user's own temporary folder.
+        if (GetRuntimeFolder() != root + "/tmp/parvolune-" + std::to_string(geteuid()) + "/run/")
+            return 2;
+        return 0;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(IsDir(root + "/config/parvolune/run"));
+}
+
+// No $HOME, no XDG variables and no password entry: the settings, the profile
+// and the locks all find one place of the user's own, the same on every run.
+TEST_F(Places, WithoutAnyHomeOnePrivateFolderOfTheUserServes)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs a user id without a password entry: runs as root";
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+        unsetenv(name);
+    const int result = AsUnprivilegedUser([this] {
+        const std::string folder = root + "/tmp/parvolune-" + std::to_string(geteuid()) + "/";
+        if (!GetSettingsFolder().empty())
+            return 1;
+        if (GetFallbackFolder() != folder || Mode(folder) != 0700)
+            return 2;
+        if (GetRuntimeFolder() != folder + "run/" || GetAppProfilePath() != folder + "parvolune-profile.ini")
+            return 3;
+        if (GetFallbackFolder() != folder)
+            return 4;
+        return 0;
+    });
+    EXPECT_EQ(result, 0);
+}
+
+TEST_F(Places, UserTemporaryFolderIsRefusedUnlessOursAndPrivate)
+{
+    struct Case {
+        const char* name;
+        std::function<void(Places&, const std::string&)> arrange;
+        mode_t mode;  // what the folder is left with (0: not a folder)
+    };
+    const Case cases[] = {
+        {"open to others", [](Places&, const std::string& f) { MakeDir(f, 0755); }, 0755},
+        {"group may enter", [](Places&, const std::string& f) { MakeDir(f, 0710); }, 0710},
+        {"a link to a private folder",
+         [](Places& t, const std::string& f) {
+             MakeDir(t.root + "/mine", 0700);
+             ASSERT_EQ(symlink((t.root + "/mine").c_str(), f.c_str()), 0);
+         },
+         0700},
+        {"a file", [](Places&, const std::string& f) { std::ofstream(f) << "x"; }, 0},
+        {"another user's",
+         [](Places&, const std::string& f) {
+             MakeDir(f, 0700);
+             ASSERT_EQ(chown(f.c_str(), 65534, 65534), 0);
+         },
+         0700},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        if (geteuid() != 0 && std::strcmp(c.name, "another user's") == 0)
+            continue;
+        unsetenv("XDG_RUNTIME_DIR");
+        SetEnv("XDG_CONFIG_HOME", Blocked());
+        const std::string folder = root + "/tmp/parvolune-" + std::to_string(geteuid());
+        c.arrange(*this, folder);
+        EXPECT_EQ(GetFallbackFolder(), "");
+        EXPECT_EQ(GetRuntimeFolder(), "");
+        EXPECT_EQ(GetAppProfilePath(), "");
+        if (c.mode != 0) {
+            EXPECT_EQ(Mode(folder), c.mode);
+        }
+    }
 }
 
 TEST_F(Places, TempPathIsPrivateFolderInRuntimeDir)
@@ -193,7 +282,17 @@ TEST_F(Places, RuntimeFolder)
     EXPECT_EQ(GetRuntimeFolder(), root + "/config/parvolune/run/");
     EXPECT_EQ(Mode(root + "/config/parvolune/run"), 0700u);
 
+    // Without a settings folder either: the user's own folder in $TMPDIR.
     SetEnv("XDG_CONFIG_HOME", Blocked());
+    const mode_t oldMask = umask(0);
+    const std::string own = root + "/tmp/parvolune-" + std::to_string(geteuid());
+    EXPECT_EQ(GetRuntimeFolder(), own + "/run/");
+    umask(oldMask);
+    EXPECT_EQ(Mode(own), 0700u);
+    EXPECT_EQ(Mode(own + "/run"), 0700u);
+    EXPECT_EQ(GetFallbackFolder(), own + "/");
+
+    SetEnv("TMPDIR", Blocked());
     EXPECT_EQ(GetRuntimeFolder(), "");
 }
 

@@ -134,8 +134,31 @@ TEST_F(Instance, NoRuntimeFolderIsAnError)
 {
     unsetenv("XDG_RUNTIME_DIR");
     SetEnv("XDG_CONFIG_HOME", Blocked());
+    SetEnv("TMPDIR", Blocked());
     EXPECT_EQ(CreateMutexA(nullptr, FALSE, Name("nowhere").c_str()), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
+}
+
+// No $HOME, no XDG variables, no password entry: a second copy still finds
+// the first one's lock.
+TEST_F(Instance, WithoutAnyHomeTheLockStillHolds)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs a user id without a password entry: runs as root";
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+        unsetenv(name);
+    const std::string name = Name("homeless");
+    const int result = AsUnprivilegedUser([&] {
+        if (!CreateMutexA(nullptr, TRUE, name.c_str()) || GetLastError() != 0)
+            return 1;
+        const pid_t second = fork();
+        if (second == 0)
+            _exit(CreateMutexA(nullptr, TRUE, name.c_str()) && GetLastError() == ERROR_ALREADY_EXISTS ? 0 : 2);
+        int status = 0;
+        waitpid(second, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 3;
+    });
+    EXPECT_EQ(result, 0);
 }
 
 TEST_F(Instance, LastErrorBelongsToItsThread)

@@ -1,6 +1,7 @@
 #include "platform/profile.h"
 
 #include "platform/jsonl.h"
+#include "support/scratch.h"
 
 #include <gtest/gtest.h>
 
@@ -10,38 +11,19 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// A private folder for one test, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        char pattern[] = "/tmp/pv-profile-test-XXXXXX";
-        if (mkdtemp(pattern))
-            path = pattern;
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        if (!path.empty())
-            fs::remove_all(path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string path;
-};
 
 std::optional<std::string> ReadBytes(const std::string& path)
 {
@@ -485,6 +467,306 @@ TEST_F(ProfileFile, FilesWithAByteOrderMarkKeepTheirEncoding)
         ASSERT_EQ(WritePrivateProfileStringA("S\xe9", "n", "\xfc\x80", path.c_str()), TRUE);
         EXPECT_EQ(ReadBytes(path),
                   Encoded(mark, u"[S\u00e9]\r\nk=caf\u00e9\r\nz=\u4e2d\u20ac\r\nn=\u00fc\u20ac\r\n"));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Hostile files: never a blocking open, never an unbounded read, one line on
+// standard error, nothing written.
+
+TEST_F(ProfileFile, FilesThatAreNotPlainSettingsAreIgnoredAndLeftAlone)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const std::string&)> make;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"a FIFO", [](const std::string& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }, "not a regular file"},
+        {"a link to /dev/zero", [](const std::string& p) { fs::create_symlink("/dev/zero", p); },
+         "not a regular file"},
+        {"a file above the size limit",
+         [](const std::string& p) {
+             WriteBytes(p, "[S]\r\nk=1\r\n");
+             fs::resize_file(p, (32u << 20) + 1);  // sparse: costs no disk
+         },
+         "larger than 32 MiB"},
+    };
+    // A blocking open or an endless read fails the test instead of hanging it.
+    alarm(60);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = folder.path + "/" + std::to_string(&c - cases) + ".ini";
+        c.make(file);
+        const auto before = fs::symlink_status(file);
+        ::testing::internal::CaptureStderr();
+        for (int i = 0; i < 3; ++i) {
+            char buffer[16];
+            EXPECT_EQ(GetPrivateProfileStringA("S", "k", "dflt", buffer, sizeof buffer, file.c_str()), 4u);
+            EXPECT_STREQ(buffer, "dflt");
+            EXPECT_EQ(GetPrivateProfileIntA("S", "k", 7, file.c_str()), 7u);
+            EXPECT_EQ(WritePrivateProfileStringA("S", "k", "2", file.c_str()), FALSE);
+        }
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find(file + " is ignored: " + c.why), std::string::npos) << said;
+        EXPECT_EQ(fs::symlink_status(file).type(), before.type());
+    }
+    alarm(0);
+    EXPECT_EQ(FolderEntries(folder.path).size(), std::size(cases)) << "nothing written beside them";
+}
+
+TEST_F(ProfileFile, DanglingLinksAreWrittenThrough)
+{
+    fs::create_directory(folder.path + "/dotfiles");
+    struct Case {
+        const char* link;
+        const char* target;  // as the link holds it
+        const char* file;    // what the write must create
+    };
+    const Case cases[] = {
+        {"relative.ini", "dotfiles/relative.ini", "dotfiles/relative.ini"},
+        {"absolute.ini", "", "dotfiles/absolute.ini"},  // target: the absolute path of file
+        {"chain.ini", "chain2.ini", "dotfiles/chain.ini"},
+    };
+    fs::create_symlink("dotfiles/chain.ini", folder.path + "/chain2.ini");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.link);
+        const std::string link = folder.path + "/" + c.link;
+        const std::string target = *c.target ? c.target : folder.path + "/" + c.file;
+        fs::create_symlink(target, link);
+        ASSERT_EQ(WritePrivateProfileStringA("S", "k", "1", link.c_str()), TRUE);
+        ASSERT_EQ(WritePrivateProfileStringA("S", "n", "2", link.c_str()), TRUE);
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(fs::read_symlink(link), target);
+        EXPECT_EQ(ReadBytes(folder.path + "/" + c.file), "[S]\r\nk=1\r\nn=2\r\n");
+    }
+    // A link into a folder that is not there: the write fails, nothing is made.
+    const std::string lost = folder.path + "/lost.ini";
+    fs::create_symlink("no-such-folder/lost.ini", lost);
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "1", lost.c_str()), FALSE);
+    EXPECT_TRUE(fs::is_symlink(lost));
+    EXPECT_FALSE(fs::exists(folder.path + "/no-such-folder"));
+    EXPECT_EQ(FolderEntries(folder.path + "/dotfiles").size(), 3u);
+}
+
+// A process id that is surely not running: a child that has ended and been reaped.
+pid_t DeadProcess()
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return child;
+}
+
+TEST_F(ProfileFile, StaleTemporaryFilesOfEndedProcessesAreRemoved)
+{
+    WriteBytes(path, "[S]\r\nk=1\r\n");
+    const std::string dead = std::to_string(DeadProcess());
+    const std::string alive = std::to_string(getppid());
+    const std::vector<std::pair<std::string, bool>> files = {
+        {".settings.ini." + dead + "-0.tmp", false},
+        {".settings.ini." + dead + "-17.tmp", false},
+        {".settings.ini." + alive + "-0.tmp", true},  // its owner may still rename it
+        {".settings.ini." + dead + "-x.tmp", true},   // not a name of ours
+        {".settings.ini." + dead + ".tmp", true},
+        {".other.ini." + dead + "-0.tmp", true},      // another file's
+        {"settings.ini." + dead + "-0.tmp", true},
+    };
+    for (const auto& [name, kept] : files)
+        WriteBytes(folder.path + "/" + name, "partial");
+    // The first look at the file clears them away.
+    EXPECT_EQ(GetPrivateProfileIntA("S", "k", 0, path.c_str()), 1u);
+    for (const auto& [name, kept] : files)
+        EXPECT_EQ(fs::exists(folder.path + "/" + name), kept) << name;
+    ASSERT_EQ(WritePrivateProfileStringA("S", "k", "2", path.c_str()), TRUE);
+    EXPECT_EQ(FolderEntries(folder.path).size(), 1 + 5u) << "a rewrite leaves no file of its own";
+}
+
+// The same settings with each kind of line end, and all three mixed.
+TEST_F(ProfileFile, LoneCarriageReturnEndsALineLikeLineFeedAndBoth)
+{
+    const std::vector<std::string> lines = {"[First]", "a=1", "b = two ", "; note", "[Second]", "c=3", "[Third]",
+                                            "d=4"};
+    const std::string normal = "[First]\r\na=1\r\nb=two\r\n; note\r\n[Second]\r\nc=3\r\n[Third]\r\nd=4\r\n";
+    struct Case {
+        const char* name;
+        std::vector<const char*> ends;  // used in turn
+    };
+    const Case cases[] = {
+        {"CR LF", {"\r\n"}},         {"LF", {"\n"}},
+        {"CR", {"\r"}},              {"mixed", {"\r", "\n", "\r\n"}},
+        {"mixed, CR last", {"\n", "\r\n", "\r"}}, {"CR CR LF", {"\r\r\n"}},
+        {"LF CR", {"\n\r"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string text;
+        for (size_t i = 0; i < lines.size(); ++i)
+            text += lines[i] + c.ends[i % c.ends.size()];
+        WriteBytes(path, text);
+        EXPECT_EQ(Value(nullptr, nullptr), std::string("First\0Second\0Third\0", 19));
+        EXPECT_EQ(Value("First", nullptr), std::string("a\0b\0", 4));
+        EXPECT_EQ(Value("First", "b"), "two");
+        EXPECT_EQ(Value("Second", "c"), "3");
+        EXPECT_EQ(Value("Third", "d"), "4");
+        EXPECT_EQ(GetPrivateProfileIntA("Third", "d", 0, path.c_str()), 4u);
+        // A rewrite puts every line end in the normal form.
+        ASSERT_EQ(WritePrivateProfileStringA("Second", "e", "5", path.c_str()), TRUE);
+        std::string expected = normal;
+        expected.insert(expected.find("[Third]"), "e=5\r\n");
+        EXPECT_EQ(ReadBytes(path), expected);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The parsed form is kept between calls: what the calls give must stay what a
+// fresh read of the file gives.
+
+// Everything the read functions tell about a file: the section list, and per
+// section its key list and each key's value.
+std::string Everything(const std::string& file)
+{
+    auto read = [&](const char* section, const char* key) {
+        std::string buffer(1 << 16, '\0');
+        const DWORD n = GetPrivateProfileStringA(section, key, "<none>", buffer.data(),
+                                                 static_cast<DWORD>(buffer.size()), file.c_str());
+        return buffer.substr(0, n);
+    };
+    // The names of a list, each ended by a NUL; a list with none reads as the default.
+    auto names = [](const std::string& list) {
+        std::vector<std::string> out;
+        for (size_t at = 0, end; (end = list.find('\0', at)) != std::string::npos; at = end + 1)
+            out.push_back(list.substr(at, end - at));
+        return out;
+    };
+    std::string out;
+    for (const std::string& section : names(read(nullptr, nullptr))) {
+        out += "[" + section + "]\n";
+        for (const std::string& key : names(read(section.c_str(), nullptr)))
+            out += key + "=" + read(section.c_str(), key.c_str()) + "\n";
+    }
+    return out;
+}
+
+struct ProfileWrite {
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+// Writes of every kind, with names and values that the normal form changes.
+const ProfileWrite kTrickyWrites[] = {
+        {"S", "plain", "1"},
+        {"S", "  key with blanks \t", "  value with blanks \t "},
+        {"S", "k", "line\r\ninjected=1"},
+        {"S", "cr", "a\rb=2"},
+        {"S", "[looks like a section]", "x"},
+        {"S", "[half", "y"},
+        {"S", "k=v", "w"},
+        {"S", "ctrl", "z\x1a"},
+        {"  New section  ", "n", "1"},
+        {"a]b", "n", "2"},
+        {"", "nameless", "3"},
+        {"S", "plain", "changed"},
+        {"S", "plain", nullptr},
+        {"Empty named", nullptr, nullptr},
+        {"S", nullptr, nullptr},
+        {"T", "after", "deletions"},
+};
+
+const std::string kStartingFiles[] = {
+    "",
+    "top=1\r\n[S]\r\nold=1\r\n[]\r\nunder empty name=1\r\n[Empty named]\r\ne=1\r\n",
+    "\xEF\xBB\xBF[S]\r\nold=\xC3\xA9\r\n",
+    "[S]\rold=1\r[T]\nt=1",
+};
+
+TEST_F(ProfileFile, WhatIsKeptBetweenCallsIsWhatTheFileReadsAs)
+{
+    int copies = 0;
+    for (const std::string& start : kStartingFiles) {
+        SCOPED_TRACE(Show(start));
+        WriteBytes(path, start);
+        for (const ProfileWrite& w : kTrickyWrites) {
+            SCOPED_TRACE(std::string(w.section) + "/" + (w.key ? w.key : "NULL") + "=" + (w.value ? w.value : "NULL"));
+            EXPECT_EQ(WritePrivateProfileStringA(w.section, w.key, w.value, path.c_str()), TRUE);
+            const std::string kept = Everything(path);
+            // A copy under a name never read before is read afresh.
+            const std::string fresh = folder.path + "/fresh" + std::to_string(++copies) + ".ini";
+            fs::copy_file(path, fresh);
+            EXPECT_EQ(kept, Everything(fresh));
+            fs::remove(fresh);
+        }
+    }
+}
+
+// A batch gives the file and every read in between what the same writes give
+// one by one.
+TEST_F(ProfileFile, BatchedWritesReadAndEndAsWritesOneByOne)
+{
+    const std::string batched = folder.path + "/batched.ini";
+    for (const std::string& start : kStartingFiles) {
+        SCOPED_TRACE(Show(start));
+        WriteBytes(path, start);
+        WriteBytes(batched, start);
+        {
+            const CProfileWriteBatch batch(batched.c_str());
+            const CProfileWriteBatch nested(batched.c_str());
+            for (const ProfileWrite& w : kTrickyWrites) {
+                SCOPED_TRACE(std::string(w.section) + "/" + (w.key ? w.key : "NULL") + "=" + (w.value ? w.value : "NULL"));
+                EXPECT_EQ(WritePrivateProfileStringA(w.section, w.key, w.value, path.c_str()), TRUE);
+                EXPECT_EQ(WritePrivateProfileStringA(w.section, w.key, w.value, batched.c_str()), TRUE);
+                EXPECT_EQ(Everything(batched), Everything(path));
+            }
+        }
+        EXPECT_EQ(ReadBytes(batched), ReadBytes(path));
+        EXPECT_EQ(Everything(batched), Everything(path));
+    }
+}
+
+// The settings keys of a first start cost one rewrite of the file.
+TEST_F(ProfileFile, ABatchRewritesTheFileOnce)
+{
+    WriteBytes(path, "[Other]\r\nline=1\r\n");
+    struct stat before {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    {
+        const CProfileWriteBatch batch(path.c_str());
+        for (int k = 0; k < 66; ++k) {
+            const std::string key = "Key" + std::to_string(k);
+            WritePrivateProfileStringA("Aquarium Settings", key.c_str(), "1", path.c_str());
+            struct stat during {};
+            ASSERT_EQ(stat(path.c_str(), &during), 0);
+            EXPECT_EQ(during.st_ino, before.st_ino) << "rewritten at key " << k;
+        }
+        EXPECT_EQ(Value("Aquarium Settings", "Key65"), "1");
+    }
+    struct stat after {};
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);
+    EXPECT_EQ(Value("Aquarium Settings", "Key0"), "1");
+    EXPECT_EQ(Value("Other", "line"), "1");
+}
+
+// A file changed in place within one tick of the clock keeps its size and its
+// times: its bytes must still be looked at.
+TEST_F(ProfileFile, ChangesMadeElsewhereAreSeenAtOnce)
+{
+    for (int i = 0; i < 50; ++i) {
+        const std::string value = std::to_string(i % 10);
+        WriteBytes(path, "[S]\r\nk=" + value + "\r\n");  // in place: the same file, the same size
+        ASSERT_EQ(Value("S", "k"), value) << "round " << i;
+        ASSERT_EQ(WritePrivateProfileStringA("S", "w", value.c_str(), path.c_str()), TRUE);
+        const std::string other = std::to_string((i + 5) % 10);
+        {
+            std::fstream inPlace(path, std::ios::in | std::ios::out | std::ios::binary);
+            inPlace.seekp(7);
+            inPlace << other;
+        }
+        ASSERT_EQ(Value("S", "k"), other) << "round " << i << ", after our own rewrite";
     }
 }
 

@@ -1,7 +1,8 @@
 // The leaf tables against the shapes their plants rely on: root points on the
 // pivot, tips where the columns meet, the telling points, bounds, unit
 // normals and texture coordinates inside each leaf's part of its texture.
-#include "scenery/plant_meshes.h"
+#include "scenery/sway_plant_meshes.h"
+#include "plant_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -12,58 +13,7 @@
 
 namespace {
 
-struct Box {
-    float low[3] = {1e9f, 1e9f, 1e9f}, high[3] = {-1e9f, -1e9f, -1e9f};
-    float sLow = 1e9f, sHigh = -1e9f, tLow = 1e9f, tHigh = -1e9f;
-};
-
-Box Bounds(const std::vector<const PlantVertex*>& points)
-{
-    Box b;
-    for (const PlantVertex* p : points) {
-        const float v[3] = {p->x, p->y, p->z};
-        for (int i = 0; i < 3; ++i) {
-            b.low[i] = std::min(b.low[i], v[i]);
-            b.high[i] = std::max(b.high[i], v[i]);
-        }
-        b.sLow = std::min(b.sLow, p->s);
-        b.sHigh = std::max(b.sHigh, p->s);
-        b.tLow = std::min(b.tLow, p->t);
-        b.tHigh = std::max(b.tHigh, p->t);
-    }
-    return b;
-}
-
-template <int C, int R>
-std::vector<const PlantVertex*> All(const PlantVertex (&table)[C][R])
-{
-    std::vector<const PlantVertex*> out;
-    for (int c = 0; c < C; ++c)
-        for (int r = 0; r < R; ++r)
-            out.push_back(&table[c][r]);
-    return out;
-}
-
-void ExpectAt(const PlantVertex& p, float x, float y, float z, float tolerance, const std::string& what)
-{
-    EXPECT_NEAR(p.x, x, tolerance) << what;
-    EXPECT_NEAR(p.y, y, tolerance) << what;
-    EXPECT_NEAR(p.z, z, tolerance) << what;
-}
-
-void ExpectBox(const Box& b, const float low[3], const float high[3], const std::string& what)
-{
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_NEAR(b.low[i], low[i], 0.01f) << what << " axis " << i;
-        EXPECT_NEAR(b.high[i], high[i], 0.01f) << what << " axis " << i;
-    }
-}
-
-void ExpectUnitNormals(const std::vector<const PlantVertex*>& points, const std::string& what)
-{
-    for (const PlantVertex* p : points)
-        EXPECT_NEAR(std::sqrt(p->nx * p->nx + p->ny * p->ny + p->nz * p->nz), 1.0f, 1e-5f) << what;
-}
+using namespace plant_checks;
 
 TEST(PlantMeshes, SwayLeafA)
 {

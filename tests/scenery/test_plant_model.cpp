@@ -5,17 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
 namespace {
 
+constexpr float kStretch = 5;
 const float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
 class TestPlant : public CPlantModel {
 public:
     TestPlant() : CPlantModel(4) {}
-    using CPlantModel::EmitStrip;
+    using CPlantModel::EmitEdges;
+    using CPlantModel::EmitGrid;
 };
 
 void ExpectMatrix(const float* m, const float* want)
@@ -81,10 +85,8 @@ TEST(PlantHead, EmitVertexMovesThePointButNotTheNormal)
 }
 
 // Four rows on the left, two on the right: each right point serves two rows.
-const PlantVertex kLeft[4] = {{0, 0, 0, 0, 0, 1, 0, 1},
-                              {0, 1, 0, 0, 0, 1, 0, 1.25f},
-                              {0, 2, 0, 0, 0, 1, 0, 1.5f},
-                              {0, 3, 0, 0, 0, 1, 0, 1.75f}};
+const PlantVertex kLeft[4] = {
+    {0, 0, 0, 0, 0, 1, 0, 1}, {0, 1, 0, 0, 0, 1, 0, 1.25f}, {0, 2, 0, 0, 0, 1, 0, 1.5f}, {0, 3, 0, 0, 0, 1, 0, 1.75f}};
 const PlantVertex kRight[2] = {{1, 0, 0, 0, 1, 0, 1, 1}, {1, 2, 0, 0, 1, 0, 1, 1.5f}};
 
 TEST(PlantStrip, StaticStripSendsScaledPointsPastTheBendMatrix)
@@ -93,7 +95,7 @@ TEST(PlantStrip, StaticStripSendsScaledPointsPastTheBendMatrix)
     p.SetScale(2, 3, 4);
     p.SetRotation(90, 0, 0, 1);  // must not apply
     VertexRecorder rec;
-    p.EmitStrip(kLeft, kRight, 4, 2, nullptr);
+    p.EmitEdges(kLeft, kRight, 4, 2, nullptr);
     ASSERT_EQ(rec.primitives.size(), 1u);
     EXPECT_EQ(rec.primitives[0].mode, GLenum(GL_QUAD_STRIP));
     const auto& v = rec.primitives[0].vertices;
@@ -112,24 +114,145 @@ TEST(PlantStrip, MovingStripBendsEachRowAndSwaysItsPoints)
     p.SetScale(2, 3, 4);
     const float bend[5] = {0, 90, 0, 90, 0};
     const float sway[5] = {0, 0.5f, 1, 1.5f, 2};
-    const LeafMotion motion{.bend = bend,
-                            .bendAxis = {0, 0, 1},
-                            .sway = sway,
-                            .swayScale = {0, 10, 0},
-                            .secondPointSwayRow = 1};
+    const LeafMotion motion{
+        .bend = bend, .bendAxis = {0, 0, 1}, .sway = sway, .swayScale = {0, 10, 0}, .secondPointSwayRow = 1};
     VertexRecorder rec;
-    p.EmitStrip(kLeft, kLeft, 4, 1, &motion);
+    p.EmitEdges(kLeft, kLeft, 4, 1, &motion);
     const auto& v = rec.primitives.at(0).vertices;
     ASSERT_EQ(v.size(), 8u);
     for (int r = 0; r < 4; ++r) {
         for (int k = 0; k < 2; ++k) {
             const float y = 3.0f * r + 10 * sway[r + k];  // the second point takes the next row's sway
-            const bool turned = bend[r] == 90;  // a quarter turn about z: (0, y) goes to (-y, 0)
+            const bool turned = bend[r] == 90;            // a quarter turn about z: (0, y) goes to (-y, 0)
             EXPECT_NEAR(v[2 * r + k].position[0], turned ? -y : 0, 1e-5) << "row " << r << " point " << k;
             EXPECT_NEAR(v[2 * r + k].position[1], turned ? 0 : y, 1e-5) << "row " << r << " point " << k;
             EXPECT_EQ(v[2 * r + k].normal, (std::array<float, 3>{0, 0, 1}));
         }
     }
+}
+
+// A ring mesh of three rings of two points, [ring][point], the rings along z.
+const PlantVertex kRings[3][2] = {
+    {{1, 0, 0, 1, 0, 0, 0.1f, 1}, {0, 1, 0, 0, 1, 0, 0.2f, 1}},
+    {{1, 0, 1, 1, 0, 0, 0.1f, 1.5f}, {0, 1, 1, 0, 1, 0, 0.2f, 1.5f}},
+    {{1, 0, 2, 1, 0, 0, 0.1f, 2}, {0, 1, 2, 0, 1, 0, 0.2f, 2}},
+};
+
+// (x, y, z) turned by degrees about the y axis.
+std::array<float, 3> AboutY(std::array<float, 3> p, float degrees)
+{
+    const double a = degrees * 0.017453292519943295, c = std::cos(a), s = std::sin(a);
+    return {static_cast<float>(c * p[0] + s * p[2]), p[1], static_cast<float>(-s * p[0] + c * p[2])};
+}
+
+TEST(PlantStrip, RingMeshReadsItsMotionByRing)
+{
+    // As a leaf whose ring k turns by 2 x bend[4 - k], lifted along y by
+    // lift[k] on the strips' second rings only, point 1 never lifted.
+    const float bend[5] = {0, 0, 10, 20, 30};
+    const float lift[3] = {0.5f, 0.25f, 0.125f};
+    const LeafMotion motion{.bend = bend,
+                            .bendAxis = {0, 1, 0},
+                            .bendBy = MotionBy::Line,
+                            .bendBase = 4,
+                            .bendStep = -1,
+                            .bendGain = 2,
+                            .sway = lift,
+                            .swayScale = {0, 1, 0},
+                            .swayBy = MotionBy::Line,
+                            .swaySides = 2,
+                            .stillPoints = 1u << 1};
+    TestPlant p;
+    p.SetScale(2, 2, 2);
+    VertexRecorder rec;
+    p.EmitGrid(kRings, 2, &motion);
+    ASSERT_EQ(rec.primitives.size(), 2u);  // one strip between each pair of rings
+    for (int strip = 0; strip < 2; ++strip) {
+        const auto& v = rec.primitives[strip].vertices;
+        ASSERT_EQ(v.size(), 4u);
+        for (int point = 0; point < 2; ++point) {
+            for (int side = 0; side < 2; ++side) {
+                const int ring = strip + side;
+                const PlantVertex& q = kRings[ring][point];
+                const float y = q.y * 2 + (side == 1 && point == 0 ? lift[ring] : 0.0f);
+                const auto want = AboutY({q.x * 2, y, q.z * 2}, 2 * bend[4 - ring]);
+                const auto& got = v[2 * point + side];
+                for (int i = 0; i < 3; ++i)
+                    EXPECT_NEAR(got.position[i], want[i], 1e-5f) << "ring " << ring << " point " << point;
+                EXPECT_EQ(got.normal, (std::array<float, 3>{q.nx, q.ny, q.nz}));  // never turned
+                EXPECT_EQ(got.texCoord, (std::array<float, 2>{q.s, q.t}));
+            }
+        }
+    }
+}
+
+TEST(PlantStrip, AdjustMovesThePointBeforeTheBend)
+{
+    // Points after the first stretched 5 times along z, then a quarter turn about y.
+    const float bend[3] = {90, 90, 90};
+    const LeafMotion motion{.bend = bend,
+                            .bendAxis = {0, 1, 0},
+                            .adjust = [](const StripVertex& v, float q[3], const void* context) {
+                                if (v.point >= 1)
+                                    q[2] *= *static_cast<const float*>(context);
+                            },
+                            .context = &kStretch};
+    TestPlant p;
+    p.SetScale(1, 1, 1);
+    VertexRecorder rec;
+    p.EmitEdges(kRings[1], kRings[2], 2, 1, &motion);
+    const auto& v = rec.primitives.at(0).vertices;
+    ASSERT_EQ(v.size(), 4u);
+    // Point 1 of the first edge: (0, 1, 1), z stretched to 5, turned to (5, 1, 0).
+    EXPECT_NEAR(v[2].position[0], 5, 1e-5f);
+    EXPECT_NEAR(v[2].position[2], 0, 1e-5f);
+    // Point 0 of the second edge: (1, 0, 2), kept, turned to (2, 0, -1).
+    EXPECT_NEAR(v[1].position[0], 2, 1e-5f);
+    EXPECT_NEAR(v[1].position[2], -1, 1e-5f);
+}
+
+// ---- indexed meshes -----------------------------------------------------------
+
+const float kPositions[3][3] = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
+const float kNormals[2][3] = {{0, 0, 1}, {0, 0, -1}};
+const float kTexCoords[2][2] = {{0, 1}, {1, 2}};
+
+TEST(IndexedTriangles, FacesReachingOutsideTheirTablesAreLeftOut)
+{
+    const short faces[4][9] = {
+        {0, 1, 2, 0, 0, 1, 0, 1, 1},
+        {0, 1, 3, 0, 0, 0, 0, 0, 0},   // position 3 does not exist
+        {2, 1, 0, 1, 1, 1, 1, 1, -1},  // nor texture coordinate -1
+        {2, 2, 2, 1, 0, 1, 1, 0, 0},
+    };
+    const IndexedTriangles mesh{faces, 4, kPositions, 3, kNormals, 2, kTexCoords, 2};
+    const float scale[3] = {2, 3, 4};
+    VertexRecorder rec;
+    CBendEmitter::EmitIndexedTriangles(mesh, scale);
+    ASSERT_EQ(rec.primitives.size(), 1u);
+    EXPECT_EQ(rec.primitives[0].mode, GLenum(GL_TRIANGLES));
+    const auto& v = rec.primitives[0].vertices;
+    ASSERT_EQ(v.size(), 6u);
+    EXPECT_EQ(v[1].position, (std::array<float, 3>{2, 0, 0}));
+    EXPECT_EQ(v[2].position, (std::array<float, 3>{0, 3, 0}));
+    EXPECT_EQ(v[2].normal, (std::array<float, 3>{0, 0, -1}));
+    EXPECT_EQ(v[2].texCoord, (std::array<float, 2>{1, 2}));
+    EXPECT_EQ(v[2].texCoord1, v[2].texCoord);  // also for the scene's lists
+    EXPECT_EQ(v[4].normal, (std::array<float, 3>{0, 0, 1}));
+}
+
+TEST(IndexedTriangles, TablePointsAreReadWithinTheirTables)
+{
+    const PlantVertex inside = VertexFromTables(kPositions, 3, 2, kNormals, 2, 1, kTexCoords, 2, 1);
+    EXPECT_EQ(inside.y, 1.0f);
+    EXPECT_EQ(inside.nz, -1.0f);
+    EXPECT_EQ(inside.t, 2.0f);
+    // An index outside a table reads its first entry; an empty table reads 0s.
+    const PlantVertex outside = VertexFromTables(kPositions, 3, 3, kNormals, 2, -1, nullptr, 0, 7);
+    EXPECT_EQ(outside.x, 0.0f);
+    EXPECT_EQ(outside.nz, 1.0f);
+    EXPECT_EQ(outside.s, 0.0f);
+    EXPECT_EQ(outside.t, 0.0f);
 }
 
 // ---- the sway wave ----------------------------------------------------------
@@ -147,15 +270,40 @@ TEST(SwayWave, PhaseMovesOnEveryThirdCallOnly)
     }
 }
 
+TEST(SwayWave, CadenceSetsWhichCallsMoveThePhase)
+{
+    struct Case {
+        int cadence;
+        std::vector<int> moving;  // the calls (from 1) on which the phase moves
+    };
+    const Case cases[] = {
+        {1, {3, 6, 9, 12, 15, 18, 21, 24}},  // the common plants
+        {2, {4, 8, 12, 16, 20, 24}},         // the anemone
+        {10, {12, 24}},                      // the plant group
+    };
+    for (const Case& c : cases) {
+        int counter = 0;
+        float phase = 0.0f;
+        std::vector<int> moved;
+        for (int call = 1; call <= 24; ++call) {
+            const float before = phase;
+            StepSwayPhase(counter, c.cadence, phase, 0.1f);
+            if (phase != before)
+                moved.push_back(call);
+        }
+        EXPECT_EQ(moved, c.moving) << "cadence " << c.cadence;
+    }
+}
+
 TEST(SwayWave, PhaseRestartsAtZeroOnlyAbove2Pi)
 {
     struct Case {
         float before, speed, after;
     };
     const Case cases[] = {
-        {kPlantTwoPi, 0.0f, kPlantTwoPi},      // exactly 2 pi stays
-        {6.3f, 0.0f, 0.0f},                    // above it restarts at 0, not 2 pi less
-        {6.2f, 0.1f, 0.0f},                    // the step that passes 2 pi, in the same call
+        {kPlantTwoPi, 0.0f, kPlantTwoPi},  // exactly 2 pi stays
+        {6.3f, 0.0f, 0.0f},                // above it restarts at 0, not 2 pi less
+        {6.2f, 0.1f, 0.0f},                // the step that passes 2 pi, in the same call
         {6.0f, 0.2f, 6.2f},
     };
     for (const Case& c : cases) {
@@ -177,10 +325,11 @@ TEST(SwayWave, ShapesTheWaveAndKeepsTheRootStill)
         int n;
     };
     const Case cases[] = {
-        {{0.01, false, 1}, 13},
-        {{0.00075, true, 3}, 14},
-        {{0.01, false, 1}, 0},  // the root entry is cleared even then
-        {{0.00075, true, 3}, 2},
+        {{.amplitude = 0.01}, 13},
+        {{.amplitude = 0.00075, .gainBase = 0, .gainStep = 1, .stillRows = 3}, 14},
+        {{.amplitude = 0.01}, 0},  // the root entry is cleared even then
+        {{.amplitude = 0.00075, .gainBase = 0, .gainStep = 1, .stillRows = 3}, 2},
+        {{.amplitude = 0.1, .gainBase = 3, .gainStep = -1, .stillRows = 0}, 4},  // falls to the base, root moves
     };
     for (const Case& c : cases) {
         CSwayWave wave;
@@ -193,9 +342,52 @@ TEST(SwayWave, ShapesTheWaveAndKeepsTheRootStill)
                 want = 0.0f;
             else if (i < c.n)
                 want = static_cast<float>(std::sin(static_cast<double>(i * 0.4f + 2.0f)) *
-                                          (c.shape.growsAlongLeaf ? i : 1) * c.shape.amplitude);
+                                          (c.shape.gainBase + c.shape.gainStep * i) * c.shape.amplitude);
             EXPECT_FLOAT_EQ(out[i], want) << "n " << c.n << " entry " << i;
         }
+    }
+}
+
+TEST(SwayWave, AClosingRingRepeatsItsLastEntryFirst)
+{
+    float out[6];
+    FillSwayWave(SwayShape{.amplitude = 0.02, .stillRows = 1, .closesRing = true}, 0.3f, 0.7f, out, 6);
+    EXPECT_EQ(out[0], out[5]);
+    EXPECT_FLOAT_EQ(out[5], static_cast<float>(std::sin(static_cast<double>(5 * 0.7f + 0.3f)) * 0.02));
+    EXPECT_FLOAT_EQ(out[1], static_cast<float>(std::sin(static_cast<double>(0.7f + 0.3f)) * 0.02));
+}
+
+// ---- the shared sway angle --------------------------------------------------
+
+TEST(SharedSwayAngle, SweepsBetweenItsTurningPoints)
+{
+    struct Case {
+        double step;
+        bool testSum;
+        int firstTurn, secondTurn;  // the calls on which it turns down, then up
+        float peak;
+    };
+    const Case cases[] = {
+        {0.01f, false, 500, 1500, 5.00002f},  // a single-precision step, the stored angle tested
+        {0.04, true, 126, 378, 5.04f},        // a double step, the unrounded sum tested
+    };
+    for (const Case& c : cases) {
+        CSharedSwayAngle a;
+        std::vector<int> turns;
+        float highest = 0.0f, lowest = 0.0f;
+        for (int call = 1; call <= 2000; ++call) {
+            const BYTE before = a.m_bRising;
+            a.Step(c.step, -5.0, 5.0, c.testSum);
+            highest = std::max(highest, a.m_fAngle);
+            lowest = std::min(lowest, a.m_fAngle);
+            if (a.m_bRising != before)
+                turns.push_back(call);
+        }
+        ASSERT_GE(turns.size(), 2u) << c.step;
+        EXPECT_EQ(turns[0], c.firstTurn) << c.step;
+        EXPECT_EQ(turns[1], c.secondTurn) << c.step;
+        EXPECT_NEAR(highest, c.peak, 1e-3f) << c.step;
+        EXPECT_NEAR(lowest, -c.peak, 1e-3f) << c.step;
     }
 }
 
@@ -212,7 +404,7 @@ TEST(SwingRamp, StepsOnTheThirdCallBetweenTheLimits)
     const Case cases[] = {
         {2.0f, 0.5f, 10, 1, 2.5f, 1},
         {2.0f, 0.5f, 10, 0, 1.5f, 0},
-        {9.75f, 0.5f, 10, 1, 9.5f, 0},     // passes the top: clamped, turned and stepped down once
+        {9.75f, 0.5f, 10, 1, 9.5f, 0},  // passes the top: clamped, turned and stepped down once
         {10.0f, 0.5f, 10, 1, 9.5f, 0},
         {9.5f, 0.5f, 10, 1, 10.0f, 1},     // reaching the limit exactly is not passing it
         {-9.75f, 0.5f, 10, 0, -10.0f, 1},  // passes the bottom: clamped and turned, no step up

@@ -2,6 +2,7 @@
 // draw sends through the vertex recorder and does to the oscillators.
 #include "platform/crt.h"
 #include "scenery/sway_plant_a.h"
+#include "scenery/sway_plant_meshes.h"
 #include "support/vertex_recorder.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // sway that leaves the blade's first three rows in place.
 #include "platform/crt.h"
 #include "scenery/sway_plant_b.h"
+#include "scenery/sway_plant_meshes.h"
 #include "support/vertex_recorder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // Sway plant C without a GL context: its leaf strips and what a draw changes.
 #include "platform/crt.h"
 #include "scenery/sway_plant_c.h"
+#include "scenery/sway_plant_meshes.h"
 #include "support/vertex_recorder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,8 @@
 // The environment every test process starts with, unless the caller set it.
+#include "support/scratch.h"
+
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace {
 
@@ -10,6 +13,15 @@ const bool g_environmentSet = [] {
 #ifdef PV_TEST_OFFSCREEN
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 #endif
+    // Made now, before a test points $TMPDIR elsewhere.
+    const std::string& scratch = ProcessScratchFolder();
+    // Without one the toolkit makes a runtime folder of its own in /tmp.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if ((!runtime || !*runtime) && !scratch.empty()) {
+        const std::string run = scratch + "/run";
+        if (mkdir(run.c_str(), 0700) == 0)
+            setenv("XDG_RUNTIME_DIR", run.c_str(), 1);
+    }
     return true;
 }();
 

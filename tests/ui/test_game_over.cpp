@@ -3,6 +3,7 @@
 #include "ui_fixture.h"
 
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -94,6 +95,32 @@ TEST_F(GameOverTest, TextIsDrawnOnTheDialogFace)
         }
     EXPECT_GT(textPixels, 100);
     EXPECT_EQ(otherPixels, 0);
+    dlg.DestroyWindow();
+}
+
+// The captions, as painted, leave free face between their last letter and
+// the right frame (the focus frame is drawn on Restart, which has the focus).
+TEST_F(GameOverTest, CaptionsKeepClearOfTheButtonFrame)
+{
+    CGameOverDlg dlg;
+    ASSERT_TRUE(dlg.Create(CGameOverDlg::IDD));
+    dlg.ShowWindow(SW_SHOW);
+    AfxPumpMessages(30);
+    constexpr int kFreeColumns = 3;
+    for (CHoverButton* button : {&dlg.m_btnRestart, &dlg.m_btnExit}) {
+        const QImage image = WidgetOf(button)->grab().toImage();
+        const int w = image.width(), h = image.height();
+        int ink = 0, lastInk = -1;
+        for (int y = 4; y < h - 4; ++y)
+            for (int x = 4; x < w - 4; ++x)
+                if (qGray(image.pixel(x, y)) < 100) {
+                    ++ink;
+                    lastInk = std::max(lastInk, x);
+                }
+        EXPECT_GT(ink, 30) << "the caption is painted";
+        // The frame's inner column is w - 4 (face right w - 2, pen 3 wide).
+        EXPECT_LT(lastInk, w - 4 - kFreeColumns) << w;
+    }
     dlg.DestroyWindow();
 }
 

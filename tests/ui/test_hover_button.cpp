@@ -4,6 +4,7 @@
 #include "ui/controls/hover_button.h"
 #include "ui_fixture.h"
 
+#include <QFontMetrics>
 #include <QTest>
 #include <vector>
 
@@ -54,6 +55,7 @@ class HoverButtonTest : public UiTest {
 protected:
     void SetUp() override
     {
+        UiTest::SetUp();
         ASSERT_TRUE(dlg.Create(IDD_BUTTONS));
         dlg.ShowWindow(SW_SHOW);
         AfxPumpMessages(30);
@@ -154,8 +156,15 @@ TEST_F(HoverButtonTest, PressedCaptionMovesOnePixelRightAndDown)
     const QRect pressed = CaptionBox(Grab(dlg.m_right));
     QTest::mouseRelease(WidgetOf(&dlg.m_right), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(pressed.topLeft(), normal.topLeft() + QPoint(1, 1));
-    // The caption sits right of the middle: the face centre plus 15, less half the measured extent.
-    EXPECT_GT(normal.center().x(), 43);
+    // Without an icon the caption, measured with its ampersand, is centred on
+    // the face (2..84); with one it moves 15 pixels right.
+    const int measured = QFontMetrics(WidgetOf(&dlg.m_right)->font()).horizontalAdvance("&Exit");
+    EXPECT_NEAR(normal.left(), 43 - measured / 2, 2);
+    const std::vector<uint32_t> green(16 * 16, 0xFF00C000u);
+    RegisterIconResource(IDI_TEST_GREEN, 16, 16, green.data());
+    dlg.m_right.SetIcon(IDI_TEST_GREEN, 0, 16, 16);
+    const QRect withIcon = CaptionBox(Grab(dlg.m_right));
+    EXPECT_EQ(withIcon.left(), normal.left() + 15);
 }
 
 TEST_F(HoverButtonTest, DisabledCaptionIsEmbossedAndTheFaceStays)

@@ -1,6 +1,9 @@
 // No clipped text: every static and button caption of the dialogs fits its
 // control in the font the dialog is laid out with.
 #include "ui/about_dlg.h"
+#include "ui/aquarium_settings_dlg.h"
+#include "ui/command_bar_dlg.h"
+#include "ui/fish_settings_dlg.h"
 #include "ui/game_over_dlg.h"
 #include "ui/skin_about_dlg.h"
 #include "ui_fixture.h"
@@ -31,21 +34,29 @@ void ExpectTextFits(CDialog& dlg, UINT id)
     const QFont font = dlg.m_hWnd->client->font();
     const QFontMetrics fm(font);
     for (const DialogItem& item : t->items) {
+        if (!(item.style & WS_VISIBLE))
+            continue;  // never shown
         const int w = item.cx * DIALOG_UNIT_PIXELS;
         const int h = item.cy * DIALOG_UNIT_PIXELS;
         const std::string cls = item.className;
-        if (cls == "Static" && (item.style & SS_TYPEMASK) != SS_ICON) {
+        const DWORD staticType = item.style & SS_TYPEMASK;
+        if (cls == "Static" && staticType != SS_ICON && staticType != SS_BITMAP) {
             // One line each, inside the control.
             EXPECT_LE(fm.horizontalAdvance(Drawn(item.text)), w) << item.text;
             EXPECT_LE(fm.height(), h) << item.text;
         } else if (cls == "Button" && (item.style & BS_TYPEMASK) == BS_OWNERDRAW) {
-            // The hover button: centred on the face plus 15, measured with
-            // its ampersand; it must stay inside the 3-pixel hover frame.
+            // The hover button without an icon: centred on the face, measured
+            // with its ampersand, in the button's own font; it must keep clear
+            // of the 3-pixel hover and focus frame by kGap pixels.
+            constexpr int kGap = 2;
+            const CWnd* button = dlg.GetDlgItem(static_cast<UINT>(item.id));
+            ASSERT_NE(button, nullptr) << item.text;
+            const QFontMetrics bfm(button->m_hWnd->widget->font());
             const int faceLeft = 2, faceRight = w - 2;
-            const int x = (faceLeft + faceRight) / 2 - fm.horizontalAdvance(QString::fromLatin1(item.text)) / 2 + 15;
-            EXPECT_GE(x, faceLeft + 2) << item.text;
-            EXPECT_LE(x + 1 + fm.horizontalAdvance(Drawn(item.text)), faceRight - 2) << item.text;
-            EXPECT_LE(fm.height() + 1, h - 4) << item.text;
+            const int x = (faceLeft + faceRight) / 2 - bfm.horizontalAdvance(QString::fromLatin1(item.text)) / 2;
+            EXPECT_GE(x, faceLeft + 2 + kGap) << item.text;
+            EXPECT_LE(x + 1 + bfm.horizontalAdvance(Drawn(item.text)), faceRight - 2 - kGap) << item.text;
+            EXPECT_LE(bfm.height() + 1, h - 4) << item.text;
         } else if (cls == "Button") {
             EXPECT_LE(fm.horizontalAdvance(Drawn(item.text)) + 8, w) << item.text;
             EXPECT_LE(fm.height(), h) << item.text;
@@ -54,14 +65,21 @@ void ExpectTextFits(CDialog& dlg, UINT id)
     dlg.DestroyWindow();
 }
 
+template <class Dialog>
+void ExpectTextFits()
+{
+    Dialog dlg;
+    ExpectTextFits(dlg, Dialog::IDD);
+}
+
 TEST_F(TextFitTest, EveryCaptionFitsItsControl)
 {
-    CGameOverDlg gameOver;
-    ExpectTextFits(gameOver, CGameOverDlg::IDD);
-    CAboutDlg about;
-    ExpectTextFits(about, CAboutDlg::IDD);
-    CSkinAboutDlg skinAbout;
-    ExpectTextFits(skinAbout, CSkinAboutDlg::IDD);
+    ExpectTextFits<CGameOverDlg>();
+    ExpectTextFits<CAboutDlg>();
+    ExpectTextFits<CSkinAboutDlg>();
+    ExpectTextFits<CFishSettingsDlg>();
+    ExpectTextFits<CAquariumSettingsDlg>();
+    ExpectTextFits<CCommandBarDlg>();
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
-// Shared pieces of the dialog tests: the toolkit, running a dialog with an
-// action inside its loop, grabbing pictures.
+// Shared pieces of the dialog tests: the toolkit, the user's places in a
+// scratch folder (dialogs read and write the settings file), running a
+// dialog with an action inside its loop, grabbing pictures.
 #pragma once
+#include "platform/places_fixture.h"
 #include "support/run_modal.h"
 #include "platform/dialog.h"
 #include "platform/native.h"
+#include "platform/profile.h"
 #include "platform/winapp.h"
 
 #include <QApplication>
@@ -11,14 +14,40 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <gtest/gtest.h>
 #include <string>
 
-class UiTest : public ::testing::Test {
+class UiTest : public PlacesFixture {
 protected:
     static void SetUpTestSuite() { AfxInitToolkit(0, nullptr); }
-    void TearDown() override { AfxPumpMessages(0); }
+    void TearDown() override
+    {
+        AfxPumpMessages(0);
+        PlacesFixture::TearDown();
+    }
+
+    // The settings file the dialogs use while the test runs.
+    std::string IniPath() const { return root + "/config/parvolune/Quenmarl.ini"; }
+    void WriteIni(const std::string& bytes) const
+    {
+        std::filesystem::create_directories(root + "/config/parvolune");
+        std::ofstream(IniPath(), std::ios::binary) << bytes;
+    }
+    std::string IniText(const char* section, const char* key) const
+    {
+        char text[256] = {};
+        GetPrivateProfileStringA(section, key, "<missing>", text, sizeof text, IniPath().c_str());
+        return text;
+    }
+    std::string IniBytes() const
+    {
+        std::ifstream in(IniPath(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
 };
 
 inline QWidget* WidgetOf(CWnd* wnd) { return wnd && wnd->m_hWnd ? wnd->m_hWnd->widget : nullptr; }

@@ -1,6 +1,8 @@
 // The game's keys, as the game window's message hook sees them.
 #include "platform/native.h"
 #include "support/vertex_recorder.h"
+#include "ui/dialog_commands.h"
+#include "ui/help_page.h"
 #include "view/tank_view.h"
 
 #include <gtest/gtest.h>
@@ -9,10 +11,16 @@ namespace {
 
 class KeysTest : public ::testing::Test {
 protected:
-    void TearDown() override
+    void TearDown() override { ReleaseKeys(); }
+    // Every key up and Caps Lock off.
+    void ReleaseKeys()
     {
-        for (UINT vk : {VK_SPACE, VK_LEFT, VK_RIGHT, VK_SHIFT})
+        for (UINT vk : {VK_SPACE, VK_LEFT, VK_RIGHT, VK_SHIFT, VK_CAPITAL})
             Key(WM_KEYUP, vk);
+        if (GetKeyState(VK_CAPITAL) & 1) {
+            Key(WM_KEYDOWN, VK_CAPITAL);
+            Key(WM_KEYUP, VK_CAPITAL);
+        }
     }
     // A key message as the message loop hands it on: the key state first.
     void Key(UINT message, UINT vk)
@@ -89,6 +97,51 @@ TEST_F(KeysTest, LettersTuneByATenthWithShiftForUpperCase)
     EXPECT_NEAR(g_fTuneOffset[2], offset + 0.1f, 1e-6f);
 }
 
+// Caps Lock gives the upper-case letter, Caps Lock with Shift the lower case:
+// "F" raises the offset units and "f" lowers them; only "w" moves the strand
+// plant's x offset ("W" does nothing).
+TEST_F(KeysTest, CapsLockGivesUpperCaseAndWithShiftLowerCase)
+{
+    struct Case {
+        const char* name;
+        int capsPresses;  // each a press and a release
+        bool capsRepeats;  // one more key-down while held: no second turn
+        bool shift;
+        UINT key;
+        float units;    // change of g_fPolygonOffsetUnits
+        float offsetX;  // change of g_fTuneOffset[0]
+    };
+    const Case cases[] = {
+        {"caps on: F", 1, false, false, 'F', +0.1f, 0.0f},
+        {"caps on, shift: f", 1, false, true, 'F', -0.1f, 0.0f},
+        {"caps on: W does nothing", 1, false, false, 'W', 0.0f, 0.0f},
+        {"caps on, shift: w", 1, false, true, 'W', 0.0f, +0.1f},
+        {"caps on with a repeat of its key-down", 1, true, false, 'F', +0.1f, 0.0f},
+        {"caps pressed twice is off: f", 2, false, false, 'F', -0.1f, 0.0f},
+        {"caps pressed twice is off: w", 2, false, false, 'W', 0.0f, +0.1f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int i = 0; i < c.capsPresses; ++i) {
+            Key(WM_KEYDOWN, VK_CAPITAL);
+            if (c.capsRepeats)
+                Key(WM_KEYDOWN, VK_CAPITAL);
+            Key(WM_KEYUP, VK_CAPITAL);
+        }
+        EXPECT_EQ(GetKeyState(VK_CAPITAL), c.capsPresses % 2) << "toggled, not held";
+        const float units = g_fPolygonOffsetUnits;
+        const float offsetX = g_fTuneOffset[0];
+        if (c.shift)
+            Key(WM_KEYDOWN, VK_SHIFT);
+        Key(WM_KEYDOWN, c.key);
+        Key(WM_KEYUP, c.key);
+        Key(WM_KEYUP, VK_SHIFT);
+        EXPECT_NEAR(g_fPolygonOffsetUnits - units, c.units, 1e-6f);
+        EXPECT_NEAR(g_fTuneOffset[0] - offsetX, c.offsetX, 1e-6f);
+        ReleaseKeys();
+    }
+}
+
 }  // namespace
 
 namespace {
@@ -99,16 +152,21 @@ TEST(MouseAndCommands, ToolsClickFlagsAndZoom)
     CTankView view;
     view.OnCommand(ID_TOOL_FEED, 0);
     EXPECT_EQ(view.m_nMode, ID_TOOL_FEED);
-    EXPECT_EQ(view.m_nBarCommand, ID_TOOL_FEED);  // survives the next tick
+    EXPECT_EQ(view.m_wndCommandBar.m_nCommand, ID_TOOL_FEED);  // survives the next tick
     view.OnLButtonDown(0, CPoint(10, 20));
     EXPECT_EQ(view.m_bFeedClick, 1);
     EXPECT_EQ(view.m_nMouseX, 10);
     view.OnLButtonUp(0, CPoint(10, 20));
     EXPECT_EQ(view.m_bLButtonDown, 0);
 
-    // Settings dialogs are not in the game yet: their commands change nothing.
+    // A settings command runs its dialog; then the tool is the cannon mover,
+    // also on the bar.
+    static int fishDialogs = 0;
+    RegisterDialogCommand(ID_TOOL_FISH_SETTINGS, [] { ++fishDialogs; });
     view.OnCommand(ID_TOOL_FISH_SETTINGS, 0);
-    EXPECT_EQ(view.m_nMode, ID_TOOL_FEED);
+    EXPECT_EQ(fishDialogs, 1);
+    EXPECT_EQ(view.m_nMode, ID_TOOL_MOVE_CANNON);
+    EXPECT_EQ(view.m_wndCommandBar.m_nCommand, ID_TOOL_MOVE_CANNON);
 
     view.OnCommand(ID_TOOL_ZOOM_IN, 0);
     view.m_fCameraZ = -19.95f;

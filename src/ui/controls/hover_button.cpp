@@ -78,6 +78,13 @@ BOOL CHoverButton::PreTranslateMessage(MSG* msg)
     return CButton::PreTranslateMessage(msg);
 }
 
+void CHoverButton::PreSubclassWindow()
+{
+    m_bOver = FALSE;
+    m_bTracking = FALSE;
+    CButton::PreSubclassWindow();
+}
+
 LRESULT CHoverButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -153,7 +160,9 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
 
     CFont* oldFont = dc.SelectObject(GetFont());
     const CSize extent = dc.GetTextExtent(caption);
-    int x = (face.left + face.right) / 2 - extent.cx / 2 + 15;
+    // Right of the middle by the room an icon takes; centred without one (so
+    // that the captions of the dialogs' buttons fit their faces).
+    int x = (face.left + face.right) / 2 - extent.cx / 2 + (m_hIconIn ? 15 : 0);
     int y = (face.top + face.bottom) / 2 - extent.cy / 2;
     if (state & ODS_SELECTED) {
         ++x;

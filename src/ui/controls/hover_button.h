@@ -1,7 +1,8 @@
 // The push button of the dialogs: a rounded black outline around a grey
 // gradient face, an orange frame while the mouse rests on it, a blue one
-// while it has the focus, the caption a little right of the middle, an
-// optional icon on the left and a tooltip. Owner-drawn, painted off screen.
+// while it has the focus, the caption in the middle (a little right of it
+// when there is an icon), an optional icon on the left and a tooltip.
+// Owner-drawn, painted off screen.
 #pragma once
 #include "platform/dialog_controls.h"
 
@@ -17,6 +18,8 @@ public:
     void SetTooltipText(LPCTSTR text, BOOL activate = TRUE);
 
     BOOL PreTranslateMessage(MSG* msg) override;
+    // A button bound anew (its dialog opened again) starts away from the mouse.
+    void PreSubclassWindow() override;
     void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     int OnCreate(LPCREATESTRUCT cs) override;

@@ -1,0 +1,127 @@
+#include "scenery/plant_kinds.h"
+
+#include "gfx/settings.h"
+#include "scenery/tank_scenery.h"
+
+#include <algorithm>
+
+namespace {
+
+// Function-local tables: registrations run during static initialisation, in
+// any order across files.
+std::vector<PlantKind>& KindTable()
+{
+    static std::vector<PlantKind> table;
+    return table;
+}
+
+std::vector<ScenerySetUp>& SetUpTable()
+{
+    static std::vector<ScenerySetUp> table;
+    return table;
+}
+
+std::vector<SceneryList>& ListTable()
+{
+    static std::vector<SceneryList> table;
+    return table;
+}
+
+template <typename Row, typename Before>
+void InsertSorted(std::vector<Row>& table, const Row& row, Before before)
+{
+    table.insert(std::upper_bound(table.begin(), table.end(), row, before), row);
+}
+
+void BindKindTexture(const SceneryContext& c, const KindTexture& t)
+{
+    switch (t.source) {
+    case KindTexture::Keep:
+        break;
+    case KindTexture::Plant:
+        glBindTexture(GL_TEXTURE_2D, c.texPlant[t.index]);
+        break;
+    case KindTexture::Fish:
+        glBindTexture(GL_TEXTURE_2D, c.texFish[t.index]);
+        break;
+    case KindTexture::Blank:
+        glBindTexture(GL_TEXTURE_2D, 0);
+        break;
+    }
+}
+
+}  // namespace
+
+bool RegisterPlantKind(const PlantKind& kind)
+{
+    InsertSorted(KindTable(), kind, [](const PlantKind& a, const PlantKind& b) { return a.kind < b.kind; });
+    return true;
+}
+
+bool RegisterScenerySetUp(const ScenerySetUp& step)
+{
+    InsertSorted(SetUpTable(), step, [](const ScenerySetUp& a, const ScenerySetUp& b) {
+        return a.phase != b.phase ? a.phase < b.phase : a.order < b.order;
+    });
+    return true;
+}
+
+bool RegisterSceneryList(const SceneryList& list)
+{
+    InsertSorted(ListTable(), list, [](const SceneryList& a, const SceneryList& b) { return a.slot < b.slot; });
+    return true;
+}
+
+const std::vector<PlantKind>& PlantKinds() { return KindTable(); }
+
+const std::vector<ScenerySetUp>& ScenerySetUps() { return SetUpTable(); }
+
+const std::vector<SceneryList>& SceneryLists() { return ListTable(); }
+
+void RunScenerySetUp(SceneryContext& c, SetUpPhase phase)
+{
+    for (const ScenerySetUp& step : SetUpTable())
+        if (step.phase == phase && step.run)
+            step.run(c);
+}
+
+void CompileSceneryList(SceneryContext& c, int slot)
+{
+    for (const SceneryList& list : ListTable())
+        if (list.slot == slot && list.compile)
+            list.compile(c);
+}
+
+void DrawPlantKind(SceneryContext& c, const PlantKind& k)
+{
+    if (k.scale[0] != 1.0f || k.scale[1] != 1.0f || k.scale[2] != 1.0f)
+        glScalef(k.scale[0], k.scale[1], k.scale[2]);
+    if (k.spot) {
+        const float* s = k.spot(c.scenery);
+        glTranslatef(s[0] + k.translate[0], c.Bottom() + s[1] + k.translate[1], c.Back() + s[2] + k.translate[2]);
+    } else if (k.translate[0] != 0.0f || k.translate[1] != 0.0f || k.translate[2] != 0.0f) {
+        glTranslatef(k.translate[0], k.translate[1], k.translate[2]);
+    }
+    for (const float* turn : k.turns)
+        if (turn[0] != 0.0f)
+            glRotatef(turn[0], turn[1], turn[2], turn[3]);
+    if (k.draw)
+        k.draw(c);
+    else if (k.list >= 0 && k.list < kSceneListCount)
+        glCallList(c.lists[k.list]);
+}
+
+void DrawPlantKinds(SceneryContext& c, PlantPass pass)
+{
+    for (const PlantKind& k : KindTable()) {
+        if (k.pass != pass || k.kind < 0 || k.kind >= PLANT_KIND_COUNT)
+            continue;
+        BindKindTexture(c, k.texture);
+        // The scenery holds one object per kind: a kind is on or off.
+        if (g_Settings.g_nPlantCount[k.kind] <= 0)
+            continue;
+        glPushMatrix();
+        DrawPlantKind(c, k);
+        glPopMatrix();
+    }
+}
