@@ -109,7 +109,7 @@ void DorsalVariant(const CFishModel& fish, const FishFrame&, const GridPoint& p,
 void LobeVariant(const CFishModel& fish, const FishFrame&, const GridPoint& p, float offset[3])
 {
     if (Variant(fish, 3)) {
-        offset[0] += g_Fish03Dorsal[3 + p.row][p.column].x * ((10 - p.column) * 0.1f - 1.0f);
+        offset[0] += g_Fish03Dorsal[kFish03DorsalFinRows + p.row][p.column].x * ((10 - p.column) * 0.1f - 1.0f);
         if (p.strip == 0)
             offset[0] += 0.08f * p.column;
     } else if (Variant(fish, 4) && p.strip == 0 && p.column < 2) {
