@@ -1,15 +1,22 @@
 // Frame-time benchmark of the game window: renders frames of the start-up
 // scene back to back and prints the median and 95th-percentile frame time,
 // the time from start to the first frame and the peak resident memory.
-//   bench_frames [--frames N] [--settings FILE] [--tool ID]
+//   bench_frames [--frames N] [--settings FILE] [--tool ID] [--dump FILE] [--no-ceiling] [--steps]
 // FILE is a Quenmarl.ini to start from (fish and plant counts, ...); without
 // it the first-start defaults apply. ID is the mouse tool (1046 shoot, the
 // start; 1035 touch, with a click waiting before every frame so that fish
-// picking runs in each frame).
+// picking runs in each frame). --dump writes the last frame as a PPM picture.
+//
+// With fish in the tank it then measures the fish pass against its ceiling:
+// the same frames with every fish frozen into a display list recorded once
+// (the raster work alone), and with no fish drawn at all. --steps measures
+// what each speed step of the fish pass gives, by turning it off.
 #include "app/main_frame.h"
 #include "app/resource.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+
+#include <GL/glew.h>
 
 #include <algorithm>
 #include <chrono>
@@ -18,9 +25,10 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
-#include <sys/stat.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -36,6 +44,107 @@ double Percentile(std::vector<double> v, double p)
     return v[std::min(i, v.size() - 1)];
 }
 
+// A species' fish drawn live, recorded into one display list each while
+// drawn, drawn from those lists, or not drawn at all.
+class FrozenFish : public IFishArray {
+public:
+    enum Mode { kLive, kRecord, kReplay, kHidden };
+
+    explicit FrozenFish(std::unique_ptr<IFishArray> fish) : m_fish(std::move(fish)) {}
+    ~FrozenFish() override
+    {
+        if (m_lists)
+            glDeleteLists(m_lists, m_count);
+    }
+    int GetSize() const override { return m_fish->GetSize(); }
+    void SetSize(int n) override { m_fish->SetSize(n); }
+    CFishModel& GetAt(int j) override { return m_fish->GetAt(j); }
+    void SetSwimBox(int j, float a, float b, float c, float d, float e, float f) override
+    {
+        m_fish->SetSwimBox(j, a, b, c, d, e, f);
+    }
+    void Touch(int j) override { m_fish->Touch(j); }
+    void ChangeSize(int j, float amount, bool grow) override { m_fish->ChangeSize(j, amount, grow); }
+    void DrawFish(int j, const FishDrawArgs& args) override
+    {
+        switch (m_mode) {
+        case kLive:
+            m_fish->DrawFish(j, args);
+            break;
+        case kRecord:
+            if (j < m_count) {
+                glNewList(m_lists + static_cast<GLuint>(j), GL_COMPILE_AND_EXECUTE);
+                m_fish->DrawFish(j, args);
+                glEndList();
+            }
+            break;
+        case kReplay:
+            if (j < m_count)
+                glCallList(m_lists + static_cast<GLuint>(j));
+            break;
+        case kHidden:
+            break;
+        }
+    }
+    void SetMode(Mode mode)
+    {
+        if (mode == kRecord && !m_lists && GetSize() > 0) {
+            m_count = GetSize();
+            m_lists = glGenLists(m_count);
+        }
+        m_mode = mode;
+    }
+
+private:
+    std::unique_ptr<IFishArray> m_fish;
+    Mode m_mode = kLive;
+    GLuint m_lists = 0;
+    int m_count = 0;
+};
+
+// Processor time of the whole process (every thread), in ms.
+double CpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0 +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
+}
+
+// The times of `frames` frames; adds their processor time to *cpu.
+template <class BeforeFrame>
+std::vector<double> TimeFrames(CTankView& view, int frames, BeforeFrame before, double* cpu = nullptr)
+{
+    std::vector<double> times;
+    times.reserve(static_cast<size_t>(frames));
+    const double cpuStart = CpuMs();
+    for (int i = 0; i < frames; ++i) {
+        before();
+        const Clock::time_point t = Clock::now();
+        view.RenderFrame();
+        times.push_back(Ms(Clock::now() - t));
+    }
+    if (cpu)
+        *cpu += CpuMs() - cpuStart;
+    return times;
+}
+
+bool DumpFrame(CTankView& view, const char* path)
+{
+    RECT r;
+    view.GetClientRect(&r);
+    const int w = r.right, h = r.bottom;
+    std::vector<unsigned char> pixels(static_cast<size_t>(w) * h * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << w << " " << h << "\n255\n";
+    for (int y = h - 1; y >= 0; --y)
+        out.write(reinterpret_cast<const char*>(&pixels[static_cast<size_t>(y) * w * 3]), w * 3);
+    return static_cast<bool>(out);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -43,14 +152,24 @@ int main(int argc, char** argv)
     const Clock::time_point start = Clock::now();
     int frames = 300;
     const char* settings = nullptr;
+    const char* dump = nullptr;
+    bool ceiling = true;
+    bool steps = false;
     int tool = 1046;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--frames") == 0)
-            frames = std::max(1, std::atoi(argv[i + 1]));
-        else if (std::strcmp(argv[i], "--settings") == 0)
-            settings = argv[i + 1];
-        else if (std::strcmp(argv[i], "--tool") == 0)
-            tool = std::atoi(argv[i + 1]);
+    for (int i = 1; i < argc; ++i) {
+        const bool value = i + 1 < argc;
+        if (std::strcmp(argv[i], "--frames") == 0 && value)
+            frames = std::max(1, std::atoi(argv[++i]));
+        else if (std::strcmp(argv[i], "--settings") == 0 && value)
+            settings = argv[++i];
+        else if (std::strcmp(argv[i], "--tool") == 0 && value)
+            tool = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--dump") == 0 && value)
+            dump = argv[++i];
+        else if (std::strcmp(argv[i], "--no-ceiling") == 0)
+            ceiling = false;
+        else if (std::strcmp(argv[i], "--steps") == 0)
+            steps = true;
     }
 
     // Settings and lock files of its own, so a player's settings are not
@@ -94,36 +213,116 @@ int main(int argc, char** argv)
     while (view.m_nFramesDrawn == 0 && Ms(Clock::now() - start) < 10000)
         AfxPumpMessages(1);
     const double firstFrame = Ms(Clock::now() - start);
+    const long framesBefore = view.m_nFramesDrawn;
 
     view.m_wndCommandBar.m_nCommand = view.m_nMode = tool;
     const bool clickEveryFrame = (tool == ID_TOOL_TOUCH);
     RECT client;
     view.GetClientRect(&client);
-
-    // Frames back to back, without the timer: what one frame costs.
-    std::vector<double> times;
-    times.reserve(static_cast<size_t>(frames));
-    for (int i = 0; i < frames; ++i) {
+    auto beforeFrame = [&] {
         if (clickEveryFrame) {
             view.m_nMouseX = client.right / 2;
             view.m_nMouseY = client.bottom / 3;
             view.m_bLButtonDown = 1;
         }
-        const Clock::time_point t = Clock::now();
-        view.RenderFrame();
-        times.push_back(Ms(Clock::now() - t));
+    };
+
+    // Every species' fish behind a switch between live, frozen and hidden.
+    std::vector<FrozenFish*> species;
+    int fish = 0;
+    for (auto& array : view.m_pFishArrays) {
+        if (!array)
+            continue;
+        fish += array->GetSize();
+        auto frozen = std::make_unique<FrozenFish>(std::move(array));
+        species.push_back(frozen.get());
+        array = std::move(frozen);
     }
+    auto setMode = [&](FrozenFish::Mode mode) {
+        for (FrozenFish* s : species)
+            s->SetMode(mode);
+    };
+
+    // Frames back to back, without the timer: what one frame costs.
+    double cpu = 0.0;
+    const std::vector<double> times = TimeFrames(view, frames, beforeFrame, &cpu);
+    if (dump && !DumpFrame(view, dump))
+        std::fprintf(stderr, "cannot write %s\n", dump);
+
     RECT r;
     view.GetClientRect(&r);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
+    const double median = Percentile(times, 0.5);
     std::printf("window           %ld x %ld\n", static_cast<long>(r.right), static_cast<long>(r.bottom));
     std::printf("frames           %d\n", frames);
     std::printf("tool             %d%s\n", tool, clickEveryFrame ? " (a click before every frame)" : "");
-    std::printf("frame median     %.2f ms\n", Percentile(times, 0.5));
+    std::printf("frame median     %.2f ms\n", median);
     std::printf("frame p95        %.2f ms\n", Percentile(times, 0.95));
-    std::printf("first frame      %.0f ms after start\n", firstFrame);
+    std::printf("processor        %.2f ms a frame (every thread)\n", cpu / frames);
+    std::printf("first frame      %.0f ms after start (%ld drawn before the run)\n", firstFrame, framesBefore);
     std::printf("peak resident    %.1f MB\n", usage.ru_maxrss / 1024.0);
+
+    if (ceiling && fish > 0) {
+        // The fish pass against its ceiling: the same frames with the fish
+        // recorded once into display lists and drawn from them, and with no
+        // fish drawn; the fish pass costs the difference to the latter. The
+        // three take turns in short runs, so that a change of the machine's
+        // load falls on all three alike.
+        setMode(FrozenFish::kRecord);
+        view.RenderFrame();
+        constexpr int kRounds = 10;
+        const int run = std::max(1, frames / kRounds);
+        std::vector<double> hiddenTimes, frozenTimes, liveTimes;
+        double cpuOf[3] = {};
+        for (int round = 0; round < kRounds; ++round) {
+            const std::pair<FrozenFish::Mode, std::vector<double>*> modes[] = {
+                {FrozenFish::kHidden, &hiddenTimes}, {FrozenFish::kReplay, &frozenTimes}, {FrozenFish::kLive, &liveTimes}};
+            for (int m = 0; m < 3; ++m) {
+                setMode(modes[m].first);
+                const std::vector<double> t = TimeFrames(view, run, beforeFrame, &cpuOf[m]);
+                modes[m].second->insert(modes[m].second->end(), t.begin(), t.end());
+            }
+        }
+        for (double& c : cpuOf)
+            c /= kRounds * run;
+        const double hidden = Percentile(hiddenTimes, 0.5);
+        const double frozen = Percentile(frozenTimes, 0.5);
+        const double live = Percentile(liveTimes, 0.5);
+        const double pass = live - hidden, floor = frozen - hidden;
+        std::printf("fish             %d\n", fish);
+        std::printf("no fish drawn    %.2f ms (processor %.2f ms)\n", hidden, cpuOf[0]);
+        std::printf("fish frozen      %.2f ms (processor %.2f ms; display lists)\n", frozen, cpuOf[1]);
+        std::printf("fish live        %.2f ms (processor %.2f ms)\n", live, cpuOf[2]);
+        std::printf("fish pass        %.2f ms, %.1f us per fish per frame\n", pass, 1000.0 * pass / fish);
+        std::printf("ceiling          %.2f ms\n", floor);
+        std::printf("pass at ceiling  %.0f%%\n", pass > 0 ? 100.0 * floor / pass : 100.0);
+    }
+
+    if (steps) {
+        // Each speed step turned off in turn, in short runs that take turns
+        // (so that a change of the machine's load falls on all alike).
+        struct Step {
+            const char* name;
+            BYTE flush, plainShadow;
+            std::vector<double> times;
+        } all[] = {{"every step", 1, 1, {}},
+                   {"no flush after the pass", 0, 1, {}},
+                   {"textured fish in the shadow map", 1, 0, {}},
+                   {"neither", 0, 0, {}}};
+        constexpr int kRounds = 10;
+        const int run = std::max(1, frames / kRounds);
+        for (int round = 0; round < kRounds; ++round)
+            for (Step& step : all) {
+                view.m_bFlushFishPass = step.flush;
+                view.m_bPlainShadowFish = step.plainShadow;
+                const std::vector<double> t = TimeFrames(view, run, beforeFrame);
+                step.times.insert(step.times.end(), t.begin(), t.end());
+            }
+        for (const Step& step : all)
+            std::printf("%-32s %.2f ms\n", step.name, Percentile(step.times, 0.5));
+        view.m_bFlushFishPass = view.m_bPlainShadowFish = 1;
+    }
 
     frame->DestroyWindow();
     delete frame;

@@ -1,20 +1,25 @@
 // What a fish class tells the fish template (CFishModel): its constants, the
-// order of its constructor's random draws, its wave generators in call order
-// and its mesh parts. Each class keeps one constexpr FishClass beside its
-// tables; CheckFishClass verifies it at compile time.
+// order of its constructor's random draws, its policies (where it leaves the
+// template's way), its wave generators in call order, its bend rule, its mesh
+// parts and the draw program of each variant. Each class keeps one constexpr
+// FishClass beside its tables; CheckFishClass verifies it at compile time.
 #pragma once
 #include "fish/fish_meshes.h"
+
+#include <GL/glew.h>
 
 #include <cstdint>
 #include <initializer_list>
 #include <span>
 
 class CFishModel;
+struct FishFrame;
 
 constexpr int kFishMaxSegments = 26;     // longest bend run of any class
 constexpr int kFishMaxWaves = 14;        // most wave blocks of any class
-constexpr int kFishMaxArrays = 12;       // working arrays of one Draw
-constexpr int kFishMaxArrayLength = 32;  // entries of one working array
+constexpr int kFishMaxArrays = 16;       // working arrays of one Draw
+constexpr int kFishMaxArrayLength = 48;  // entries of one working array, columns of one part
+constexpr int kFishMaxRows = 16;         // rows of one mesh table
 
 // One oscillator: phase (radians), calls since the phase last advanced, wave
 // number (radians per entry), amplitude (a ramp's slope), phase step (radians).
@@ -33,6 +38,9 @@ struct FishFrame {
     const float* operator[](int array) const { return arrays[array]; }
 };
 
+// Bit v of a variant mask stands for draw variant v (0 to 31).
+constexpr bool InVariants(uint32_t mask, int variant) { return variant >= 0 && variant < 32 && (mask >> variant) & 1u; }
+
 // ---- wave generators -------------------------------------------------------
 
 enum class WaveKind : uint8_t {
@@ -40,10 +48,13 @@ enum class WaveKind : uint8_t {
     Growing,      // sin(i k + phase) x i x gain
     BodyWave,     // 0 below start, else gain x (i - start) x 0.5 x sin(i k + phase)
     Mirrored,     // the sine up to start; out[start] again up to end; then out[start + end - i]
-    Ramp,         // 0 while the stroke flag is set, else i x slope (the block's amplitude)
+    Ramp,         // 0 while the stroke flag is set, else (i + shift) x slope (the block's amplitude)
     ReverseRamp,  // 0 while the stroke flag is set, else (n - i) x slope
+    ByHand,       // value(fish, block, i, n) after the shared phase step
     Bend,         // CFishModel::ComputeBendToHeading toward the target heading
 };
+
+using WaveValueFn = float (*)(const CFishModel& fish, const FishWave& block, int i, int n);
 
 // One generator call of a class's Draw.
 struct WaveGen {
@@ -56,42 +67,92 @@ struct WaveGen {
     int start = 0;  // BodyWave: first moving entry; Mirrored: first held entry
     int end = 0;    // Mirrored: last held entry
     bool timesSize = false;  // the values are multiplied by the fish's size
-    uint32_t pinned = 0;     // bit i: entry i forced to 0
-    // Ramps: after filling, the block's counter counts the call and the stroke
-    // flag flips when its old value exceeds toggleAfter (plus rand() % toggleJitter,
-    // drawn at every call when the jitter is not 0); -1: no toggle.
+    bool inDouble = false;   // sines and products in double precision, stored as float
+    // Growing and BodyWave: each moving entry's factor (i x gain, (i - start) x
+    // gain) is written into the block's amplitude as the values are made.
+    bool writesAmplitude = false;
+    uint64_t pinned = 0;      // bit i: entry i forced to 0
+    float lastTimes = 1.0f;   // the last entry multiplied by this after the pins
+    int shift = 0;            // Ramp: (i + shift) x slope
+    int leaveLast = 0;        // ramps: the last entries keep what the array held
+    // Ramps: after filling, the block's counter (or the class's shared counter)
+    // counts the call and the stroke flag flips when its old value exceeds
+    // toggleAfter (plus rand() % toggleJitter, drawn at every call when the
+    // jitter is not 0); -1: no toggle.
     int toggleAfter = -1;
     int toggleJitter = 0;
-    uint32_t skipVariants = 0;  // bit v: not called in draw variant v
+    int* sharedCounter = nullptr;  // one counter for every fish of the class
+    uint32_t skipVariants = 0;     // bit v: not called in draw variant v
+    WaveValueFn value = nullptr;   // ByHand
     // By hand, after the values are made (before the toggle counts).
     void (*post)(CFishModel& fish, float* out, int n) = nullptr;
 };
 
+// How the heading and the segments follow a new target heading.
+struct BendRule {
+    float headingStep = 20.0f;  // degrees per heading step (one on every third call)
+    bool stepBySize = false;    // instead: 10 for |target| >= 10, 3 for >= 5, else 1
+    float noWanderStep = 0.0f;  // the step while m_bNoWander is set (0: no change)
+    bool wallStepIsTarget = false;  // at an x wall the step is the target itself
+    float lag = 20.0f;              // degrees segment i trails the head, per segment
+    float settleStep = 20.0f;       // degrees a segment catches up per call once reached
+    float noWanderSettleStep = 0.0f;
+};
+
 // ---- mesh parts ------------------------------------------------------------
+
+// A view of a mesh table: rows x columns points, each row `stride` points
+// after the one before (a part may draw some columns or rows of a table).
+struct MeshView {
+    const FishVertex* points = nullptr;
+    int rows = 0;
+    int columns = 0;
+    int stride = 0;
+
+    constexpr MeshView() = default;
+    constexpr MeshView(FishMesh m) : points(m.points), rows(m.rows), columns(m.columns), stride(m.columns) {}
+    constexpr MeshView(const FishVertex* p, int r, int c, int s = 0) : points(p), rows(r), columns(c), stride(s ? s : c)
+    {
+    }
+    constexpr const FishVertex& At(int row, int column) const { return points[row * stride + column]; }
+};
 
 constexpr int kDriftArray = -2;  // a Track on it reads the fish's drift value
 
-// The point of a part being sent: strip (rows strip and strip + 1), row, column,
-// and whether this is a y-negated pass.
+// The point of a part being sent: strip, table row, step of the strip (its
+// column), whether this is a y-negated pass, whether it is the first vertex
+// of its column, and whether it belongs to the part's cap (row is then -1).
 struct GridPoint {
     int strip = 0;
     int row = 0;
     int column = 0;
     bool mirrored = false;
+    bool first = true;
+    bool cap = false;
 };
 
 using TrackFn = float (*)(const CFishModel& fish, const FishFrame& frame, const GridPoint& point);
 
-// Where a part reads a value for column c: one entry of a working array (or
-// the mean of two), the entry first + c, a straight line from one such point
-// to another over `steps` columns, or a small function written by hand.
+// Where a part reads a value for column c:
+//   kFixed   one entry of a working array (or the mean of two);
+//   kColumn  entry first + c, at most `clampTo` (-1: no clamp);
+//   kLerp    a straight line from one such point to another over `steps` columns;
+//   kMap     entry positions per column in half steps (2k: entry k; 2k + 1:
+//            the mean of k and k + 1);
+//   kConst   the number `value`; kTable  value x table[c];
+//   kHook    a small function written by hand.
 struct Track {
-    enum Mode : uint8_t { kNone, kFixed, kColumn, kLerp, kHook };
+    enum Mode : uint8_t { kNone, kFixed, kColumn, kLerp, kMap, kConst, kTable, kHook };
     int array = 0;
     Mode mode = kNone;
     int a = 0, a2 = 0;  // the first point: mean of entries a and a2
     int b = 0, b2 = 0;  // kLerp: the second point
     int steps = 1;      // kLerp: columns from the first point to the second
+    int clampTo = -1;   // kColumn
+    const int8_t* halfSteps = nullptr;  // kMap, one per column
+    const float* table = nullptr;       // kTable, one per column
+    int tableSize = 0;                  // kMap and kTable
+    float value = 0.0f;                 // kConst, kTable
     TrackFn hook = nullptr;
 };
 
@@ -101,43 +162,143 @@ constexpr uint16_t kAllRows = 0xFFFF;
 struct WaveTerm {
     Track track = {};
     float x = 0.0f, y = 0.0f, z = 0.0f;
-    uint16_t rows = kAllRows;  // bit r: applies to row r
+    uint16_t rows = kAllRows;  // bit r: applies to table row r (all rows: the cap too)
     bool scaled = true;        // added before the size multiplies the point (false: after)
     float mirrorSign = 1.0f;   // its sign in a y-negated pass (-1: negated with y)
+    uint8_t fromColumn = 0, toColumn = kFishMaxArrayLength;  // the columns it moves
+    uint32_t variants = ~0u;   // the draw variants it applies in (bit v)
 };
 
 enum class Mirror : uint8_t {
     None,
     Halves,  // each strip twice in a row: as stored, then with y negated
+    After,   // every strip as stored, then every strip again with y negated
     Twin,    // only the y-negated pass (the twin of another part)
 };
 
-// One grid part: its strips join rows r and r + 1, point c of both rows per
+// One strip of a part: the rows it joins (first vertex from a, second from
+// b), the column of each row that step c reads (c / divisor), and how many
+// times the second vertex of a column is sent.
+struct RowPair {
+    uint8_t a = 0, b = 1;
+    uint8_t divA = 1, divB = 1;
+    uint8_t repeatB = 1;
+};
+
+// A part's primitive in some variants (the strips' vertex order stays).
+struct VariantPrimitive {
+    uint32_t variants = 0;
+    GLenum primitive = GL_QUAD_STRIP;
+};
+
+// Fewer strips or columns in some variants (0: as many as the part has).
+struct VariantLimit {
+    uint32_t variants = 0;
+    int strips = 0;
+    int columns = 0;
+};
+
+// Stored coordinates of some rows multiplied in some variants, before the waves.
+struct VariantStretch {
+    uint32_t variants = 0;
+    uint16_t rows = kAllRows;
+    float x = 1.0f, y = 1.0f, z = 1.0f;
+};
+
+// A closing primitive after a part's strips (a polygon or a quad), drawn with
+// the part's rotation and its terms for all rows, in each pass of the part.
+struct FishCap {
+    GLenum primitive = GL_POLYGON;
+    std::span<const FishVertex> points = {};
+};
+
+constexpr int kFishMaxTerms = 6;
+
+// One grid part: its strips join two rows of its table, point c of each per
 // column; wave offsets are added after a y negation (unless mirrorSign says otherwise).
 struct GridPart {
     const char* name = "";
-    FishMesh mesh = {};
+    MeshView mesh = {};
     Mirror mirror = Mirror::None;
-    Track turn = {};  // rotation about z in degrees; kNone keeps the part matrix as it is
-    WaveTerm terms[4] = {};
+    Track turn = {};        // rotation about z in degrees; kNone keeps the part matrix as it is
+    Track turnSecond = {};  // if set, the second vertex of each column turns by this instead
+    WaveTerm terms[kFishMaxTerms] = {};
+    std::span<const RowPair> strips = {};  // none: row r to row r + 1, for every r
+    int columns = 0;                       // steps of a strip; 0: the table's columns
+    GLenum primitive = GL_QUAD_STRIP;
+    std::span<const VariantPrimitive> primitives = {};
+    std::span<const VariantLimit> limits = {};
+    std::span<const VariantStretch> stretches = {};
+    FishCap cap = {};
     // By hand: adds to the point's offset in size-1 units (multiplied by the size with the point).
     void (*offsetHook)(const CFishModel& fish, const FishFrame& frame, const GridPoint& point, float offset[3]) = nullptr;
+    // By hand: runs before the part draws (a class's own step, such as a jitter).
+    void (*before)(CFishModel& fish) = nullptr;
     bool emptyQuadsFirst = false;  // an empty GL_QUADS pair before the strips
     uint32_t hiddenInVariants = 0;
-    int (*drawnColumns)(int variant) = nullptr;  // fewer columns in some variants
+};
+
+// ---- what a variant draws --------------------------------------------------
+
+// One step of a variant's draw program.
+struct DrawStep {
+    enum Op : uint8_t { kPart, kPush, kPop, kScale, kRotate };
+    Op op = kPart;
+    int part = 0;  // kPart: index into the class's parts
+    float angle = 0.0f, x = 0.0f, y = 0.0f, z = 0.0f;
+};
+
+// The program of the variants in the mask; a variant without one draws every
+// part in order (leaving out those hidden in it) after the class's scales.
+struct VariantProgram {
+    uint32_t variants = 0;
+    std::span<const DrawStep> steps = {};
 };
 
 // ---- helpers of the descriptions (a class's .cpp opens the namespace) -------
 
 namespace fishdef {
 
+// Columns first .. first + count - 1 of a table, or its rows first .. first +
+// count - 1 (a view past the table does not compile in a description).
+template <int Rows, int Columns>
+constexpr MeshView ColumnsOf(const FishVertex (&grid)[Rows][Columns], int first, int count)
+{
+    if (first < 0 || count < 1 || first + count > Columns)
+        throw "columns past the table";
+    return {&grid[0][first], Rows, count, Columns};
+}
+template <int Rows, int Columns>
+constexpr MeshView RowsOf(const FishVertex (&grid)[Rows][Columns], int first, int count)
+{
+    if (first < 0 || count < 1 || first + count > Rows)
+        throw "rows past the table";
+    return {&grid[first][0], count, Columns, Columns};
+}
+
 constexpr Track At(int array, int i) { return {array, Track::kFixed, i, i}; }
 constexpr Track MeanOf(int array, int i, int j) { return {array, Track::kFixed, i, j}; }
 constexpr Track ByColumn(int array, int first = 0) { return {array, Track::kColumn, first, first}; }
+constexpr Track ByColumnUpTo(int array, int first, int last)
+{
+    return {.array = array, .mode = Track::kColumn, .a = first, .a2 = first, .clampTo = last};
+}
 constexpr Track Lerp(int array, int from, int to, int steps) { return {array, Track::kLerp, from, from, to, to, steps}; }
 constexpr Track LerpMeans(int array, int from, int from2, int to, int to2, int steps)
 {
     return {array, Track::kLerp, from, from2, to, to2, steps};
+}
+// Column c reads the entry at halfSteps[c] / 2 (a half step: the mean of two).
+template <int N>
+constexpr Track ByMap(int array, const int8_t (&halfSteps)[N])
+{
+    return {.array = array, .mode = Track::kMap, .halfSteps = halfSteps, .tableSize = N};
+}
+constexpr Track Const(float value) { return {.mode = Track::kConst, .value = value}; }
+template <int N>
+constexpr Track ByTable(const float (&table)[N], float times = 1.0f)
+{
+    return {.mode = Track::kTable, .table = table, .tableSize = N, .value = times};
 }
 constexpr Track DriftValue() { return {kDriftArray, Track::kFixed}; }
 constexpr Track ByHand(TrackFn hook) { return {.mode = Track::kHook, .hook = hook}; }
@@ -166,6 +327,12 @@ constexpr uint32_t VariantMask(std::initializer_list<int> variants)
     return mask;
 }
 
+constexpr DrawStep Part(int part) { return {DrawStep::kPart, part}; }
+constexpr DrawStep Push() { return {DrawStep::kPush}; }
+constexpr DrawStep Pop() { return {DrawStep::kPop}; }
+constexpr DrawStep Scale(float x, float y, float z) { return {DrawStep::kScale, 0, 0, x, y, z}; }
+constexpr DrawStep Rotate(float angle, float x, float y, float z) { return {DrawStep::kRotate, 0, angle, x, y, z}; }
+
 }  // namespace fishdef
 
 // ---- the class -------------------------------------------------------------
@@ -193,11 +360,31 @@ struct VariantScale {
     float x = 1.0f, y = 1.0f, z = 1.0f;
 };
 
+// How Draw turns the model after standing it up.
+enum class FishTilt : uint8_t {
+    EaseAndTilt,  // the drawn pitch eases toward the target, and the model tilts by it
+    None,         // neither: the body stays level
+};
+
+// What a fish whose m_bAlive is clear emits.
+enum class AliveRule : uint8_t {
+    Ignored,      // the flag is not read: the fish is drawn as usual
+    EmptyStrips,  // every strip is opened and closed with no vertex
+    Nothing,      // no primitive at all
+};
+
+// What the touch tool does to a picked fish.
+enum class TouchRule : uint8_t {
+    SpeedUp,         // turned in place when in the depth band, then sped up to the limit
+    ClampVertical,   // only a pitch of exactly 90 or -90 is clamped (TurnPitch mode 4)
+};
+
 struct FishClass {
     const char* name = "";
     int segments = 0;  // bend run
     std::span<const FishWave> waves = {};
     std::span<const RandDraw> draws = {};
+    int size = 5;
     float speed = 0.05f;
     float bodyDims[3] = {};  // length, width, height at size 1
     bool drift = true;
@@ -206,6 +393,25 @@ struct FishClass {
     std::span<const WaveGen> plan = {};  // in call order, the bend included
     std::span<const VariantScale> scales = {};
     std::span<const GridPart> parts = {};  // in drawing order
+    std::span<const VariantProgram> programs = {};
+
+    // ---- policies: where the class leaves the template's way ----
+    FishTilt tilt = FishTilt::EaseAndTilt;
+    float extraYaw = 0.0f;            // degrees about the model's z before the tilt
+    float degree = 0.017453292f;      // radians per degree of the tilt's heading
+    bool degreeInDouble = false;      // the tilt's heading converted in double precision
+    bool wanders = true;              // Draw calls Wander
+    bool swimStyleDraws = true;       // SetSwimStyle draws and discards one rand()
+    bool approachesSpeed = true;      // false: ApproachSpeed leaves the speed
+    int headingDraws = 1;             // TurnHeading mode 0 draws this many; the last decides
+    bool wholeDegreePitch = false;    // TurnPitch keeps the target pitch in whole degrees
+    bool skipsWhenHit = false;        // Draw does nothing at all while m_bHit is set
+    AliveRule alive = AliveRule::Ignored;
+    TouchRule touch = TouchRule::SpeedUp;
+    BendRule bend = {};
+    void (*beforePlan)(CFishModel& fish) = nullptr;  // a step before the generators
+    uint32_t drawnVariants = ~0u;     // variants 0 to 31 that draw parts
+    bool otherVariantsDraw = true;    // variants below 0 or above 31 draw parts
 };
 
 // Compile-time check of a description: every index within its run, and every
@@ -218,9 +424,15 @@ constexpr int TrackEnd(const Track& t, int columns)
     case Track::kFixed:
         return most(t.a, t.a2) + 1;
     case Track::kColumn:
-        return t.a + columns;
+        return t.clampTo >= 0 ? most(t.a, t.clampTo) + 1 : t.a + columns;
     case Track::kLerp:
         return most(most(t.a, t.a2), most(t.b, t.b2)) + 1;
+    case Track::kMap: {
+        int end = 0;
+        for (int c = 0; c < t.tableSize; ++c)
+            end = most(end, (t.halfSteps[c] + 1) / 2 + 1);
+        return end;
+    }
     default:
         return 0;
     }
@@ -245,27 +457,54 @@ constexpr bool CheckFishClass(const FishClass& c)
             return false;
         if (g.kind == WaveKind::Mirrored && !(g.start <= g.end && g.count <= g.start + g.end + 1))
             return false;
+        if (g.kind == WaveKind::ByHand && !g.value)
+            return false;
         filled[g.array] = g.count > filled[g.array] ? g.count : filled[g.array];
     }
+    const int parts = static_cast<int>(c.parts.size());
     auto trackOk = [&](const Track& t, int columns) {
-        if (t.mode == Track::kNone || t.mode == Track::kHook)
+        if (t.mode == Track::kNone || t.mode == Track::kHook || t.mode == Track::kConst)
             return true;
+        if ((t.mode == Track::kMap || t.mode == Track::kTable) && t.tableSize < columns)
+            return false;
+        if (t.mode == Track::kTable)
+            return t.table != nullptr;
         if (t.array == kDriftArray)
             return t.mode == Track::kFixed;
         if (t.array < 0 || t.array >= kFishMaxArrays || t.a < 0 || t.a2 < 0 || t.b < 0 || t.b2 < 0 || t.steps < 1)
             return false;
+        if (t.mode == Track::kMap)
+            for (int i = 0; i < t.tableSize; ++i)
+                if (t.halfSteps[i] < 0)
+                    return false;
         const int limit = filled[t.array] ? filled[t.array] : kFishMaxArrayLength;
         return TrackEnd(t, columns) <= limit;
     };
     for (const GridPart& p : c.parts) {
-        const FishMesh& m = p.mesh;
-        if (m.rows < 2 || m.rows > 16 || m.columns < 1 || m.columns > kFishMaxArrayLength)
+        const MeshView& m = p.mesh;
+        if (m.rows < 1 || m.rows > kFishMaxRows || m.columns < 1 || m.columns > kFishMaxArrayLength ||
+            m.stride < m.columns)
             return false;
-        if (!trackOk(p.turn, m.columns))
+        const int columns = p.columns ? p.columns : m.columns;
+        if (columns > kFishMaxArrayLength)
+            return false;
+        if (p.strips.empty() && m.rows < 2)
+            return false;
+        for (const RowPair& s : p.strips)
+            if (s.a >= m.rows || s.b >= m.rows || s.divA < 1 || s.divB < 1 || s.repeatB < 1 ||
+                (columns - 1) / s.divA >= m.columns || (columns - 1) / s.divB >= m.columns)
+                return false;
+        if (p.strips.empty() && columns > m.columns)
+            return false;
+        if (!trackOk(p.turn, columns) || !trackOk(p.turnSecond, columns))
             return false;
         for (const WaveTerm& t : p.terms)
-            if (!trackOk(t.track, m.columns))
+            if (!trackOk(t.track, columns) || t.fromColumn > t.toColumn)
                 return false;
     }
-    return true;
+    for (const VariantProgram& program : c.programs)
+        for (const DrawStep& s : program.steps)
+            if (s.op == DrawStep::kPart && (s.part < 0 || s.part >= parts))
+                return false;
+    return c.headingDraws >= 1 && c.size >= 1;
 }

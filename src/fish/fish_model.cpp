@@ -9,15 +9,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-bool InVariants(uint32_t mask, int variant) { return variant >= 0 && variant < 32 && (mask >> variant) & 1u; }
-
-}  // namespace
-
 CFishModel::CFishModel(const FishClass& fishClass) : m_pClass(&fishClass)
 {
     std::copy(fishClass.waves.begin(), fishClass.waves.end(), m_Wave);
+    m_nSize = fishClass.size;
     m_fSpeed = fishClass.speed;
     std::copy(fishClass.bodyDims, fishClass.bodyDims + 3, m_fBodyDims);
     for (const RandDraw& d : fishClass.draws) {
@@ -55,6 +50,8 @@ void CFishModel::SetPartRotation(float angleDeg, float ax, float ay, float az)
 
 void CFishModel::ApproachSpeed(float step, float target)
 {
+    if (!m_pClass->approachesSpeed)
+        return;
     if (m_fSpeed < target)
         m_fSpeed += step;
     if (m_fSpeed > target)
@@ -64,10 +61,14 @@ void CFishModel::ApproachSpeed(float step, float target)
 
 void CFishModel::TurnHeading(float, bool, int mode)
 {
-    if (mode == 0)
-        m_nTargetHeading = (crt::rand() & 1) ? 180 : 0;
-    else if (mode == 1 && (m_nTargetHeading == 0 || m_nTargetHeading == 180))
+    if (mode == 0) {
+        int r = 0;
+        for (int i = 0; i < m_pClass->headingDraws; ++i)
+            r = crt::rand();
+        m_nTargetHeading = (r & 1) ? 180 : 0;
+    } else if (mode == 1 && (m_nTargetHeading == 0 || m_nTargetHeading == 180)) {
         m_nTargetHeading = 180 - m_nTargetHeading;
+    }
     m_nTargetHeading = std::clamp(m_nTargetHeading, 0, 180);
 }
 
@@ -78,6 +79,8 @@ void CFishModel::TurnPitch(float step, bool up, int mode)
         if (m_fPitch + step > 90.0f || m_fPitch - step < -90.0f)
             return;
         m_fPitch += up ? step : -step;
+        if (m_pClass->wholeDegreePitch)
+            m_fPitch = std::trunc(m_fPitch);
         break;
     case 0: {
         const int r = 15 + crt::rand() % 15;
@@ -105,29 +108,90 @@ void CFishModel::ChangeSize(float amount, bool grow)
 void CFishModel::DrawFrame(int variant)
 {
     const FishClass& c = *m_pClass;
+    if (c.skipsWhenHit && m_bHit)
+        return;
     m_nDrawVariant = variant;
+    if (c.beforePlan)
+        c.beforePlan(*this);
     FishFrame frame;
-    for (const WaveGen& gen : c.plan)
-        if (!InVariants(gen.skipVariants, variant))
-            ComputeWave(gen, frame[gen.array], gen.count);
+    ComputeWaves(frame);
     if (c.drift)
         Drift();
+    StandUp();
+    if (c.wanders)
+        Wander();
+    DrawParts(frame);
+    Move();
+    UpdateHitBox();
+    glPopMatrix();
+}
 
+void CFishModel::ComputeWaves(FishFrame& frame)
+{
+    for (const WaveGen& gen : m_pClass->plan)
+        if (!InVariants(gen.skipVariants, m_nDrawVariant))
+            ComputeWave(gen, frame[gen.array], gen.count);
+}
+
+void CFishModel::StandUp()
+{
+    const FishClass& c = *m_pClass;
     glPushMatrix();
     if (c.whiteFirst)
         VertexSink().Color(1.0f, 1.0f, 1.0f);
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);  // the mesh's z axis up
+    if (c.extraYaw != 0.0f)
+        glRotatef(c.extraYaw, 0.0f, 0.0f, 1.0f);
+    if (c.tilt == FishTilt::None)
+        return;
     EaseShownPitch();
-    const float h = m_fHeading * 0.017453292f;
-    glRotatef(-m_fShownPitch, std::sin(h), -std::cos(h), 0.0f);
-    Wander();
+    float sinH, cosH;
+    if (c.degreeInDouble) {
+        const double h = m_fHeading * static_cast<double>(c.degree);
+        sinH = static_cast<float>(std::sin(h));
+        cosH = static_cast<float>(std::cos(h));
+    } else {
+        const float h = m_fHeading * c.degree;
+        sinH = std::sin(h);
+        cosH = std::cos(h);
+    }
+    glRotatef(-m_fShownPitch, sinH, -cosH, 0.0f);
+}
+
+void CFishModel::DrawParts(const FishFrame& frame)
+{
+    const FishClass& c = *m_pClass;
+    const int v = m_nDrawVariant;
+    if (!(v >= 0 && v < 32 ? InVariants(c.drawnVariants, v) : c.otherVariantsDraw))
+        return;
+    for (const VariantProgram& program : c.programs) {
+        if (!InVariants(program.variants, v))
+            continue;
+        for (const DrawStep& step : program.steps) {
+            switch (step.op) {
+            case DrawStep::kPart:
+                DrawGridPart(c.parts[step.part], frame);
+                break;
+            case DrawStep::kPush:
+                glPushMatrix();
+                break;
+            case DrawStep::kPop:
+                glPopMatrix();
+                break;
+            case DrawStep::kScale:
+                glScalef(step.x, step.y, step.z);
+                break;
+            case DrawStep::kRotate:
+                glRotatef(step.angle, step.x, step.y, step.z);
+                break;
+            }
+        }
+        return;
+    }
     for (const VariantScale& s : c.scales)
-        if (s.variant == variant)
+        if (s.variant == v)
             glScalef(s.x, s.y, s.z);
     for (const GridPart& part : c.parts)
-        if (!InVariants(part.hiddenInVariants, variant))
+        if (!InVariants(part.hiddenInVariants, v))
             DrawGridPart(part, frame);
-    Move();
-    UpdateHitBox();
-    glPopMatrix();
 }

@@ -23,7 +23,7 @@ public:
     void EmitVertex(float x, float y, float z, float nx, float ny, float nz, float s, float t);
     // m_fPartMatrix := the rotation by angleDeg about (ax, ay, az).
     void SetPartRotation(float angleDeg, float ax, float ay, float az);
-    // Toward target by step, then kept in 0.025..0.05.
+    // Toward target by step, then kept in 0.025..0.05 (a class may leave the speed alone).
     void ApproachSpeed(float step, float target);
     // Mode 0: 0 or 180 at random; 1: flip; others: nothing. Then kept in 0..180.
     void TurnHeading(float unused, bool unusedFlag, int mode);
@@ -52,11 +52,11 @@ public:
     static void StepPhase(FishWave& wave, int cadence);
     // Runs one generator of the plan into out[0..n-1].
     void ComputeWave(const WaveGen& gen, float* out, int n);
-    void FinishWave(const WaveGen& gen, float* out, int n);
     void ComputeSineWave(const WaveGen& gen, float* out, int n);
     void ComputeGrowingWave(const WaveGen& gen, float* out, int n);
     void ComputeBodyWave(const WaveGen& gen, float* out, int n);
     void ComputeMirroredWave(const WaveGen& gen, float* out, int n);
+    void ComputeWaveByHand(const WaveGen& gen, float* out, int n);
     void ComputeRamp(const WaveGen& gen, float* out, int n);  // plain or reverse
     // The ramp, then the block's counter counts the call and flips the stroke flag.
     void ComputeRampToggle(const WaveGen& gen, float* out, int n);
@@ -67,8 +67,13 @@ public:
     float Sample(const Track& track, const FishFrame& frame, const GridPoint& point) const;
     // The strip emitter of every grid part.
     void DrawGridPart(const GridPart& part, const FishFrame& frame);
-    // The whole per-frame update and draw of a fish (the class's Draw).
+    // The whole per-frame update and draw of a fish (the class's Draw), in
+    // the template's order.
     void DrawFrame(int variant);
+    // Its steps.
+    void ComputeWaves(FishFrame& frame);
+    void StandUp();  // push, stand the model up, turn and tilt it
+    void DrawParts(const FishFrame& frame);
 
     // ---- fields, in the template's order ----
     BYTE m_bAlive = 1;
@@ -104,6 +109,26 @@ public:
     float m_fBackCorner[3] = {};
     BYTE m_bBusy = 0;
     int m_nDrawVariant = 0;
+
+    // ---- the same fields under the names some class descriptions use ----
+    //   m_fTargetPitch            m_fPitch (the target pitch; Move and the hit box use it)
+    //   m_fPitch (the drawn one)  m_fShownPitch
+    //   m_mPart                   m_fPartMatrix
+    //   m_nBend                   m_nBendAngle
+    //   m_fLastTargetHeading      m_fLastTarget
+    //   m_aWave (FISHWAVE)        m_Wave (FishWave: m_fPhase phase, m_nCounter counter,
+    //                             m_fFreq waveNumber, m_fAmp amplitude, m_fStep phaseStep)
+    //   m_fX, m_fY, m_fZ          m_fPos[0..2]
+    //   m_bDirFlags               m_bDir
+    //   m_fBox                    m_fSwimBox
+    //   m_nWanderCounter          m_nWanderTimer
+    //   m_nDrawMode               m_nDrawVariant
+    //   m_fHitBox (the body axis's end points x1 y1 z1 x2 y2 z2)
+    //                             AxisEnd(0..5): m_fFrontCorner, then m_fBackCorner
+    //   m_fBodyDims[3..8]         m_fHitBox;  m_fBodyDims[9..14]  m_fOuterBox
+    float& TargetPitch() { return m_fPitch; }
+    float TargetPitch() const { return m_fPitch; }
+    float AxisEnd(int i) const { return i < 3 ? m_fFrontCorner[i] : m_fBackCorner[i - 3]; }
 
 private:
     const FishClass* m_pClass;

@@ -11,10 +11,18 @@
 float CFishModel::Sample(const Track& track, const FishFrame& frame, const GridPoint& point) const
 {
     const int column = point.column;
-    if (track.mode == Track::kNone)
+    switch (track.mode) {
+    case Track::kNone:
         return 0.0f;
-    if (track.mode == Track::kHook)
+    case Track::kHook:
         return track.hook(*this, frame, point);
+    case Track::kConst:
+        return track.value;
+    case Track::kTable:
+        return track.value * track.table[column];
+    default:
+        break;
+    }
     if (track.array == kDriftArray)
         return m_fDrift;
     const float* v = frame[track.array];
@@ -23,47 +31,126 @@ float CFishModel::Sample(const Track& track, const FishFrame& frame, const GridP
     case Track::kFixed:
         return entry(track.a, track.a2);
     case Track::kColumn:
-        return v[track.a + column];
+        return v[track.clampTo >= 0 ? std::min(track.a + column, track.clampTo) : track.a + column];
     case Track::kLerp: {
         const float from = entry(track.a, track.a2);
         return from + column * (entry(track.b, track.b2) - from) / track.steps;
+    }
+    case Track::kMap: {
+        const int h = track.halfSteps[column];
+        return entry(h / 2, (h + 1) / 2);
     }
     default:
         return 0.0f;
     }
 }
 
+namespace {
+
+// The strip list of a part that names none: row r to row r + 1.
+constexpr RowPair kChain[kFishMaxRows] = {{0, 1},   {1, 2},   {2, 3},   {3, 4},   {4, 5},   {5, 6},
+                                          {6, 7},   {7, 8},   {8, 9},   {9, 10},  {10, 11}, {11, 12},
+                                          {12, 13}, {13, 14}, {14, 15}, {15, 15}};
+
+// What a part draws in one draw variant.
+struct PartInVariant {
+    std::span<const RowPair> strips;  // those drawn
+    int columns = 0;
+    GLenum primitive = GL_QUAD_STRIP;
+    float stretch[kFishMaxRows][3];        // of the stored coordinates, per row
+    float capStretch[3] = {1.0f, 1.0f, 1.0f};  // of the cap: the stretches of every row
+    const WaveTerm* terms[kFishMaxTerms];
+    int termCount = 0;
+};
+
+void Resolve(const GridPart& part, int v, PartInVariant& r)
+{
+    const MeshView& mesh = part.mesh;
+    const std::span<const RowPair> strips =
+        part.strips.empty() ? std::span<const RowPair>(kChain, static_cast<size_t>(mesh.rows - 1)) : part.strips;
+    size_t count = strips.size();
+    r.columns = part.columns ? part.columns : mesh.columns;
+    for (const VariantLimit& limit : part.limits) {
+        if (!InVariants(limit.variants, v))
+            continue;
+        if (limit.strips)
+            count = std::min(count, static_cast<size_t>(limit.strips));
+        if (limit.columns)
+            r.columns = std::min(r.columns, limit.columns);
+    }
+    r.strips = strips.first(count);
+    r.primitive = part.primitive;
+    for (const VariantPrimitive& p : part.primitives)
+        if (InVariants(p.variants, v))
+            r.primitive = p.primitive;
+    for (int row = 0; row < mesh.rows; ++row)
+        r.stretch[row][0] = r.stretch[row][1] = r.stretch[row][2] = 1.0f;
+    for (const VariantStretch& s : part.stretches) {
+        if (!InVariants(s.variants, v))
+            continue;
+        const float k[3] = {s.x, s.y, s.z};
+        for (int row = 0; row < mesh.rows; ++row)
+            if ((s.rows >> row) & 1u)
+                for (int i = 0; i < 3; ++i)
+                    r.stretch[row][i] *= k[i];
+        if (s.rows == kAllRows)
+            for (int i = 0; i < 3; ++i)
+                r.capStretch[i] *= k[i];
+    }
+    for (const WaveTerm& term : part.terms) {
+        const bool inVariant = v >= 0 && v < 32 ? InVariants(term.variants, v) : term.variants == ~0u;
+        if (term.track.mode != Track::kNone && inVariant)
+            r.terms[r.termCount++] = &term;
+    }
+}
+
+}  // namespace
+
 void CFishModel::DrawGridPart(const GridPart& part, const FishFrame& frame)
 {
-    IVertexSink& sink = VertexSink();
-    const FishMesh& mesh = part.mesh;
-    const int columns = part.drawnColumns ? std::min(part.drawnColumns(m_nDrawVariant), mesh.columns) : mesh.columns;
-    const bool turns = part.turn.mode != Track::kNone;
-    const int firstPass = part.mirror == Mirror::Twin ? 1 : 0;
-    const int lastPass = part.mirror == Mirror::None ? 0 : 1;
-    const float size = static_cast<float>(m_nSize);
+    const AliveRule alive = m_pClass->alive;
+    if (!m_bAlive && alive == AliveRule::Nothing)
+        return;
+    const bool empty = !m_bAlive && alive == AliveRule::EmptyStrips;
+    if (part.before)
+        part.before(*this);
 
-    // Tracks that depend on the column only are read once per column; hooks
-    // are asked at every point.
-    float angleOf[kFishMaxArrayLength];
-    float termOf[std::size(GridPart{}.terms)][kFishMaxArrayLength];
+    IVertexSink& sink = VertexSink();
+    const MeshView& mesh = part.mesh;
+    PartInVariant in;
+    Resolve(part, m_nDrawVariant, in);
+    const int columns = in.columns;
+    const WaveTerm* const* terms = in.terms;
+    const int termCount = in.termCount;
+
+    // Tracks that depend on the column only are read once per column, hooks
+    // at every point.
+    const bool turns = part.turn.mode != Track::kNone;
+    const bool turnsSecond = part.turnSecond.mode != Track::kNone;
+    float angleOf[2][kFishMaxArrayLength];
+    float termOf[kFishMaxTerms][kFishMaxArrayLength];
     for (int c = 0; c < columns; ++c) {
-        const GridPoint at{0, 0, c, false};
+        const GridPoint at{0, 0, c};
         if (turns && part.turn.mode != Track::kHook)
-            angleOf[c] = Sample(part.turn, frame, at);
-        for (size_t t = 0; t < std::size(part.terms); ++t)
-            if (part.terms[t].track.mode != Track::kHook)
-                termOf[t][c] = Sample(part.terms[t].track, frame, at);
+            angleOf[0][c] = Sample(part.turn, frame, at);
+        if (turnsSecond && part.turnSecond.mode != Track::kHook)
+            angleOf[1][c] = Sample(part.turnSecond, frame, at);
+        for (int t = 0; t < termCount; ++t)
+            if (terms[t]->track.mode != Track::kHook)
+                termOf[t][c] = Sample(terms[t]->track, frame, at);
     }
 
-    // Point c of row r, its offsets added; the rotation is set only when its
-    // angle changes, which leaves the same matrix as setting it every time.
+    // A point with its offsets added; the rotation is set only when its angle
+    // changes, which leaves the same matrix as setting it every time.
+    const float size = static_cast<float>(m_nSize);
     bool haveAngle = false;
     float angle = 0.0f;
-    auto emit = [&](const GridPoint& at) {
+    auto emit = [&](const FishVertex& p, const GridPoint& at) {
         const int c = at.column;
-        if (turns) {
-            const float a = part.turn.mode == Track::kHook ? Sample(part.turn, frame, at) : angleOf[c];
+        const bool second = turnsSecond && !at.first && !at.cap;
+        if (turns || second) {
+            const Track& turn = second ? part.turnSecond : part.turn;
+            const float a = turn.mode == Track::kHook || at.cap ? Sample(turn, frame, at) : angleOf[second][c];
             if (!haveAngle || a != angle) {
                 SetPartRotation(a, 0.0f, 0.0f, 1.0f);
                 angle = a;
@@ -72,36 +159,74 @@ void CFishModel::DrawGridPart(const GridPart& part, const FishFrame& frame)
         }
         float before[3] = {0.0f, 0.0f, 0.0f};  // size-1 units
         float after[3] = {0.0f, 0.0f, 0.0f};   // added after scaling
-        for (size_t t = 0; t < std::size(part.terms); ++t) {
-            const WaveTerm& term = part.terms[t];
-            if (term.track.mode == Track::kNone || !((term.rows >> at.row) & 1u))
+        for (int t = 0; t < termCount; ++t) {
+            const WaveTerm& term = *terms[t];
+            const bool applies = at.cap ? term.rows == kAllRows
+                                        : ((term.rows >> at.row) & 1u) && c >= term.fromColumn && c < term.toColumn;
+            if (!applies)
                 continue;
-            const float value = term.track.mode == Track::kHook ? Sample(term.track, frame, at) : termOf[t][c];
-            const float v = at.mirrored ? value * term.mirrorSign : value;
+            const float value = term.track.mode == Track::kHook || at.cap ? Sample(term.track, frame, at) : termOf[t][c];
+            const float w = at.mirrored ? value * term.mirrorSign : value;
             float* into = term.scaled ? before : after;
-            into[0] += v * term.x;
-            into[1] += v * term.y;
-            into[2] += v * term.z;
+            into[0] += w * term.x;
+            into[1] += w * term.y;
+            into[2] += w * term.z;
         }
         if (part.offsetHook)
             part.offsetHook(*this, frame, at, before);
-        const FishVertex& p = mesh.points[at.row * mesh.columns + c];
-        EmitVertex((p.x + before[0]) * size + after[0], ((at.mirrored ? -p.y : p.y) + before[1]) * size + after[1],
-                   (p.z + before[2]) * size + after[2], p.nx, p.ny, p.nz, p.s, p.t);
+        const float* k = at.cap ? in.capStretch : in.stretch[at.row];
+        const float y = at.mirrored ? -p.y : p.y;
+        EmitVertex((p.x * k[0] + before[0]) * size + after[0], (y * k[1] + before[1]) * size + after[1],
+                   (p.z * k[2] + before[2]) * size + after[2], p.nx, p.ny, p.nz, p.s, p.t);
+    };
+
+    auto drawStrip = [&](int s, bool mirrored) {
+        const RowPair& rows = in.strips[static_cast<size_t>(s)];
+        sink.Begin(in.primitive);
+        for (int c = 0; c < columns && !empty; ++c) {
+            emit(mesh.At(rows.a, c / rows.divA), {s, rows.a, c, mirrored, true});
+            for (int k = 0; k < rows.repeatB; ++k)
+                emit(mesh.At(rows.b, c / rows.divB), {s, rows.b, c, mirrored, false});
+        }
+        sink.End();
+    };
+    auto drawCap = [&](bool mirrored) {
+        if (part.cap.points.empty())
+            return;
+        sink.Begin(part.cap.primitive);
+        for (int i = 0; i < static_cast<int>(part.cap.points.size()) && !empty; ++i)
+            emit(part.cap.points[static_cast<size_t>(i)], {0, -1, i, mirrored, true, true});
+        sink.End();
     };
 
     if (part.emptyQuadsFirst) {
         sink.Begin(GL_QUADS);
         sink.End();
     }
-    for (int r = 0; r + 1 < mesh.rows; ++r) {
-        for (int pass = firstPass; pass <= lastPass; ++pass) {
-            sink.Begin(GL_QUAD_STRIP);
-            for (int c = 0; c < columns; ++c) {
-                emit({r, r, c, pass == 1});
-                emit({r, r + 1, c, pass == 1});
-            }
-            sink.End();
+    const int strips = static_cast<int>(in.strips.size());
+    switch (part.mirror) {
+    case Mirror::None:
+    case Mirror::Twin: {
+        const bool mirrored = part.mirror == Mirror::Twin;
+        for (int s = 0; s < strips; ++s)
+            drawStrip(s, mirrored);
+        drawCap(mirrored);
+        break;
+    }
+    case Mirror::Halves:
+        for (int s = 0; s < strips; ++s) {
+            drawStrip(s, false);
+            drawStrip(s, true);
         }
+        drawCap(false);
+        drawCap(true);
+        break;
+    case Mirror::After:
+        for (bool mirrored : {false, true}) {
+            for (int s = 0; s < strips; ++s)
+                drawStrip(s, mirrored);
+            drawCap(mirrored);
+        }
+        break;
     }
 }

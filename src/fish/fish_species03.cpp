@@ -3,6 +3,7 @@
 // the small functions beside the parts.
 #include "fish/fish_species03.h"
 
+#include "fish/fish_registry.h"
 #include "fish/fish_species03_meshes.h"
 
 namespace {
@@ -88,10 +89,6 @@ void BodyVariant(const CFishModel& fish, const FishFrame&, const GridPoint& p, f
     }
 }
 
-// The lower jaw drops by the reverse ramp; its sixth column, past the ramp's
-// five values, is never drawn.
-float JawDrop(const CFishModel&, const FishFrame& f, const GridPoint& p) { return f[kR][p.column]; }
-
 void JawVariant(const CFishModel& fish, const FishFrame&, const GridPoint& p, float offset[3])
 {
     if (Variant(fish, 4) && LowerRowOfStrip(p))
@@ -112,7 +109,7 @@ void DorsalVariant(const CFishModel& fish, const FishFrame&, const GridPoint& p,
 void LobeVariant(const CFishModel& fish, const FishFrame&, const GridPoint& p, float offset[3])
 {
     if (Variant(fish, 3)) {
-        offset[0] += g_Fish03Dorsal[3 + p.row][p.column].x * ((10 - p.column) * 0.1f - 1.0f);
+        offset[0] += g_Fish03Dorsal[kFish03DorsalFinRows + p.row][p.column].x * ((10 - p.column) * 0.1f - 1.0f);
         if (p.strip == 0)
             offset[0] += 0.08f * p.column;
     } else if (Variant(fish, 4) && p.strip == 0 && p.column < 2) {
@@ -143,7 +140,7 @@ void TailShape(const CFishModel& fish, const FishFrame&, const GridPoint& p, flo
     }
 }
 
-constexpr int VentralColumns(int variant) { return variant == 3 ? 5 : variant == 4 ? 4 : 8; }
+constexpr VariantLimit kVentralColumns[] = {{VariantMask({3}), 0, 5}, {VariantMask({4}), 0, 4}};
 
 // The body swells and narrows at the tail rather than swaying: the body wave
 // is negated with y in the second half. So is the ventral twin's.
@@ -154,25 +151,27 @@ constexpr GridPart kPectoral = {.name = "pectoral", .mesh = MeshOf(g_Fish03Pecto
 constexpr GridPart kEye = {.name = "eye", .mesh = MeshOf(g_Fish03Eye), .turn = MeanOf(kD, 1, 2),
                            .terms = {Add(DriftValue(), 1, 0, 1)}};
 
+constexpr int kDorsalLobeRows = MeshOf(g_Fish03Dorsal).rows - kFish03DorsalFinRows;
+
 constexpr GridPart kParts[] = {
     {.name = "body", .mesh = MeshOf(g_Fish03Body), .mirror = Mirror::Halves, .turn = ByColumn(kD),
      .terms = {Swell(ByColumn(kW))}, .offsetHook = BodyVariant, .emptyQuadsFirst = true},
     {.name = "lower jaw", .mesh = MeshOf(g_Fish03LowerJaw), .mirror = Mirror::Halves, .turn = At(kD, 0),
-     .terms = {AddZ(ByHand(JawDrop), kAllRows, -1)}, .offsetHook = JawVariant,
-     .drawnColumns = [](int) { return 5; }},
+     .terms = {AddZ(ByColumn(kR), kAllRows, -1)}, .columns = 5, .offsetHook = JawVariant},
     {.name = "upper jaw", .mesh = MeshOf(g_Fish03UpperJaw), .mirror = Mirror::Halves, .turn = At(kD, 0),
      .terms = {AddZ(ByColumn(kT))}, .offsetHook = JawVariant},
     // One table, two sections: the fin, then its lobe, which sways more toward its tip.
-    {.name = "dorsal", .mesh = {&g_Fish03Dorsal[0][0], 3, 10}, .turn = ByColumn(kD), .offsetHook = DorsalVariant},
-    {.name = "dorsal lobe", .mesh = {&g_Fish03Dorsal[3][0], 5, 10}, .turn = ByColumn(kD),
-     .terms = {AddY(ByColumn(kG1))}, .offsetHook = LobeVariant, .drawnColumns = [](int) { return 5; }},
+    {.name = "dorsal", .mesh = RowsOf(g_Fish03Dorsal, 0, kFish03DorsalFinRows), .turn = ByColumn(kD),
+     .offsetHook = DorsalVariant},
+    {.name = "dorsal lobe", .mesh = RowsOf(g_Fish03Dorsal, kFish03DorsalFinRows, kDorsalLobeRows), .turn = ByColumn(kD),
+     .terms = {AddY(ByColumn(kG1))}, .columns = 5, .offsetHook = LobeVariant},
     kPectoral,
     TwinOf(kPectoral, "pectoral twin"),
     {.name = "ventral", .mesh = MeshOf(g_Fish03Ventral), .turn = At(kD, 4), .terms = {Add(ByColumn(kG2), 0, 1, 1)},
-     .drawnColumns = VentralColumns},
+     .limits = kVentralColumns},
     // Keeps the rotation the ventral filament set; its wave mirrors the first's.
     {.name = "ventral twin", .mesh = MeshOf(g_Fish03Ventral), .mirror = Mirror::Twin,
-     .terms = {Swell(ByColumn(kG2)), AddZ(ByColumn(kG2), kAllRows, -1)}, .drawnColumns = VentralColumns},
+     .terms = {Swell(ByColumn(kG2)), AddZ(ByColumn(kG2), kAllRows, -1)}, .limits = kVentralColumns},
     {.name = "anal", .mesh = MeshOf(g_Fish03Anal), .turn = ByColumn(kD, 7), .terms = {AddY(ByColumn(kG3), RowBit(1))},
      .offsetHook = AnalVariant, .hiddenInVariants = kNotInVariant4},
     {.name = "tail", .mesh = MeshOf(g_Fish03Tail), .turn = At(kD, 15),
@@ -197,3 +196,7 @@ constexpr FishClass kFishSpecies03 = {
     .parts = kParts,
 };
 static_assert(CheckFishClass(kFishSpecies03));
+
+namespace {
+const FishSpeciesRegistrar<CFishSpecies03> kRegistered(3, kFishSpecies03);
+}  // namespace

@@ -1,6 +1,7 @@
 // Species 23, the clownfish: its description. The template does the rest.
 #include "fish/fish_species23.h"
 
+#include "fish/fish_registry.h"
 #include "fish/fish_species23_meshes.h"
 
 namespace {
@@ -74,6 +75,8 @@ int TailSegment(const GridPoint& p) { return p.row == 1 ? 14 : (p.column < 5 || 
 float TailTurn(const CFishModel&, const FishFrame& f, const GridPoint& p) { return f[kBend][TailSegment(p)]; }
 float TailSway(const CFishModel&, const FishFrame& f, const GridPoint& p) { return f[kBody][TailSegment(p)]; }
 
+constexpr VariantLimit kFirstFiveColumns[] = {{VariantMask({7, 8}), 0, 5}};
+
 // Paired fins: the second of each pair is the first's y-negated twin.
 constexpr GridPart kPectoral = {.name = "pectoral", .mesh = MeshOf(g_Fish23Pectoral), .turn = At(kBend, 2),
                                 .terms = {AddY(At(kBody, 2)), Add(ByColumn(kSineC), 4, 1, 2, RowBit(1))},
@@ -93,7 +96,7 @@ constexpr GridPart kParts[] = {
      .terms = {AddZ(ByColumn(kRamp1), kAllRows, -1)}},
     {.name = "spiny dorsal", .mesh = MeshOf(g_Fish23Dorsal), .turn = ByHand(DorsalTurn),
      .terms = {AddY(Lerp(kBody, 6, 8, 14), RowBit(0)), AddY(ByColumn(kSineB), RowBit(1))},
-     .drawnColumns = [](int v) { return v == 7 || v == 8 ? 5 : 14; }},
+     .limits = kFirstFiveColumns},
     {.name = "soft dorsal", .mesh = MeshOf(g_Fish23SoftDorsal), .turn = LerpMeans(kBend, 9, 10, 11, 12, 9),
      .terms = {AddY(LerpMeans(kBody, 9, 10, 11, 12, 9))}, .hiddenInVariants = VariantMask({5, 6, 7})},
     kPectoral,
@@ -126,3 +129,7 @@ constexpr FishClass kFishSpecies23 = {
     .parts = kParts,
 };
 static_assert(CheckFishClass(kFishSpecies23));
+
+namespace {
+const FishSpeciesRegistrar<CFishSpecies23> kRegistered(23, kFishSpecies23);
+}  // namespace

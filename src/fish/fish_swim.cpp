@@ -133,7 +133,8 @@ void CFishModel::Wander()
 void CFishModel::SetSwimStyle(float targetSpeed, float, float, BYTE stroke)
 {
     m_bStroke = stroke;
-    crt::rand();
+    if (m_pClass->swimStyleDraws)
+        crt::rand();
     const float m = targetSpeed >= 0.05f ? 1.5f : 1.0f;
     for (const SwimStyleRow& row : m_pClass->swimStyle) {
         FishWave& w = m_Wave[row.block];

@@ -10,7 +10,6 @@ constexpr int SELECT_BUFFER_SIZE = 512;
 constexpr double FISH_PICK_WIDTH = 30.0;
 constexpr double FISH_PICK_HEIGHT = 70.0;
 constexpr double BAR_PICK_SIZE = 15.0;
-constexpr int LAST_SPECIES_THAT_SWIMS_FASTER = 23;  // species 24 only clamps its pitch
 constexpr float SWEEP_STEP = 0.1f;
 
 // The target a fish offers to picking: a 2 x 2 quad just behind its position.
@@ -77,37 +76,27 @@ void CTankView::PickFish()
     m_bLButtonDown = 0;
 
     // The first fish in species and array order with a hit wins, not the nearest.
-    CFishModel* found = nullptr;
-    int foundSpecies = -1;
+    IFishArray* found = nullptr;
+    int foundFish = -1;
     for (int k = 0; k < FISH_SPECIES_COUNT; ++k) {
-        IFishArray* fish = m_pFishArrays[k];
+        IFishArray* fish = FishArray(k);
         for (int j = 0; fish && j < fish->GetSize(); ++j) {
-            CFishModel& f = fish->GetAt(j);
-            const GLint hits =
-                SelectionHits(m_nMouseX, m_nMouseY, FISH_PICK_WIDTH, FISH_PICK_HEIGHT, f.m_fPos, DrawFishPickQuad);
+            const GLint hits = SelectionHits(m_nMouseX, m_nMouseY, FISH_PICK_WIDTH, FISH_PICK_HEIGHT,
+                                             fish->GetAt(j).m_fPos, DrawFishPickQuad);
             if (hits > 0 && !found) {
-                found = &f;
-                foundSpecies = k;
+                found = fish;
+                foundFish = j;
             }
         }
     }
     if (!found)
         return;
 
+    // Each through the fish's own class (species 24 only clamps its pitch).
     switch (m_nMode) {
-    case ID_TOOL_TOUCH:
-        if (foundSpecies <= LAST_SPECIES_THAT_SWIMS_FASTER) {
-            if (found->IsInDepthBand())
-                found->TurnHeading(0.0f, true, 4);
-            found->ApproachSpeed(0.2f, 0.5f);
-        } else {
-            const int pitch = static_cast<int>(found->m_fPitch);
-            if (pitch == 90 || pitch == -90)
-                found->TurnPitch(0.0f, false, 4);
-        }
-        break;
-    case ID_TOOL_GROW: found->ChangeSize(1.0f, true); break;
-    case ID_TOOL_SHRINK: found->ChangeSize(1.0f, false); break;
+    case ID_TOOL_TOUCH: found->Touch(foundFish); break;
+    case ID_TOOL_GROW: found->ChangeSize(foundFish, 1.0f, true); break;
+    case ID_TOOL_SHRINK: found->ChangeSize(foundFish, 1.0f, false); break;
     default: break;
     }
 }

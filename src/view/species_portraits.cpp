@@ -126,9 +126,10 @@ bool CoveredBox(const std::vector<uint8_t>& rgba, int width, int height, int* x0
 
 bool DrawSpeciesFish(CTankView& view, int species)
 {
-    if (species < 0 || species >= FISH_SPECIES_COUNT || !view.m_pFishArrays[species])
+    IFishArray* array = view.FishArray(species);
+    if (!array)
         return false;
-    IFishArray& fish = *view.m_pFishArrays[species];
+    IFishArray& fish = *array;
     // A fish of its own at the end of the species' array, gone again afterwards.
     const unsigned int randState = crt::RandState();
     const int n = fish.GetSize();
@@ -140,7 +141,7 @@ bool DrawSpeciesFish(CTankView& view, int species)
     f.m_bNoWander = 1;
     glBindTexture(GL_TEXTURE_2D, view.m_texFish[species]);
     glPushMatrix();
-    fish.DrawFish(n);
+    fish.DrawFish(n, {});
     glPopMatrix();
     fish.SetSize(n);
     crt::srand(randState);

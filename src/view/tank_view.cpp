@@ -1,6 +1,7 @@
 // The game window: creation, GL set-up, resizing, painting and teardown.
 #include "view/tank_view.h"
 
+#include "fish/fish_registry.h"
 #include "gfx/builtin_texture.h"
 #include "gfx/settings.h"
 #include "gfx/texture.h"
@@ -42,8 +43,11 @@ int g_nShadowMapHeight = 768;
 
 CTankView::CTankView()
 {
-    m_pFishArrays[3] = &m_arrFish03;
-    m_pFishArrays[23] = &m_arrFish23;
+    for (const FishSpecies* species : RegisteredFishSpecies())
+        m_pFishArrays[species->index] = species->makeArray();
+    for (const FishKind* kind : RegisteredFishKinds())
+        for (int i = 0; i < kind->arrays; ++i)
+            m_kindArrays.push_back(kind->makeArray());
 }
 
 CTankView::~CTankView() { DestroyHook(); }
@@ -112,8 +116,9 @@ void CTankView::InitGL()
     for (int i = 0; i < 4; ++i)
         LoadBuiltinTexture(folder, backgroundIds[i], "BackGround" + std::to_string(i), &m_texBackground[i],
                            LoadMipmapTexture);
-    for (int k = 0; k < 25; ++k)
-        LoadBuiltinTexture(folder, 10000 + k, "fish" + std::to_string(k), &m_texFish[k], LoadBmpTexture);
+    for (const FishSpecies* species : RegisteredFishSpecies())
+        LoadBuiltinTexture(folder, species->textureId, "fish" + std::to_string(species->index),
+                           &m_texFish[species->index], LoadBmpTexture);
     for (int k = 0; k < 18; ++k)
         LoadBuiltinTexture(folder, 2000 + k, "cao" + std::to_string(k), &m_texPlant[k], LoadBmpTexture);
 

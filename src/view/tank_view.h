@@ -1,8 +1,7 @@
 // The game window: owns every object of the game, sets up OpenGL, draws the
 // tank on its 40 ms timer and takes the player's input.
 #pragma once
-#include "fish/fish_species03.h"
-#include "fish/fish_species23.h"
+#include "fish/fish_array.h"
 #include "gfx/settings.h"
 #include "objects/bubble_emitter.h"
 #include "objects/cannon.h"
@@ -16,7 +15,6 @@
 #include "ui/music_settings_dlg.h"
 #include "ui/tool_ids.h"
 #include "view/bezier_patch.h"
-#include "view/fish_arrays.h"
 #include "view/tank_bounds.h"
 
 #include <GL/glew.h>
@@ -25,6 +23,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // The scenery (plants, floor sheet, decorations and their spots) comes first:
 // its constructors draw random values in member order, before the settings
@@ -33,13 +32,19 @@ class CTankView : public CWnd, public CTankScenery {
 public:
     CBubbleEmitter m_Bubbles;
 
-    // The fish of each species the game has a class for, and the species
-    // table that reaches them by index (null: no class yet, no fish).
-    CFishArray<CFishSpecies03> m_arrFish03;
-    CFishArray<CFishSpecies23> m_arrFish23;
-    IFishArray* m_pFishArrays[25] = {};
-    // The one spare fish the fish pass keeps out of view.
-    CFishArray<CFishSpecies03> m_arrSpareFish;
+    // The fish of each species, by species index, made from the species
+    // table (null: no class registered, no fish).
+    std::unique_ptr<IFishArray> m_pFishArrays[25];
+    // The one spare fish (of species 3) the fish pass keeps out of view.
+    std::unique_ptr<IFishArray> m_pSpareFish;
+    // The arrays of the fish kinds outside the species table: never sized.
+    std::vector<std::unique_ptr<IFishArray>> m_kindArrays;
+    // Speed steps of the fish pass that leave the picture as it is; on by
+    // default (the benchmark turns them off to measure what each gives): a
+    // flush after the pass, and the fish drawn into the depth-only shadow map
+    // without texture, blending and fog.
+    BYTE m_bFlushFishPass = 1;
+    BYTE m_bPlainShadowFish = 1;
     CFoodEmitter m_FoodEmitters[10];
     CCannon m_Cannon;
 
@@ -91,8 +96,22 @@ public:
     void DrawHud();
     void DrawScreenRipple();
     // Fish.
+    // The fish array of a species (null without a class).
+    IFishArray* FishArray(int species) const;
     void SetFishCount(int species, int count);
+    // The fish pass, and its steps in order.
     void DrawFish(BOOL bTextured);
+    void BeginFishPass(BOOL bTextured);
+    void ApplyChangedFishCounts();
+    void DrawSpareFish();
+    void DrawEverySpecies();
+    void RunGameOver();
+    void DrawCannon();
+    void DrawLightSpotOverlay();
+    void DrawFood();
+    void UsePointUnderMouse(BOOL bTextured);
+    void PickFishOfTools(BOOL bTextured);
+    void EndFishPass(BOOL bTextured);
     void TestShotHits(int species, int index);
     void RestartGame();
     // Clears the hit flags of species 0 to 23.

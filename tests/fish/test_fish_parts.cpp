@@ -132,10 +132,9 @@ TEST_F(EmitterTest, RotationPerColumnOnceOrKept)
 TEST_F(EmitterTest, EmptyQuadsFirstAndFewerColumnsInAVariant)
 {
     fish.m_nDrawVariant = 7;
-    fish.DrawGridPart(GridPart{.mesh = MeshOf(kGrid),
-                       .mirror = Mirror::Halves,
-                       .emptyQuadsFirst = true,
-                       .drawnColumns = [](int variant) { return variant == 7 ? 1 : 2; }},
+    constexpr VariantLimit kOneColumnIn7[] = {{VariantMask({7}), 0, 1}};
+    fish.DrawGridPart(GridPart{.mesh = MeshOf(kGrid), .mirror = Mirror::Halves, .limits = kOneColumnIn7,
+                               .emptyQuadsFirst = true},
                       frame);
     ASSERT_EQ(recorder.primitives.size(), 5u);
     EXPECT_EQ(recorder.primitives[0].mode, GLenum(GL_QUADS));
@@ -153,7 +152,7 @@ constexpr GridPart kReads[][1] = {
     {{.mesh = MeshOf(kGrid), .terms = {AddY(At(0, 6))}}},     // nor here
     {{.mesh = MeshOf(kGrid), .terms = {AddY(Lerp(0, 2, 7, 3))}}},
     {{.mesh = MeshOf(kGrid), .terms = {AddY(At(5, 31))}}},    // an array nobody fills reads as zeros
-    {{.mesh = MeshOf(kGrid), .terms = {AddY(At(12, 0))}}},    // no such array
+    {{.mesh = MeshOf(kGrid), .terms = {AddY(At(kFishMaxArrays, 0))}}},  // no such array
 };
 constexpr FishClass Reading(const GridPart (&parts)[1])
 {
@@ -167,5 +166,200 @@ static_assert(CheckFishClass(Reading(kReads[4])));
 static_assert(!CheckFishClass(Reading(kReads[5])));
 constexpr WaveGen kLongBend[] = {{.kind = WaveKind::Bend, .array = 1, .count = 16}};
 static_assert(!CheckFishClass({.segments = 15, .plan = kLongBend}), "a bend longer than the segment run");
+
+// ---- what a part can ask of the emitter beyond plain strips ----
+
+// 3 rows x 4 columns; point (r, c) at (c, r + 1, 10 r), texture (c / 10, r / 2)
+// names the point.
+constexpr FishVertex P(int r, int c)
+{
+    return {float(c), float(r + 1), float(10 * r), 0, 0, 1, c * 0.1f, r * 0.5f};
+}
+constexpr FishVertex kGrid4[3][4] = {
+    {P(0, 0), P(0, 1), P(0, 2), P(0, 3)},
+    {P(1, 0), P(1, 1), P(1, 2), P(1, 3)},
+    {P(2, 0), P(2, 1), P(2, 2), P(2, 3)},
+};
+
+// The (row, column) of each vertex of a primitive, from its texture coordinate.
+std::vector<std::pair<int, int>> Points(const RecordedPrimitive& p)
+{
+    std::vector<std::pair<int, int>> points;
+    for (const RecordedVertex& v : p.vertices)
+        points.push_back({int(std::lround(v.texCoord[1] * 2)), int(std::lround(v.texCoord[0] * 10))});
+    return points;
+}
+
+TEST_F(EmitterTest, PartsDrawViewsOfTablesAndTheRowsAndColumnsTheyName)
+{
+    using Points_ = std::vector<std::pair<int, int>>;
+    constexpr RowPair kBToAThenAToC[] = {{1, 0}, {0, 2}};
+    constexpr RowPair kHalfColumnsOnTop[] = {{0, 1, 2, 1}};
+    constexpr RowPair kEdgeTwice[] = {{0, 1, 1, 1, 2}};
+    struct Case {
+        const char* name;
+        GridPart part;
+        std::vector<Points_> strips;
+    } cases[] = {
+        {"columns 1 and 2 of the table", {.mesh = ColumnsOf(kGrid4, 1, 2)},
+         {{{0, 1}, {1, 1}, {0, 2}, {1, 2}}, {{1, 1}, {2, 1}, {1, 2}, {2, 2}}}},
+        {"rows 1 and 2 of the table", {.mesh = RowsOf(kGrid4, 1, 2), .columns = 2},
+         {{{1, 0}, {2, 0}, {1, 1}, {2, 1}}}},
+        {"B to A, then A to C", {.mesh = MeshOf(kGrid4), .strips = kBToAThenAToC, .columns = 2},
+         {{{1, 0}, {0, 0}, {1, 1}, {0, 1}}, {{0, 0}, {2, 0}, {0, 1}, {2, 1}}}},
+        {"every point of the first row serves two columns", {.mesh = MeshOf(kGrid4), .strips = kHalfColumnsOnTop},
+         {{{0, 0}, {1, 0}, {0, 0}, {1, 1}, {0, 1}, {1, 2}, {0, 1}, {1, 3}}}},
+        {"the second vertex twice", {.mesh = MeshOf(kGrid4), .strips = kEdgeTwice, .columns = 2},
+         {{{0, 0}, {1, 0}, {1, 0}, {0, 1}, {1, 1}, {1, 1}}}},
+    };
+    for (const Case& c : cases) {
+        recorder.primitives.clear();
+        fish.DrawGridPart(c.part, frame);
+        ASSERT_EQ(recorder.primitives.size(), c.strips.size()) << c.name;
+        for (size_t i = 0; i < c.strips.size(); ++i)
+            EXPECT_EQ(Points(recorder.primitives[i]), c.strips[i]) << c.name << " strip " << i;
+    }
+}
+
+TEST_F(EmitterTest, MirrorsComeStripByStripOrAllAfterwards)
+{
+    struct Case {
+        Mirror mirror;
+        std::vector<std::pair<int, bool>> strips;  // (first row, mirrored)
+    } cases[] = {
+        {Mirror::Halves, {{0, false}, {0, true}, {1, false}, {1, true}}},
+        {Mirror::After, {{0, false}, {1, false}, {0, true}, {1, true}}},
+        {Mirror::Twin, {{0, true}, {1, true}}},
+    };
+    for (const Case& c : cases) {
+        recorder.primitives.clear();
+        fish.DrawGridPart(GridPart{.mesh = MeshOf(kGrid4), .mirror = c.mirror, .turn = At(1, 0)}, frame);
+        ASSERT_EQ(recorder.primitives.size(), c.strips.size());
+        for (size_t i = 0; i < c.strips.size(); ++i) {
+            const RecordedVertex& v = recorder.primitives[i].vertices[0];
+            EXPECT_EQ(Points(recorder.primitives[i])[0].first, c.strips[i].first) << i;
+            EXPECT_EQ(v.position[1] < 0, c.strips[i].second) << i;
+        }
+    }
+}
+
+TEST_F(EmitterTest, VariantsChangeThePrimitiveTheStripsAndColumnsAndStretchRows)
+{
+    constexpr VariantPrimitive kLinesIn4[] = {{VariantMask({4, 5}), GL_LINES}};
+    constexpr VariantLimit kLimits[] = {{VariantMask({3}), 1, 0}, {VariantMask({4}), 0, 3}, {VariantMask({4}), 0, 2}};
+    constexpr VariantStretch kStretch[] = {{VariantMask({4}), RowBit(1), 0.5f, 1, 2}};
+    const GridPart part{.mesh = MeshOf(kGrid4), .turn = At(1, 0), .primitives = kLinesIn4, .limits = kLimits,
+                        .stretches = kStretch};
+    struct Case {
+        int variant;
+        GLenum primitive;
+        size_t strips, vertices;
+    } cases[] = {{0, GL_QUAD_STRIP, 2, 8}, {3, GL_QUAD_STRIP, 1, 8}, {-4, GL_QUAD_STRIP, 2, 8}, {4, GL_LINES, 2, 4}};
+    for (const Case& c : cases) {
+        recorder.primitives.clear();
+        fish.m_nDrawVariant = c.variant;
+        fish.DrawGridPart(part, frame);
+        ASSERT_EQ(recorder.primitives.size(), c.strips) << c.variant;
+        for (const RecordedPrimitive& p : recorder.primitives) {
+            EXPECT_EQ(p.mode, c.primitive) << c.variant;
+            EXPECT_EQ(p.vertices.size(), c.vertices) << c.variant;
+        }
+    }
+    // The last, variant 4, stretched row 1: x by 0.5 and z by 2, before the size.
+    const RecordedVertex& v = recorder.primitives.at(0).vertices.at(3);  // column 1, row 1
+    EXPECT_EQ(v.position, (std::array<float, 3>{1 * 0.5f * 2, 2 * 2, 10 * 2 * 2.0f}));
+}
+
+TEST_F(EmitterTest, TermsMoveTheirColumnsInTheirVariants)
+{
+    for (int c = 0; c < 4; ++c)
+        frame[2][c] = 0.1f * (c + 1);
+    constexpr float kTent[] = {0, 1, 1, 0};
+    const GridPart part{.mesh = MeshOf(kGrid4),
+                        .turn = At(1, 0),
+                        .terms = {{.track = ByColumn(2), .y = 1, .fromColumn = 1, .toColumn = 3},
+                                  {.track = Const(0.25f), .z = 1, .rows = RowBit(1), .variants = VariantMask({2})},
+                                  {.track = ByTable(kTent, 0.5f), .x = 1, .rows = RowBit(0)}}};
+    for (int variant : {0, 2}) {
+        recorder.primitives.clear();
+        fish.m_nDrawVariant = variant;
+        fish.DrawGridPart(part, frame);
+        for (int c = 0; c < 4; ++c) {
+            const float sway = c >= 1 && c < 3 ? 0.1f * (c + 1) : 0.0f;
+            const auto& top = recorder.primitives[0].vertices[2 * c].position;
+            const auto& below = recorder.primitives[0].vertices[2 * c + 1].position;
+            EXPECT_FLOAT_EQ(top[1], (1 + sway) * 2) << "column " << c;
+            EXPECT_FLOAT_EQ(top[0], (c + 0.5f * kTent[c]) * 2) << "column " << c;
+            EXPECT_FLOAT_EQ(below[0], c * 2.0f) << "the table's term is on row 0 only";
+            EXPECT_FLOAT_EQ(below[2], (10 + (variant == 2 ? 0.25f : 0.0f)) * 2) << "variant " << variant;
+        }
+    }
+}
+
+TEST_F(EmitterTest, TracksReadMapsClampsAndTurnTheSecondVertexApart)
+{
+    for (int i = 0; i < 8; ++i)
+        frame[3][i] = 10.0f * i;
+    constexpr int8_t kHalfSteps[] = {5, 6, 6, 7};  // 2.5, 3, 3, 3.5
+    const float mapped[4] = {25, 30, 30, 35};
+    for (int c = 0; c < 4; ++c) {
+        const GridPoint at{0, 0, c};
+        EXPECT_FLOAT_EQ(fish.Sample(ByMap(3, kHalfSteps), frame, at), mapped[c]) << c;
+        EXPECT_FLOAT_EQ(fish.Sample(ByColumnUpTo(3, 4, 6), frame, at), 10.0f * std::min(4 + c, 6)) << c;
+    }
+    // The first vertex of each column turns by one segment, the second by another.
+    frame[1][0] = 90.0f;
+    frame[1][1] = 180.0f;
+    fish.DrawGridPart(GridPart{.mesh = MeshOf(kGrid4), .turn = At(1, 0), .turnSecond = At(1, 1), .columns = 1}, frame);
+    const auto& first = recorder.primitives[0].vertices[0].position;   // (0, 1): turned 90 -> (-1, 0)
+    const auto& second = recorder.primitives[0].vertices[1].position;  // (0, 2): turned 180 -> (0, -2)
+    EXPECT_NEAR(first[0], -2.0f, 1e-5);
+    EXPECT_NEAR(first[1], 0.0f, 1e-5);
+    EXPECT_NEAR(second[0], 0.0f, 1e-5);
+    EXPECT_NEAR(second[1], -4.0f, 1e-5);
+}
+
+TEST_F(EmitterTest, ACapClosesThePartInEachPassWithTheTermsOfEveryRow)
+{
+    constexpr FishVertex kCap[4] = {P(0, 0), P(0, 3), P(2, 3), P(2, 0)};
+    fish.m_fDrift = 0.5f;
+    frame[2][0] = 1.0f;
+    const GridPart part{.mesh = MeshOf(kGrid4),
+                        .mirror = Mirror::After,
+                        .turn = At(1, 0),
+                        .terms = {Add(DriftValue(), 1, 0, 1), AddY(At(2, 0), RowBit(0))},
+                        .cap = {GL_POLYGON, kCap}};
+    fish.DrawGridPart(part, frame);
+    ASSERT_EQ(recorder.primitives.size(), 6u);
+    const GLenum modes[6] = {GL_QUAD_STRIP, GL_QUAD_STRIP, GL_POLYGON, GL_QUAD_STRIP, GL_QUAD_STRIP, GL_POLYGON};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(recorder.primitives[i].mode, modes[i]) << i;
+    for (int pass = 0; pass < 2; ++pass) {
+        const RecordedPrimitive& cap = recorder.primitives[2 + 3 * pass];
+        ASSERT_EQ(cap.vertices.size(), 4u);
+        for (int i = 0; i < 4; ++i) {
+            const FishVertex& p = kCap[i];
+            EXPECT_EQ(cap.vertices[i].position, (std::array<float, 3>{(p.x + 0.5f) * 2, (pass ? -p.y : p.y) * 2,
+                                                                       (p.z + 0.5f) * 2}))
+                << "the drift moves the cap, the row-0 sway does not; pass " << pass << " point " << i;
+            EXPECT_EQ(cap.vertices[i].texCoord, (std::array<float, 2>{p.s, p.t}));
+        }
+    }
+}
+
+// Descriptions may be as large as the largest class: arrays and parts of up to 48.
+constexpr WaveGen kPlanOf45[] = {{.kind = WaveKind::Sine, .block = 0, .array = 0, .count = 45}};
+constexpr WaveGen kPlanOf49[] = {{.kind = WaveKind::Sine, .block = 0, .array = 0, .count = 49}};
+constexpr FishVertex kLong[2][45] = {};
+constexpr GridPart kLongPart[] = {{.mesh = MeshOf(kLong), .terms = {AddY(ByColumn(0), RowBit(1))}}};
+static_assert(CheckFishClass({.segments = 26, .waves = kOneWave, .plan = kPlanOf45, .parts = kLongPart}));
+static_assert(!CheckFishClass({.segments = 26, .waves = kOneWave, .plan = kPlanOf49}));
+constexpr RowPair kRowTwo[] = {{0, 2}};
+constexpr GridPart kRowsOfViews[][1] = {
+    {{.mesh = MeshOf(kGrid4), .strips = kRowTwo}},
+    {{.mesh = RowsOf(kGrid4, 0, 2), .strips = kRowTwo}},  // past the view
+};
+static_assert(CheckFishClass({.segments = 1, .waves = kOneWave, .parts = kRowsOfViews[0]}));
+static_assert(!CheckFishClass({.segments = 1, .waves = kOneWave, .parts = kRowsOfViews[1]}));
 
 }  // namespace

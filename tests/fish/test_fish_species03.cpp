@@ -367,14 +367,16 @@ TEST_F(Species03Test, TheDorsalFinIsTwoSectionsOfOneTableAndOnlyTheLobeSways)
         f[kG1][j] = 0.003f * j;
     }
     fish.DrawPart3(f);
-    ASSERT_EQ(recorder.primitives.size(), 2u + 4u);
-    for (int s = 0; s < 6; ++s) {
-        const bool lobe = s >= 2;
+    const int finStrips = kFish03DorsalFinRows - 1;
+    const int strips = finStrips + MeshOf(g_Fish03Dorsal).rows - kFish03DorsalFinRows - 1;
+    ASSERT_EQ(recorder.primitives.size(), size_t(strips));
+    for (int s = 0; s < strips; ++s) {
+        const bool lobe = s >= finStrips;
         const int columns = lobe ? 5 : 10;
         ASSERT_EQ(recorder.primitives[s].vertices.size(), size_t(2 * columns));
         for (int c = 0; c < columns; ++c)
             for (int k = 0; k < 2; ++k) {
-                const int row = (lobe ? 3 + s - 2 : s) + k;
+                const int row = (lobe ? kFish03DorsalFinRows + s - finStrips : s) + k;
                 const FishVertex& p = g_Fish03Dorsal[row][c];
                 const float sway = lobe ? f[kG1][c] : 0.0f;
                 ExpectNear(At(s, c, k), TurnZ({p.x * 5, (p.y + sway) * 5, p.z * 5}, f[kD][c]), "dorsal");
@@ -385,8 +387,8 @@ TEST_F(Species03Test, TheDorsalFinIsTwoSectionsOfOneTableAndOnlyTheLobeSways)
     // edge rows), so the two turn as one.
     for (int c = 0; c < 5; ++c)
         for (int row : {1, 2}) {
-            EXPECT_EQ(g_Fish03Dorsal[3 + row][c].x, g_Fish03Dorsal[row][c].x) << c;
-            EXPECT_EQ(g_Fish03Dorsal[3 + row][c].z, g_Fish03Dorsal[row][c].z) << c;
+            EXPECT_EQ(g_Fish03Dorsal[kFish03DorsalFinRows + row][c].x, g_Fish03Dorsal[row][c].x) << c;
+            EXPECT_EQ(g_Fish03Dorsal[kFish03DorsalFinRows + row][c].z, g_Fish03Dorsal[row][c].z) << c;
         }
 }
 
@@ -516,7 +518,7 @@ TEST(FishSpecies03Mesh, JawsCloseTheSnoutAndFinsStandOnTheBody)
 TEST(FishSpecies03Mesh, NormalsAreUnitAndTextureCoordinatesInsideThePicture)
 {
     for (const GridPart& part : kFishSpecies03.parts) {
-        const FishMesh& m = part.mesh;
+        const MeshView& m = part.mesh;
         for (int i = 0; i < m.rows * m.columns; ++i) {
             const FishVertex& p = m.points[i];
             EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3) << part.name << " " << i;

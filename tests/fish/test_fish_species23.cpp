@@ -407,7 +407,7 @@ TEST(FishSpecies23Mesh, RootPointsServeSeveralColumns)
 TEST(FishSpecies23Mesh, NormalsAreUnitAndTextureCoordinatesInsideThePicture)
 {
     for (const GridPart& part : kFishSpecies23.parts) {
-        const FishMesh& m = part.mesh;
+        const MeshView& m = part.mesh;
         for (int i = 0; i < m.rows * m.columns; ++i) {
             const FishVertex& p = m.points[i];
             EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3) << part.name << " " << i;

@@ -189,4 +189,129 @@ TEST_F(WaveTest, PostStepRunsAfterTheValues)
     EXPECT_NEAR(out[2], 0.013f, 1e-7);
 }
 
+TEST_F(WaveTest, AKindWrittenByHandSharesThePhaseStep)
+{
+    const WaveGen gen{.kind = WaveKind::ByHand,
+                      .count = 4,
+                      .cadence = 1,
+                      .value = [](const CFishModel& f, const FishWave& w, int i, int n) {
+                          return w.phase + i + n * 10 + f.m_nDrawVariant * 100;
+                      }};
+    fish.m_nDrawVariant = 3;
+    std::vector<float> out;
+    for (int call = 1; call <= 3; ++call)
+        out = Run(gen);
+    EXPECT_FLOAT_EQ(fish.m_Wave[0].phase, 0.3f + 0.5f) << "advanced on the third call";
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FLOAT_EQ(out[i], 0.8f + i + 40 + 300);
+}
+
+TEST_F(WaveTest, SomeKindsLeaveTheirFactorInTheBlocksAmplitude)
+{
+    struct Case {
+        const char* name;
+        WaveGen gen;
+        float amplitude;  // after the call
+    } cases[] = {
+        {"body wave", {.kind = WaveKind::BodyWave, .count = 16, .gain = 0.01f, .start = 5, .writesAmplitude = true}, 0.1f},
+        {"body wave, short", {.kind = WaveKind::BodyWave, .count = 4, .gain = 0.01f, .start = 5, .writesAmplitude = true},
+         0.02f},  // no moving entry: kept
+        {"growing", {.kind = WaveKind::Growing, .count = 8, .gain = 0.01f, .writesAmplitude = true}, 0.07f},
+        {"body wave, not written", {.kind = WaveKind::BodyWave, .count = 16, .gain = 0.01f, .start = 5}, 0.02f},
+    };
+    for (const Case& c : cases) {
+        fish.m_Wave[0].amplitude = 0.02f;
+        const std::vector<float> out = Run(c.gen);
+        EXPECT_NEAR(fish.m_Wave[0].amplitude, c.amplitude, 1e-7) << c.name;
+        const float k = 0.25f, phase = 0.3f;
+        const int last = c.gen.count - 1;
+        const float factor = c.gen.kind == WaveKind::Growing ? last * 0.01f : (last - 5) * 0.01f * 0.5f;
+        if (last >= c.gen.start) {
+            EXPECT_NEAR(out[last], factor * std::sin(last * k + phase), 1e-6) << c.name << ": the values as before";
+        }
+    }
+}
+
+TEST_F(WaveTest, DoublePrecisionKeepsFarEntriesExact)
+{
+    // Far along a long array the float argument of the sine loses digits.
+    fish.m_Wave[0] = {6.2f, 0, 0.78539813f, 1.0f, 0.5f};
+    const WaveGen gen{.kind = WaveKind::Sine, .count = 48, .timesSize = true, .inDouble = true};
+    const std::vector<float> out = Run(gen);
+    float floatError = 0.0f;
+    for (int i = 0; i < 48; ++i) {
+        const double exact = std::sin(i * double(0.78539813f) + double(6.2f)) * 5;
+        EXPECT_NEAR(out[i], exact, 5e-7) << i;
+        floatError = std::max(floatError, static_cast<float>(std::fabs(5 * std::sin(i * 0.78539813f + 6.2f) - exact)));
+    }
+    EXPECT_GT(floatError, 1e-6f) << "the same values in float precision would miss";
+}
+
+TEST_F(WaveTest, RampsShiftedCutShortOrWithTheirLastEntryScaled)
+{
+    struct Case {
+        const char* name;
+        float slope;
+        WaveGen gen;
+        std::vector<float> expected;  // -99: not written
+    } cases[] = {
+        {"ramp, last entry x 1.3", 0.01f, {.kind = WaveKind::Ramp, .count = 3, .pinned = 1, .lastTimes = 1.3f},
+         {0, 0.01f, 0.026f}},
+        {"ramp one behind, last x 1.3", 0.01f,
+         {.kind = WaveKind::Ramp, .count = 3, .pinned = 1, .lastTimes = 1.3f, .shift = -1}, {0, 0, 0.013f}},
+        {"ramp one behind, first pinned, last x 1.2", 0.002f,
+         {.kind = WaveKind::Ramp, .count = 4, .pinned = 1, .lastTimes = 1.2f, .shift = -1}, {0, 0, 0.002f, 0.0048f}},
+        {"ramp one behind", 0.005f, {.kind = WaveKind::Ramp, .count = 4, .shift = -1}, {-0.005f, 0, 0.005f, 0.01f}},
+        {"reverse, last two left, times size", 0.003f,
+         {.kind = WaveKind::ReverseRamp, .count = 5, .timesSize = true, .leaveLast = 2}, {0.075f, 0.06f, 0.045f, -99, -99}},
+        {"reverse, last left, times size", 0.003f,
+         {.kind = WaveKind::ReverseRamp, .count = 5, .timesSize = true, .leaveLast = 1}, {0.075f, 0.06f, 0.045f, 0.03f, -99}},
+    };
+    for (const Case& c : cases) {
+        fish.m_Wave[0].amplitude = c.slope;
+        fish.m_bStroke = 0;
+        const std::vector<float> out = Run(c.gen);
+        ASSERT_EQ(out.size(), c.expected.size());
+        for (size_t i = 0; i < out.size(); ++i)
+            EXPECT_NEAR(out[i], c.expected[i], 1e-7) << c.name << " [" << i << "]";
+        fish.m_bStroke = 1;
+        const std::vector<float> still = Run(c.gen);
+        for (size_t i = 0; i < out.size(); ++i)
+            EXPECT_EQ(still[i], c.expected[i] == -99 ? -99.0f : 0.0f) << c.name << ", stroke set [" << i << "]";
+    }
+}
+
+// A toggle counter shared by every fish of a class flips the stroke of
+// whichever fish makes the 102nd call.
+int g_sharedCounter = 0;
+
+TEST(FishSharedToggle, OneCounterForTheWholeClass)
+{
+    const WaveGen toggle{.kind = WaveKind::Ramp, .count = 4, .toggleAfter = 100, .sharedCounter = &g_sharedCounter};
+    struct Case {
+        int fish;
+        std::vector<std::pair<int, int>> flips;  // (call, fish drawing it)
+    } cases[] = {
+        {1, {{102, 0}, {204, 0}, {306, 0}, {408, 0}}},
+        {3, {{102, 2}, {204, 2}, {306, 2}, {408, 2}}},
+        {4, {{102, 1}, {204, 3}, {306, 1}, {408, 3}}},
+    };
+    for (const Case& c : cases) {
+        g_sharedCounter = 0;
+        std::vector<CFishSpecies23> school(static_cast<size_t>(c.fish));
+        std::vector<std::pair<int, int>> flips;
+        float out[4];
+        for (int call = 1; call <= 408; ++call) {
+            const int f = (call - 1) % c.fish;
+            CFishSpecies23& fish = school[static_cast<size_t>(f)];
+            const BYTE before = fish.m_bStroke;
+            fish.ComputeWave(toggle, out, 4);
+            if (fish.m_bStroke != before)
+                flips.push_back({call, f});
+        }
+        EXPECT_EQ(flips, c.flips) << c.fish << " fish";
+        EXPECT_EQ(school[0].m_Wave[0].counter, 0) << "the fish's own counter is not used";
+    }
+}
+
 }  // namespace

@@ -5,7 +5,11 @@
 #include "gfx/settings.h"
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
+#include "gl/offscreen_target.h"
 
+#include <GL/glu.h>
+
+#include <QImage>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -40,3 +44,69 @@ protected:
 private:
     std::vector<GLuint> m_textures;
 };
+
+// The fish pass's state: the texture replaces the colour, blended,
+// alpha-tested, depth-tested.
+inline void FishPassState()
+{
+    glActiveTexture(GL_TEXTURE0);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, 0.0f);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glEnable(GL_DEPTH_TEST);
+}
+
+// The camera of a test picture: the GL state and both matrices pushed, a
+// perspective of `fov` degrees and a look from `eye` at `centre`; all popped
+// again when it goes.
+struct FishCamera {
+    FishCamera(int width, int height, double fov, double zNear, double zFar, const float eye[3], const float centre[3],
+               const float up[3])
+    {
+        glPushAttrib(GL_ALL_ATTRIB_BITS);
+        glViewport(0, 0, width, height);
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        gluPerspective(fov, double(width) / height, zNear, zFar);
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        gluLookAt(eye[0], eye[1], eye[2], centre[0], centre[1], centre[2], up[0], up[1], up[2]);
+        FishPassState();
+    }
+    ~FishCamera()
+    {
+        glBindTexture(GL_TEXTURE_2D, 0);
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+        glPopMatrix();
+        glPopAttrib();
+    }
+    FishCamera(const FishCamera&) = delete;
+    FishCamera& operator=(const FishCamera&) = delete;
+};
+
+// Fish that `scene` draws, as the fish pass draws them, into `target` of
+// width x height cleared to `background`, seen from (ex, ey, ez) toward the
+// origin with a vertical field of view of `fov` degrees. Seen from high
+// above (ey > 5) the far wall is up in the picture.
+template <class Scene>
+QImage RenderFish(const OffscreenTarget& target, int width, int height, QRgb background, double fov, float ex,
+                  float ey, float ez, Scene scene)
+{
+    const float eye[3] = {ex, ey, ez}, centre[3] = {0, 0, 0};
+    const bool fromAbove = ey > 5.0f;
+    const float up[3] = {0, fromAbove ? 0.0f : 1.0f, fromAbove ? -1.0f : 0.0f};
+    {
+        FishCamera camera(width, height, fov, 0.5, 100.0, eye, centre, up);
+        glClearColor(qRed(background) / 255.0f, qGreen(background) / 255.0f, qBlue(background) / 255.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        scene();
+    }
+    return target.Read();
+}

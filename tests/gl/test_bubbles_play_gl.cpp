@@ -21,7 +21,7 @@ protected:
     }
     QImage Frame()
     {
-        CFishModel& fish = View().m_arrFish23.GetAt(0);
+        CFishModel& fish = View().FishArray(23)->GetAt(0);
         fish.m_fPos[0] = 48.0f;
         fish.m_fPos[1] = 0.0f;
         fish.m_fPos[2] = -78.0f;

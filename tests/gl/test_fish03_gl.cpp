@@ -46,40 +46,11 @@ protected:
         FishGLFixture::TearDown();
     }
 
-    // Fish drawn at their positions as the fish pass draws them (texture
-    // replacing the colour, blended, alpha-tested), seen from (ex, ey, ez).
+    // Fish drawn at their positions, seen from (ex, ey, ez).
     template <typename Scene>
     QImage Render(float ex, float ey, float ez, float fov, Scene drawFish)
     {
-        glPushAttrib(GL_ALL_ATTRIB_BITS);
-        glViewport(0, 0, kWidth, kHeight);
-        glClearColor(qRed(kBackground) / 255.0f, qGreen(kBackground) / 255.0f, qBlue(kBackground) / 255.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glPushMatrix();
-        glLoadIdentity();
-        gluPerspective(fov, double(kWidth) / kHeight, 0.5, 100.0);
-        glMatrixMode(GL_MODELVIEW);
-        glPushMatrix();
-        glLoadIdentity();
-        const bool fromAbove = ey > 5.0f;  // then the far wall is up in the picture
-        gluLookAt(ex, ey, ez, 0, 0, 0, 0, fromAbove ? 0 : 1, fromAbove ? -1 : 0);
-        glActiveTexture(GL_TEXTURE0);
-        glEnable(GL_TEXTURE_2D);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glEnable(GL_ALPHA_TEST);
-        glAlphaFunc(GL_GREATER, 0.0f);
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-        glEnable(GL_DEPTH_TEST);
-        drawFish();
-        glBindTexture(GL_TEXTURE_2D, 0);
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
-        glPopMatrix();
-        glPopAttrib();
-        return m_target->Read();
+        return RenderFish(*m_target, kWidth, kHeight, kBackground, fov, ex, ey, ez, drawFish);
     }
 
     template <typename Fish>

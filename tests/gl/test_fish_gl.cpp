@@ -39,51 +39,19 @@ protected:
         m_texture = LoadFishTexture(23);
     }
 
-    // The fish pass's state: the texture replaces the colour, blended, alpha-tested.
-    static void FishPassState()
-    {
-        glActiveTexture(GL_TEXTURE0);
-        glEnable(GL_TEXTURE_2D);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glEnable(GL_ALPHA_TEST);
-        glAlphaFunc(GL_GREATER, 0.0f);
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-        glEnable(GL_DEPTH_TEST);
-    }
-
     // One fish at the origin seen from (ex, ey, ez).
     QImage Render(CFishSpecies23& fish, float ex, float ey, float ez)
     {
         Target target(kWidth, kHeight);
         if (!target.Complete())
             return {};
-        glPushAttrib(GL_ALL_ATTRIB_BITS);
-        glViewport(0, 0, kWidth, kHeight);
-        glClearColor(0.05f, 0.12f, 0.25f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glPushMatrix();
-        glLoadIdentity();
-        gluPerspective(30.0, double(kWidth) / kHeight, 0.5, 100.0);
-        glMatrixMode(GL_MODELVIEW);
-        glPushMatrix();
-        glLoadIdentity();
-        const bool fromAbove = ey > 5.0f;  // then the far wall is up in the picture
-        gluLookAt(ex, ey, ez, 0, 0, 0, 0, fromAbove ? 0 : 1, fromAbove ? -1 : 0);
-        FishPassState();
-        glBindTexture(GL_TEXTURE_2D, m_texture);
-        fish.m_fPos[0] = fish.m_fPos[1] = fish.m_fPos[2] = 0.0f;
-        glPushMatrix();
-        fish.Draw(0);
-        glPopMatrix();
-        glBindTexture(GL_TEXTURE_2D, 0);
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
-        glPopMatrix();
-        glPopAttrib();
-        return target.Read();
+        return RenderFish(target, kWidth, kHeight, qRgb(13, 31, 64), 30.0, ex, ey, ez, [&] {
+            glBindTexture(GL_TEXTURE_2D, m_texture);
+            fish.m_fPos[0] = fish.m_fPos[1] = fish.m_fPos[2] = 0.0f;
+            glPushMatrix();
+            fish.Draw(0);
+            glPopMatrix();
+        });
     }
 
     GLuint m_texture = 0;
@@ -190,17 +158,8 @@ TEST_F(FishGLTest, FiftyFishDrawnThreeTimesFitInAFrame)
         fish[i].m_fPos[1] = -15.0f + 6.0f * (i / 10);
         fish[i].m_fPos[2] = -75.0f;
     }
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    gluPerspective(45.0, double(width) / height, 1.0, 500.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    gluLookAt(0, 0, 20, 0, 0, -75, 0, 1, 0);
-    FishPassState();
+    const float eye[3] = {0, 0, 20}, centre[3] = {0, 0, -75}, up[3] = {0, 1, 0};
+    FishCamera camera(width, height, 45.0, 1.0, 500.0, eye, centre, up);
     glBindTexture(GL_TEXTURE_2D, m_texture);
     auto frame = [&] {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -224,12 +183,6 @@ TEST_F(FishGLTest, FiftyFishDrawnThreeTimesFitInAFrame)
     std::sort(times.begin(), times.end());
     const double best = times.front(), median = times[times.size() / 2];
     std::printf("50 fish x 3 passes at 1280 x 720: best %.2f ms, median %.2f ms\n", best, median);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
-    glPopAttrib();
     EXPECT_LT(best, 25.0) << "the best of 20 frames: other work on the machine only slows the others";
 }
 

@@ -45,7 +45,7 @@ protected:
         SetMessageBoxHook(nullptr);
     }
     CTankView& View() { return frame->m_wndView; }
-    CFishModel& Fish(int j) { return View().m_arrFish23.GetAt(j); }
+    CFishModel& Fish(int j) { return View().FishArray(23)->GetAt(j); }
     void RunFrames(long count)
     {
         const long target = View().m_nFramesDrawn + count;

@@ -17,8 +17,8 @@ protected:
     // on the right, its shadow off the floor. Both stay in their swim box.
     QImage Frame(const float at[3], bool withCaster)
     {
-        CFishModel& caster = View().m_arrFish23.GetAt(0);
-        CFishModel& parked = View().m_arrFish23.GetAt(1);
+        CFishModel& caster = View().FishArray(23)->GetAt(0);
+        CFishModel& parked = View().FishArray(23)->GetAt(1);
         caster.m_bHit = withCaster ? 0 : 1;
         QImage image;
         for (int i = 0; i < 2; ++i) {
@@ -43,7 +43,7 @@ protected:
 TEST_F(ShadowsGL, AFishShadowIsDarkenedFloorNotTheClearColour)
 {
     OpenTank({{23, 2}}, {});
-    ASSERT_EQ(View().m_arrFish23.GetSize(), 2);
+    ASSERT_EQ(View().FishArray(23)->GetSize(), 2);
     ASSERT_EQ(View().m_bShadowAmbientExt, 0) << "this GL has GL_ARB_shadow_ambient: the dim pass is not drawn";
     GLfloat clear[4];
     glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);

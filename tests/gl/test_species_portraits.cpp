@@ -120,7 +120,7 @@ TEST_F(SpeciesPortraitTest, BuiltSpeciesShowTheirOwnFishFillingThePicture)
 TEST_F(SpeciesPortraitTest, DrawingAPortraitLeavesTheGameAsItWas)
 {
     CTankView& view = View();
-    IFishArray& fish = *view.m_pFishArrays[23];
+    IFishArray& fish = *view.FishArray(23);
     const int count = fish.GetSize();
     ASSERT_EQ(count, 2);
     const float x = fish.GetAt(1).m_fPos[0];

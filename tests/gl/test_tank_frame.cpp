@@ -101,7 +101,7 @@ TEST_F(TankFrameTest, HelpTextShowsForAHundredFramesThenHides)
     g_Settings.g_bShowTerra = 0;
     g_Settings.g_nBubbleCount = 200;
     g_bGameOverArmed = 0;
-    View().m_arrFish23.GetAt(0).m_bHit = 1;
+    View().FishArray(23)->GetAt(0).m_bHit = 1;
     RunFrames(3);
     EXPECT_GT(LitPixels(), 500);  // the bold 3D glyphs
     g_nHudFrames = 100;
@@ -162,14 +162,14 @@ void PressOnModalDialogSoon(int key)
 TEST_F(TankFrameTest, WhenEveryFishIsHitGameOverOpensAndRestartBringsThemBack)
 {
     RunFrames(2);
-    ASSERT_EQ(View().m_arrFish23.GetSize(), 1);
-    View().m_arrFish23.GetAt(0).m_bHit = 1;
+    ASSERT_EQ(View().FishArray(23)->GetSize(), 1);
+    View().FishArray(23)->GetAt(0).m_bHit = 1;
     bool sawDialog = false;
     QTimer::singleShot(150, [&] { sawDialog = QApplication::activeModalWidget() != nullptr; });
     PressOnModalDialogSoon(Qt::Key_R);  // "&Restart"
     RunFrames(20);
     EXPECT_TRUE(sawDialog);
-    EXPECT_EQ(View().m_arrFish23.GetAt(0).m_bHit, 0);
+    EXPECT_EQ(View().FishArray(23)->GetAt(0).m_bHit, 0);
     EXPECT_EQ(g_bGameOverArmed, 1);
     EXPECT_EQ(View().m_bAllFishHit, 0);
 }

@@ -1,5 +1,6 @@
 // Fish counts, placement above the floor, the shot test and the restart,
 // without a window.
+#include "fish/fish_registry.h"
 #include "gfx/settings.h"
 #include "platform/crt.h"
 #include "support/vertex_recorder.h"
@@ -10,6 +11,15 @@
 
 namespace {
 
+// A fish kind outside the species table, of the tests' own: two arrays of it.
+constexpr FishWave kKindWaves[] = {{}};
+constexpr FishClass kTestKind = {.name = "test kind", .segments = 15, .waves = kKindWaves};
+class CTestKind : public CFishModel {
+public:
+    CTestKind() : CFishModel(kTestKind) {}
+};
+const FishKindRegistrar<CTestKind> kTestKindRegistered("test kind", 2);
+
 class FishPopulationTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -17,7 +27,7 @@ protected:
         const float bounds[6] = {-50, 50, 30, -22, -50, 0};
         std::copy(bounds, bounds + 6, view.m_fTankBounds);
     }
-    CFishModel& Fish(int j) { return view.m_arrFish23.GetAt(j); }
+    CFishModel& Fish(int j) { return view.FishArray(23)->GetAt(j); }
 
     VertexRecorder recorder;
     CTankView view;
@@ -26,7 +36,7 @@ protected:
 TEST_F(FishPopulationTest, NewFishArePlacedAboveTheFloorAndBoxed)
 {
     view.SetFishCount(23, 20);
-    ASSERT_EQ(view.m_arrFish23.GetSize(), 20);
+    ASSERT_EQ(view.FishArray(23)->GetSize(), 20);
     for (int j = 0; j < 20; ++j) {
         const float* p = Fish(j).m_fPos;
         EXPECT_GE(p[0], -50.0f);
@@ -50,9 +60,9 @@ TEST_F(FishPopulationTest, ResizingKeepsTheFishThatStay)
     EXPECT_FLOAT_EQ(Fish(1).m_fPos[0], 12.5f);
     EXPECT_FLOAT_EQ(Fish(4).m_fPos[2], 50.0f);  // new and placed
     view.SetFishCount(23, 0);
-    EXPECT_EQ(view.m_arrFish23.GetSize(), 0);
+    EXPECT_EQ(view.FishArray(23)->GetSize(), 0);
     view.SetFishCount(23, -3);  // read as 0
-    EXPECT_EQ(view.m_arrFish23.GetSize(), 0);
+    EXPECT_EQ(view.FishArray(23)->GetSize(), 0);
 }
 
 TEST_F(FishPopulationTest, EachFishTakesTwoRandomValuesPerCall)
@@ -67,10 +77,52 @@ TEST_F(FishPopulationTest, EachFishTakesTwoRandomValuesPerCall)
     EXPECT_EQ(crt::rand(), next);
 }
 
+// Placement calls each class's own SetSwimBox: the angelfish's also clears
+// the wall state, so a fish that met an x wall in its last frame does not
+// snap round after a count change; the clownfish's keeps it.
+TEST_F(FishPopulationTest, PlacementGivesEveryFishItsClassesOwnSwimBox)
+{
+    struct Case {
+        int species;
+        int wallStateAfter;
+    } cases[] = {{3, 0}, {23, 1}};
+    for (const Case& c : cases) {
+        view.SetFishCount(c.species, 2);
+        CFishModel& kept = view.FishArray(c.species)->GetAt(1);
+        kept.m_fPos[0] = -49;  // turned at the x-minimum wall in its last frame
+        kept.m_fPos[2] = -75;
+        kept.m_fHeading = 0;
+        kept.m_nTargetHeading = 180;
+        kept.m_nWallState = 1;
+        view.SetFishCount(c.species, 2);  // the same count: every fish is boxed again
+        EXPECT_EQ(kept.m_nWallState, c.wallStateAfter) << "species " << c.species;
+        EXPECT_FLOAT_EQ(kept.m_fSwimBox[2], 13.0f);
+        view.FishArray(c.species)->DrawFish(1, {});
+        EXPECT_EQ(kept.m_fHeading == 180.0f, c.wallStateAfter == 1)
+            << "species " << c.species << ": a fish at a wall comes round at once, one away from it turns";
+    }
+}
+
+TEST_F(FishPopulationTest, KindsOutsideTheSpeciesTableKeepEmptyArrays)
+{
+    ASSERT_GE(view.m_kindArrays.size(), 2u);
+    for (int k = 0; k < 25; ++k)
+        view.SetFishCount(k, 50);
+    view.RestartGame();
+    for (int k = 0; k < 25; ++k)
+        view.SetFishCount(k, 0);
+    for (const auto& kind : view.m_kindArrays) {
+        EXPECT_EQ(kind->GetSize(), 0);
+        kind->SetSize(1);
+        kind->DrawFish(0, {});  // a class without a Draw draws nothing
+    }
+}
+
 TEST_F(FishPopulationTest, SpeciesWithoutAClassHaveNoFish)
 {
     view.SetFishCount(5, 10);
-    EXPECT_EQ(view.m_pFishArrays[5], nullptr);
+    EXPECT_EQ(view.FishArray(5), nullptr);
+    EXPECT_EQ(view.FishArray(25), nullptr);
     view.SetFishCount(99, 1);  // out of the table: nothing
 }
 
