@@ -116,9 +116,9 @@ void CTankView::InitGL()
     for (int i = 0; i < 4; ++i)
         LoadBuiltinTexture(folder, backgroundIds[i], "BackGround" + std::to_string(i), &m_texBackground[i],
                            LoadMipmapTexture);
-    for (const FishSpecies* species : RegisteredFishSpecies())
-        LoadBuiltinTexture(folder, species->textureId, "fish" + std::to_string(species->index),
-                           &m_texFish[species->index], LoadBmpTexture);
+    // Every fish picture there is: decorations take parts of fish pictures too.
+    for (int k = 0; k < 25; ++k)
+        LoadBuiltinTexture(folder, 10000 + k, "fish" + std::to_string(k), &m_texFish[k], LoadBmpTexture);
     for (int k = 0; k < 18; ++k)
         LoadBuiltinTexture(folder, 2000 + k, "cao" + std::to_string(k), &m_texPlant[k], LoadBmpTexture);
 

@@ -6,6 +6,7 @@
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
 #include "gl/tank_camera.h"
+#include "scenery/decoration_mesh_a_meshes.h"
 #include "support/scratch.h"
 #include "support/settings_file.h"
 
@@ -21,6 +22,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -123,6 +125,29 @@ TEST_F(TankSceneTest, PlantsStandWhereTheSetUpPutsThem)
         const QRect box(c.at - QPoint(50, 50), QSize(100, 100));
         EXPECT_GT(Differing(with, without, box), c.changed) << "kind " << c.kind << " at " << c.at.x() << "," << c.at.y();
     }
+}
+
+// The boulders wear fish picture 9, which no species of the table owns yet:
+// the window loads every fish picture there is, not only the species'.
+TEST_F(TankSceneTest, TheBouldersStoneIsInFishPicture9)
+{
+    ASSERT_NE(View().m_texFish[9], 0u);
+    glBindTexture(GL_TEXTURE_2D, View().m_texFish[9]);
+    GLint w = 0, h = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    ASSERT_GT(w * h, 0);
+    std::vector<unsigned char> rgb(static_cast<size_t>(w) * h * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    // The middle of the stone's rectangle (its t repeats past 1).
+    const float s = (kDecorationATexS0 + kDecorationATexS1) / 2;
+    const float t = std::fmod((kDecorationATexT0 + kDecorationATexT1) / 2, 1.0f);
+    const unsigned char* p = &rgb[(static_cast<size_t>(t * h) * w + static_cast<size_t>(s * w)) * 3];
+    // Stone: neither white nor black, no colour far from grey.
+    EXPECT_LT(p[0] + p[1] + p[2], 3 * 235);
+    EXPECT_GT(p[0] + p[1] + p[2], 3 * 40);
+    EXPECT_LT(std::abs(p[0] - p[2]), 60);
 }
 
 TEST_F(TankSceneTest, BackdropPanelTakesTheColourOfTheSettings)
