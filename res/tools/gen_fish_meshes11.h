@@ -79,8 +79,8 @@ inline Grid Pelvic(GridSize size)
 inline Grid Adipose(GridSize size)
 {
     std::vector<float> over(size.columns), height(size.columns);
-    static const Profile h{{7.0f, 0.0f}, {8.0f, 0.014f}, {9.0f, 0.024f}, {12.0f, 0.030f},
-                           {13.6f, 0.022f}, {14.6f, 0.006f}, {15.0f, 0.0f}};
+    static const Profile h{{7.0f, 0.0f}, {8.0f, 0.018f}, {9.0f, 0.032f}, {12.0f, 0.042f},
+                           {13.6f, 0.032f}, {14.6f, 0.010f}, {15.2f, 0.0f}};
     for (int c = 0; c < size.columns; ++c) {
         over[c] = 7.0f + c / 2;
         height[c] = h(over[c]);
@@ -118,7 +118,7 @@ inline Grid Barbel(GridSize size, std::vector<V3> points, float width)
         const int i = std::min(static_cast<int>(k), static_cast<int>(points.size()) - 2);
         return Lerp(points[i], points[i + 1], k - i);
     };
-    return Ribbon(size, path, [](float) { return V3{0, 0.45f, 1}; },
+    return Ribbon(size, path, [](float) { return V3{0, 0.8f, 1}; },
                   [width](float a) { return width * (1.0f - 0.6f * a); }, {0, 1, 0}, OnRegion(kBarbels));
 }
 
