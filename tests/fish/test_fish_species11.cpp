@@ -432,20 +432,8 @@ TEST_F(Species11Test, APectoralAndAnAdiposeEdgeThatNeverMove)
 
 TEST_F(Species11Test, ALargerFishIsDrawnLargerInEveryCoordinate)
 {
-    CFishSpecies11 big = fish;
-    big.m_nSize = 8;
-    crt::srand(9);
-    fish.Draw(0);
-    const std::vector<RecordedPrimitive> small = recorder.primitives;
-    recorder.primitives.clear();
-    crt::srand(9);
-    big.Draw(0);
-    ASSERT_EQ(recorder.primitives.size(), small.size());
-    for (size_t s = 0; s < small.size(); ++s)
-        for (size_t i = 0; i < small[s].vertices.size(); ++i)
-            for (int k = 0; k < 3; ++k)
-                EXPECT_NEAR(recorder.primitives[s].vertices[i].position[k], 1.6f * small[s].vertices[i].position[k],
-                            1e-4);
+    ExpectDrawnLargerInEveryCoordinate(recorder, fish, 8);
+    ExpectDrawnLargerInEveryCoordinate(recorder, fish, 4);
 }
 
 // ---- swimming ----
@@ -585,17 +573,7 @@ TEST(FishSpecies11Mesh, PairedFinEdgesStayOffTheMidlineWhileTheyFlap)
 
 TEST(FishSpecies11Mesh, NormalsAreUnitAndTextureCoordinatesInsideThePicture)
 {
-    for (const GridPart& part : kFishSpecies11.parts) {
-        const MeshView& m = part.mesh;
-        for (int i = 0; i < m.rows * m.columns; ++i) {
-            const FishVertex& p = m.points[i];
-            EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3) << part.name << " " << i;
-            EXPECT_GE(p.s, 0.0f) << part.name;
-            EXPECT_LE(p.s, 1.0f) << part.name;
-            EXPECT_GE(p.t, 0.0f) << part.name;
-            EXPECT_LE(p.t, 1.0f) << part.name;
-        }
-    }
+    ExpectUnitNormalsAndCoordinatesInThePicture(kFishSpecies11);
 }
 
 }  // namespace

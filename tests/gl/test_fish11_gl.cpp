@@ -11,10 +11,7 @@
 #include <GL/glew.h>
 
 #include <QImage>
-#include <QPainter>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,46 +20,19 @@ namespace {
 constexpr int kWidth = 480, kHeight = 360;
 const QRgb kBackground = qRgb(13, 31, 64);
 
-class Fish11GLTest : public FishGLFixture {
+class Fish11GLTest : public FishPictureFixture {
 protected:
+    Fish11GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
     void SetUp() override
     {
-        FishGLFixture::SetUp();
+        FishPictureFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         m_catfish = LoadFishTexture(11);
         m_clown = LoadFishTexture(23);
-        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
-        ASSERT_TRUE(m_target->Complete());
-    }
-    void TearDown() override
-    {
-        m_target.reset();
-        FishGLFixture::TearDown();
-    }
-
-    template <typename Scene>
-    QImage Render(float ex, float ey, float ez, Scene drawFish)
-    {
-        return RenderFish(*m_target, kWidth, kHeight, kBackground, 40.0, ex, ey, ez, drawFish);
-    }
-
-    // One Draw of `fish` at (x, y, 0): it moves, so it is put back first.
-    template <typename Fish>
-    void DrawAt(Fish& fish, GLuint texture, float x, float y)
-    {
-        glBindTexture(GL_TEXTURE_2D, texture);
-        fish.m_fPos[0] = x;
-        fish.m_fPos[1] = y;
-        fish.m_fPos[2] = -110.0f;
-        glPushMatrix();
-        glTranslatef(x, y, 0.0f);
-        fish.Draw(0);
-        glPopMatrix();
     }
 
     GLuint m_catfish = 0, m_clown = 0;
-    std::unique_ptr<OffscreenTarget> m_target;
 };
 
 // What a picture (or a band of it) shows.
@@ -166,17 +136,7 @@ Fish SwimmingFish()
 
 void Keep(const std::vector<QImage>& pictures, const char* suffix, int across = 2)
 {
-    const char* path = std::getenv("PV_FISH11_PNG");
-    if (path == nullptr)
-        return;
-    const int rows = int((pictures.size() + across - 1) / across);
-    QImage sheet(kWidth * across, kHeight * rows, QImage::Format_RGBA8888);
-    sheet.fill(Qt::black);
-    QPainter painter(&sheet);
-    for (size_t k = 0; k < pictures.size(); ++k)
-        painter.drawImage(int(k % across) * kWidth, int(k / across) * kHeight, pictures[k]);
-    painter.end();
-    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+    KeepPictures("PV_FISH11_PNG", pictures, suffix, across);
 }
 
 TEST_F(Fish11GLTest, FromEverySideASpottedCreamCatfish)
