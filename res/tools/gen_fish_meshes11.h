@@ -79,8 +79,8 @@ inline Grid Pelvic(GridSize size)
 inline Grid Adipose(GridSize size)
 {
     std::vector<float> over(size.columns), height(size.columns);
-    static const Profile h{{7.0f, 0.0f}, {8.0f, 0.018f}, {9.0f, 0.032f}, {12.0f, 0.042f},
-                           {13.6f, 0.032f}, {14.6f, 0.010f}, {15.2f, 0.0f}};
+    static const Profile h{{7.0f, 0.0f}, {8.0f, 0.022f}, {9.0f, 0.040f}, {12.0f, 0.054f},
+                           {13.6f, 0.042f}, {14.6f, 0.012f}, {15.2f, 0.0f}};
     for (int c = 0; c < size.columns; ++c) {
         over[c] = 7.0f + c / 2;
         height[c] = h(over[c]);

@@ -90,9 +90,9 @@ inline Rgb TailColour(float a, float b)
 // The adipose fin: the body's sand with a few spots, dusky along its edge.
 inline Rgb AdiposeColour(float a, float b)
 {
-    Rgb c = Mix(kSand, kCream, 0.5f * b);
-    c = Mix(c, kSpot, 0.9f * SpotCover(a * 0.39f, b * 0.03f, 0.05f, 0.011f, 13u));
-    return Mix(c, kit::FromBytes(70, 56, 44), SmoothStep(0.75f, 0.95f, b));
+    Rgb c = Mix(kSand * 0.92f, kit::FromBytes(150, 126, 92), SmoothStep(0.2f, 0.9f, b));
+    c = Mix(c, kSpot, 0.9f * SpotCover(a * 0.39f, b * 0.045f, 0.05f, 0.011f, 13u));
+    return Mix(c, kit::FromBytes(60, 48, 38), SmoothStep(0.78f, 0.96f, b));
 }
 
 inline Rgb BarbelColour(float a, float b)
