@@ -4,9 +4,11 @@
 #include "platform/crt.h"
 #include "support/vertex_recorder.h"
 
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <vector>
 
 // How many crt::rand() values `op` draws: the values that follow it are found
 // in a fresh sequence of the same seed.
@@ -59,4 +61,47 @@ void ExpectPartsInOrder(const VertexRecorder& recorder, const CFishModel& fish, 
     EXPECT_EQ(recorder.VertexCount(), vertices);
     for (size_t i = 0; i < N; ++i)
         EXPECT_STREQ(fish.Class().parts[i].name, shapes[i].name);
+}
+
+// One Draw of `fish` and of a copy of size `size`, from the same random
+// sequence: every vertex of the copy lies size / fish's size as far out.
+template <class Fish>
+void ExpectDrawnLargerInEveryCoordinate(VertexRecorder& recorder, const Fish& fish, int size)
+{
+    Fish small = fish, big = fish;
+    big.m_nSize = size;
+    recorder.primitives.clear();
+    crt::srand(9);
+    small.Draw(0);
+    const std::vector<RecordedPrimitive> seen = recorder.primitives;
+    recorder.primitives.clear();
+    crt::srand(9);
+    big.Draw(0);
+    const float k = static_cast<float>(size) / fish.m_nSize;
+    ASSERT_EQ(recorder.primitives.size(), seen.size());
+    for (size_t s = 0; s < seen.size(); ++s) {
+        ASSERT_EQ(recorder.primitives[s].vertices.size(), seen[s].vertices.size());
+        for (size_t i = 0; i < seen[s].vertices.size(); ++i)
+            for (int axis = 0; axis < 3; ++axis)
+                EXPECT_NEAR(recorder.primitives[s].vertices[i].position[axis], k * seen[s].vertices[i].position[axis],
+                            1e-4)
+                    << "primitive " << s << " vertex " << i;
+    }
+}
+
+// Every point of every part of a class: a unit normal and a texture
+// coordinate inside the picture.
+inline void ExpectUnitNormalsAndCoordinatesInThePicture(const FishClass& fishClass)
+{
+    for (const GridPart& part : fishClass.parts) {
+        const MeshView& m = part.mesh;
+        for (int r = 0; r < m.rows; ++r)
+            for (int c = 0; c < m.columns; ++c) {
+                const FishVertex& p = m.At(r, c);
+                EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3)
+                    << part.name << " row " << r << " column " << c;
+                EXPECT_TRUE(p.s >= 0.0f && p.s <= 1.0f && p.t >= 0.0f && p.t <= 1.0f)
+                    << part.name << " row " << r << " column " << c << ": " << p.s << ", " << p.t;
+            }
+    }
 }

@@ -10,7 +10,10 @@
 #include <GL/glu.h>
 
 #include <QImage>
+#include <QPainter>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -109,4 +112,69 @@ QImage RenderFish(const OffscreenTarget& target, int width, int height, QRgb bac
         scene();
     }
     return target.Read();
+}
+
+// A picture test of fish: the fixture above with an offscreen target of
+// width x height cleared to `background`, fish drawn as the fish pass draws
+// them (bound texture, translation, Draw(0)).
+class FishPictureFixture : public FishGLFixture {
+protected:
+    FishPictureFixture(int width, int height, QRgb background)
+        : m_width(width), m_height(height), m_background(background)
+    {
+    }
+    void SetUp() override
+    {
+        FishGLFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        m_target = std::make_unique<OffscreenTarget>(m_width, m_height);
+        ASSERT_TRUE(m_target->Complete());
+    }
+    void TearDown() override
+    {
+        m_target.reset();
+        FishGLFixture::TearDown();
+    }
+    // What `scene` draws seen from (ex, ey, ez), 40 degrees high.
+    template <typename Scene>
+    QImage Render(float ex, float ey, float ez, Scene scene)
+    {
+        return RenderFish(*m_target, m_width, m_height, m_background, 40.0, ex, ey, ez, scene);
+    }
+    // One Draw of `fish` at (x, y, z), where it is put first (it moves as it is drawn).
+    template <typename Fish>
+    void DrawAt(Fish& fish, GLuint texture, float x, float y, float z = 0.0f)
+    {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        fish.m_fPos[0] = x;
+        fish.m_fPos[1] = y;
+        fish.m_fPos[2] = z;
+        glPushMatrix();
+        glTranslatef(x, y, z);
+        fish.Draw(0);
+        glPopMatrix();
+    }
+
+    int m_width, m_height;
+    QRgb m_background;
+    std::unique_ptr<OffscreenTarget> m_target;
+};
+
+// The pictures `across` to a row, saved as <the variable's value><suffix>.png
+// when the environment variable is set.
+inline void KeepPictures(const char* variable, const std::vector<QImage>& pictures, const char* suffix, int across)
+{
+    const char* path = std::getenv(variable);
+    if (path == nullptr || pictures.empty())
+        return;
+    const int w = pictures[0].width(), h = pictures[0].height();
+    const int rows = int((pictures.size() + across - 1) / across);
+    QImage sheet(w * across, h * rows, QImage::Format_RGBA8888);
+    sheet.fill(Qt::black);
+    QPainter painter(&sheet);
+    for (size_t k = 0; k < pictures.size(); ++k)
+        painter.drawImage(int(k % across) * w, int(k / across) * h, pictures[k]);
+    painter.end();
+    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
 }

@@ -105,6 +105,10 @@ TEST_F(FishTurnGLTest, EverySpeciesHoldsTogetherThroughAHalfTurn)
         for (int i = 0; i < 40; ++i)  // settled at heading 0
             Render(target, fish, *array, texture, false);
         fish.m_nTargetHeading = 180;
+        // A class that never wanders turns only where an x wall turns it, which
+        // leaves the wall state set for its next bend.
+        if (!species->description->wanders)
+            fish.m_nWallState = 1;
         std::vector<QImage> frames;
         int worst = 0, worstFrame = 0;
         for (int frame = 0; frame < 48; ++frame) {
