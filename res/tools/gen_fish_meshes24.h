@@ -35,8 +35,8 @@ inline Grid Jaw(GridSize size, bool upper)
 inline Grid SpinyDorsal(GridSize size)
 {
     const std::vector<V3> root = AnchorRow(kBody, kSegments, 5.6f, 6.5f, size.columns, Ridge::Back, 0.006f);
-    const std::vector<V3> edge = {root[0] + V3{0.030f, 0, 0.070f}, root[1] + V3{0.042f, 0, 0.092f},
-                                  root[2] + V3{0.056f, 0, 0.078f}, root[3] + V3{0.080f, 0, 0.034f}};
+    const std::vector<V3> edge = {root[0] + V3{0.030f, 0, 0.088f}, root[1] + V3{0.044f, 0, 0.112f},
+                                  root[2] + V3{0.060f, 0, 0.094f}, root[3] + V3{0.086f, 0, 0.040f}};
     return FinSheet(size, root, edge, {0, 1, 0}, OnSide(kFinPlane));
 }
 
@@ -45,9 +45,9 @@ inline Grid SpinyDorsal(GridSize size)
 inline Grid SoftDorsal(GridSize size)
 {
     const std::vector<V3> root = AnchorRow(kBody, kSegments, {8.0f, 8.4f, 8.6f, 9.0f, 9.0f}, Ridge::Back, 0.008f);
-    const std::vector<V3> edge = {root[0] + V3{0.016f, 0, 0.066f}, root[1] + V3{0.040f, 0, 0.086f},
-                                  root[2] + V3{0.060f, 0, 0.080f}, root[3] + V3{0.070f, 0, 0.056f},
-                                  root[4] + V3{0.088f, 0, 0.018f}};
+    const std::vector<V3> edge = {root[0] + V3{0.014f, 0, 0.078f}, root[1] + V3{0.040f, 0, 0.100f},
+                                  root[2] + V3{0.062f, 0, 0.094f}, root[3] + V3{0.076f, 0, 0.064f},
+                                  root[4] + V3{0.094f, 0, 0.020f}};
     return FinSheet(size, root, edge, {0, 1, 0}, OnSide(kFinPlane));
 }
 
@@ -56,9 +56,9 @@ inline Grid SoftDorsal(GridSize size)
 inline Grid Anal(GridSize size)
 {
     const std::vector<V3> root = AnchorRow(kBody, kSegments, {7.0f, 7.4f, 7.6f, 8.0f, 8.0f}, Ridge::Belly, 0.008f);
-    const std::vector<V3> edge = {root[0] + V3{0.020f, 0, -0.056f}, root[1] + V3{0.044f, 0, -0.076f},
-                                  root[2] + V3{0.064f, 0, -0.072f}, root[3] + V3{0.072f, 0, -0.050f},
-                                  root[4] + V3{0.086f, 0, -0.016f}};
+    const std::vector<V3> edge = {root[0] + V3{0.020f, 0, -0.066f}, root[1] + V3{0.046f, 0, -0.088f},
+                                  root[2] + V3{0.068f, 0, -0.082f}, root[3] + V3{0.078f, 0, -0.056f},
+                                  root[4] + V3{0.090f, 0, -0.018f}};
     return FinSheet(size, root, edge, {0, 1, 0}, OnSide(kFinPlane));
 }
 
@@ -79,11 +79,11 @@ inline Grid Pelvic(GridSize size)
 {
     const int n = size.columns;
     std::vector<V3> root(n), edge(n);
-    static const Profile length{{0.0f, 0.060f}, {0.5f, 0.104f}, {1.0f, 0.040f}};
+    static const Profile length{{0.0f, 0.080f}, {0.5f, 0.120f}, {1.0f, 0.050f}};
     for (int c = 0; c < n; ++c) {
         const float a = Along(c, n), u = kSegments.U(5.0f), theta = (0.86f + 0.06f * a) * kPi;
         root[c] = kBody.Surface(u, theta) - kBody.Normal(u, theta) * 0.003f;
-        edge[c] = root[c] + Normalize({0.55f + 0.35f * a, 0.28f, -0.78f + 0.30f * a}) * length(a);
+        edge[c] = root[c] + Normalize({0.60f + 0.35f * a, 0.40f, -0.72f + 0.30f * a}) * length(a);
     }
     return Reversed(FinSheet(size, root, edge, {0, 1, -0.3f}, OnRegion(kPelvicFin)));
 }

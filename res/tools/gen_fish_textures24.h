@@ -2,7 +2,7 @@
 // fish24. Olive-green back, golden-yellow flanks and a pale belly; three
 // broad black bars down the flank under the dorsal fins; a black eye-spot
 // ringed in gold at the root of the tail; orange-red pelvic and anal fins
-// and lower tail lobe; grey-green dorsal fins with pale spots; a red eye.
+// and lower tail lobe; olive dorsal fins with pale spots; a red eye.
 #pragma once
 #include "gen_fish_paint.h"
 #include "gen_fish_species24.h"
@@ -16,7 +16,7 @@ inline const Rgb kGold = kit::FromBytes(226, 188, 52);
 inline const Rgb kPaleBelly = kit::FromBytes(240, 228, 170);
 inline const Rgb kBarBlack = kit::FromBytes(22, 24, 18);
 inline const Rgb kFinRed = kit::FromBytes(232, 84, 34);
-inline const Rgb kFinGrey = kit::FromBytes(118, 128, 92);
+inline const Rgb kFinOlive = kit::FromBytes(150, 150, 70);
 
 // How much of a black bar lies at (x, z): three bars from the back down to
 // below the middle of the flank, their edges ragged, fading toward the belly.
@@ -37,7 +37,7 @@ inline Rgb BodyColour(float u, float v)
 {
     const float theta = v * kPi;
     const V3 p = kBody.Surface(u, theta);
-    Rgb c = Mix(kOlive, kGold, SmoothStep(0.12f, 0.42f, v));
+    Rgb c = Mix(kOlive, kGold, SmoothStep(0.06f, 0.30f, v));
     c = Mix(c, kPaleBelly, SmoothStep(0.62f, 0.9f, v));
     c = c * Scales(p.x, p.z, 0.0125f, 0.010f, 0.09f);
     c = c * (1.0f + 0.06f * kit::Fbm(u * 2.0f, v, 6, 3, 241u));
@@ -69,7 +69,7 @@ inline Rgb MidlineFinColour(float x, float z)
         return Mix(kFinRed, kit::FromBytes(250, 140, 60), SmoothStep(-0.12f, -0.2f, z)) * rays;
     // Pale spots on the dorsal membranes.
     const float spot = kit::Voronoi(x + 0.2f, z + 0.4f, 36, 24u).f1 * 36.0f;  // in cells
-    Rgb c = Mix(kFinGrey, kit::FromBytes(205, 210, 170), 0.6f * (1.0f - SmoothStep(0.16f, 0.24f, spot)));
+    Rgb c = Mix(kFinOlive, kit::FromBytes(235, 225, 160), 0.7f * (1.0f - SmoothStep(0.16f, 0.24f, spot)));
     return c * rays;
 }
 
