@@ -1,0 +1,277 @@
+// The peacock bass with a real GL context, drawn as the fish pass draws it
+// (its texture replacing the colour): it swims head first, reads as a gold
+// fish with black bars from the side, the front and above, and stays in one
+// piece through a turn. Set PV_FISH24_PNG to a file name to keep the pictures.
+#include "fish/fish_species23.h"
+#include "fish/fish_species24.h"
+#include "gl/fish_gl_fixture.h"
+#include "gl/gl_feedback.h"
+#include "platform/crt.h"
+
+#include <GL/glew.h>
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kWidth = 480, kHeight = 360;
+const QRgb kBackground = qRgb(13, 31, 64);
+
+class Fish24GLTest : public FishGLFixture {
+protected:
+    void SetUp() override
+    {
+        FishGLFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        m_bass = LoadFishTexture(24);
+        m_clown = LoadFishTexture(23);
+        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
+        ASSERT_TRUE(m_target->Complete());
+    }
+    void TearDown() override
+    {
+        m_target.reset();
+        FishGLFixture::TearDown();
+    }
+
+    template <typename Scene>
+    QImage Render(float ex, float ey, float ez, float fov, Scene drawFish)
+    {
+        return RenderFish(*m_target, kWidth, kHeight, kBackground, fov, ex, ey, ez, drawFish);
+    }
+
+    // Draws a fish at (x, y, 0) as the fish pass does; the fish moves on.
+    template <typename Fish, typename DrawIt>
+    void DrawAt(Fish& fish, GLuint texture, float x, float y, DrawIt draw)
+    {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        fish.m_fPos[0] = x;
+        fish.m_fPos[1] = y;
+        fish.m_fPos[2] = 0.0f;
+        glPushMatrix();
+        glTranslatef(x, y, 0.0f);
+        draw(fish);
+        glPopMatrix();
+    }
+    void DrawBass(CFishSpecies24& fish, float x, float y)
+    {
+        DrawAt(fish, m_bass, x, y, [](CFishSpecies24& f) { f.Draw(); });
+    }
+
+    GLuint m_bass = 0, m_clown = 0;
+    std::unique_ptr<OffscreenTarget> m_target;
+};
+
+struct Census {
+    long fish = 0, gold = 0, black = 0, red = 0, orange = 0;
+    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+};
+
+Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
+{
+    Census c;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < x1; ++x) {
+            const QRgb p = image.pixel(x, y);
+            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+            if (std::abs(r - qRed(kBackground)) + std::abs(g - qGreen(kBackground)) +
+                    std::abs(b - qBlue(kBackground)) < 6)
+                continue;
+            ++c.fish;
+            c.left = std::min(c.left, x);
+            c.right = std::max(c.right, x);
+            c.top = std::min(c.top, y);
+            c.bottom = std::max(c.bottom, y);
+            if (r > 120 && g > 0.68 * r && b < 0.6 * g)
+                ++c.gold;
+            else if (r > 140 && g > 0.3 * r && g < 0.62 * r && b < 0.6 * g)
+                ++c.orange;
+            else if (r > 110 && g < 0.3 * r && b < 0.3 * r)
+                ++c.red;
+            else if (r + g + b < 130)
+                ++c.black;
+        }
+    return c;
+}
+
+// A fish that has swum a little, level, its mouth shut, facing heading 0.
+template <typename Fish>
+Fish SwimmingFish()
+{
+    crt::srand(5);
+    Fish fish;
+    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
+    fish.m_fPitch = 0.0f;
+    for (int i = 0; i < 30; ++i) {
+        if constexpr (requires { fish.Draw(); })
+            fish.Draw();
+        else
+            fish.Draw(0);
+    }
+    fish.m_fPitch = fish.m_fShownPitch = 0.0f;
+    fish.m_bStroke = 1;
+    return fish;
+}
+
+void Keep(const std::vector<QImage>& pictures, const char* suffix)
+{
+    const char* path = std::getenv("PV_FISH24_PNG");
+    if (path == nullptr)
+        return;
+    const int columns = 2, rows = static_cast<int>((pictures.size() + 1) / 2);
+    QImage sheet(kWidth * columns, kHeight * rows, QImage::Format_RGBA8888);
+    sheet.fill(Qt::black);
+    QPainter painter(&sheet);
+    for (size_t k = 0; k < pictures.size(); ++k)
+        painter.drawImage(int(k % columns) * kWidth, int(k / columns) * kHeight, pictures[k]);
+    painter.end();
+    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+}
+
+TEST_F(Fish24GLTest, TextureIsThePeacockBassPicture)
+{
+    GLint width = 0, height = 0;
+    glBindTexture(GL_TEXTURE_2D, m_bass);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    EXPECT_EQ(width, 512);
+    EXPECT_EQ(height, 512);
+}
+
+// The fish lies along its heading, its snout ahead: at heading 0 it swims
+// toward falling x with the snout (3.5 from its centre at size 7) on that
+// side and the tail (about 4.1) on the other; at 180 the other way round.
+TEST_F(Fish24GLTest, ItSwimsHeadFirst)
+{
+    for (int heading : {0, 180}) {
+        SCOPED_TRACE(heading);
+        CFishSpecies24 fish = SwimmingFish<CFishSpecies24>();
+        fish.m_nTargetHeading = heading;
+        fish.m_nWallState = 1;  // snaps round at once
+        fish.m_fPos[0] = 0;
+        const std::vector<std::array<float, 3>> points = FeedbackPoints([&] { fish.Draw(); }, 10.0f);
+        ASSERT_FALSE(points.empty());
+        float lo[3] = {1e9f, 1e9f, 1e9f}, hi[3] = {-1e9f, -1e9f, -1e9f};
+        for (const auto& p : points)
+            for (int k = 0; k < 3; ++k) {
+                lo[k] = std::min(lo[k], p[k]);
+                hi[k] = std::max(hi[k], p[k]);
+            }
+        EXPECT_GT(hi[0] - lo[0], 7.0f) << "its length lies along x";
+        EXPECT_LT(hi[2] - lo[2], 3.0f) << "and not across the tank's depth";
+        const float ahead = heading == 0 ? -lo[0] : hi[0], behind = heading == 0 ? hi[0] : -lo[0];
+        EXPECT_NEAR(ahead, 3.5f, 0.15f) << "the snout";
+        EXPECT_GT(behind, 3.9f) << "the tail";
+        fish.m_nWallState = 0;
+        const float x = fish.m_fPos[0];
+        fish.Draw();
+        EXPECT_EQ(fish.m_fPos[0] < x, heading == 0) << "it moves the way its snout points";
+    }
+}
+
+TEST_F(Fish24GLTest, SeenFromTheSideTheFrontAndAboveItShowsGoldWithBlackBars)
+{
+    CFishSpecies24 fish = SwimmingFish<CFishSpecies24>();
+    struct View {
+        const char* name;
+        float x, y, z;
+        bool side;
+    };
+    const View views[] = {{"side", 0, 0, 14, true},
+                          {"front", -14, 0, 0, false},
+                          {"above", 0, 14, 0, false},
+                          {"three quarters", -8, 4.5f, 10.5f, false}};
+    std::vector<QImage> pictures;
+    for (const View& v : views) {
+        SCOPED_TRACE(v.name);
+        const QImage image = Render(v.x, v.y, v.z, 40.0f, [&] { DrawBass(fish, 0, 0); });
+        pictures.push_back(image);
+        const Census c = Count(image);
+        EXPECT_GT(c.fish, v.side ? 12000 : 2000) << "the fish fills part of the view";
+        EXPECT_GT(c.gold, c.fish / 5) << "gold and yellow";
+        if (v.side) {
+            EXPECT_GT(c.black, c.fish / 15) << "black bars";
+            EXPECT_GT(c.red + c.orange, c.fish / 40) << "red eye and orange-red fins";
+            EXPECT_GT(c.right - c.left, 2 * (c.bottom - c.top)) << "a long fish";
+        }
+    }
+    Keep(pictures, "");
+}
+
+// Frame after frame of a half turn, seen from above and from the side: the
+// fish keeps one outline (no fin drifts off as a separate piece).
+TEST_F(Fish24GLTest, HoldsTogetherThroughATurn)
+{
+    CFishSpecies24 fish = SwimmingFish<CFishSpecies24>();
+    fish.m_nTargetHeading = 180;
+    std::vector<QImage> pictures;
+    for (int frame = 0; frame < 40; ++frame) {
+        const bool fromAbove = frame % 2 == 0;
+        const QImage image = Render(0, fromAbove ? 16.0f : 0.0f, fromAbove ? 0.0f : 16.0f, 40.0f,
+                                    [&] { DrawBass(fish, 0, 0); });
+        if (frame % 8 == 0 || frame % 8 == 1)
+            pictures.push_back(image);
+        // One piece: the fish pixels a flood from the first one reaches.
+        const int w = image.width(), h = image.height();
+        std::vector<uint8_t> on(size_t(w) * h, 0);
+        long total = 0;
+        std::vector<std::pair<int, int>> stack;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const QRgb p = image.pixel(x, y);
+                const bool fishPixel = std::abs(qRed(p) - qRed(kBackground)) +
+                                           std::abs(qGreen(p) - qGreen(kBackground)) +
+                                           std::abs(qBlue(p) - qBlue(kBackground)) >= 6;
+                on[size_t(y) * w + x] = fishPixel;
+                total += fishPixel;
+                if (fishPixel && stack.empty())
+                    stack.push_back({x, y});
+            }
+        ASSERT_GT(total, 1000) << "frame " << frame;
+        long reached = 0;
+        while (!stack.empty()) {
+            const auto [x, y] = stack.back();
+            stack.pop_back();
+            if (x < 0 || y < 0 || x >= w || y >= h || !on[size_t(y) * w + x])
+                continue;
+            on[size_t(y) * w + x] = 0;
+            ++reached;
+            stack.push_back({x + 1, y});
+            stack.push_back({x - 1, y});
+            stack.push_back({x, y + 1});
+            stack.push_back({x, y - 1});
+        }
+        EXPECT_GT(reached, total * 99 / 100) << "frame " << frame << ": pieces apart from the fish";
+    }
+    Keep(pictures, "-turn");
+}
+
+TEST_F(Fish24GLTest, BesideTheClownfishItIsLongerAndGoldNotOrange)
+{
+    CFishSpecies24 bass = SwimmingFish<CFishSpecies24>();
+    CFishSpecies23 clown = SwimmingFish<CFishSpecies23>();
+    const QImage side = Render(0, 0, 22, 40.0f, [&] {
+        DrawBass(bass, -4.0f, 0);
+        DrawAt(clown, m_clown, 5.0f, 0, [](CFishSpecies23& f) { f.Draw(0); });
+    });
+    const Census b = Count(side, 0, kWidth / 2 + 20), c = Count(side, kWidth / 2 + 20, kWidth);
+    ASSERT_GT(b.fish, 2000);
+    ASSERT_GT(c.fish, 1000);
+    EXPECT_GT(b.gold, b.fish / 4);
+    EXPECT_LT(b.orange, b.fish / 5);
+    EXPECT_GT(c.orange, c.fish / 3);
+    EXPECT_GT(b.right - b.left, c.right - c.left) << "the bass is the larger fish";
+    Keep({side}, "-pair");
+}
+
+}  // namespace
