@@ -69,11 +69,11 @@ inline const std::vector<V3> kDorsalEdge = {
 // tip round the back to the lower tip.
 inline V3 TailEdge(float a)
 {
-    const V3 upper{0.466f, 0.0f, 0.258f}, back{0.492f, 0.0f, 0.010f}, lower{0.420f, 0.0f, -0.251f};
+    const V3 upper{0.466f, 0.0f, 0.258f}, back{0.470f, 0.0f, 0.010f}, lower{0.420f, 0.0f, -0.251f};
     const float t = a * 2.0f;
     // A quadratic through the three, a little rounder in the middle.
     const V3 p = a < 0.5f ? Lerp(upper, back, t) : Lerp(back, lower, t - 1.0f);
-    const float bulge = 0.022f * std::sin(kPi * a);
+    const float bulge = 0.020f * std::sin(kPi * a);
     return p + V3{bulge, 0.0f, 0.0f};
 }
 

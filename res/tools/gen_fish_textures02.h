@@ -19,8 +19,8 @@ inline const Rgb kBelly = kit::FromBytes(236, 232, 214);
 inline const Rgb kSheen = kit::FromBytes(52, 168, 196);
 inline const Rgb kOrangeSpot = kit::FromBytes(240, 124, 36);
 inline const Rgb kBlackSpot = kit::FromBytes(16, 16, 22);
-inline const Rgb kTailRed = kit::FromBytes(214, 30, 38);
-inline const Rgb kTailFlame = kit::FromBytes(246, 92, 44);
+inline const Rgb kTailRed = kit::FromBytes(202, 22, 40);
+inline const Rgb kTailFlame = kit::FromBytes(240, 58, 50);
 inline const Rgb kMosaic = kit::FromBytes(36, 34, 92);
 inline const Rgb kPaleRim = kit::FromBytes(250, 206, 180);
 
