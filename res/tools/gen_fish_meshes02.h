@@ -49,7 +49,7 @@ inline Grid Dorsal(GridSize size)
 inline Grid Pectoral(GridSize size)
 {
     const float x = kBody.XOf(kSegments.U(kPectoralSegment));
-    const V3 upper = kBody.OnFlank(x + 0.002f, -0.006f, 0.002f), lower = kBody.OnFlank(x - 0.002f, -0.034f, 0.002f);
+    const V3 upper = kBody.OnFlank(x, -0.006f, 0.002f), lower = kBody.OnFlank(x, -0.034f, 0.002f);
     std::vector<V3> roots;
     for (int c = 0; c < size.columns; ++c)
         roots.push_back(Lerp(upper, lower, Along(c, size.columns)));
@@ -66,7 +66,7 @@ inline Grid Pelvic(GridSize size)
     static const Profile length{{0.0f, 0.070f}, {0.3f, 0.082f}, {0.6f, 0.062f}, {1.0f, 0.012f}};
     std::vector<V3> root(n), edge(n);
     for (int c = 0; c < n; ++c) {
-        const float a = Along(c, n), u = kSegments.U(kPelvicSegment - 0.3f + 0.6f * a), theta = 0.88f * kPi;
+        const float a = Along(c, n), u = kSegments.U(kPelvicSegment - 0.1f + 0.2f * a), theta = 0.88f * kPi;
         root[c] = kBody.Surface(u, theta) + kBody.Normal(u, theta) * 0.0015f;
         edge[c] = root[c] + Normalize({0.42f + 0.5f * a, 0.28f, -0.85f + 0.3f * a}) * length(a);
     }

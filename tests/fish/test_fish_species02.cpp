@@ -718,6 +718,15 @@ TEST(FishSpecies02Mesh, TheSnoutClosesOnTheBodysFirstColumn)
         EXPECT_EQ(g_Fish02EyeCap[0][k].z, g_Fish02Eye[0][2 * k].z) << k;
     }
     EXPECT_EQ(g_Fish02Eye[3][8].z, g_Fish02Eye[3][0].z) << "the rim closes";
+    // The eye turns with segment 3: its centre stands over the body's column 3
+    // (within a sixth of the head's column spacing).
+    float centre = 0;
+    for (const FishVertex& p : g_Fish02EyeCap[0])
+        centre += p.x / 4;
+    EXPECT_NEAR(centre, g_Fish02Body[0][3].x, (g_Fish02Body[0][4].x - g_Fish02Body[0][3].x) / 6);
+    // The dorsal fin's trailing columns start from its last root on the body.
+    for (int c = 6; c < 9; ++c)
+        EXPECT_EQ(g_Fish02Dorsal[0][c].x, g_Fish02Dorsal[0][5].x) << c;
 }
 
 TEST(FishSpecies02Mesh, NormalsAreUnitAndTextureCoordinatesInsideThePicture)
