@@ -23,19 +23,6 @@ constexpr float kPi = 3.14159265f;
 
 using Vec = std::array<float, 3>;
 
-Vec TurnZ(const Vec& p, float angle)
-{
-    const double a = angle * 3.14159265358979323846 / 180.0;
-    const float c = static_cast<float>(std::cos(a)), s = static_cast<float>(std::sin(a));
-    return {c * p[0] - s * p[1], s * p[0] + c * p[1], p[2]};
-}
-
-void ExpectNear(const Vec& a, const Vec& b, const std::string& what)
-{
-    for (int k = 0; k < 3; ++k)
-        EXPECT_NEAR(a[k], b[k], 2e-5) << what << " axis " << k;
-}
-
 TEST(FishSpecies02Construction, DrawsThePitchTwoCountersAndTheWanderTimer)
 {
     for (unsigned seed : {1u, 77u}) {
@@ -565,7 +552,7 @@ TEST_F(Species02Test, PartsTurnAndWaveByTheirRules)
                         const FishVertex& p = rule.mesh[row * rule.stride + rule.first + c];
                         Vec q = rule.moved(p, row, c, rule.mirrored[pass]);
                         q = {q[0] * 5, q[1] * 5, q[2] * 5};
-                        ExpectNear(At(prim, c, k), TurnZ(q, rule.angle(c)),
+                        ExpectSamePoint(At(prim, c, k), TurnedAboutZ(q, rule.angle(c)),
                                    std::string(rule.name) + " strip " + std::to_string(s) + " column " +
                                        std::to_string(c));
                         const RecordedVertex& v = recorder.primitives[prim].vertices[2 * c + k];
@@ -579,7 +566,7 @@ TEST_F(Species02Test, PartsTurnAndWaveByTheirRules)
             ASSERT_EQ(cap.vertices.size(), 4u);
             for (int i = 0; i < 4; ++i) {
                 const Vec q = rule.moved(rule.cap[i], 0, i, rule.mirrored[0]);
-                ExpectNear(cap.vertices[i].position, TurnZ({q[0] * 5, q[1] * 5, q[2] * 5}, rule.angle(0)),
+                ExpectSamePoint(cap.vertices[i].position, TurnedAboutZ({q[0] * 5, q[1] * 5, q[2] * 5}, rule.angle(0)),
                            std::string(rule.name) + " cap");
             }
         }

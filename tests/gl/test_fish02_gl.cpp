@@ -8,13 +8,10 @@
 #include "gl/fish_gl_fixture.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
-#include "platform/crt.h"
 
 #include <GL/glew.h>
 
 #include <QImage>
-#include <QPainter>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -48,19 +45,6 @@ protected:
     QImage Render(float ex, float ey, float ez, Scene drawFish)
     {
         return RenderFish(*m_target, kWidth, kHeight, kBackground, 40.0f, ex, ey, ez, drawFish);
-    }
-
-    template <typename Fish>
-    void DrawAt(Fish& fish, GLuint texture, float x, float y, int variant = 0)
-    {
-        glBindTexture(GL_TEXTURE_2D, texture);
-        fish.m_fPos[0] = x;
-        fish.m_fPos[1] = y;
-        fish.m_fPos[2] = 0.0f;
-        glPushMatrix();
-        glTranslatef(x, y, 0.0f);
-        fish.Draw(variant);
-        glPopMatrix();
     }
 
     GLuint m_guppy = 0, m_angel = 0, m_clown = 0;
@@ -107,37 +91,14 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
     return c;
 }
 
-// A settled fish that has swum a little, level, heading 0 (its snout toward -x).
-template <typename Fish>
-Fish SwimmingFish()
-{
-    crt::srand(5);
-    Fish fish;
-    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-    fish.m_fPitch = 0.0f;
-    for (int i = 0; i < 30; ++i)
-        fish.Draw(0);
-    fish.m_fPitch = fish.m_fShownPitch = 0.0f;
-    return fish;
-}
-
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
 {
-    const char* path = std::getenv("PV_FISH02_PNG");
-    if (path == nullptr)
-        return;
-    QImage sheet(kWidth * 2, kHeight * ((pictures.size() + 1) / 2), QImage::Format_RGBA8888);
-    sheet.fill(Qt::black);
-    QPainter painter(&sheet);
-    for (size_t k = 0; k < pictures.size(); ++k)
-        painter.drawImage(int(k % 2) * kWidth, int(k / 2) * kHeight, pictures[k]);
-    painter.end();
-    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+    KeepPictureSheet(pictures, "PV_FISH02_PNG", suffix, kWidth, kHeight);
 }
 
 TEST_F(Fish02GLTest, FromEverySideAGreyGreenBodyWithABigRedTail)
 {
-    CFishSpecies02 fish = SwimmingFish<CFishSpecies02>();
+    CFishSpecies02 fish = SettledFish<CFishSpecies02>();
     struct View {
         const char* name;
         float x, y, z;
@@ -150,7 +111,7 @@ TEST_F(Fish02GLTest, FromEverySideAGreyGreenBodyWithABigRedTail)
     std::vector<QImage> pictures;
     for (const View& v : views) {
         SCOPED_TRACE(v.name);
-        const QImage image = Render(v.x, v.y, v.z, [&] { DrawAt(fish, m_guppy, 0, 0); });
+        const QImage image = Render(v.x, v.y, v.z, [&] { DrawFishAt(fish, m_guppy, 0, 0); });
         pictures.push_back(image);
         const Census c = Count(image);
         EXPECT_GT(c.fish, v.side ? 9000 : 1000) << "the fish fills part of the view";
@@ -168,13 +129,13 @@ TEST_F(Fish02GLTest, FromEverySideAGreyGreenBodyWithABigRedTail)
 
 TEST_F(Fish02GLTest, BesideTheClownfishAndTheAngelfishTheThreeReadAsDifferentFish)
 {
-    CFishSpecies02 guppy = SwimmingFish<CFishSpecies02>();
-    CFishSpecies03 angel = SwimmingFish<CFishSpecies03>();
-    CFishSpecies23 clown = SwimmingFish<CFishSpecies23>();
+    CFishSpecies02 guppy = SettledFish<CFishSpecies02>();
+    CFishSpecies03 angel = SettledFish<CFishSpecies03>();
+    CFishSpecies23 clown = SettledFish<CFishSpecies23>();
     const QImage side = Render(0, 0, 22, [&] {
-        DrawAt(guppy, m_guppy, -5.5f, 0);
-        DrawAt(angel, m_angel, 0.5f, 0);
-        DrawAt(clown, m_clown, 6.0f, 0);
+        DrawFishAt(guppy, m_guppy, -5.5f, 0);
+        DrawFishAt(angel, m_angel, 0.5f, 0);
+        DrawFishAt(clown, m_clown, 6.0f, 0);
     });
     const Census g = Count(side, 0, kWidth / 3), a = Count(side, kWidth / 3, 2 * kWidth / 3),
                  c = Count(side, 2 * kWidth / 3, kWidth);
@@ -190,12 +151,12 @@ TEST_F(Fish02GLTest, BesideTheClownfishAndTheAngelfishTheThreeReadAsDifferentFis
 // 5 four pairs: a wheel of tails, much taller than the plain fish from the side.
 TEST_F(Fish02GLTest, TheFannedVariantsSpreadTheTailRoundTheBody)
 {
-    CFishSpecies02 fish = SwimmingFish<CFishSpecies02>();
+    CFishSpecies02 fish = SettledFish<CFishSpecies02>();
     std::vector<QImage> pictures;
     int height[8] = {};
     for (int variant : {0, 4, 5, 7}) {
         CFishSpecies02 f = fish;
-        const QImage image = Render(0, 0, 11, [&] { DrawAt(f, m_guppy, 0, 0, variant); });
+        const QImage image = Render(0, 0, 11, [&] { DrawFishAt(f, m_guppy, 0, 0, variant); });
         pictures.push_back(image);
         const Census c = Count(image);
         height[variant] = c.bottom - c.top;
@@ -209,13 +170,13 @@ TEST_F(Fish02GLTest, TheFannedVariantsSpreadTheTailRoundTheBody)
 // A half turn frame by frame, from the side and from above (kept for a look).
 TEST_F(Fish02GLTest, AHalfTurnFrameByFrame)
 {
-    CFishSpecies02 fish = SwimmingFish<CFishSpecies02>();
+    CFishSpecies02 fish = SettledFish<CFishSpecies02>();
     fish.m_nWanderTimer = 0;
     fish.m_nTargetHeading = 180;
     std::vector<QImage> pictures;
     for (int frame = 0; frame < 36; ++frame) {
         const bool above = frame % 2 == 1;
-        pictures.push_back(Render(0, above ? 9.0f : 0.0f, above ? 0.01f : 9.0f, [&] { DrawAt(fish, m_guppy, 0, 0); }));
+        pictures.push_back(Render(0, above ? 9.0f : 0.0f, above ? 0.01f : 9.0f, [&] { DrawFishAt(fish, m_guppy, 0, 0); }));
         const Census c = Count(pictures.back());
         EXPECT_GT(c.fish, 1000) << "frame " << frame;
     }
