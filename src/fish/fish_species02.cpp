@@ -48,6 +48,9 @@ constexpr SwimStyleRow kSwimStyle[] = {
 // The tail's rays 22 to 25 sway as ray 21 does.
 void HoldRays(CFishModel&, float* out, int) { std::fill(out + 22, out + 26, out[21]); }
 
+// A reverse ramp ends at 0.
+void EndAtZero(CFishModel&, float* out, int n) { out[n - 1] = 0.0f; }
+
 void ClampHeading(CFishModel& fish) { fish.m_fHeading = std::clamp(fish.m_fHeading, -360.0f, 360.0f); }
 
 constexpr WaveGen kPlan[] = {
@@ -60,10 +63,10 @@ constexpr WaveGen kPlan[] = {
      .pinned = 1},
     {.kind = WaveKind::Sine, .block = kSine3Block, .array = kSine3, .count = 37, .cadence = 2, .gain = 0.5f,
      .post = HoldRays},
-    // Ramps falling toward the last entry, which stays 0.
-    {.kind = WaveKind::ReverseRamp, .block = kRampBlock, .array = kRamp, .count = 6, .leaveLast = 1},
-    {.kind = WaveKind::ReverseRamp, .block = kToggleBlock, .array = kToggle, .count = 4, .leaveLast = 1,
-     .toggleAfter = 50},
+    // Ramps falling toward the last entry, which is 0.
+    {.kind = WaveKind::ReverseRamp, .block = kRampBlock, .array = kRamp, .count = 6, .post = EndAtZero},
+    {.kind = WaveKind::ReverseRamp, .block = kToggleBlock, .array = kToggle, .count = 4, .toggleAfter = 50,
+     .post = EndAtZero},
 };
 
 // A shift of some rows in some variants, times the size.

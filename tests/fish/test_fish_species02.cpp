@@ -6,6 +6,7 @@
 #include "fish_test_util.h"
 #include "support/vertex_recorder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
@@ -206,11 +207,12 @@ TEST(FishSpecies02Waves, APhaseOfExactlyTwoPiStaysAndOnlyALargerOneWraps)
 TEST(FishSpecies02Waves, TheReverseRampFallsToZeroAndOnlyWhileTheStrokeFlagIsClear)
 {
     CFishSpecies02 fish;
-    float r[6] = {9, 9, 9, 9, 9, 0};
+    float r[6] = {9, 9, 9, 9, 9, 9};
     fish.ComputeReverseRamp(r, 6);
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 6; ++i)
         EXPECT_EQ(r[i], 0.0f) << "zero while the stroke flag is set";
     fish.m_bStroke = 0;
+    std::fill(r, r + 6, 9.0f);
     fish.ComputeReverseRamp(r, 6);
     const float expected[6] = {0.03f, 0.025f, 0.02f, 0.015f, 0.01f, 0.0f};
     for (int i = 0; i < 6; ++i)
@@ -224,7 +226,7 @@ TEST(FishSpecies02Waves, TheToggleRampIsAlwaysZeroAndFlipsTheStrokeEvery52ndCall
     int flips = 0, lastFlip = 0;
     for (int call = 1; call <= 160; ++call) {
         const BYTE before = fish.m_bStroke;
-        float t[4] = {};
+        float t[4] = {9, 9, 9, 9};
         fish.ComputeRampToggle(t, 4);
         for (float v : t)
             EXPECT_EQ(v, 0.0f) << "call " << call << ", stroke " << int(before);
