@@ -4,10 +4,12 @@
 #include "platform/crt.h"
 #include "support/vertex_recorder.h"
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <string>
 #include <vector>
 
 // How many crt::rand() values `op` draws: the values that follow it are found
@@ -104,4 +106,18 @@ inline void ExpectUnitNormalsAndCoordinatesInThePicture(const FishClass& fishCla
                     << part.name << " row " << r << " column " << c << ": " << p.s << ", " << p.t;
             }
     }
+}
+
+// Point p turned by `degrees` about the model's z axis, as a part's rotation turns it.
+inline std::array<float, 3> TurnedAboutZ(const std::array<float, 3>& p, float degrees)
+{
+    const double a = degrees * 3.14159265358979323846 / 180.0;
+    const float c = static_cast<float>(std::cos(a)), s = static_cast<float>(std::sin(a));
+    return {c * p[0] - s * p[1], s * p[0] + c * p[1], p[2]};
+}
+
+inline void ExpectSamePoint(const std::array<float, 3>& a, const std::array<float, 3>& b, const std::string& what)
+{
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(a[k], b[k], 2e-5) << what << " axis " << k;
 }

@@ -6,6 +6,7 @@
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
+#include "platform/crt.h"
 
 #include <GL/glu.h>
 
@@ -177,4 +178,50 @@ inline void KeepPictures(const char* variable, const std::vector<QImage>& pictur
         painter.drawImage(int(k % across) * w, int(k / across) * h, pictures[k]);
     painter.end();
     EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+}
+
+// A fish of class Fish that has swum 30 frames in the game's swim box from a
+// known random sequence, then levelled (heading 0: its snout toward -x).
+template <class Fish>
+Fish SettledFish()
+{
+    crt::srand(5);
+    Fish fish;
+    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
+    fish.m_fPitch = 0.0f;
+    for (int i = 0; i < 30; ++i)
+        fish.Draw(0);
+    fish.m_fPitch = fish.m_fShownPitch = 0.0f;
+    return fish;
+}
+
+// Saves `pictures` of width x height, two to a row, as <$variable><suffix>.png
+// when the environment variable `variable` names a file (to look at them).
+inline void KeepPictureSheet(const std::vector<QImage>& pictures, const char* variable, const char* suffix, int width,
+                             int height)
+{
+    const char* path = std::getenv(variable);
+    if (path == nullptr)
+        return;
+    QImage sheet(width * 2, height * static_cast<int>((pictures.size() + 1) / 2), QImage::Format_RGBA8888);
+    sheet.fill(Qt::black);
+    QPainter painter(&sheet);
+    for (size_t k = 0; k < pictures.size(); ++k)
+        painter.drawImage(static_cast<int>(k % 2) * width, static_cast<int>(k / 2) * height, pictures[k]);
+    painter.end();
+    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+}
+
+// Fish drawn as the fish pass draws it: with its texture, at (x, y, 0).
+template <class Fish>
+void DrawFishAt(Fish& fish, GLuint texture, float x, float y, int variant = 0)
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+    fish.m_fPos[0] = x;
+    fish.m_fPos[1] = y;
+    fish.m_fPos[2] = 0.0f;
+    glPushMatrix();
+    glTranslatef(x, y, 0.0f);
+    fish.Draw(variant);
+    glPopMatrix();
 }

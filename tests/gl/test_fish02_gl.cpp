@@ -1,0 +1,186 @@
+// The guppy with a real GL context, drawn as the fish pass draws it (its
+// texture replacing the colour): from the side, the front, above and behind,
+// beside the clownfish and the angelfish, and in its fanned variants. Set
+// PV_FISH02_PNG to a file name to keep the pictures.
+#include "fish/fish_species02.h"
+#include "fish/fish_species03.h"
+#include "fish/fish_species23.h"
+#include "gl/fish_gl_fixture.h"
+#include "gl/gl_fixture.h"
+#include "gl/offscreen_target.h"
+
+#include <GL/glew.h>
+
+#include <QImage>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kWidth = 480, kHeight = 360;
+const QRgb kBackground = qRgb(13, 31, 64);
+
+class Fish02GLTest : public FishGLFixture {
+protected:
+    void SetUp() override
+    {
+        FishGLFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        m_guppy = LoadFishTexture(2);
+        m_angel = LoadFishTexture(3);
+        m_clown = LoadFishTexture(23);
+        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
+        ASSERT_TRUE(m_target->Complete());
+    }
+    void TearDown() override
+    {
+        m_target.reset();
+        FishGLFixture::TearDown();
+    }
+
+    template <typename Scene>
+    QImage Render(float ex, float ey, float ez, Scene drawFish)
+    {
+        return RenderFish(*m_target, kWidth, kHeight, kBackground, 40.0f, ex, ey, ez, drawFish);
+    }
+
+    GLuint m_guppy = 0, m_angel = 0, m_clown = 0;
+    std::unique_ptr<OffscreenTarget> m_target;
+};
+
+// What a picture (or a part of it) shows.
+struct Census {
+    long fish = 0, red = 0, orange = 0, sheen = 0, silver = 0;
+    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+    long redLeft = 0, redRight = 0;  // red pixels left and right of the middle of the bounds
+};
+
+Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
+{
+    Census c;
+    std::vector<int> redX;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < x1; ++x) {
+            const QRgb p = image.pixel(x, y);
+            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+            if (std::abs(r - qRed(kBackground)) + std::abs(g - qGreen(kBackground)) +
+                    std::abs(b - qBlue(kBackground)) < 6)
+                continue;
+            ++c.fish;
+            c.left = std::min(c.left, x);
+            c.right = std::max(c.right, x);
+            c.top = std::min(c.top, y);
+            c.bottom = std::max(c.bottom, y);
+            if (r > 110 && g < 0.3 * r && b < 0.45 * r) {
+                ++c.red;
+                redX.push_back(x);
+            } else if (r > 140 && g < 0.75 * r && b < 0.6 * g) {
+                ++c.orange;
+            } else if (b > r + 20 && g > r + 10) {
+                ++c.sheen;
+            } else if (r > 110 && g > 110 && b > 90 && std::abs(r - b) < 50 && std::abs(r - g) < 30) {
+                ++c.silver;
+            }
+        }
+    const int middle = (c.left + c.right) / 2;
+    for (int x : redX)
+        (x < middle ? c.redLeft : c.redRight) += 1;
+    return c;
+}
+
+void Keep(const std::vector<QImage>& pictures, const char* suffix)
+{
+    KeepPictureSheet(pictures, "PV_FISH02_PNG", suffix, kWidth, kHeight);
+}
+
+TEST_F(Fish02GLTest, FromEverySideAGreyGreenBodyWithABigRedTail)
+{
+    CFishSpecies02 fish = SettledFish<CFishSpecies02>();
+    struct View {
+        const char* name;
+        float x, y, z;
+        bool side;
+    } views[] = {{"side", 0, 0, 9, true},
+                 {"front", -9, 0, 0, false},
+                 {"above", 0, 9, 0.01f, false},
+                 {"behind", 9, 1, 0, false},
+                 {"three quarters", -5, 3, 7, false}};
+    std::vector<QImage> pictures;
+    for (const View& v : views) {
+        SCOPED_TRACE(v.name);
+        const QImage image = Render(v.x, v.y, v.z, [&] { DrawFishAt(fish, m_guppy, 0, 0); });
+        pictures.push_back(image);
+        const Census c = Count(image);
+        EXPECT_GT(c.fish, v.side ? 9000 : 1000) << "the fish fills part of the view";
+        EXPECT_GT(c.red, c.fish / (v.x < 0 && v.z == 0 ? 20 : 8)) << "the red tail and dorsal fin";
+        EXPECT_LT(c.orange, c.fish / 6) << "little orange: spots and the pelvic fins";
+        if (v.side) {
+            EXPECT_GT(c.sheen + c.silver, c.fish / 15) << "the grey-green body and its blue-green sheen";
+            EXPECT_GT(c.redRight, 3 * c.redLeft) << "the red is behind, in the tail (heading 0: head at -x)";
+            // The tail is taller than the body: the fish stands about half as tall as it is long.
+            EXPECT_GT(c.bottom - c.top, (c.right - c.left) / 3);
+        }
+    }
+    Keep(pictures, "");
+}
+
+TEST_F(Fish02GLTest, BesideTheClownfishAndTheAngelfishTheThreeReadAsDifferentFish)
+{
+    CFishSpecies02 guppy = SettledFish<CFishSpecies02>();
+    CFishSpecies03 angel = SettledFish<CFishSpecies03>();
+    CFishSpecies23 clown = SettledFish<CFishSpecies23>();
+    const QImage side = Render(0, 0, 22, [&] {
+        DrawFishAt(guppy, m_guppy, -5.5f, 0);
+        DrawFishAt(angel, m_angel, 0.5f, 0);
+        DrawFishAt(clown, m_clown, 6.0f, 0);
+    });
+    const Census g = Count(side, 0, kWidth / 3), a = Count(side, kWidth / 3, 2 * kWidth / 3),
+                 c = Count(side, 2 * kWidth / 3, kWidth);
+    ASSERT_GT(g.fish, 1000);
+    EXPECT_GT(g.red, g.fish / 6) << "the guppy is red behind";
+    EXPECT_LT(a.red, g.red / 4) << "the angelfish is not (its eye is)";
+    EXPECT_LT(c.red, g.red / 2) << "nor is the clownfish, which is orange";
+    EXPECT_GT(c.orange, g.orange * 2);
+    Keep({side}, "-beside");
+}
+
+// Variant 4 fans six copies of the tail round the fish's cross axis, variant
+// 5 four pairs: a wheel of tails, much taller than the plain fish from the side.
+TEST_F(Fish02GLTest, TheFannedVariantsSpreadTheTailRoundTheBody)
+{
+    CFishSpecies02 fish = SettledFish<CFishSpecies02>();
+    std::vector<QImage> pictures;
+    int height[8] = {};
+    for (int variant : {0, 4, 5, 7}) {
+        CFishSpecies02 f = fish;
+        const QImage image = Render(0, 0, 11, [&] { DrawFishAt(f, m_guppy, 0, 0, variant); });
+        pictures.push_back(image);
+        const Census c = Count(image);
+        height[variant] = c.bottom - c.top;
+    }
+    EXPECT_GT(height[4], height[0] * 3 / 2) << "the copies stand up to 90 degrees round";
+    EXPECT_GT(height[5], height[0] * 6 / 5) << "the pairs up to 30 degrees round";
+    EXPECT_LT(height[7], height[4]);
+    Keep(pictures, "-variants");
+}
+
+// A half turn frame by frame, from the side and from above (kept for a look).
+TEST_F(Fish02GLTest, AHalfTurnFrameByFrame)
+{
+    CFishSpecies02 fish = SettledFish<CFishSpecies02>();
+    fish.m_nWanderTimer = 0;
+    fish.m_nTargetHeading = 180;
+    std::vector<QImage> pictures;
+    for (int frame = 0; frame < 36; ++frame) {
+        const bool above = frame % 2 == 1;
+        pictures.push_back(Render(0, above ? 9.0f : 0.0f, above ? 0.01f : 9.0f, [&] { DrawFishAt(fish, m_guppy, 0, 0); }));
+        const Census c = Count(pictures.back());
+        EXPECT_GT(c.fish, 1000) << "frame " << frame;
+    }
+    Keep(pictures, "-turn");
+}
+
+}  // namespace
