@@ -6,6 +6,7 @@
 // those rules, the segment of every column of a part, and the points of the
 // part that meet the body (root rows, an eye's centre).
 #include "fish/fish_species03_meshes.h"
+#include "fish/fish_species06_meshes.h"
 #include "fish/fish_species23_meshes.h"
 
 #include <algorithm>
@@ -122,6 +123,27 @@ TEST(FishMeshes, TheClownfishSpinyDorsalStaysWithinTheBodyInATurn)
             halfWidth = std::max(halfWidth, row[int(std::lround(under))].y);
         EXPECT_LT(DriftInTurn(8.0f, under, p), halfWidth) << c;
     }
+}
+
+TEST(FishMeshes, KillifishPartsStandOverTheSegmentsWhoseBendTheyTake)
+{
+    auto fixed = [](float s) { return [s](int) { return s; }; };
+    // The rear fins take, column by column, the bend of one segment or the
+    // mean of two (a half segment).
+    auto listed = [](std::vector<float> segments) { return [segments](int c) { return segments[c]; }; };
+    ExpectPartsStayOnTheBody(
+        g_Fish06Body,
+        {
+            {"dorsal fin", At(g_Fish06Dorsal), 9, {0}, 9, listed({5, 5.5f, 6, 6, 6.5f, 6.5f, 6.5f, 7, 7})},
+            {"anal fin", At(g_Fish06Anal), 7, {0}, 7, listed({4, 5, 5, 6, 6.5f, 7, 7})},
+            {"tail", At(g_Fish06Tail), 9, {1}, 9, listed({7, 7.5f, 8, 8, 8, 8, 8, 7.5f, 7})},
+            {"pectoral fin", At(g_Fish06Pectoral), 6, {0, 1}, 1, fixed(1)},
+            {"pelvic fin", At(g_Fish06Pelvic), 5, {0, 1}, 1, fixed(3)},
+            {"eye", At(g_Fish06Eye), 5, {0, 1, 2}, 5, fixed(0)},
+            {"gill cover", At(g_Fish06Gill), 4, {0, 1}, 4, fixed(0)},
+            {"upper jaw", At(g_Fish06UpperJaw), 5, {0, 1, 2}, 5, fixed(0)},
+            {"lower jaw", At(g_Fish06LowerJaw), 5, {0, 1, 2}, 5, fixed(0)},
+        });
 }
 
 }  // namespace
