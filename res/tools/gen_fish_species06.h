@@ -56,12 +56,16 @@ inline const std::vector<V3> kAnalEdge = {{0.012f, 0, -0.018f}, {0.058f, 0, -0.0
                                           {0.290f, 0, -0.022f}};  // x behind the first root, z below its own
 
 // The tail: its root from the back of the stalk over segment 7 round the
-// tail root (segment 8) to the stalk's belly; its edge from the tip of the
-// upper streamer through the hollow to the lower streamer's tip.
+// tail root (segment 8) to the stalk's belly. The columns on the tail root
+// carry the lyre: the upper streamer's tip, the hollow edge, the lower
+// streamer's tip; the outer columns (segments 7 and 7.5, which bend apart
+// from the tail root in a turn) only edge the stalk and the lobes' bases.
 inline const std::vector<float> kTailSegments = {7.0f, 7.5f, 8.0f, 8.0f, 8.0f, 8.0f, 8.0f, 7.5f, 7.0f};
-inline const std::vector<V3> kTailEdge = {{0.625f, 0, 0.150f}, {0.525f, 0, 0.112f}, {0.448f, 0, 0.072f},
-                                          {0.418f, 0, 0.034f}, {0.410f, 0, 0.000f}, {0.418f, 0, -0.034f},
-                                          {0.448f, 0, -0.072f}, {0.525f, 0, -0.112f}, {0.625f, 0, -0.150f}};  // z about the stalk's middle
+// Edge points: x, and z about the stalk's middle.
+inline const std::vector<V3> kTailEdge = {{0.236f, 0, 0.064f}, {0.300f, 0, 0.076f}, {0.625f, 0, 0.150f},
+                                          {0.445f, 0, 0.050f}, {0.412f, 0, 0.000f}, {0.445f, 0, -0.050f},
+                                          {0.625f, 0, -0.150f}, {0.300f, 0, -0.076f}, {0.236f, 0, -0.064f}};
+constexpr int kUpperStreamer = 2, kLowerStreamer = 6;  // their columns
 
 // The paired fins: the pectoral behind the gill cover on segment 1, the
 // pelvic under the belly on segment 3.

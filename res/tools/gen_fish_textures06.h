@@ -24,8 +24,11 @@ inline const Rgb kRim = kit::FromBytes(250, 246, 236);
 // Red spots over (x, z) of the side view: 1 on a spot.
 inline float Spots(float x, float z, float size, uint32_t seed)
 {
-    const kit::Cellular cell = kit::Voronoi(x * 0.5f + 0.5f, z * 0.5f + 0.5f, 96, seed);
-    return 1.0f - SmoothStep(size * 0.5f, size * 0.5f + 0.0012f, cell.f1);
+    // Cells of about 0.03 body units, two in three with a spot.
+    const kit::Cellular cell = kit::Voronoi(x * 0.5f + 0.5f, z * 0.5f + 0.5f, 64, seed);
+    if (kit::Unit(cell.id) > 0.67f)
+        return 0.0f;
+    return 1.0f - SmoothStep(size * 0.5f, size * 0.5f + 0.0008f, cell.f1 * 2.0f);
 }
 
 inline Rgb BodyColour(float u, float v)
@@ -39,7 +42,7 @@ inline Rgb BodyColour(float u, float v)
     c = c * (1.0f + 0.05f * kit::Fbm(u, v, 6, 3, 6u));
     // Carmine spots in rows along the flank, fewer on the belly; red streaks
     // across the gill cover and the cheek.
-    const float spots = Spots(p.x, p.z * 1.6f, 0.0075f, 61u) * (1.0f - SmoothStep(0.72f, 0.86f, v)) *
+    const float spots = Spots(p.x, p.z * 1.4f, 0.013f, 61u) * (1.0f - SmoothStep(0.72f, 0.86f, v)) *
                         SmoothStep(0.16f, 0.24f, u);
     const float streak = std::fabs(std::sin((p.z * 1.2f + 0.6f * p.x) * 150.0f));
     const float cheek = (1.0f - SmoothStep(0.04f, 0.08f, std::fabs(u - 0.17f))) * SmoothStep(0.3f, 0.45f, v) *
@@ -59,8 +62,10 @@ inline float FromEdge(V3 p, const std::vector<V3>& edge) { return DistanceToPoly
 inline Rgb MidlineFinColour(float x, float z)
 {
     static const std::vector<V3> dorsal = DorsalEdge(), anal = AnalEdge(), roots = TailRoots(), edge = TailEdge();
-    static const std::vector<V3> upperLobe = {roots.front(), edge.front()}, lowerLobe = {roots.back(), edge.back()};
-    static const std::vector<V3> hollow(edge.begin() + 1, edge.end() - 1);
+    // The lobes' outer margins run out along the streamers; the hollow edge lies between them.
+    static const std::vector<V3> upperLobe(edge.begin(), edge.begin() + kUpperStreamer + 1),
+        lowerLobe(edge.begin() + kLowerStreamer, edge.end());
+    static const std::vector<V3> hollow(edge.begin() + kUpperStreamer, edge.begin() + kLowerStreamer + 1);
     const V3 p{x, 0.0f, z};
     const float ray = std::fabs(std::sin(std::atan2(z - kBody.MidLine(1.0f), x - 0.16f) * 30.0f));
     Rgb c;
@@ -69,15 +74,16 @@ inline Rgb MidlineFinColour(float x, float z)
         // blue-green with red spots, a thin orange trailing edge.
         const float d = std::min(FromEdge(p, upperLobe), FromEdge(p, lowerLobe));
         c = Mix(kFinTeal, kFinOrange, 0.25f);
-        c = Mix(c, kCarmine, 0.85f * Spots(x, z, 0.007f, 17u));
+        c = Mix(c, kCarmine, 0.85f * Spots(x, z, 0.011f, 17u));
         c = Mix(c, kCarmine, 1.0f - SmoothStep(0.026f, 0.032f, d));
         c = Mix(c, kYellow, 1.0f - SmoothStep(0.014f, 0.019f, d));
         c = Mix(c, kRim, (1.0f - SmoothStep(0.005f, 0.008f, d)) * SmoothStep(0.36f, 0.46f, x));
         c = Mix(c, kFinOrange, 0.7f * (1.0f - SmoothStep(0.006f, 0.012f, FromEdge(p, hollow))));
     } else {
         const float d = FromEdge(p, z > 0 ? dorsal : anal);
-        c = Mix(kFinOrange, kFinTeal, 0.35f);
-        c = Mix(c, kCarmine, 0.9f * Spots(x, z, 0.008f, 29u));
+        c = Mix(kFinOrange, kFinTeal, 0.2f + 0.3f * SmoothStep(0.02f, 0.06f, d));
+        c = Mix(c, kCarmine, 0.9f * Spots(x, z, 0.013f, 29u));
+        c = Mix(c, kCarmine, 0.8f * (1.0f - SmoothStep(0.016f, 0.022f, d)));
         c = Mix(c, kYellow, 1.0f - SmoothStep(0.010f, 0.016f, d));
         c = Mix(c, kRim, 0.8f * (1.0f - SmoothStep(0.003f, 0.006f, d)));
     }
@@ -89,7 +95,7 @@ inline Rgb MidlineFinColour(float x, float z)
 // with rays, paler toward the tip.
 inline Rgb PectoralColour(float a, float b)
 {
-    static const FinLook look{kit::FromBytes(220, 140, 66), kit::FromBytes(240, 196, 120), kYellow, 2.0f, 2.0f, 9};
+    static const FinLook look{kit::FromBytes(214, 110, 48), kit::FromBytes(236, 160, 80), kYellow, 2.0f, 2.0f, 9};
     return FinColour(look, b, a, 46u);
 }
 
