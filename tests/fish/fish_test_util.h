@@ -4,9 +4,13 @@
 #include "platform/crt.h"
 #include "support/vertex_recorder.h"
 
+#include <cmath>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <string>
+#include <vector>
 
 // How many crt::rand() values `op` draws: the values that follow it are found
 // in a fresh sequence of the same seed.
@@ -59,4 +63,103 @@ void ExpectPartsInOrder(const VertexRecorder& recorder, const CFishModel& fish, 
     EXPECT_EQ(recorder.VertexCount(), vertices);
     for (size_t i = 0; i < N; ++i)
         EXPECT_STREQ(fish.Class().parts[i].name, shapes[i].name);
+}
+
+// One frame of `fish` and of a copy of it at size `bigger`, from the same
+// random state: every coordinate grows by bigger / size.
+template <class Fish>
+void ExpectDrawnLargerInEveryCoordinate(VertexRecorder& recorder, const Fish& fish, int bigger, unsigned seed = 5)
+{
+    Fish small = fish, big = fish;
+    big.m_nSize = bigger;
+    const float ratio = static_cast<float>(bigger) / fish.m_nSize;
+    recorder.primitives.clear();
+    crt::srand(seed);
+    small.Draw(0);
+    const std::vector<RecordedPrimitive> first = recorder.primitives;
+    recorder.primitives.clear();
+    crt::srand(seed);
+    big.Draw(0);
+    ASSERT_EQ(recorder.primitives.size(), first.size());
+    for (size_t s = 0; s < first.size(); ++s)
+        for (size_t i = 0; i < first[s].vertices.size(); ++i)
+            for (int k = 0; k < 3; ++k)
+                EXPECT_NEAR(recorder.primitives[s].vertices[i].position[k], ratio * first[s].vertices[i].position[k],
+                            1e-4)
+                    << "primitive " << s << " vertex " << i;
+}
+
+// A body table: rows from the ridge (on the midline) down the flank to the
+// belly (on the midline), each column one place along the body, the columns
+// from the head back.
+template <int Rows, int Columns>
+void ExpectBodyRowsAlongTheSegments(const FishVertex (&body)[Rows][Columns])
+{
+    for (int j = 0; j < Columns; ++j) {
+        EXPECT_EQ(body[0][j].y, 0.0f) << "ridge on the midline, column " << j;
+        EXPECT_NEAR(body[Rows - 1][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
+        for (int r = 1; r < Rows; ++r) {
+            EXPECT_EQ(body[r][j].x, body[0][j].x) << "column " << j << " is one segment";
+            EXPECT_LT(body[r][j].z, body[r - 1][j].z) << "rows go down, column " << j;
+        }
+        for (int r = 1; r + 1 < Rows; ++r) {
+            EXPECT_GT(body[r][j].y, 0.0f) << r << " " << j;
+            EXPECT_GT(body[r][j].ny, 0.0f) << "flank normals face outward, " << r << " " << j;
+        }
+        if (j > 0) {
+            EXPECT_GT(body[0][j].x, body[0][j - 1].x);
+        }
+    }
+}
+
+// Every point of every part of a class: a unit normal and a texture
+// coordinate inside the picture.
+inline void ExpectUnitNormalsAndCoordinatesInThePicture(const FishClass& fishClass)
+{
+    for (const GridPart& part : fishClass.parts) {
+        const MeshView& m = part.mesh;
+        for (int r = 0; r < m.rows; ++r)
+            for (int c = 0; c < m.columns; ++c) {
+                const FishVertex& p = m.At(r, c);
+                EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3)
+                    << part.name << " " << r << " " << c;
+                EXPECT_TRUE(p.s >= 0.0f && p.s <= 1.0f && p.t >= 0.0f && p.t <= 1.0f)
+                    << part.name << " " << r << " " << c << ": " << p.s << ", " << p.t;
+            }
+    }
+}
+
+// A fish of class Fish in the tank's swim box on the plane z = -75, with no
+// wander decision before its 302nd frame, and the recorder of what it sends.
+template <class Fish>
+class FishSpeciesTest : public testing::Test {
+protected:
+    FishSpeciesTest()
+    {
+        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
+        fish.m_fPos[2] = -75;
+        fish.m_nWanderTimer = 0;
+    }
+    // Column `column` of a strip, the vertex of its first row or (second) of its second.
+    const std::array<float, 3>& At(size_t primitive, int column, int second) const
+    {
+        return recorder.primitives.at(primitive).vertices.at(2 * column + second).position;
+    }
+
+    VertexRecorder recorder;
+    Fish fish;
+};
+
+// p turned by `angle` degrees about z (the part rotation of the fish).
+inline std::array<float, 3> RotatedAboutZ(const std::array<float, 3>& p, float angle)
+{
+    const double a = angle * 3.14159265358979323846 / 180.0;
+    const float c = static_cast<float>(std::cos(a)), s = static_cast<float>(std::sin(a));
+    return {c * p[0] - s * p[1], s * p[0] + c * p[1], p[2]};
+}
+
+inline void ExpectSamePoint(const std::array<float, 3>& a, const std::array<float, 3>& b, const std::string& what)
+{
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(a[k], b[k], 2e-5) << what << " axis " << k;
 }

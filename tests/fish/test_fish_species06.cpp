@@ -22,19 +22,6 @@ constexpr float kPi = 3.14159265f;
 
 using Vec = std::array<float, 3>;
 
-Vec TurnZ(const Vec& p, float angle)
-{
-    const double a = angle * 3.14159265358979323846 / 180.0;
-    const float c = static_cast<float>(std::cos(a)), s = static_cast<float>(std::sin(a));
-    return {c * p[0] - s * p[1], s * p[0] + c * p[1], p[2]};
-}
-
-void ExpectNear(const Vec& a, const Vec& b, const std::string& what)
-{
-    for (int k = 0; k < 3; ++k)
-        EXPECT_NEAR(a[k], b[k], 2e-5) << what << " axis " << k;
-}
-
 // ---- construction ----
 
 TEST(FishSpecies06Construction, DrawsPitchTwoRampCountersAndTheWanderTimer)
@@ -285,22 +272,7 @@ void ExpectShapes(const VertexRecorder& recorder, const CFishModel& fish, bool w
     EXPECT_EQ(recorder.VertexCount(), vertices) << what;
 }
 
-class Species06Test : public testing::Test {
-protected:
-    Species06Test()
-    {
-        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-        fish.m_fPos[2] = -75;
-        fish.m_nWanderTimer = 0;  // no wander decision before frame 302
-    }
-    const Vec& At(size_t primitive, int column, int second) const
-    {
-        return recorder.primitives.at(primitive).vertices.at(2 * column + second).position;
-    }
-
-    VertexRecorder recorder;
-    CFishSpecies06 fish;
-};
+using Species06Test = FishSpeciesTest<CFishSpecies06>;
 
 TEST_F(Species06Test, EachFrameDrawsTenPartsInOrder)
 {
@@ -352,7 +324,7 @@ TEST_F(Species06Test, TheBendRunsOverNineSegments)
     // (its phase still 0 on the third call).
     const FishVertex& p = g_Fish06Body[0][6];
     const float sway = 0.5f * 5 * (6 - 3) / 70 * std::sin(6 * kPi / 12);
-    ExpectNear(At(0, 6, 0), TurnZ({p.x * 5, p.y * 5 + sway, p.z * 5}, 20.0f - 120.0f), "body column 6");
+    ExpectSamePoint(At(0, 6, 0), RotatedAboutZ({p.x * 5, p.y * 5 + sway, p.z * 5}, 20.0f - 120.0f), "body column 6");
 }
 
 TEST_F(Species06Test, AtTheXWallTheWholeFishComesRoundInTheNextFrame)
@@ -481,7 +453,7 @@ TEST_F(Species06Test, PartsTurnAndWaveByTheirRules)
                         const bool mirrored = rule.passes[pass];
                         const Vec q = rule.moved({p.x * 5, (mirrored ? -p.y : p.y) * 5, p.z * 5}, s + k, c, mirrored);
                         const RecordedVertex& v = recorder.primitives[prim].vertices[2 * c + k];
-                        ExpectNear(v.position, TurnZ(q, rule.angle(c)),
+                        ExpectSamePoint(v.position, RotatedAboutZ(q, rule.angle(c)),
                                    std::string(rule.name) + " strip " + std::to_string(s) + " pass " +
                                        std::to_string(pass) + " column " + std::to_string(c));
                         EXPECT_EQ(v.normal, (Vec{p.nx, p.ny, p.nz})) << rule.name << " normals as stored";
@@ -523,14 +495,14 @@ TEST_F(Species06Test, Variant3RaisesTheDorsalEdgeSpreadsThePectoralsAndStretches
     for (const Case& c : cases) {
         recorder.primitives.clear();
         (fish.*c.draw)(zero);
-        ExpectNear(At(c.primitive, c.column, c.row), {c.moved[0] * 5, c.moved[1] * 5, c.moved[2] * 5}, c.name);
+        ExpectSamePoint(At(c.primitive, c.column, c.row), {c.moved[0] * 5, c.moved[1] * 5, c.moved[2] * 5}, c.name);
     }
     // Variant 0 leaves them as stored.
     fish.m_nDrawVariant = 0;
     recorder.primitives.clear();
     fish.DrawPart7(zero);
     const FishVertex& edge = g_Fish06Tail[0][2];
-    ExpectNear(At(1, 2, 0), {edge.x * 5, edge.y * 5, edge.z * 5}, "tail edge, variant 0");
+    ExpectSamePoint(At(1, 2, 0), {edge.x * 5, edge.y * 5, edge.z * 5}, "tail edge, variant 0");
 }
 
 TEST_F(Species06Test, ALargerFishIsDrawnLargerInEveryCoordinate)
@@ -539,41 +511,15 @@ TEST_F(Species06Test, ALargerFishIsDrawnLargerInEveryCoordinate)
     fish.m_nTargetHeading = 180;
     for (int frame = 0; frame < 12; ++frame)
         fish.Draw(0);  // waves and a bend under way
-    CFishSpecies06 big = fish;
-    big.m_nSize = 8;
-    recorder.primitives.clear();
-    crt::srand(5);
-    fish.Draw(0);
-    const std::vector<RecordedPrimitive> small = recorder.primitives;
-    recorder.primitives.clear();
-    crt::srand(5);
-    big.Draw(0);
-    ASSERT_EQ(recorder.primitives.size(), small.size());
-    for (size_t s = 0; s < small.size(); ++s)
-        for (size_t i = 0; i < small[s].vertices.size(); ++i)
-            for (int k = 0; k < 3; ++k)
-                EXPECT_NEAR(recorder.primitives[s].vertices[i].position[k], 1.6f * small[s].vertices[i].position[k],
-                            1e-4);
+    ExpectDrawnLargerInEveryCoordinate(recorder, fish, 8);
 }
 
 // ---- the mesh tables ----
 
-TEST(FishSpecies06Mesh, BodyRowsRunFromTheRidgeToTheBellyAlongTheSegments)
+TEST(FishSpecies06Mesh, ALongRoundBodyWithItsRowsFromTheRidgeToTheBelly)
 {
-    for (int j = 0; j < 9; ++j) {
-        EXPECT_EQ(g_Fish06Body[0][j].y, 0.0f) << "ridge on the midline, column " << j;
-        EXPECT_NEAR(g_Fish06Body[4][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
-        for (int r = 1; r < 5; ++r) {
-            EXPECT_EQ(g_Fish06Body[r][j].x, g_Fish06Body[0][j].x) << "column " << j << " is one segment";
-            EXPECT_LT(g_Fish06Body[r][j].z, g_Fish06Body[r - 1][j].z) << "rows go down";
-        }
-        for (int r = 1; r < 4; ++r)
-            EXPECT_GT(g_Fish06Body[r][j].y, 0.0f);
-        if (j > 0) {
-            EXPECT_GT(g_Fish06Body[0][j].x, g_Fish06Body[0][j - 1].x);
-        }
-    }
-    // A long, round body: about as wide as deep in front, several depths long.
+    ExpectBodyRowsAlongTheSegments(g_Fish06Body);
+    // About as wide as deep in front, several depths long.
     const float depth = g_Fish06Body[0][2].z - g_Fish06Body[4][2].z, width = 2 * g_Fish06Body[2][2].y;
     EXPECT_GT(width, 0.6f * depth);
     EXPECT_GT(g_Fish06Body[0][8].x - g_Fish06UpperJaw[0][0].x, 3.5f * depth);
@@ -639,20 +585,7 @@ TEST(FishSpecies06Mesh, FinsStandOnTheirSideOfTheBody)
 
 TEST(FishSpecies06Mesh, NormalsAreUnitAndTextureCoordinatesInsideThePicture)
 {
-    for (const GridPart& part : kFishSpecies06.parts) {
-        const MeshView& m = part.mesh;
-        for (int i = 0; i < m.rows * m.columns; ++i) {
-            const FishVertex& p = m.points[i];
-            EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3) << part.name << " " << i;
-            EXPECT_GE(p.s, 0.0f) << part.name;
-            EXPECT_LE(p.s, 1.0f) << part.name;
-            EXPECT_GE(p.t, 0.0f) << part.name;
-            EXPECT_LE(p.t, 1.0f) << part.name;
-        }
-    }
-    for (int r = 1; r < 4; ++r)
-        for (int j = 0; j < 9; ++j)
-            EXPECT_GT(g_Fish06Body[r][j].ny, 0.0f) << "flank normals face outward, " << r << " " << j;
+    ExpectUnitNormalsAndCoordinatesInThePicture(kFishSpecies06);
 }
 
 }  // namespace

@@ -6,11 +6,16 @@
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
+#include "platform/crt.h"
 
 #include <GL/glu.h>
 
 #include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -110,3 +115,106 @@ QImage RenderFish(const OffscreenTarget& target, int width, int height, QRgb bac
     }
     return target.Read();
 }
+
+// A fish that has swum 30 frames from a seeded start, level, in the tank's box.
+template <class Fish>
+Fish SettledFish()
+{
+    crt::srand(5);
+    Fish fish;
+    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
+    fish.m_fPitch = 0.0f;
+    for (int i = 0; i < 30; ++i)
+        fish.Draw(0);
+    fish.m_fPitch = fish.m_fShownPitch = 0.0f;
+    return fish;
+}
+
+// Draws a fish at (x, y, 0) as the fish pass does (which moves it), with its texture.
+template <class Fish>
+void DrawFishAt(Fish& fish, GLuint texture, float x, float y)
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+    fish.m_fPos[0] = x;
+    fish.m_fPos[1] = y;
+    fish.m_fPos[2] = 0.0f;
+    glPushMatrix();
+    glTranslatef(x, y, 0.0f);
+    fish.Draw(0);
+    glPopMatrix();
+}
+
+// The pictures, two a row, saved as <the file named by the environment
+// variable `variable`><suffix>.png when it is set.
+inline void KeepPictures(const char* variable, const std::vector<QImage>& pictures, const char* suffix)
+{
+    const char* path = std::getenv(variable);
+    if (path == nullptr || pictures.empty())
+        return;
+    const int width = pictures[0].width(), height = pictures[0].height();
+    QImage sheet(width * 2, height * static_cast<int>((pictures.size() + 1) / 2), QImage::Format_RGBA8888);
+    sheet.fill(Qt::black);
+    QPainter painter(&sheet);
+    for (size_t k = 0; k < pictures.size(); ++k)
+        painter.drawImage(static_cast<int>(k % 2) * width, static_cast<int>(k / 2) * height, pictures[k]);
+    painter.end();
+    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+}
+
+// Each pixel of columns x0 to x1 - 1 that is not the background, with the
+// bounds of them all.
+struct FishBounds {
+    long pixels = 0;
+    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+};
+template <class Visit>
+FishBounds ForEachFishPixel(const QImage& image, QRgb background, int x0, int x1, Visit visit)
+{
+    FishBounds b;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < x1; ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(background)) + std::abs(qGreen(p) - qGreen(background)) +
+                    std::abs(qBlue(p) - qBlue(background)) < 6)
+                continue;
+            ++b.pixels;
+            b.left = std::min(b.left, x);
+            b.right = std::max(b.right, x);
+            b.top = std::min(b.top, y);
+            b.bottom = std::max(b.bottom, y);
+            visit(qRed(p), qGreen(p), qBlue(p));
+        }
+    return b;
+}
+
+// A fish picture test: an offscreen target of 480 x 360 and the pictures
+// drawn into it on a deep blue.
+class FishPictureFixture : public FishGLFixture {
+public:
+    static constexpr int kPictureWidth = 480, kPictureHeight = 360;
+    static QRgb PictureBackground() { return qRgb(13, 31, 64); }
+
+protected:
+    void SetUp() override
+    {
+        FishGLFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        m_target = std::make_unique<OffscreenTarget>(kPictureWidth, kPictureHeight);
+        ASSERT_TRUE(m_target->Complete());
+    }
+    void TearDown() override
+    {
+        m_target.reset();
+        FishGLFixture::TearDown();
+    }
+    // What `scene` draws, seen from (ex, ey, ez) toward the origin.
+    template <typename Scene>
+    QImage Render(float ex, float ey, float ez, float fov, Scene scene)
+    {
+        return RenderFish(*m_target, kPictureWidth, kPictureHeight, PictureBackground(), fov, ex, ey, ez, scene);
+    }
+
+private:
+    std::unique_ptr<OffscreenTarget> m_target;
+};
