@@ -45,15 +45,17 @@ constexpr float kMouthTheta[] = {0.30f, 0.36f, 0.42f, 0.5f};  // in pi, at the c
 // The dorsal fin: column c roots over segment kDorsalSegments[c]; its edge
 // rises from the front root and runs back to a point over the tail root.
 inline const std::vector<float> kDorsalSegments = {5.0f, 5.5f, 6.0f, 6.0f, 6.5f, 6.5f, 6.5f, 7.0f, 7.0f};
+// Edge points: x behind the first root, z above each column's own root.
 inline const std::vector<V3> kDorsalEdge = {{0.010f, 0, 0.014f}, {0.040f, 0, 0.050f}, {0.070f, 0, 0.066f},
                                             {0.096f, 0, 0.072f}, {0.126f, 0, 0.074f}, {0.156f, 0, 0.069f},
-                                            {0.186f, 0, 0.058f}, {0.220f, 0, 0.042f}, {0.248f, 0, 0.016f}};  // x behind the first root, z above its own
+                                            {0.186f, 0, 0.058f}, {0.220f, 0, 0.042f}, {0.248f, 0, 0.016f}};
 
 // The anal fin, opposite and a little ahead of the dorsal.
 inline const std::vector<float> kAnalSegments = {4.0f, 5.0f, 5.0f, 6.0f, 6.5f, 7.0f, 7.0f};
+// Edge points: x behind the first root, z below each column's own root.
 inline const std::vector<V3> kAnalEdge = {{0.012f, 0, -0.018f}, {0.058f, 0, -0.054f}, {0.102f, 0, -0.068f},
                                           {0.150f, 0, -0.074f}, {0.200f, 0, -0.068f}, {0.248f, 0, -0.052f},
-                                          {0.290f, 0, -0.022f}};  // x behind the first root, z below its own
+                                          {0.290f, 0, -0.022f}};
 
 // The tail: its root from the back of the stalk over segment 7 round the
 // tail root (segment 8) to the stalk's belly. The columns on the tail root

@@ -75,7 +75,7 @@ constexpr WaveGen kPlan[] = {
 
 // The generators already multiply by the size: their offsets are added to
 // the scaled points.
-constexpr WaveTerm Scaled(WaveTerm term)
+constexpr WaveTerm OnScaledPoint(WaveTerm term)
 {
     term.scaled = false;
     return term;
@@ -100,28 +100,29 @@ constexpr VariantStretch kTallTail[] = {{kVariant3, RowBit(0), 1.0f, 1.0f, 1.5f}
 
 constexpr GridPart kParts[] = {
     {.name = "body", .mesh = MeshOf(g_Fish06Body), .mirror = Mirror::Halves, .turn = ByColumn(kD),
-     .terms = {Scaled(AddY(ByColumn(kW)))}},
+     .terms = {OnScaledPoint(AddY(ByColumn(kW)))}},
     {.name = "upper jaw", .mesh = MeshOf(g_Fish06UpperJaw), .mirror = Mirror::After, .turn = At(kD, 0),
-     .terms = {Scaled(AddZ(ByColumn(kR)))}, .emptyQuadsFirst = true},
+     .terms = {OnScaledPoint(AddZ(ByColumn(kR)))}, .emptyQuadsFirst = true},
     {.name = "lower jaw", .mesh = MeshOf(g_Fish06LowerJaw), .mirror = Mirror::After, .turn = At(kD, 0),
-     .terms = {Scaled(AddZ(ByColumn(kT), kAllRows, -1))}, .emptyQuadsFirst = true},
+     .terms = {OnScaledPoint(AddZ(ByColumn(kT), kAllRows, -1))}, .emptyQuadsFirst = true},
     {.name = "dorsal", .mesh = MeshOf(g_Fish06Dorsal), .turn = ByMap(kD, kDorsalAt),
-     .terms = {Scaled(AddY(ByMap(kW, kDorsalAt))), Scaled(AddY(ByColumn(kS3), RowBit(1))),
+     .terms = {OnScaledPoint(AddY(ByMap(kW, kDorsalAt))), OnScaledPoint(AddY(ByColumn(kS3), RowBit(1))),
                {.track = ByTable(kColumn, 0.015f), .z = 1, .rows = RowBit(1), .variants = kVariant3}},
      .emptyQuadsFirst = true},
     {.name = "pectoral", .mesh = MeshOf(g_Fish06Pectoral), .mirror = Mirror::Halves, .turn = At(kD, 1),
-     .terms = {Scaled(AddZ(ByColumn(kG1))),
+     .terms = {OnScaledPoint(AddZ(ByColumn(kG1))),
                {.track = ByTable(kFromRoot, 0.01f), .y = 1, .rows = RowBit(1), .mirrorSign = -1,
                 .variants = kVariant3}},
      .emptyQuadsFirst = true},
     // The pelvic fins' trailing edges open and close together.
     {.name = "pelvic", .mesh = MeshOf(g_Fish06Pelvic), .mirror = Mirror::Halves, .turn = At(kD, 3),
-     .terms = {{.track = ByColumn(kG2), .y = -1, .rows = RowBit(1), .scaled = false, .mirrorSign = -1}}, .emptyQuadsFirst = true},
+     .terms = {{.track = ByColumn(kG2), .y = -1, .rows = RowBit(1), .scaled = false, .mirrorSign = -1}},
+     .emptyQuadsFirst = true},
     {.name = "anal", .mesh = MeshOf(g_Fish06Anal), .turn = ByMap(kD, kAnalAt),
-     .terms = {Scaled(AddY(ByMap(kW, kAnalAt))), Scaled(AddY(ByColumn(kS1), RowBit(1)))}, .emptyQuadsFirst = true,
-     .hiddenInVariants = kVariant3},
+     .terms = {OnScaledPoint(AddY(ByMap(kW, kAnalAt))), OnScaledPoint(AddY(ByColumn(kS1), RowBit(1)))},
+     .emptyQuadsFirst = true, .hiddenInVariants = kVariant3},
     {.name = "tail", .mesh = MeshOf(g_Fish06Tail), .turn = ByMap(kD, kTailAt),
-     .terms = {Scaled(AddY(ByMap(kW, kTailAt))), Scaled(AddY(ByColumn(kS2), RowBit(0))),
+     .terms = {OnScaledPoint(AddY(ByMap(kW, kTailAt))), OnScaledPoint(AddY(ByColumn(kS2), RowBit(0))),
                {.track = Const(0.05f), .x = 1, .rows = RowBit(0), .variants = kVariant3}},
      .stretches = kTallTail, .emptyQuadsFirst = true},
     {.name = "eye", .mesh = MeshOf(g_Fish06Eye), .mirror = Mirror::After, .turn = At(kD, 0), .emptyQuadsFirst = true},

@@ -571,7 +571,8 @@ TEST(FishSpecies06Mesh, FinsStandOnTheirSideOfTheBody)
     EXPECT_GT(g_Fish06Tail[0][2].z, g_Fish06Tail[0][1].z);
     EXPECT_LT(g_Fish06Tail[0][6].z, g_Fish06Tail[0][7].z);
     for (int c : {0, 1, 7, 8}) {
-        const float reach = std::hypot(g_Fish06Tail[0][c].x - g_Fish06Tail[1][c].x, g_Fish06Tail[0][c].z - g_Fish06Tail[1][c].z);
+        const float reach =
+            std::hypot(g_Fish06Tail[0][c].x - g_Fish06Tail[1][c].x, g_Fish06Tail[0][c].z - g_Fish06Tail[1][c].z);
         EXPECT_LT(reach, 0.08f) << c;
     }
     // Paired fins: off the flank, outward toward their tips; the pectoral's and
