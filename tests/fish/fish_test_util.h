@@ -121,3 +121,47 @@ inline void ExpectSamePoint(const std::array<float, 3>& a, const std::array<floa
     for (int k = 0; k < 3; ++k)
         EXPECT_NEAR(a[k], b[k], 2e-5) << what << " axis " << k;
 }
+
+// A body table: rows from the ridge (on the midline) down the flank to the
+// belly (on the midline), each column one place along the body, the columns
+// from the head back.
+template <int Rows, int Columns>
+void ExpectBodyRowsAlongTheSegments(const FishVertex (&body)[Rows][Columns])
+{
+    for (int j = 0; j < Columns; ++j) {
+        EXPECT_EQ(body[0][j].y, 0.0f) << "ridge on the midline, column " << j;
+        EXPECT_NEAR(body[Rows - 1][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
+        for (int r = 1; r < Rows; ++r) {
+            EXPECT_EQ(body[r][j].x, body[0][j].x) << "column " << j << " is one segment";
+            EXPECT_LT(body[r][j].z, body[r - 1][j].z) << "rows go down, column " << j;
+        }
+        for (int r = 1; r + 1 < Rows; ++r) {
+            EXPECT_GT(body[r][j].y, 0.0f) << r << " " << j;
+            EXPECT_GT(body[r][j].ny, 0.0f) << "flank normals face outward, " << r << " " << j;
+        }
+        if (j > 0) {
+            EXPECT_GT(body[0][j].x, body[0][j - 1].x);
+        }
+    }
+}
+
+// A fish of class Fish in the tank's swim box on the plane z = -75, with no
+// wander decision before its 302nd frame, and the recorder of what it sends.
+template <class Fish>
+class FishSpeciesTest : public testing::Test {
+protected:
+    FishSpeciesTest()
+    {
+        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
+        fish.m_fPos[2] = -75;
+        fish.m_nWanderTimer = 0;
+    }
+    // Column `column` of a strip, the vertex of its first row or (second) of its second.
+    const std::array<float, 3>& At(size_t primitive, int column, int second) const
+    {
+        return recorder.primitives.at(primitive).vertices.at(2 * column + second).position;
+    }
+
+    VertexRecorder recorder;
+    Fish fish;
+};

@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
@@ -141,7 +142,13 @@ protected:
     template <typename Scene>
     QImage Render(float ex, float ey, float ez, Scene scene)
     {
-        return RenderFish(*m_target, m_width, m_height, m_background, 40.0, ex, ey, ez, scene);
+        return Render(ex, ey, ez, 40.0f, scene);
+    }
+    // The same with a field of view of `fov` degrees.
+    template <typename Scene>
+    QImage Render(float ex, float ey, float ez, float fov, Scene scene)
+    {
+        return RenderFish(*m_target, m_width, m_height, m_background, fov, ex, ey, ez, scene);
     }
     // One Draw of `fish` at (x, y, z), where it is put first (it moves as it is drawn).
     template <typename Fish>
@@ -224,4 +231,31 @@ void DrawFishAt(Fish& fish, GLuint texture, float x, float y, int variant = 0)
     glTranslatef(x, y, 0.0f);
     fish.Draw(variant);
     glPopMatrix();
+}
+
+// Each pixel of columns x0 to x1 - 1 that is not the background, with the
+// bounds of them all.
+struct FishBounds {
+    long pixels = 0;
+    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+};
+
+template <class Visit>
+FishBounds ForEachFishPixel(const QImage& image, QRgb background, int x0, int x1, Visit visit)
+{
+    FishBounds b;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < x1; ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(background)) + std::abs(qGreen(p) - qGreen(background)) +
+                    std::abs(qBlue(p) - qBlue(background)) < 6)
+                continue;
+            ++b.pixels;
+            b.left = std::min(b.left, x);
+            b.right = std::max(b.right, x);
+            b.top = std::min(b.top, y);
+            b.bottom = std::max(b.bottom, y);
+            visit(qRed(p), qGreen(p), qBlue(p));
+        }
+    return b;
 }
