@@ -3,7 +3,7 @@
 // all over with electric blue; a black bar from the nape down through the red
 // eye, a black blotch under the front of the dorsal fin whose first rays are
 // black; fins tinted rose with blue spangles and a red rim, the pelvic fins
-// red with a dark leading ray, clear yellowish pectorals.
+// red with a dark leading ray, clear pectorals.
 #pragma once
 #include "gen_fish_paint.h"
 #include "gen_fish_species05.h"
@@ -47,11 +47,11 @@ inline float Spangles(float x, float z, float cell, float density, uint32_t seed
 inline float EyeBar(float x, float z)
 {
     const float centre = kEye.x + 0.10f * (z - kEye.z);
-    return (1.0f - SmoothStep(0.016f, 0.022f, std::fabs(x - centre))) * (1.0f - SmoothStep(-0.13f, -0.10f, -z));
+    return (1.0f - SmoothStep(0.016f, 0.022f, std::fabs(x - centre))) * SmoothStep(-0.15f, -0.11f, z);
 }
 inline float Blotch(float x, float z)
 {
-    const float spot = 1.0f - SmoothStep(0.024f, 0.036f, std::hypot((x + 0.125f) * 0.8f, z - 0.045f));
+    const float spot = 1.0f - SmoothStep(0.020f, 0.030f, std::hypot(x + 0.085f, (z - 0.015f) * 0.75f));
     float bars = 0.0f;
     for (float bx : {-0.215f, -0.050f, 0.075f, 0.195f})
         bars = std::max(bars, 1.0f - SmoothStep(0.010f, 0.024f, std::fabs(x - bx)));
@@ -111,10 +111,10 @@ inline Rgb TailColour(float a, float b)
     return Mix(c, kFinRim, 0.6f * lobe * SmoothStep(0.6f, 0.9f, b));
 }
 
-// Pectoral: clear, a faint yellow.
+// Pectoral: clear, the grey of the water seen through it.
 inline Rgb PectoralColour(float a, float b)
 {
-    static const FinLook look{kit::FromBytes(214, 200, 150), kit::FromBytes(230, 222, 190), kit::FromBytes(236, 226, 196),
+    static const FinLook look{kit::FromBytes(150, 150, 140), kit::FromBytes(120, 130, 140), kit::FromBytes(170, 170, 150),
                               0.95f};
     return FinColour(look, a, std::fabs(b - 0.5f) * 2.0f, 55u);
 }
