@@ -119,7 +119,8 @@ inline Grid Pelvic(GridSize size)
         const float a = Along(c, n);
         const float angle = Mix(-62.0f, -12.0f, std::pow(a, 0.8f)) * kPi / 180.0f;
         const float length = Mix(0.105f, 0.030f, std::pow(a, 0.7f));
-        edge[c] = root[c] + V3{std::cos(angle) * length, kPelvicSplay * (0.4f + 0.4f * (1.0f - a)), std::sin(angle) * length};
+        const float out = kPelvicSplay * (0.4f + 0.4f * (1.0f - a));
+        edge[c] = root[c] + V3{std::cos(angle) * length, out, std::sin(angle) * length};
     }
     Grid g = FinSheet(size, root, edge, {0, 1, -0.4f}, OnRegion(kPelvicFin));
     std::swap(g[0], g[1]);

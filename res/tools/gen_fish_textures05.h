@@ -95,7 +95,8 @@ inline Rgb UnpairedFinColour(float a, float b, float violet, float lengthRatio, 
 {
     static const FinLook look{kFinRose, kit::FromBytes(236, 150, 150), kFinRim, 0.82f, 2.0f, 14};
     Rgb c = Mix(FinColour(look, a, b, seed), kViolet * 0.95f, violet * (1.0f - SmoothStep(0.7f, 0.85f, b)));
-    return Mix(c, kNeon, 0.85f * Spangles(a * lengthRatio, b, 0.085f, 0.55f, seed) * (1.0f - SmoothStep(0.75f, 0.85f, b)));
+    const float spangle = Spangles(a * lengthRatio, b, 0.085f, 0.55f, seed);
+    return Mix(c, kNeon, 0.85f * spangle * (1.0f - SmoothStep(0.75f, 0.85f, b)));
 }
 inline Rgb DorsalColour(float a, float b)
 {
@@ -114,8 +115,8 @@ inline Rgb TailColour(float a, float b)
 // Pectoral: clear, the grey of the water seen through it.
 inline Rgb PectoralColour(float a, float b)
 {
-    static const FinLook look{kit::FromBytes(150, 150, 140), kit::FromBytes(120, 130, 140), kit::FromBytes(170, 170, 150),
-                              0.95f};
+    static const FinLook look{kit::FromBytes(150, 150, 140), kit::FromBytes(120, 130, 140),
+                              kit::FromBytes(170, 170, 150), 0.95f};
     return FinColour(look, a, std::fabs(b - 0.5f) * 2.0f, 55u);
 }
 

@@ -4,14 +4,17 @@
 // differs in its wave blocks.
 #pragma once
 #include "fish/fish_model.h"
+#include "fish/fish_registry.h"
 
 namespace fishkind {
 
-constexpr float kPi2 = 1.570796f, kPi4 = 0.7853981f, kPi5 = 0.6283185f, kPi6 = 0.5235987f, kPi8 = 0.3926991f;
-constexpr float kPi10 = 0.3141592f, kPi12 = 0.2617994f, kPi16 = 0.1963495f, kPi20 = 0.1570796f, kPi24 = 0.1308997f;
+constexpr float kPi = 3.14159265f;
+
+// A block of wave number pi / n, the amplitude a and phase step pi / s.
+constexpr FishWave Wave(int n, float a, int s) { return {0, 0, kPi / n, a, kPi / s}; }
 
 // Blocks 1 to 3 of every kind: the body wave and two ramps.
-constexpr FishWave kBodyWave = {0, 0, kPi12, 0.1f, kPi4};
+constexpr FishWave kBodyWave = Wave(12, 0.1f, 4);
 constexpr FishWave kRampWave = {0, 0, 0, 0.003f, 0};
 
 // Pitch, the two ramps' counters, the wander timer.
@@ -22,15 +25,20 @@ constexpr RandDraw kDraws[] = {
     {RandDraw::kWanderTimer, 200},
 };
 
+// The description of a kind; a description that breaks the template's
+// limits does not compile.
 constexpr FishClass Kind(const char* name, std::span<const FishWave> waves)
 {
-    return {.name = name,
+    const FishClass c = {.name = name,
             .segments = 15,
             .waves = waves,
             .draws = kDraws,
             .speed = 0.1f,
             .bodyDims = {1.0f, 0.36675f, 0.331898f},
             .drift = false};
+    if (!CheckFishClass(c))
+        throw "a fish kind outside the template's limits";
+    return c;
 }
 
 }  // namespace fishkind

@@ -1,32 +1,16 @@
-// Fish kind B: its wave blocks, 11 of them ({} is a block left zero).
+// Fish kind B: its eleven wave blocks ({} a block left zero), and the
+// game window's 2 arrays of it.
 #include "fish/fish_kind_b.h"
 
 #include "fish/fish_kind.h"
-#include "fish/fish_registry.h"
 
 namespace {
-
 using namespace fishkind;
-
 constexpr FishWave kWaves[] = {
-    kBodyWave,  // 1
-    kRampWave,  // 2
-    kRampWave,  // 3
-    {0, 0, kPi16, 0.005f, kPi6},  // 4
-    {},  // 5
-    {0, 0, kPi8, 0.03f, kPi6},  // 6
-    {},  // 7
-    {0, 0, kPi16, 0.02f, kPi2},  // 8
-    {},  // 9
-    {0, 0, kPi16, 0.01f, kPi6},  // 10
-    {0, 0, kPi10, 0.02f, kPi4},  // 11
+    kBodyWave, kRampWave, kRampWave, Wave(16, 0.005f, 6), {}, Wave(8, 0.03f, 6),
+    {}, Wave(16, 0.02f, 2), {}, Wave(16, 0.01f, 6), Wave(10, 0.02f, 4),
 };
-
-}  // namespace
-
-constexpr FishClass kFishKindB = Kind("kind B", kWaves);
-static_assert(CheckFishClass(kFishKindB));
-
-namespace {
 const FishKindRegistrar<CFishKindB> kRegistered("B", 2);
 }  // namespace
+
+constexpr FishClass kFishKindB = fishkind::Kind("kind B", kWaves);

@@ -1,32 +1,16 @@
-// Fish kind C: its wave blocks, 11 of them ({} is a block left zero).
+// Fish kind C: its eleven wave blocks ({} a block left zero), and the
+// game window's 1 array of it.
 #include "fish/fish_kind_c.h"
 
 #include "fish/fish_kind.h"
-#include "fish/fish_registry.h"
 
 namespace {
-
 using namespace fishkind;
-
 constexpr FishWave kWaves[] = {
-    kBodyWave,  // 1
-    kRampWave,  // 2
-    kRampWave,  // 3
-    {0, 0, kPi16, 0.005f, kPi6},  // 4
-    {},  // 5
-    {0, 0, kPi16, 0.03f, kPi4},  // 6
-    {},  // 7
-    {0, 0, kPi16, 0.03f, kPi4},  // 8
-    {},  // 9
-    {0, 0, kPi16, 0.01f, kPi6},  // 10
-    {0, 0, kPi10, 0.02f, kPi4},  // 11
+    kBodyWave, kRampWave, kRampWave, Wave(16, 0.005f, 6), {}, Wave(16, 0.03f, 4),
+    {}, Wave(16, 0.03f, 4), {}, Wave(16, 0.01f, 6), Wave(10, 0.02f, 4),
 };
-
-}  // namespace
-
-constexpr FishClass kFishKindC = Kind("kind C", kWaves);
-static_assert(CheckFishClass(kFishKindC));
-
-namespace {
 const FishKindRegistrar<CFishKindC> kRegistered("C", 1);
 }  // namespace
+
+constexpr FishClass kFishKindC = fishkind::Kind("kind C", kWaves);

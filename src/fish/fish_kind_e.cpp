@@ -1,33 +1,16 @@
-// Fish kind E: its wave blocks, 12 of them ({} is a block left zero).
+// Fish kind E: its twelve wave blocks ({} a block left zero), and the
+// game window's 2 arrays of it.
 #include "fish/fish_kind_e.h"
 
 #include "fish/fish_kind.h"
-#include "fish/fish_registry.h"
 
 namespace {
-
 using namespace fishkind;
-
 constexpr FishWave kWaves[] = {
-    kBodyWave,  // 1
-    kRampWave,  // 2
-    kRampWave,  // 3
-    {0, 0, kPi5, 0.01f, kPi8},  // 4
-    {0, 0, kPi5, 0.01f, kPi8},  // 5
-    {0, 0, kPi24, 0.05f, kPi8},  // 6
-    {0, 0, kPi16, 0.05f, kPi6},  // 7
-    {0, 0, kPi20, 0.02f, kPi8},  // 8
-    {},  // 9
-    {0, 0, kPi4, 0.01f, kPi6},  // 10
-    {0, 0, kPi2, 0.01f, kPi24},  // 11
-    {},  // 12
+    kBodyWave, kRampWave, kRampWave, Wave(5, 0.01f, 8), Wave(5, 0.01f, 8), Wave(24, 0.05f, 8),
+    Wave(16, 0.05f, 6), Wave(20, 0.02f, 8), {}, Wave(4, 0.01f, 6), Wave(2, 0.01f, 24), {},
 };
-
-}  // namespace
-
-constexpr FishClass kFishKindE = Kind("kind E", kWaves);
-static_assert(CheckFishClass(kFishKindE));
-
-namespace {
 const FishKindRegistrar<CFishKindE> kRegistered("E", 2);
 }  // namespace
+
+constexpr FishClass kFishKindE = fishkind::Kind("kind E", kWaves);

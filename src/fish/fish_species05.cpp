@@ -18,7 +18,9 @@ constexpr float kPi16 = 0.19634953f, kPi6 = 0.5235987f, kPi4 = 0.7853981f;
 
 // Wave blocks, in layout order; only the body wave, the sine, the reverse and
 // the growing wave are read.
-enum Block { kBodyBlock, kSpare2, kSpare3, kSineBlock, kReverseBlock, kSpare6, kGrowingBlock, kSpare8, kSpare9, kSpare10 };
+enum Block {
+    kBodyBlock, kSpare2, kSpare3, kSineBlock, kReverseBlock, kSpare6, kGrowingBlock, kSpare8, kSpare9, kSpare10
+};
 // Working arrays of one Draw.
 enum Array { kBend, kBody, kSine, kReverse, kGrowing, kRamp, kToggle };
 

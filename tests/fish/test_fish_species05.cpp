@@ -5,6 +5,7 @@
 #include "fish/fish_species05.h"
 #include "fish/fish_species05_meshes.h"
 #include "fish_test_util.h"
+#include "support/matrix_chain.h"
 #include "support/vertex_recorder.h"
 
 #include <cmath>
@@ -21,12 +22,8 @@ enum { kBend, kBody, kSine, kReverse, kGrowing, kRamp, kToggle };
 constexpr float kPi = 3.14159265f;
 using Vec = std::array<float, 3>;
 
-Vec TurnZ(const Vec& p, float angle)
-{
-    const double a = angle * 3.14159265358979323846 / 180.0;
-    const float c = static_cast<float>(std::cos(a)), s = static_cast<float>(std::sin(a));
-    return {c * p[0] - s * p[1], s * p[0] + c * p[1], p[2]};
-}
+// Where the part matrix of `angle` degrees about z puts p.
+Vec TurnZ(const Vec& p, float angle) { return MatrixChain().Rotate(angle, 0, 0, 1).Point(p.data()); }
 
 void ExpectNear(const Vec& a, const Vec& b, const std::string& what)
 {
@@ -159,7 +156,9 @@ TEST(FishSpecies05Waves, EachGeneratorHasItsCadenceAndItsShape)
         std::function<float(int i, float k, float phi, float amplitude)> value;
     } cases[] = {
         {"body wave", &CFishSpecies05::ComputeBodyWave, 0, 14, 7,
-         [](int i, float k, float phi, float) { return i < 8 ? 0.0f : std::sin(i * k + phi) * (i - 8) * 0.0125f * 0.5f; }},
+         [](int i, float k, float phi, float) {
+             return i < 8 ? 0.0f : std::sin(i * k + phi) * (i - 8) * 0.0125f * 0.5f;
+         }},
         {"sine wave", &CFishSpecies05::ComputeSineWave, 3, 11, 7,
          [](int i, float k, float phi, float a) { return a * std::sin(i * k + phi); }},
         {"reverse growing wave", &CFishSpecies05::ComputeReverseGrowingWave, 4, 8, 4,

@@ -6,11 +6,16 @@
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
+#include "platform/crt.h"
 
 #include <GL/glu.h>
 
 #include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -109,4 +114,108 @@ QImage RenderFish(const OffscreenTarget& target, int width, int height, QRgb bac
         scene();
     }
     return target.Read();
+}
+
+// A fixture that renders fish into an offscreen target of width x height
+// cleared to `background` (the GL tests of one species derive from it).
+class FishPictureFixture : public FishGLFixture {
+protected:
+    FishPictureFixture(int width, int height, QRgb background)
+        : m_width(width), m_height(height), m_background(background)
+    {
+    }
+    void SetUp() override
+    {
+        FishGLFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        m_target = std::make_unique<OffscreenTarget>(m_width, m_height);
+        ASSERT_TRUE(m_target->Complete());
+    }
+    void TearDown() override
+    {
+        m_target.reset();
+        FishGLFixture::TearDown();
+    }
+    template <typename Scene>
+    QImage Render(float ex, float ey, float ez, float fov, Scene scene)
+    {
+        return RenderFish(*m_target, m_width, m_height, m_background, fov, ex, ey, ez, scene);
+    }
+    // Draws `fish` with `draw` at (x, y, 0), its texture bound, as the fish pass does.
+    template <typename Fish, typename DrawOne>
+    static void DrawAt(Fish& fish, GLuint texture, float x, float y, DrawOne draw)
+    {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        fish.m_fPos[0] = x;
+        fish.m_fPos[1] = y;
+        fish.m_fPos[2] = 0.0f;
+        glPushMatrix();
+        glTranslatef(x, y, 0.0f);
+        draw(fish);
+        glPopMatrix();
+    }
+    // Keeps the pictures, two a row, in "<$variable><suffix>.png" when the
+    // environment variable is set.
+    void Keep(const char* variable, const std::vector<QImage>& pictures, const char* suffix) const
+    {
+        const char* path = std::getenv(variable);
+        if (path == nullptr)
+            return;
+        QImage sheet(m_width * 2, m_height * static_cast<int>((pictures.size() + 1) / 2), QImage::Format_RGBA8888);
+        sheet.fill(Qt::black);
+        QPainter painter(&sheet);
+        for (size_t k = 0; k < pictures.size(); ++k)
+            painter.drawImage(static_cast<int>(k % 2) * m_width, static_cast<int>(k / 2) * m_height, pictures[k]);
+        painter.end();
+        EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+    }
+
+    const int m_width, m_height;
+    const QRgb m_background;
+
+private:
+    std::unique_ptr<OffscreenTarget> m_target;
+};
+
+// A fish that has swum 30 frames from seed 5 in the placement's swim box,
+// then held level.
+template <typename Fish, typename DrawOne>
+Fish SettledFish(DrawOne draw)
+{
+    crt::srand(5);
+    Fish fish;
+    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
+    fish.m_fPitch = 0.0f;
+    for (int i = 0; i < 30; ++i)
+        draw(fish);
+    fish.m_fPitch = fish.m_fShownPitch = 0.0f;
+    return fish;
+}
+
+// The pixels of columns x0 to x1 - 1 that are not the background (nearly),
+// each handed to see(r, g, b); their bounds in the picture.
+struct FishPixels {
+    long count = 0;
+    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+};
+template <typename See>
+FishPixels ForEachFishPixel(const QImage& image, QRgb background, int x0, int x1, See see)
+{
+    FishPixels f;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < x1; ++x) {
+            const QRgb p = image.pixel(x, y);
+            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+            if (std::abs(r - qRed(background)) + std::abs(g - qGreen(background)) +
+                    std::abs(b - qBlue(background)) < 6)
+                continue;
+            ++f.count;
+            f.left = std::min(f.left, x);
+            f.right = std::max(f.right, x);
+            f.top = std::min(f.top, y);
+            f.bottom = std::max(f.bottom, y);
+            see(r, g, b);
+        }
+    return f;
 }

@@ -5,18 +5,12 @@
 #include "fish/fish_species05.h"
 #include "fish/fish_species23.h"
 #include "gl/fish_gl_fixture.h"
-#include "gl/gl_fixture.h"
-#include "gl/offscreen_target.h"
 #include "platform/crt.h"
 
 #include <GL/glew.h>
 
 #include <QImage>
-#include <QPainter>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <memory>
-#include <string>
 #include <vector>
 
 namespace {
@@ -24,41 +18,16 @@ namespace {
 constexpr int kWidth = 480, kHeight = 360;
 const QRgb kBackground = qRgb(13, 31, 64);
 
-class Fish05GLTest : public FishGLFixture {
+class Fish05GLTest : public FishPictureFixture {
 protected:
+    Fish05GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
     void SetUp() override
     {
-        FishGLFixture::SetUp();
+        FishPictureFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         m_ram = LoadFishTexture(5);
         m_clown = LoadFishTexture(23);
-        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
-        ASSERT_TRUE(m_target->Complete());
-    }
-    void TearDown() override
-    {
-        m_target.reset();
-        FishGLFixture::TearDown();
-    }
-
-    template <typename Scene>
-    QImage Render(float ex, float ey, float ez, float fov, Scene drawFish)
-    {
-        return RenderFish(*m_target, kWidth, kHeight, kBackground, fov, ex, ey, ez, drawFish);
-    }
-
-    template <typename Fish, typename DrawOne>
-    void DrawAt(Fish& fish, GLuint texture, float x, float y, DrawOne draw)
-    {
-        glBindTexture(GL_TEXTURE_2D, texture);
-        fish.m_fPos[0] = x;
-        fish.m_fPos[1] = y;
-        fish.m_fPos[2] = 0.0f;
-        glPushMatrix();
-        glTranslatef(x, y, 0.0f);
-        draw(fish);
-        glPopMatrix();
     }
     void DrawRam(CFishSpecies05& fish, float x = 0, float y = 0)
     {
@@ -66,73 +35,40 @@ protected:
     }
 
     GLuint m_ram = 0, m_clown = 0;
-    std::unique_ptr<OffscreenTarget> m_target;
 };
 
-// What a picture (or a part of it) shows.
+// What a picture (or a part of it) shows: the fish's pixels by colour.
 struct Census {
     long fish = 0, gold = 0, blue = 0, black = 0, red = 0, orange = 0;
-    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+    int left = 0, right = 0, top = 0, bottom = 0;
 };
 
 Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 {
     Census c;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = x0; x < x1; ++x) {
-            const QRgb p = image.pixel(x, y);
-            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
-            if (std::abs(r - qRed(kBackground)) + std::abs(g - qGreen(kBackground)) +
-                    std::abs(b - qBlue(kBackground)) < 6)
-                continue;
-            ++c.fish;
-            c.left = std::min(c.left, x);
-            c.right = std::max(c.right, x);
-            c.top = std::min(c.top, y);
-            c.bottom = std::max(c.bottom, y);
-            if (r + g + b < 130)
-                ++c.black;
-            else if (b > r + 10 && b > g - 10 && b > 90)
-                ++c.blue;
-            else if (r > 120 && g > 0.62 * r && b < 0.55 * g)
-                ++c.gold;
-            else if (r > 140 && g > 0.3 * r && g <= 0.62 * r && b < 0.6 * g)
-                ++c.orange;
-            else if (r > 110 && g < 0.35 * r && b < 0.35 * r)
-                ++c.red;
-        }
+    const FishPixels f = ForEachFishPixel(image, kBackground, x0, x1, [&c](int r, int g, int b) {
+        if (r + g + b < 130)
+            ++c.black;
+        else if (b > r + 10 && b > g - 10 && b > 90)
+            ++c.blue;
+        else if (r > 120 && g > 0.62 * r && b < 0.55 * g)
+            ++c.gold;
+        else if (r > 140 && g > 0.3 * r && g <= 0.62 * r && b < 0.6 * g)
+            ++c.orange;
+        else if (r > 110 && g < 0.35 * r && b < 0.35 * r)
+            ++c.red;
+    });
+    c.fish = f.count;
+    c.left = f.left;
+    c.right = f.right;
+    c.top = f.top;
+    c.bottom = f.bottom;
     return c;
 }
 
-template <typename Fish, typename DrawOne>
-Fish SwimmingFish(DrawOne draw)
-{
-    crt::srand(5);
-    Fish fish;
-    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-    fish.m_fPitch = 0.0f;
-    for (int i = 0; i < 30; ++i)
-        draw(fish);
-    fish.m_fPitch = fish.m_fShownPitch = 0.0f;
-    return fish;
-}
 CFishSpecies05 SwimmingRam()
 {
-    return SwimmingFish<CFishSpecies05>([](CFishSpecies05& f) { f.Draw(); });
-}
-
-void Keep(const std::vector<QImage>& pictures, const char* suffix)
-{
-    const char* path = std::getenv("PV_FISH05_PNG");
-    if (path == nullptr)
-        return;
-    QImage sheet(kWidth * 2, kHeight * ((pictures.size() + 1) / 2), QImage::Format_RGBA8888);
-    sheet.fill(Qt::black);
-    QPainter painter(&sheet);
-    for (size_t k = 0; k < pictures.size(); ++k)
-        painter.drawImage(int(k % 2) * kWidth, int(k / 2) * kHeight, pictures[k]);
-    painter.end();
-    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+    return SettledFish<CFishSpecies05>([](CFishSpecies05& f) { f.Draw(); });
 }
 
 TEST_F(Fish05GLTest, SeenFromTheSideTheFrontAndAboveItShowsAGoldAndBlueRamWithItsBlackMarks)
@@ -165,13 +101,13 @@ TEST_F(Fish05GLTest, SeenFromTheSideTheFrontAndAboveItShowsAGoldAndBlueRamWithIt
             EXPECT_LT(aspect, 0.85f);
         }
     }
-    Keep(pictures, "");
+    Keep("PV_FISH05_PNG", pictures, "");
 }
 
 TEST_F(Fish05GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)
 {
     CFishSpecies05 ram = SwimmingRam();
-    CFishSpecies23 clown = SwimmingFish<CFishSpecies23>([](CFishSpecies23& f) { f.Draw(0); });
+    CFishSpecies23 clown = SettledFish<CFishSpecies23>([](CFishSpecies23& f) { f.Draw(0); });
     auto scene = [&] {
         DrawRam(ram, -3.0f, 0);
         DrawAt(clown, m_clown, 3.0f, 0, [](CFishSpecies23& f) { f.Draw(0); });
@@ -186,7 +122,7 @@ TEST_F(Fish05GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)
     EXPECT_GT(c.orange, c.fish / 3) << "the clownfish is orange";
     EXPECT_LT(r.orange, r.fish / 5) << "the ram is not";
     EXPECT_GT(r.blue, 4 * c.blue + 100) << "the ram is the blue one";
-    Keep(pictures, "-pair");
+    Keep("PV_FISH05_PNG", pictures, "-pair");
 }
 
 // An eye's twitch moves the current matrix in x and y and leaves it moved
