@@ -12,6 +12,20 @@ struct FishDrawArgs {
     int mouseY = 0;
 };
 
+// Moves and draws `fish` in its class's form of Draw: (variant 0), (), or
+// (mouse x, mouse y); nothing for a class without one (a kind the game never
+// sizes).
+template <class Fish>
+void DrawInItsForm(Fish& fish, const FishDrawArgs& args = {})
+{
+    if constexpr (requires { fish.Draw(args.mouseX, args.mouseY); })
+        fish.Draw(args.mouseX, args.mouseY);
+    else if constexpr (requires { fish.Draw(); })
+        fish.Draw();
+    else if constexpr (requires { fish.Draw(0); })
+        fish.Draw(0);
+}
+
 class IFishArray {
 public:
     virtual ~IFishArray() = default;
@@ -66,17 +80,7 @@ public:
     {
         (*this)[j].SetSwimBox(xMin, xMax, yTop, yBottom, zLimit, z6);
     }
-    void DrawFish(int j, const FishDrawArgs& args) override
-    {
-        Fish& fish = (*this)[j];
-        if constexpr (requires { fish.Draw(args.mouseX, args.mouseY); })
-            fish.Draw(args.mouseX, args.mouseY);
-        else if constexpr (requires { fish.Draw(); })
-            fish.Draw();
-        else if constexpr (requires { fish.Draw(0); })
-            fish.Draw(0);
-        // A class without a Draw (a kind the game never sizes) draws nothing.
-    }
+    void DrawFish(int j, const FishDrawArgs& args) override { DrawInItsForm((*this)[j], args); }
     void Touch(int j) override { TouchFish((*this)[j]); }
     void ChangeSize(int j, float amount, bool grow) override { (*this)[j].ChangeSize(amount, grow); }
 

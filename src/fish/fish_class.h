@@ -75,6 +75,7 @@ struct WaveGen {
     float lastTimes = 1.0f;   // the last entry multiplied by this after the pins
     int shift = 0;            // Ramp: (i + shift) x slope
     int leaveLast = 0;        // ramps: the last entries keep what the array held
+    float slope = 0.0f;       // ramps: a constant slope, read instead of the block's amplitude (0: none)
     // Ramps: after filling, the block's counter (or the class's shared counter)
     // counts the call and the stroke flag flips when its old value exceeds
     // toggleAfter (plus rand() % toggleJitter, drawn at every call when the

@@ -143,7 +143,7 @@ void CFishModel::ComputeWaveByHand(const WaveGen& gen, float* out, int n)
 
 void CFishModel::ComputeRamp(const WaveGen& gen, float* out, int n)
 {
-    const float slope = m_Wave[gen.block].amplitude;
+    const float slope = gen.slope != 0.0f ? gen.slope : m_Wave[gen.block].amplitude;
     const bool reverse = gen.kind == WaveKind::ReverseRamp;
     const int written = std::max(0, n - gen.leaveLast);
     for (int i = 0; i < written; ++i)

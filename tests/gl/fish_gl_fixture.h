@@ -5,6 +5,7 @@
 #include "gfx/settings.h"
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
+#include "fish/fish_array.h"
 #include "gl/offscreen_target.h"
 #include "platform/crt.h"
 
@@ -154,14 +155,7 @@ protected:
     template <typename Fish>
     void DrawAt(Fish& fish, GLuint texture, float x, float y, float z = 0.0f)
     {
-        glBindTexture(GL_TEXTURE_2D, texture);
-        fish.m_fPos[0] = x;
-        fish.m_fPos[1] = y;
-        fish.m_fPos[2] = z;
-        glPushMatrix();
-        glTranslatef(x, y, z);
-        fish.Draw(0);
-        glPopMatrix();
+        DrawFishWith(fish, texture, x, y, z, [](Fish& f) { DrawInItsForm(f); });
     }
 
     int m_width, m_height;
@@ -188,49 +182,60 @@ inline void KeepPictures(const char* variable, const std::vector<QImage>& pictur
 }
 
 // A fish of class Fish that has swum 30 frames in the game's swim box from a
-// known random sequence, then levelled (heading 0: its snout toward -x).
-template <class Fish>
-Fish SettledFish()
+// known random sequence, drawn by `draw` (or as the fish pass draws it), then
+// levelled (heading 0: its snout toward -x).
+template <class Fish, class DrawOne>
+Fish SettledFish(DrawOne draw)
 {
     crt::srand(5);
     Fish fish;
     fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
     fish.m_fPitch = 0.0f;
     for (int i = 0; i < 30; ++i)
-        fish.Draw(0);
+        draw(fish);
     fish.m_fPitch = fish.m_fShownPitch = 0.0f;
     return fish;
 }
 
-// Saves `pictures` of width x height, two to a row, as <$variable><suffix>.png
-// when the environment variable `variable` names a file (to look at them).
-inline void KeepPictureSheet(const std::vector<QImage>& pictures, const char* variable, const char* suffix, int width,
-                             int height)
+template <class Fish>
+Fish SettledFish()
 {
-    const char* path = std::getenv(variable);
-    if (path == nullptr)
-        return;
-    QImage sheet(width * 2, height * static_cast<int>((pictures.size() + 1) / 2), QImage::Format_RGBA8888);
-    sheet.fill(Qt::black);
-    QPainter painter(&sheet);
-    for (size_t k = 0; k < pictures.size(); ++k)
-        painter.drawImage(static_cast<int>(k % 2) * width, static_cast<int>(k / 2) * height, pictures[k]);
-    painter.end();
-    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+    return SettledFish<Fish>([](Fish& f) { DrawInItsForm(f); });
 }
 
-// Fish drawn as the fish pass draws it: with its texture, at (x, y, 0).
-template <class Fish>
-void DrawFishAt(Fish& fish, GLuint texture, float x, float y, int variant = 0)
+// Saves `pictures`, two to a row, as <$variable><suffix>.png when the
+// environment variable `variable` names a file (to look at them).
+inline void KeepPictureSheet(const std::vector<QImage>& pictures, const char* variable, const char* suffix, int, int)
+{
+    KeepPictures(variable, pictures, suffix, 2);
+}
+
+// Fish put at (x, y, z) and drawn by `draw` as the fish pass draws it: with
+// its texture, translated there (it moves as it is drawn).
+template <class Fish, class DrawOne>
+void DrawFishWith(Fish& fish, GLuint texture, float x, float y, float z, DrawOne draw)
 {
     glBindTexture(GL_TEXTURE_2D, texture);
     fish.m_fPos[0] = x;
     fish.m_fPos[1] = y;
-    fish.m_fPos[2] = 0.0f;
+    fish.m_fPos[2] = z;
     glPushMatrix();
-    glTranslatef(x, y, 0.0f);
-    fish.Draw(variant);
+    glTranslatef(x, y, z);
+    draw(fish);
     glPopMatrix();
+}
+
+// At (x, y, 0), in its class's form of Draw, or with a variant.
+template <class Fish>
+void DrawFishAt(Fish& fish, GLuint texture, float x, float y)
+{
+    DrawFishWith(fish, texture, x, y, 0.0f, [](Fish& f) { DrawInItsForm(f); });
+}
+
+template <class Fish>
+void DrawFishAt(Fish& fish, GLuint texture, float x, float y, int variant)
+{
+    DrawFishWith(fish, texture, x, y, 0.0f, [variant](Fish& f) { f.Draw(variant); });
 }
 
 // Each pixel of columns x0 to x1 - 1 that is not the background, with the

@@ -120,8 +120,8 @@ TEST_F(FishPopulationTest, KindsOutsideTheSpeciesTableKeepEmptyArrays)
 
 TEST_F(FishPopulationTest, SpeciesWithoutAClassHaveNoFish)
 {
-    view.SetFishCount(5, 10);
-    EXPECT_EQ(view.FishArray(5), nullptr);
+    view.SetFishCount(1, 10);
+    EXPECT_EQ(view.FishArray(1), nullptr);
     EXPECT_EQ(view.FishArray(25), nullptr);
     view.SetFishCount(99, 1);  // out of the table: nothing
 }
