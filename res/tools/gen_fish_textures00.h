@@ -11,8 +11,8 @@ namespace fish00 {
 
 using namespace fishpaint;
 
-inline const Rgb kRed = kit::FromBytes(226, 62, 18);
-inline const Rgb kDeepRed = kit::FromBytes(176, 34, 12);
+inline const Rgb kRed = kit::FromBytes(222, 44, 16);
+inline const Rgb kDeepRed = kit::FromBytes(158, 20, 10);
 inline const Rgb kPearl = kit::FromBytes(250, 246, 236);
 inline const Rgb kFinWhite = kit::FromBytes(246, 240, 232);
 
