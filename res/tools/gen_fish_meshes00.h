@@ -169,8 +169,8 @@ inline Grid Tail(GridSize size)
         const float rise = Mix(40.0f, -32.0f, a) * kPi / 180.0f, splay = Mix(8.0f, 52.0f, a) * kPi / 180.0f;
         const float fork = (a - 0.45f) / 0.12f;
         const float length = Mix(0.36f, 0.44f, a) - 0.14f * std::exp(-fork * fork);
-        edge[c] = centre + (V3{std::cos(splay), std::sin(splay), 0.0f} * std::cos(rise) + V3{0, 0, 1} * std::sin(rise)) *
-                               length;
+        const V3 back{std::cos(splay), std::sin(splay), 0.0f};
+        edge[c] = centre + (back * std::cos(rise) + V3{0, 0, 1} * std::sin(rise)) * length;
     }
     return LeftSide(FinSheet(size, SharedRoots(roots, n), edge, {0, 1, 0}, OnRegion(kTailFin)));
 }

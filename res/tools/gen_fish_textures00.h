@@ -35,7 +35,8 @@ inline Rgb BodyColour(float u, float v)
     c = c * (1.0f + 0.04f * kit::Fbm(u, v, 8, 3, 5u));
     // The gill cover: a fold behind the eye stalk.
     const float gill = std::fabs(p.x - (-0.305f + 0.8f * (p.z + 0.05f) * (p.z + 0.05f)));
-    c = c * (1.0f - 0.22f * (1.0f - SmoothStep(0.0f, 0.005f, gill)) * (1.0f - SmoothStep(0.10f, 0.16f, std::fabs(p.z + 0.05f))));
+    const float cover = 1.0f - SmoothStep(0.10f, 0.16f, std::fabs(p.z + 0.05f));
+    c = c * (1.0f - 0.22f * (1.0f - SmoothStep(0.0f, 0.005f, gill)) * cover);
     // The lips, pale, and the mouth line between them.
     const float lips = 1.0f - SmoothStep(0.02f, 0.06f, u);
     const float mouthV = static_cast<float>(kMouthRow) / (kBodySize.rows - 1);
@@ -76,9 +77,11 @@ inline kit::Image Paint()
 {
     return fishpaint::Paint(kPicture,
                             {RegionLayer(kSkin, 0.01f, BodyColour), RegionLayer(kDorsalFin, 0.01f, DorsalColour),
-                             RegionLayer(kTailFin, 0.006f, TailColour), RegionLayer(kPelvicFin, 0.008f, PairedFinColour),
+                             RegionLayer(kTailFin, 0.006f, TailColour),
+                             RegionLayer(kPelvicFin, 0.008f, PairedFinColour),
                              RegionLayer(kAnalFin, 0.008f, PairedFinColour),
-                             RegionLayer(kPectoralFin, 0.008f, PairedFinColour), DiscLayer(kEyeDisc, 1.2f, EyeDiscColour)},
+                             RegionLayer(kPectoralFin, 0.008f, PairedFinColour),
+                             DiscLayer(kEyeDisc, 1.2f, EyeDiscColour)},
                             kFinWhite);
 }
 

@@ -4,9 +4,12 @@
 #include "platform/crt.h"
 #include "support/vertex_recorder.h"
 
+#include <array>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <string>
 
 // How many crt::rand() values `op` draws: the values that follow it are found
 // in a fresh sequence of the same seed.
@@ -59,4 +62,20 @@ void ExpectPartsInOrder(const VertexRecorder& recorder, const CFishModel& fish, 
     EXPECT_EQ(recorder.VertexCount(), vertices);
     for (size_t i = 0; i < N; ++i)
         EXPECT_STREQ(fish.Class().parts[i].name, shapes[i].name);
+}
+
+// A point turned by `angle` degrees about the model's z axis, as a part
+// matrix set by SetPartRotation(angle, 0, 0, 1) turns it.
+inline std::array<float, 3> TurnedAboutZ(const std::array<float, 3>& p, float angle)
+{
+    const double a = angle * 3.14159265358979323846 / 180.0;
+    const float c = static_cast<float>(std::cos(a)), s = static_cast<float>(std::sin(a));
+    return {c * p[0] - s * p[1], s * p[0] + c * p[1], p[2]};
+}
+
+inline void ExpectNearPoint(const std::array<float, 3>& a, const std::array<float, 3>& b, const std::string& what,
+                            float tolerance = 3e-5f)
+{
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(a[k], b[k], tolerance) << what << " axis " << k;
 }

@@ -25,19 +25,6 @@ constexpr float kPi = 3.14159265f;
 
 using Vec = std::array<float, 3>;
 
-Vec TurnZ(const Vec& p, float angle)
-{
-    const double a = angle * 3.14159265358979323846 / 180.0;
-    const float c = static_cast<float>(std::cos(a)), s = static_cast<float>(std::sin(a));
-    return {c * p[0] - s * p[1], s * p[0] + c * p[1], p[2]};
-}
-
-void ExpectNear(const Vec& a, const Vec& b, const std::string& what)
-{
-    for (int k = 0; k < 3; ++k)
-        EXPECT_NEAR(a[k], b[k], 3e-5) << what << " axis " << k;
-}
-
 // ---- construction ----
 
 TEST(FishSpecies00Construction, DrawsPitchTwoCountersAndTheWanderTimerInOrder)
@@ -78,7 +65,8 @@ TEST(FishSpecies00Construction, StartsWithItsOwnValues)
     // Blocks 0 to 13: wave number, amplitude, phase step.
     const float k[14] = {kPi / 16, 0, 0, kPi / 4, kPi / 24, kPi / 24, kPi / 20,
                          kPi / 16, kPi / 20, kPi / 4, kPi / 4, kPi / 4, kPi / 2, kPi / 4};
-    const float a[14] = {0.1f, 0.01f, 0.02f, 0.5f, 0.05f, 0.05f, 0.001f, 0.01f, 0.001f, 0.03f, 0.05f, 0.05f, 0.01f, 0.03f};
+    const float a[14] = {0.1f,   0.01f, 0.02f, 0.5f,  0.05f, 0.05f, 0.001f,
+                         0.01f, 0.001f, 0.03f, 0.05f, 0.05f, 0.01f, 0.03f};
     const float s[14] = {kPi / 6, 0, 0, kPi / 6, kPi / 8, kPi / 8, kPi / 8,
                          kPi / 6, kPi / 8, kPi / 6, kPi / 6, kPi / 6, kPi / 6, kPi / 6};
     for (int b = 0; b < 14; ++b) {
@@ -161,7 +149,9 @@ TEST(FishSpecies00Waves, EachGeneratorHasItsBlockCadenceAndShape)
         {"growing wave 2", &CFishSpecies00::ComputeGrowingWave2, 3, 10, 7,
          [](int i, float k, float phi, float) { return std::sin(i * k + phi) * i * 0.01f; }},
         {"body wave", &CFishSpecies00::ComputeBodyWave, 0, 17, 4,
-         [](int i, float k, float phi, float) { return i < 10 ? 0.0f : std::sin(i * k + phi) * (i - 10) * 0.0125f * 0.5f; }},
+         [](int i, float k, float phi, float) {
+             return i < 10 ? 0.0f : std::sin(i * k + phi) * (i - 10) * 0.0125f * 0.5f;
+         }},
     };
     for (const Case& c : cases) {
         CFishSpecies00 fish;
@@ -616,11 +606,12 @@ TEST_F(Species00Test, PartsTurnAndWaveByTheirRules)
                 for (int c = 0; c < rule.columns; ++c)
                     for (int k = 0; k < 2; ++k) {
                         const FishVertex& p = rule.mesh[(s + k) * rule.columns + c];
-                        ExpectNear(At(prim, c, k), TurnZ(rule.moved(p, s + k, c, rule.mirrored[pass]), rule.angle(c)),
-                                   std::string(rule.name) + " strip " + std::to_string(s) + " column " +
-                                       std::to_string(c));
+                        const Vec moved = rule.moved(p, s + k, c, rule.mirrored[pass]);
+                        ExpectNearPoint(At(prim, c, k), TurnedAboutZ(moved, rule.angle(c)),
+                                        std::string(rule.name) + " strip " + std::to_string(s) + " column " +
+                                            std::to_string(c));
                         const RecordedVertex& v = recorder.primitives[prim].vertices[2 * c + k];
-                        EXPECT_EQ(v.normal, (std::array<float, 3>{p.nx, p.ny, p.nz})) << rule.name << " normal as stored";
+                        EXPECT_EQ(v.normal, (std::array<float, 3>{p.nx, p.ny, p.nz})) << rule.name << " normal";
                         EXPECT_EQ(v.texCoord, (std::array<float, 2>{p.s, p.t})) << rule.name;
                     }
             }
@@ -641,8 +632,9 @@ TEST_F(Species00Test, TheEyeIsClosedByItsPupilWhichDriftsWithIt)
         ASSERT_EQ(cap.mode, GLenum(GL_POLYGON));
         for (int i = 0; i < 4; ++i) {
             const FishVertex& p = g_Fish00EyeCap[0][i];
-            ExpectNear(cap.vertices[i].position,
-                       TurnZ({(p.x - 0.006f) * 5, (twin ? -p.y : p.y) * 5, (p.z - 0.006f) * 5}, 40), "pupil");
+            ExpectNearPoint(cap.vertices[i].position,
+                            TurnedAboutZ({(p.x - 0.006f) * 5, (twin ? -p.y : p.y) * 5, (p.z - 0.006f) * 5}, 40),
+                            "pupil");
         }
     }
 }

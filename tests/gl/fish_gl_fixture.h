@@ -10,6 +10,8 @@
 #include <GL/glu.h>
 
 #include <QImage>
+#include <QPainter>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -109,4 +111,21 @@ QImage RenderFish(const OffscreenTarget& target, int width, int height, QRgb bac
         scene();
     }
     return target.Read();
+}
+
+// Keeps pictures of a test, two to a row, as <$variable><suffix>.png when the
+// environment variable names a file prefix; nothing otherwise.
+inline void KeepFishPictures(const char* variable, const std::vector<QImage>& pictures, const char* suffix)
+{
+    const char* path = std::getenv(variable);
+    if (path == nullptr || pictures.empty())
+        return;
+    const int w = pictures[0].width(), h = pictures[0].height();
+    QImage sheet(w * 2, h * int((pictures.size() + 1) / 2), QImage::Format_RGBA8888);
+    sheet.fill(Qt::black);
+    QPainter painter(&sheet);
+    for (size_t k = 0; k < pictures.size(); ++k)
+        painter.drawImage(int(k % 2) * w, int(k / 2) * h, pictures[k]);
+    painter.end();
+    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
 }

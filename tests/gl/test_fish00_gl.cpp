@@ -12,9 +12,7 @@
 #include <GL/glew.h>
 
 #include <QImage>
-#include <QPainter>
 #include <algorithm>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -108,16 +106,7 @@ CFishSpecies00 SwimmingFish()
 
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
 {
-    const char* path = std::getenv("PV_FISH00_PNG");
-    if (path == nullptr)
-        return;
-    QImage sheet(kWidth * 2, kHeight * int((pictures.size() + 1) / 2), QImage::Format_RGBA8888);
-    sheet.fill(Qt::black);
-    QPainter painter(&sheet);
-    for (size_t k = 0; k < pictures.size(); ++k)
-        painter.drawImage(int(k % 2) * kWidth, int(k / 2) * kHeight, pictures[k]);
-    painter.end();
-    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+    KeepFishPictures("PV_FISH00_PNG", pictures, suffix);
 }
 
 TEST_F(Fish00GLTest, TextureIsTheGoldfishPicture)
