@@ -79,3 +79,25 @@ inline void ExpectNearPoint(const std::array<float, 3>& a, const std::array<floa
     for (int k = 0; k < 3; ++k)
         EXPECT_NEAR(a[k], b[k], tolerance) << what << " axis " << k;
 }
+
+// A fish of class Fish placed in the tank's swim box, where no wall is near
+// and no wander decision comes before frame 302, with a recorder of what it
+// draws.
+template <class Fish>
+class PlacedFishTest : public testing::Test {
+protected:
+    PlacedFishTest()
+    {
+        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
+        fish.m_fPos[2] = -75;
+        fish.m_nWanderTimer = 0;
+    }
+    // Vertex `second` (0 or 1) of column `column` of a recorded strip.
+    const std::array<float, 3>& At(size_t primitive, int column, int second) const
+    {
+        return recorder.primitives.at(primitive).vertices.at(2 * column + second).position;
+    }
+
+    VertexRecorder recorder;
+    Fish fish;
+};

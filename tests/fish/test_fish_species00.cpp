@@ -373,22 +373,7 @@ const Shape kShapes[] = {
     {"tail", 1, 42, false},     {"tail twin", 1, 42, false},
 };
 
-class Species00Test : public testing::Test {
-protected:
-    Species00Test()
-    {
-        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-        fish.m_fPos[2] = -75;
-        fish.m_nWanderTimer = 0;  // no wander decision before frame 302
-    }
-    const Vec& At(size_t primitive, int column, int second) const
-    {
-        return recorder.primitives.at(primitive).vertices.at(2 * column + second).position;
-    }
-
-    VertexRecorder recorder;
-    CFishSpecies00 fish;
-};
+using Species00Test = PlacedFishTest<CFishSpecies00>;
 
 TEST_F(Species00Test, EachFrameDrawsFourteenPartsInOrder)
 {

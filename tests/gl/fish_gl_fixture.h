@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -129,3 +130,42 @@ inline void KeepFishPictures(const char* variable, const std::vector<QImage>& pi
     painter.end();
     EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
 }
+
+// Pictures of fish of the species in `species` (their textures loaded, the
+// first in `m_texture`), width x height, on a dark blue background.
+class FishPictureTest : public FishGLFixture {
+public:
+    static constexpr int kWidth = 480, kHeight = 360;
+    static constexpr QRgb kBackground = 0xFF0D1F40;  // qRgb(13, 31, 64)
+
+protected:
+
+    FishPictureTest(std::vector<int> species) : m_species(std::move(species)) {}
+    void SetUp() override
+    {
+        FishGLFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        for (int k : m_species)
+            m_textures.push_back(LoadFishTexture(k));
+        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
+        ASSERT_TRUE(m_target->Complete());
+    }
+    void TearDown() override
+    {
+        m_target.reset();
+        FishGLFixture::TearDown();
+    }
+    // What `scene` draws, seen from (ex, ey, ez) toward the origin.
+    template <typename Scene>
+    QImage Render(float ex, float ey, float ez, Scene scene)
+    {
+        return RenderFish(*m_target, kWidth, kHeight, kBackground, 40.0, ex, ey, ez, scene);
+    }
+
+    std::vector<GLuint> m_textures;
+
+private:
+    std::vector<int> m_species;
+    std::unique_ptr<OffscreenTarget> m_target;
+};

@@ -14,49 +14,26 @@
 #include <QImage>
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kWidth = 480, kHeight = 360;
-const QRgb kBackground = qRgb(13, 31, 64);
-
-class Fish00GLTest : public FishGLFixture {
+class Fish00GLTest : public FishPictureTest {
 protected:
-    void SetUp() override
-    {
-        FishGLFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        m_goldfish = LoadFishTexture(0);
-        m_clown = LoadFishTexture(23);
-        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
-        ASSERT_TRUE(m_target->Complete());
-    }
-    void TearDown() override
-    {
-        m_target.reset();
-        FishGLFixture::TearDown();
-    }
-    template <typename Scene>
-    QImage Render(float ex, float ey, float ez, Scene drawFish)
-    {
-        return RenderFish(*m_target, kWidth, kHeight, kBackground, 40.0, ex, ey, ez, drawFish);
-    }
+    Fish00GLTest() : FishPictureTest({0, 23}) {}
     void DrawAt(CFishSpecies00& fish, float x, float y)
     {
-        glBindTexture(GL_TEXTURE_2D, m_goldfish);
+        glBindTexture(GL_TEXTURE_2D, m_textures[0]);
         glPushMatrix();
         glTranslatef(x, y, 0.0f);
         fish.Draw(0, 0);
         glPopMatrix();
     }
-
-    GLuint m_goldfish = 0, m_clown = 0;
-    std::unique_ptr<OffscreenTarget> m_target;
 };
+
+constexpr int kWidth = FishPictureTest::kWidth;
+constexpr QRgb kBackground = FishPictureTest::kBackground;
 
 // What a picture (or a band of its columns) shows.
 struct Census {
@@ -112,7 +89,7 @@ void Keep(const std::vector<QImage>& pictures, const char* suffix)
 TEST_F(Fish00GLTest, TextureIsTheGoldfishPicture)
 {
     GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, m_goldfish);
+    glBindTexture(GL_TEXTURE_2D, m_textures[0]);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
     glBindTexture(GL_TEXTURE_2D, 0);
@@ -176,7 +153,7 @@ TEST_F(Fish00GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)
     clown.m_fPitch = clown.m_fShownPitch = 0.0f;
     auto scene = [&] {
         DrawAt(gold, -3.4f, 0);
-        glBindTexture(GL_TEXTURE_2D, m_clown);
+        glBindTexture(GL_TEXTURE_2D, m_textures[1]);
         glPushMatrix();
         glTranslatef(3.4f, 0.0f, 0.0f);
         clown.Draw(0);
