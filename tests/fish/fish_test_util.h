@@ -116,10 +116,16 @@ inline std::array<float, 3> TurnedAboutZ(const std::array<float, 3>& p, float de
     return {c * p[0] - s * p[1], s * p[0] + c * p[1], p[2]};
 }
 
-inline void ExpectSamePoint(const std::array<float, 3>& a, const std::array<float, 3>& b, const std::string& what)
+inline void ExpectNearPoint(const std::array<float, 3>& a, const std::array<float, 3>& b, const std::string& what,
+                            float tolerance = 3e-5f)
 {
     for (int k = 0; k < 3; ++k)
-        EXPECT_NEAR(a[k], b[k], 2e-5) << what << " axis " << k;
+        EXPECT_NEAR(a[k], b[k], tolerance) << what << " axis " << k;
+}
+
+inline void ExpectSamePoint(const std::array<float, 3>& a, const std::array<float, 3>& b, const std::string& what)
+{
+    ExpectNearPoint(a, b, what, 2e-5f);
 }
 
 // A body table: rows from the ridge (on the midline) down the flank to the
