@@ -43,22 +43,22 @@ struct SailFin {
 };
 inline const SailFin kDorsalFin{-0.10f,
                                 0.23f,
-                                {{-0.085f, 0.285f},
-                                 {-0.015f, 0.372f},
-                                 {0.062f, 0.448f},
-                                 {0.142f, 0.502f},
-                                 {0.224f, 0.520f},
-                                 {0.276f, 0.420f},
-                                 {0.272f, 0.150f}}};
+                                {{-0.082f, 0.290f},
+                                 {-0.012f, 0.390f},
+                                 {0.078f, 0.470f},
+                                 {0.180f, 0.528f},
+                                 {0.292f, 0.552f},
+                                 {0.266f, 0.400f},
+                                 {0.266f, 0.158f}}};
 inline const SailFin kAnalFin{-0.06f,
                               0.23f,
-                              {{-0.048f, -0.280f},
-                               {0.012f, -0.360f},
-                               {0.082f, -0.428f},
-                               {0.152f, -0.478f},
-                               {0.222f, -0.496f},
-                               {0.276f, -0.400f},
-                               {0.272f, -0.142f}}};
+                              {{-0.046f, -0.284f},
+                               {0.016f, -0.372f},
+                               {0.094f, -0.448f},
+                               {0.184f, -0.502f},
+                               {0.288f, -0.526f},
+                               {0.264f, -0.384f},
+                               {0.266f, -0.150f}}};
 
 // Column c of n of a sail: its root, sunk into the back (or the belly), and
 // its point of the outline.
@@ -93,7 +93,7 @@ inline const Region kPectoralFin{0.73f, 0.05f, 0.97f, 0.40f};
 inline const EyeDisc kEyeDisc{0.82f, 0.72f, 26.0f, kPicture};
 
 // Rows A (iris ring), B (rim), C (centre), as the class chains them.
-inline const EyeDome kEye{.x = -0.205f, .z = 0.062f, .radius = 0.027f, .rings = {0.62f, 1.0f, 0.0f},
+inline const EyeDome kEye{.x = -0.208f, .z = 0.064f, .radius = 0.032f, .rings = {0.62f, 1.0f, 0.0f},
                           .lifts = {0.009f, 0.002f, 0.012f}};
 
 // The row of the jaws' lips (the upper jaw's last row, the lower jaw's first).

@@ -1,7 +1,7 @@
 // Species 19, the pinnate batfish: its picture, fish19. Velvet black body and
 // sails, a bright orange rim round the whole outline (forehead, snout and
-// chin, the sails' edges, the tail's edge), a smoky tail, clear amber
-// pectoral fins, a dark eye with a thin golden ring.
+// chin, the sails' edges, the tail's edge), a smoky tail, clear smoky
+// pectoral fins, a dark eye with a golden ring.
 #pragma once
 #include "gen_fish_paint.h"
 #include "gen_fish_species19.h"
@@ -25,15 +25,18 @@ inline Rgb RimColour(float distance, float width)
 }
 
 // The body: black, the head's outline rimmed where no fin stands on it (the
-// rim runs on under each sail's root).
+// rim runs on under each sail's root). The rim's width is measured round the
+// section from the ridge (the belly line), so that it reads as a thin line
+// from above and below as from the side.
 inline Rgb BodyColour(float u, float v)
 {
     const float theta = v * kPi;
     const V3 p = kBody.Surface(u, theta);
     Rgb c = kVelvet * (1.0f + 0.10f * kit::Fbm(u * 2, v, 6, 3, 19u));
     c = c * Scales(p.x, p.z, 0.010f, 0.009f, 0.05f);
-    const float upper = kBody.Back(u) - p.z, lower = p.z - kBody.Belly(u);
-    const float width = 0.024f;
+    const V3 ridge = kBody.Surface(u, 0.0f), keel = kBody.Surface(u, kPi);
+    const float upper = Length(p - ridge), lower = Length(p - keel);
+    const float width = 0.034f;
     const float underDorsal = SmoothStep(kDorsalFin.fromX - 0.02f, kDorsalFin.fromX + 0.02f, p.x);
     const float underAnal = SmoothStep(kAnalFin.fromX - 0.02f, kAnalFin.fromX + 0.02f, p.x);
     const float rim = std::max(RimAt(upper, width) * (1.0f - underDorsal), RimAt(lower, width) * (1.0f - underAnal));
@@ -63,14 +66,14 @@ inline Rgb AnalColour(float a, float b) { return SailColour(kAnalFin, Ridge::Bel
 inline const FinLook kTailLook{kit::FromBytes(40, 30, 30), kit::FromBytes(104, 84, 66), kRim, 0.88f, 2.0f, 16};
 inline Rgb TailColour(float a, float b) { return FinColour(kTailLook, a, b, 19u); }
 
-// The pectoral fins: clear amber with fine rays.
-inline const FinLook kPectoralLook{kit::FromBytes(150, 118, 70), kit::FromBytes(206, 178, 120),
-                                   kit::FromBytes(206, 178, 120), 2.0f, 2.0f, 12};
+// The pectoral fins: clear, showing the dark flank through a smoky amber, with fine rays.
+inline const FinLook kPectoralLook{kit::FromBytes(70, 52, 40), kit::FromBytes(132, 104, 66),
+                                   kit::FromBytes(132, 104, 66), 2.0f, 2.0f, 12};
 inline Rgb PectoralColour(float a, float b) { return FinColour(kPectoralLook, a, b, 7u); }
 
 inline Rgb EyeDiscColour(float rho, float dx, float dy)
 {
-    static const EyeLook eye{kit::FromBytes(214, 158, 44), kit::FromBytes(58, 34, 16), kit::FromBytes(16, 12, 12)};
+    static const EyeLook eye{kit::FromBytes(236, 178, 52), kit::FromBytes(96, 58, 22), kit::FromBytes(16, 12, 12)};
     static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
     return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
 }
