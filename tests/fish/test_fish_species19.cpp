@@ -438,4 +438,177 @@ TEST(FishSpecies19Description, ATermReadsOnlyTheColumnsItMoves)
     static_assert(!CheckFishClass(past));
 }
 
+// ---- the mesh tables ----
+
+// The body's half width at (x, z), from its table (rows ridge to belly, the
+// -y half stored); -1 outside the body's side view.
+float HalfWidth(float x, float z)
+{
+    const auto& b = g_Fish19Body;
+    constexpr int rows = 9, columns = 16;
+    if (x < b[0][0].x || x > b[0][columns - 1].x)
+        return -1.0f;
+    auto at = [&](int j) {
+        if (z > b[0][j].z || z < b[rows - 1][j].z)
+            return -1.0f;
+        for (int r = 0; r + 1 < rows; ++r)
+            if (z <= b[r][j].z && z >= b[r + 1][j].z) {
+                const float f = (b[r][j].z - z) / std::max(b[r][j].z - b[r + 1][j].z, 1e-6f);
+                return std::fabs(b[r][j].y + f * (b[r + 1][j].y - b[r][j].y));
+            }
+        return -1.0f;
+    };
+    int j = 0;
+    while (j + 2 < columns && x > b[0][j + 1].x)
+        ++j;
+    const float w0 = at(j), w1 = at(j + 1);
+    if (w0 < 0 || w1 < 0)
+        return -1.0f;
+    const float f = (x - b[0][j].x) / (b[0][j + 1].x - b[0][j].x);
+    return w0 + f * (w1 - w0);
+}
+
+// Inside the body's side view at x (between its ridge and its belly).
+bool WithinOutline(float x, float z)
+{
+    const auto& b = g_Fish19Body;
+    for (int j = 0; j + 1 < 16; ++j)
+        if (x >= b[0][j].x && x <= b[0][j + 1].x) {
+            const float f = (x - b[0][j].x) / (b[0][j + 1].x - b[0][j].x);
+            const float top = b[0][j].z + f * (b[0][j + 1].z - b[0][j].z);
+            const float bottom = b[8][j].z + f * (b[8][j + 1].z - b[8][j].z);
+            return z < top && z > bottom;
+        }
+    return false;
+}
+
+TEST(FishSpecies19Mesh, TheStoredHalfIsTheLeftAndTheBodyRunsRidgeToBelly)
+{
+    for (int j = 0; j < 16; ++j) {
+        EXPECT_NEAR(g_Fish19Body[0][j].y, 0.0f, 1e-6) << "ridge on the midline, column " << j;
+        EXPECT_NEAR(g_Fish19Body[8][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
+        for (int r = 1; r < 9; ++r) {
+            EXPECT_EQ(g_Fish19Body[r][j].x, g_Fish19Body[0][j].x) << "column " << j << " is one section";
+            EXPECT_LT(g_Fish19Body[r][j].z, g_Fish19Body[r - 1][j].z) << "rows go down";
+        }
+        for (int r = 2; r < 7; ++r) {
+            EXPECT_LT(g_Fish19Body[r][j].y, 0.0f) << r << " " << j;
+            EXPECT_LT(g_Fish19Body[r][j].ny, 0.0f) << "flank normals face -y, " << r << " " << j;
+        }
+        if (j > 0) {
+            EXPECT_GT(g_Fish19Body[0][j].x, g_Fish19Body[0][j - 1].x);
+        }
+    }
+    // A deep, flat body: nearly as tall as long, and thin.
+    float top = -1, bottom = 1, left = 1, right = -1, side = 0;
+    for (const auto& row : g_Fish19Body)
+        for (const FishVertex& p : row) {
+            top = std::max(top, p.z);
+            bottom = std::min(bottom, p.z);
+            left = std::min(left, p.x);
+            right = std::max(right, p.x);
+            side = std::max(side, -p.y);
+        }
+    EXPECT_GT(top - bottom, 0.8f * (right - left));
+    EXPECT_LT(2 * side, 0.4f * (top - bottom));
+}
+
+TEST(FishSpecies19Mesh, TheJawsCloseTheHeadFromTheBodysFirstSection)
+{
+    for (int r = 0; r < 8; ++r) {
+        EXPECT_NEAR(g_Fish19UpperJaw[r][0].x, g_Fish19Body[0][0].x, 1e-6) << r;
+        EXPECT_LT(g_Fish19UpperJaw[r][5].x, g_Fish19Body[0][0].x - 0.03f) << "the snout stands ahead";
+    }
+    for (int c = 0; c < 6; ++c) {
+        EXPECT_NEAR(g_Fish19UpperJaw[7][c].z, g_Fish19LowerJaw[0][c].z, 1e-6) << "the lips meet, column " << c;
+        EXPECT_NEAR(g_Fish19UpperJaw[7][c].y, g_Fish19LowerJaw[0][c].y, 1e-6) << c;
+    }
+    EXPECT_NEAR(g_Fish19UpperJaw[0][0].z, g_Fish19Body[0][0].z, 1e-6) << "from the ridge";
+    EXPECT_NEAR(g_Fish19LowerJaw[6][0].z, g_Fish19Body[8][0].z, 1e-6) << "to the belly";
+}
+
+TEST(FishSpecies19Mesh, FinsRootInTheBodyAndTheEyeClosesOnItsCentre)
+{
+    struct Roots {
+        const char* name;
+        const FishVertex* points;
+        int count;
+    } const roots[] = {
+        {"dorsal", &g_Fish19Dorsal[1][0], 7},
+        {"anal", &g_Fish19Anal[1][0], 7},
+        {"tail", &g_Fish19Tail[0][0], 9},
+    };
+    for (const Roots& r : roots)
+        for (int c = 0; c < r.count; ++c) {
+            const FishVertex& p = r.points[c];
+            EXPECT_EQ(p.y, 0.0f) << r.name << " stands in the midline";
+            EXPECT_TRUE(WithinOutline(p.x, p.z)) << r.name << " root " << c << " at " << p.x << ", " << p.z;
+        }
+    // The sails' middle rows lie between their roots and their edges.
+    for (int c = 0; c < 7; ++c) {
+        EXPECT_GT(g_Fish19Dorsal[0][c].z, g_Fish19Dorsal[1][c].z);
+        EXPECT_LT(g_Fish19Dorsal[0][c].z, g_Fish19Dorsal[2][c].z);
+        EXPECT_LT(g_Fish19Anal[0][c].z, g_Fish19Anal[1][c].z);
+        EXPECT_GT(g_Fish19Anal[0][c].z, g_Fish19Anal[2][c].z);
+    }
+    // The eye: row C one point, one normal, one texture coordinate; the
+    // rings A and B close on their first point; on the head's flank.
+    for (int k = 0; k < 7; ++k) {
+        const FishVertex& a = g_Fish19Eye[2][k];
+        const FishVertex& b = g_Fish19Eye[2][0];
+        const std::array<float, 8> point{a.x, a.y, a.z, a.nx, a.ny, a.nz, a.s, a.t};
+        const std::array<float, 8> first{b.x, b.y, b.z, b.nx, b.ny, b.nz, b.s, b.t};
+        EXPECT_EQ(point, first) << k;
+    }
+    for (int r = 0; r < 2; ++r) {
+        EXPECT_EQ(g_Fish19Eye[r][6].x, g_Fish19Eye[r][0].x);
+        EXPECT_EQ(g_Fish19Eye[r][6].z, g_Fish19Eye[r][0].z);
+    }
+    const FishVertex& centre = g_Fish19Eye[2][0];
+    EXPECT_LT(centre.x, g_Fish19Body[0][3].x) << "on the head";
+    EXPECT_GT(-centre.y, HalfWidth(centre.x, centre.z)) << "standing out of the flank";
+}
+
+TEST(FishSpecies19Mesh, PectoralsTurningApartFromTheBodyNeverShowThroughTheOtherFlank)
+{
+    // The pectorals turn by the fifth bend angle, the body by the first: in a
+    // turn the two differ by up to 4 x 20 degrees either way. Turned by any
+    // such difference, no point of either fin stands out of the other flank,
+    // and the roots stay on their own.
+    for (int degrees = -80; degrees <= 80; degrees += 5) {
+        const double a = degrees * kPi / 180;
+        const float c = static_cast<float>(std::cos(a)), s = static_cast<float>(std::sin(a));
+        for (float side : {1.0f, -1.0f})
+            for (int row = 0; row < 2; ++row)
+                for (int k = 0; k < 12; ++k) {
+                    const FishVertex& p = g_Fish19Pectoral[row][k];
+                    const float y = side * p.y;
+                    const float x2 = c * p.x - s * y, y2 = s * p.x + c * y;
+                    const float width = HalfWidth(x2, p.z);
+                    if ((y2 > 0) != (y > 0)) {
+                        EXPECT_LE(std::fabs(y2), std::max(width, 0.0f) + 1e-3f)
+                            << degrees << " degrees, row " << row << ", column " << k;
+                    }
+                    if (row == 1) {
+                        EXPECT_LT(std::fabs(y2) - width, 0.012f) << "root " << k << " at " << degrees << " degrees";
+                    }
+                }
+    }
+}
+
+TEST(FishSpecies19Mesh, NormalsAreUnitAndTextureCoordinatesInsideThePicture)
+{
+    for (const GridPart& part : kFishSpecies19.parts) {
+        const MeshView& m = part.mesh;
+        for (int i = 0; i < m.rows * m.columns; ++i) {
+            const FishVertex& p = m.points[i];
+            EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3) << part.name << " " << i;
+            EXPECT_GE(p.s, 0.0f) << part.name;
+            EXPECT_LE(p.s, 1.0f) << part.name;
+            EXPECT_GE(p.t, 0.0f) << part.name;
+            EXPECT_LE(p.t, 1.0f) << part.name;
+        }
+    }
+}
+
 }  // namespace
