@@ -71,12 +71,8 @@ inline const FinLook kPectoralLook{kit::FromBytes(70, 52, 40), kit::FromBytes(13
                                    kit::FromBytes(132, 104, 66), 2.0f, 2.0f, 12};
 inline Rgb PectoralColour(float a, float b) { return FinColour(kPectoralLook, a, b, 7u); }
 
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(236, 178, 52), kit::FromBytes(96, 58, 22), kit::FromBytes(16, 12, 12)};
-    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+// A dark eye with a golden ring.
+inline const EyeLook kEyeLook{kit::FromBytes(236, 178, 52), kit::FromBytes(96, 58, 22), kit::FromBytes(16, 12, 12)};
 
 inline kit::Image Paint()
 {
@@ -84,7 +80,7 @@ inline kit::Image Paint()
                             {RegionLayer(kSkin, 0.03f, BodyColour), RegionLayer(kDorsalRegion, 0.015f, DorsalColour),
                              RegionLayer(kAnalRegion, 0.015f, AnalColour), RegionLayer(kTailFin, 0.02f, TailColour),
                              RegionLayer(kPectoralFin, 0.02f, PectoralColour),
-                             DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook, kBody.Spot(kEye.x, kEye.z, kEye.radius), BodyColour)},
                             kVelvet);
 }
 

@@ -6,6 +6,7 @@
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
+#include "platform/crt.h"
 
 #include <GL/glu.h>
 
@@ -41,9 +42,38 @@ protected:
         return texture;
     }
 
+    // Draws `fish` at (x, y, 0) with `texture`, as the fish pass does (which also moves it).
+    template <typename Fish>
+    static void DrawFishAt(Fish& fish, GLuint texture, float x, float y)
+    {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        fish.m_fPos[0] = x;
+        fish.m_fPos[1] = y;
+        fish.m_fPos[2] = 0.0f;
+        glPushMatrix();
+        glTranslatef(x, y, 0.0f);
+        fish.Draw(0);
+        glPopMatrix();
+    }
+
 private:
     std::vector<GLuint> m_textures;
 };
+
+// A fish of class Fish that has swum 30 frames level (the same draws every
+// time), then levelled again.
+template <typename Fish>
+Fish SettledFish()
+{
+    crt::srand(5);
+    Fish fish;
+    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
+    fish.m_fPitch = 0.0f;
+    for (int i = 0; i < 30; ++i)
+        fish.Draw(0);
+    fish.m_fPitch = fish.m_fShownPitch = 0.0f;
+    return fish;
+}
 
 // The fish pass's state: the texture replaces the colour, blended,
 // alpha-tested, depth-tested.

@@ -48,19 +48,6 @@ protected:
         return RenderFish(*m_target, kWidth, kHeight, kBackground, fov, ex, ey, ez, drawFish);
     }
 
-    template <typename Fish>
-    void DrawAt(Fish& fish, GLuint texture, float x, float y)
-    {
-        glBindTexture(GL_TEXTURE_2D, texture);
-        fish.m_fPos[0] = x;
-        fish.m_fPos[1] = y;
-        fish.m_fPos[2] = 0.0f;
-        glPushMatrix();
-        glTranslatef(x, y, 0.0f);
-        fish.Draw(0);
-        glPopMatrix();
-    }
-
     GLuint m_batfish = 0, m_angel = 0;
     std::unique_ptr<OffscreenTarget> m_target;
 };
@@ -141,20 +128,6 @@ double LooseShare(const QImage& image)
     return 1.0 - double(*std::max_element(sizes.begin(), sizes.end())) / double(total);
 }
 
-// A settled fish that has swum a little, level.
-template <typename Fish>
-Fish SwimmingFish()
-{
-    crt::srand(5);
-    Fish fish;
-    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-    fish.m_fPitch = 0.0f;
-    for (int i = 0; i < 30; ++i)
-        fish.Draw(0);
-    fish.m_fPitch = fish.m_fShownPitch = 0.0f;
-    return fish;
-}
-
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
 {
     const char* path = std::getenv("PV_FISH19_PNG");
@@ -172,7 +145,7 @@ void Keep(const std::vector<QImage>& pictures, const char* suffix)
 
 TEST_F(Fish19GLTest, SeenFromEverySideItIsBlackRimmedInOrange)
 {
-    CFishSpecies19 fish = SwimmingFish<CFishSpecies19>();
+    CFishSpecies19 fish = SettledFish<CFishSpecies19>();
     struct View {
         const char* name;
         float x, y, z;
@@ -186,7 +159,7 @@ TEST_F(Fish19GLTest, SeenFromEverySideItIsBlackRimmedInOrange)
     std::vector<QImage> pictures;
     for (const View& v : views) {
         SCOPED_TRACE(v.name);
-        const QImage image = Render(v.x, v.y, v.z, 40.0f, [&] { DrawAt(fish, m_batfish, 0, 0); });
+        const QImage image = Render(v.x, v.y, v.z, 40.0f, [&] { DrawFishAt(fish, m_batfish, 0, 0); });
         pictures.push_back(image);
         const Census c = Count(image);
         EXPECT_GT(c.fish, v.side ? 12000 : 1200) << "the fish fills part of the view";
@@ -205,7 +178,7 @@ TEST_F(Fish19GLTest, SeenFromEverySideItIsBlackRimmedInOrange)
 
 TEST_F(Fish19GLTest, InATurnItHoldsTogetherFrameByFrame)
 {
-    CFishSpecies19 fish = SwimmingFish<CFishSpecies19>();
+    CFishSpecies19 fish = SettledFish<CFishSpecies19>();
     fish.m_nTargetHeading = 180;
     std::vector<QImage> pictures;
     struct Eye {
@@ -216,7 +189,7 @@ TEST_F(Fish19GLTest, InATurnItHoldsTogetherFrameByFrame)
         CFishSpecies19 next = fish;
         for (const Eye& eye : eyes) {
             next = fish;  // each view draws the same frame
-            const QImage image = Render(eye.x, eye.y, eye.z, 40.0f, [&] { DrawAt(next, m_batfish, 0, 0); });
+            const QImage image = Render(eye.x, eye.y, eye.z, 40.0f, [&] { DrawFishAt(next, m_batfish, 0, 0); });
             EXPECT_LT(LooseShare(image), 0.01) << "no fin apart from the body";
             if (frame % 6 == 0)
                 pictures.push_back(image);
@@ -229,11 +202,11 @@ TEST_F(Fish19GLTest, InATurnItHoldsTogetherFrameByFrame)
 
 TEST_F(Fish19GLTest, BesideTheAngelfishTheTwoReadAsDifferentFish)
 {
-    CFishSpecies19 bat = SwimmingFish<CFishSpecies19>();
-    CFishSpecies03 angel = SwimmingFish<CFishSpecies03>();
+    CFishSpecies19 bat = SettledFish<CFishSpecies19>();
+    CFishSpecies03 angel = SettledFish<CFishSpecies03>();
     const QImage side = Render(0, 0, 16, 40.0f, [&] {
-        DrawAt(bat, m_batfish, -3.2f, 0);
-        DrawAt(angel, m_angel, 3.2f, 0);
+        DrawFishAt(bat, m_batfish, -3.2f, 0);
+        DrawFishAt(angel, m_angel, 3.2f, 0);
     });
     const Census b = Count(side, 0, kWidth / 2), a = Count(side, kWidth / 2, kWidth);
     ASSERT_GT(b.fish, 2000);
