@@ -12,7 +12,8 @@ using namespace fishdef;
 constexpr float kK16 = 0.196349531f, kK12 = 0.261799365f, kK10 = 0.314159244f, kK8 = 0.392699063f;
 constexpr float kK6 = 0.523598731f, kK5 = 0.628318489f, kK4 = 0.785398126f;
 
-// Wave blocks, in layout order: 1, 2, 5, 6, 7 and 10 feed nothing drawn.
+// Wave blocks, in layout order. Only 4 (the pectorals', all zero) and 9 (the
+// tail's) move a part; 0, 3 and 8 run unread, 5 is only set by the swim style.
 enum Block { kBodyBlock, kR1, kR2, kFinBlock, kPectoralBlock, kStyleBlock, kSpare6, kSpare7, kSine8, kTailBlock };
 // Working arrays of one Draw.
 enum Array { kBend, kBody, kG3, kG4, kG8, kG9 };
