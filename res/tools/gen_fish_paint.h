@@ -262,4 +262,14 @@ inline Rgb SkinUnderEye(const fishkit::SurfaceSpot& spot, float rho, float dx, f
     return bodyColour(kit::Clamp01(u), kit::Clamp01(theta / fishkit::kPi));
 }
 
+// An eye disc layer: the eye's look out to its rim, the body's own colour
+// under the disc (from `bodyColour` at the head's point) beyond, held out to `reach`.
+inline Layer EyeLayer(const EyeDisc& disc, float reach, const EyeLook& look, const fishkit::SurfaceSpot& spot,
+                      const std::function<Rgb(float u, float v)>& bodyColour)
+{
+    return DiscLayer(disc, reach, [look, spot, bodyColour](float rho, float dx, float dy) {
+        return EyeColour(look, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, bodyColour));
+    });
+}
+
 }  // namespace fishpaint

@@ -499,8 +499,8 @@ constexpr bool CheckFishClass(const FishClass& c)
             return false;
         if (!trackOk(p.turn, columns) || !trackOk(p.turnSecond, columns))
             return false;
-        for (const WaveTerm& t : p.terms)
-            if (!trackOk(t.track, columns) || t.fromColumn > t.toColumn)
+        for (const WaveTerm& t : p.terms)  // a term reads only the columns it moves
+            if (!trackOk(t.track, t.toColumn < columns ? t.toColumn : columns) || t.fromColumn > t.toColumn)
                 return false;
     }
     for (const VariantProgram& program : c.programs)

@@ -1,0 +1,221 @@
+// The pinnate batfish with a real GL context, drawn as the fish pass draws it
+// (its texture replacing the colour): from the side, the front and above, in
+// a turn frame by frame, and beside the angelfish. Set PV_FISH19_PNG to a
+// file name to keep the pictures.
+#include "fish/fish_species03.h"
+#include "fish/fish_species19.h"
+#include "gl/fish_gl_fixture.h"
+#include "gl/offscreen_target.h"
+#include "platform/crt.h"
+
+#include <GL/glew.h>
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kWidth = 480, kHeight = 360;
+const QRgb kBackground = qRgb(40, 90, 120);
+
+class Fish19GLTest : public FishGLFixture {
+protected:
+    void SetUp() override
+    {
+        FishGLFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        m_batfish = LoadFishTexture(19);
+        m_angel = LoadFishTexture(3);
+        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
+        ASSERT_TRUE(m_target->Complete());
+    }
+    void TearDown() override
+    {
+        m_target.reset();
+        FishGLFixture::TearDown();
+    }
+
+    template <typename Scene>
+    QImage Render(float ex, float ey, float ez, float fov, Scene drawFish)
+    {
+        return RenderFish(*m_target, kWidth, kHeight, kBackground, fov, ex, ey, ez, drawFish);
+    }
+
+    GLuint m_batfish = 0, m_angel = 0;
+    std::unique_ptr<OffscreenTarget> m_target;
+};
+
+bool IsBackground(QRgb p)
+{
+    return std::abs(qRed(p) - qRed(kBackground)) + std::abs(qGreen(p) - qGreen(kBackground)) +
+               std::abs(qBlue(p) - qBlue(kBackground)) <
+           6;
+}
+
+// What a picture (or a part of it) shows.
+struct Census {
+    long fish = 0, black = 0, orange = 0, silver = 0;
+    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+};
+
+Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
+{
+    Census c;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < x1; ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (IsBackground(p))
+                continue;
+            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+            ++c.fish;
+            c.left = std::min(c.left, x);
+            c.right = std::max(c.right, x);
+            c.top = std::min(c.top, y);
+            c.bottom = std::max(c.bottom, y);
+            if (r + g + b < 150)
+                ++c.black;
+            else if (r > 170 && g > 0.25 * r && g < 0.7 * r && b < 0.5 * g)
+                ++c.orange;
+            else if (r > 110 && g > 110 && b > 110 && std::abs(r - b) < 40 && std::abs(r - g) < 30)
+                ++c.silver;
+        }
+    return c;
+}
+
+// The share of the fish's pixels outside its largest connected piece: a fin
+// that leaves the body in a turn shows as a piece of its own.
+double LooseShare(const QImage& image)
+{
+    const int w = image.width(), h = image.height();
+    std::vector<int> label(static_cast<size_t>(w * h), -1);
+    std::vector<long> sizes;
+    long total = 0;
+    std::vector<int> stack;
+    for (int start = 0; start < w * h; ++start) {
+        if (label[start] >= 0 || IsBackground(image.pixel(start % w, start / w)))
+            continue;
+        const int id = static_cast<int>(sizes.size());
+        sizes.push_back(0);
+        stack.push_back(start);
+        label[start] = id;
+        while (!stack.empty()) {
+            const int i = stack.back();
+            stack.pop_back();
+            ++sizes[id];
+            const int x = i % w, y = i / w;
+            const int next[4][2] = {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}};
+            for (const auto& n : next) {
+                if (n[0] < 0 || n[0] >= w || n[1] < 0 || n[1] >= h)
+                    continue;
+                const int j = n[1] * w + n[0];
+                if (label[j] < 0 && !IsBackground(image.pixel(n[0], n[1]))) {
+                    label[j] = id;
+                    stack.push_back(j);
+                }
+            }
+        }
+        total += sizes[id];
+    }
+    if (total == 0)
+        return 1.0;
+    return 1.0 - double(*std::max_element(sizes.begin(), sizes.end())) / double(total);
+}
+
+void Keep(const std::vector<QImage>& pictures, const char* suffix)
+{
+    const char* path = std::getenv("PV_FISH19_PNG");
+    if (path == nullptr)
+        return;
+    const int across = 4;
+    QImage sheet(kWidth * across, kHeight * int((pictures.size() + across - 1) / across), QImage::Format_RGBA8888);
+    sheet.fill(Qt::black);
+    QPainter painter(&sheet);
+    for (size_t k = 0; k < pictures.size(); ++k)
+        painter.drawImage(int(k % across) * kWidth, int(k / across) * kHeight, pictures[k]);
+    painter.end();
+    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+}
+
+TEST_F(Fish19GLTest, SeenFromEverySideItIsBlackRimmedInOrange)
+{
+    CFishSpecies19 fish = SettledFish<CFishSpecies19>();
+    struct View {
+        const char* name;
+        float x, y, z;
+        bool side;
+    };
+    const View views[] = {{"side", 0, 0, 10, true},
+                          {"front", -10, 0, 0, false},
+                          {"behind", 10, 0, 0.01f, false},
+                          {"above", 0, 10, 0, false},
+                          {"three quarters", -6, 3.5f, 7.5f, false}};
+    std::vector<QImage> pictures;
+    for (const View& v : views) {
+        SCOPED_TRACE(v.name);
+        const QImage image = Render(v.x, v.y, v.z, 40.0f, [&] { DrawFishAt(fish, m_batfish, 0, 0); });
+        pictures.push_back(image);
+        const Census c = Count(image);
+        EXPECT_GT(c.fish, v.side ? 12000 : 1200) << "the fish fills part of the view";
+        EXPECT_LT(c.silver, c.fish / 50) << "no silver";
+        EXPECT_LT(LooseShare(image), 0.01) << "one piece";
+        if (v.side) {
+            EXPECT_GT(c.black, c.fish / 2) << "a black fish";
+            EXPECT_GT(c.orange, c.fish / 40) << "its orange rim";
+            EXPECT_LT(c.orange, c.fish / 4);
+            // The sails make it far taller than long.
+            EXPECT_GT(c.bottom - c.top, 1.4 * (c.right - c.left)) << "taller than long";
+        }
+    }
+    Keep(pictures, "");
+}
+
+TEST_F(Fish19GLTest, InATurnItHoldsTogetherFrameByFrame)
+{
+    CFishSpecies19 fish = SettledFish<CFishSpecies19>();
+    fish.m_nTargetHeading = 180;
+    std::vector<QImage> pictures;
+    struct Eye {
+        float x, y, z;
+    } const eyes[] = {{0, 10, 0}, {-6, 3.5f, 7.5f}};
+    for (int frame = 1; frame <= 48; ++frame) {
+        SCOPED_TRACE(frame);
+        CFishSpecies19 next = fish;
+        for (const Eye& eye : eyes) {
+            next = fish;  // each view draws the same frame
+            const QImage image = Render(eye.x, eye.y, eye.z, 40.0f, [&] { DrawFishAt(next, m_batfish, 0, 0); });
+            EXPECT_LT(LooseShare(image), 0.01) << "no fin apart from the body";
+            if (frame % 6 == 0)
+                pictures.push_back(image);
+        }
+        fish = next;
+    }
+    EXPECT_EQ(fish.m_fHeading, 180.0f);
+    Keep(pictures, "-turn");
+}
+
+TEST_F(Fish19GLTest, BesideTheAngelfishTheTwoReadAsDifferentFish)
+{
+    CFishSpecies19 bat = SettledFish<CFishSpecies19>();
+    CFishSpecies03 angel = SettledFish<CFishSpecies03>();
+    const QImage side = Render(0, 0, 16, 40.0f, [&] {
+        DrawFishAt(bat, m_batfish, -3.2f, 0);
+        DrawFishAt(angel, m_angel, 3.2f, 0);
+    });
+    const Census b = Count(side, 0, kWidth / 2), a = Count(side, kWidth / 2, kWidth);
+    ASSERT_GT(b.fish, 2000);
+    ASSERT_GT(a.fish, 2000);
+    EXPECT_GT(b.black, b.fish / 2) << "the batfish is black";
+    EXPECT_GT(a.silver, a.fish / 4) << "the angelfish is silver";
+    EXPECT_LT(b.silver, b.fish / 50) << "the batfish is not";
+    EXPECT_GT(b.orange, 4 * a.orange + 50) << "only the batfish has an orange rim";
+    Keep({side}, "-pair");
+}
+
+}  // namespace
