@@ -26,10 +26,12 @@ inline const BodyShape kDisc{
     .belly = {{0.0f, -0.030f}, {0.05f, -0.047f}, {0.15f, -0.064f}, {0.3f, -0.075f}, {0.45f, -0.078f},
               {0.6f, -0.075f}, {0.75f, -0.066f}, {0.9f, -0.048f}, {1.0f, -0.028f}},
     .thickness = {{0.0f, 0.124f}, {0.05f, 0.146f}, {0.12f, 0.176f}, {0.25f, 0.207f}, {0.4f, 0.218f}, {0.55f, 0.208f},
-                  {0.7f, 0.172f}, {0.82f, 0.118f}, {0.9f, 0.070f}, {0.96f, 0.030f}, {1.0f, 0.012f}},
+                  {0.7f, 0.186f}, {0.82f, 0.146f}, {0.9f, 0.098f}, {0.96f, 0.046f}, {1.0f, 0.012f}},
     .egg = 0.0f,
 };
 inline const Segments kColumns = Segments::Even(0.0f, 1.0f, kBodySize.columns);
+
+inline float SmoothStep01(float t) { return t * t * (3 - 2 * t); }
 
 // The rows round the half section: the back's midline (0) out to the rim (4,
 // 5, which the class ripples) and in under the belly (7). The flat outer band
@@ -60,10 +62,20 @@ inline float TailHalfWidth(float a) { return 0.0006f + 0.0034f * (1.0f - a); }
 constexpr float kLobeInner = 0.026f, kLobeOuter = 0.119f;
 constexpr float kLobeRootX = -0.405f;
 inline float LobeY(float a) { return Mix(kLobeInner, kLobeOuter, a); }
+// The disc's outline in front of its widest place: a rounded square of
+// half-length kOutlineFront ahead of kOutlineCentre, half-width kOutlineWidth.
+constexpr float kOutlineCentre = -0.2f, kOutlineFront = 0.275f, kOutlineWidth = 0.218f, kOutlinePower = 2.3f;
+inline float OutlineX(float y)
+{
+    const float s = std::pow(std::clamp(y / kOutlineWidth, 0.0f, 1.0f), kOutlinePower);
+    return kOutlineCentre - kOutlineFront * std::pow(1.0f - s, 1.0f / kOutlinePower);
+}
+// The lobes follow the outline, drawn back toward the midline (a small
+// dimple at the snout between the two).
 inline float LobeFrontX(float a)
 {
-    // Rounded to the corner, drawn back a little at the midline.
-    return kDisc.snoutX - 0.030f * std::cos(0.5f * kPi * std::pow(a, 1.4f)) * (0.75f + 0.25f * std::min(1.0f, a * 4));
+    const float dimple = 1.0f - SmoothStep01(std::min(1.0f, a / 0.3f));
+    return Mix(OutlineX(LobeY(a)), kDisc.snoutX - 0.012f, 0.6f * dimple);
 }
 inline float LobeZ(float b) { return kDisc.MidLine(0.0f) - 0.004f * b * b; }
 inline V3 LobePoint(float a, float b) { return {Mix(kLobeRootX, LobeFrontX(a), b), LobeY(a), LobeZ(b)}; }

@@ -60,13 +60,20 @@ inline Rgb BodyColour(float u, float v)
     Rgb back = BackColour(p.x, p.y, edge);
     Rgb belly = Mix(kCream, kBrown * 1.1f, 0.7f * SmoothStep(0.62f, 0.95f, edge));
     belly = belly * (0.95f + 0.05f * kit::Fbm(u, v, 6, 2, 21u));
-    return Shade(Mix(back, belly, below), kDisc.Normal(u, theta), 0.2f);
+    // The belly lit as if from the side: it shows cream when the ray turns it up.
+    V3 n = kDisc.Normal(u, theta);
+    if (below > 0)
+        n = Normalize(Lerp(n, V3{n.x, n.y, std::fabs(n.z)}, below));
+    return Shade(Mix(back, belly, below), n, 0.2f);
 }
 
+// The lobes, seen from above and below: the back's brown, darkening to the
+// margin, without ocelli.
 inline Rgb LobeColour(float a, float b)
 {
     const V3 p = LobePoint(a, b);
-    return Shade(BackColour(p.x, p.y, std::min(1.0f, 0.5f + 0.5f * b)), {0, 0, 1}, 0.2f);
+    Rgb c = kBrown * (0.86f + 0.22f * kit::Fbm(p.x * 3 + 5, p.y * 3 + 5, 8, 4, 20u));
+    return Shade(Mix(c, kDarkBrown, 0.2f + 0.3f * b), {0, 0, 1}, 0.2f);
 }
 
 // The tail over a (along, root to tip) and b (round it from the top): brown
