@@ -53,8 +53,10 @@ inline float TopAt(float x, float y)
 constexpr float kTailLength = 0.486f;
 constexpr float kTailMidZ = -0.027f;
 inline float TailX(int c) { return kTailLength * Along(c, kTailSize.columns); }
-inline float TailHalfHeight(float a) { return 0.001f + 0.0145f * std::pow(1.0f - a, 1.3f); }
-inline float TailHalfWidth(float a) { return 0.0006f + 0.0034f * (1.0f - a); }
+inline float TailHalfHeight(float a) { return 0.003f + 0.0125f * std::pow(1.0f - a, 1.3f); }
+// Wide enough to show as one line from above at the tank's distances (a
+// thinner whip breaks into dots there).
+inline float TailHalfWidth(float a) { return 0.0095f - 0.0045f * a; }
 
 // The front lobes round the disc's straight front edge: rooted inside the
 // disc, they reach forward in the rim's plane to a rounded outline, from

@@ -10,7 +10,11 @@
 #include <GL/glu.h>
 
 #include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -109,4 +113,90 @@ QImage RenderFish(const OffscreenTarget& target, int width, int height, QRgb bac
         scene();
     }
     return target.Read();
+}
+
+// A fish test that draws into an offscreen picture of its own size and
+// background, placing each fish as the fish pass does.
+class FishPictureFixture : public FishGLFixture {
+protected:
+    FishPictureFixture(int width, int height, QRgb background) : m_width(width), m_height(height), m_background(background)
+    {
+    }
+    void SetUp() override
+    {
+        FishGLFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        m_target = std::make_unique<OffscreenTarget>(m_width, m_height);
+        ASSERT_TRUE(m_target->Complete());
+    }
+    void TearDown() override
+    {
+        m_target.reset();
+        FishGLFixture::TearDown();
+    }
+    // The fish that `scene` draws, seen from (ex, ey, ez).
+    template <typename Scene>
+    QImage Render(float ex, float ey, float ez, float fov, Scene scene)
+    {
+        return RenderFish(*m_target, m_width, m_height, m_background, fov, ex, ey, ez, scene);
+    }
+    // One fish at (x, y, 0) with its texture, as the fish pass draws it.
+    template <typename Fish>
+    void DrawAt(Fish& fish, GLuint texture, float x, float y)
+    {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        fish.m_fPos[0] = x;
+        fish.m_fPos[1] = y;
+        fish.m_fPos[2] = 0.0f;
+        glPushMatrix();
+        glTranslatef(x, y, 0.0f);
+        fish.Draw(0);
+        glPopMatrix();
+    }
+    // The pictures side by side, two a row, saved as <$variable><suffix>.png
+    // when the environment variable is set.
+    void KeepPictures(const char* variable, const std::vector<QImage>& pictures, const char* suffix) const
+    {
+        const char* path = std::getenv(variable);
+        if (path == nullptr || pictures.empty())
+            return;
+        QImage sheet(m_width * 2, m_height * static_cast<int>((pictures.size() + 1) / 2), QImage::Format_RGBA8888);
+        sheet.fill(Qt::black);
+        QPainter painter(&sheet);
+        for (size_t k = 0; k < pictures.size(); ++k)
+            painter.drawImage(static_cast<int>(k % 2) * m_width, static_cast<int>(k / 2) * m_height, pictures[k]);
+        painter.end();
+        EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+    }
+
+    int m_width, m_height;
+    QRgb m_background;
+    std::unique_ptr<OffscreenTarget> m_target;
+};
+
+// The pixels of a picture (columns x0 to x1 - 1) that are not its background:
+// their count and bounds; `seen(r, g, b)` is called on each.
+struct FishPixels {
+    long count = 0;
+    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+};
+template <typename Seen>
+FishPixels ScanFish(const QImage& image, QRgb background, int x0, int x1, Seen seen)
+{
+    FishPixels f;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < x1; ++x) {
+            const QRgb p = image.pixel(x, y);
+            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+            if (std::abs(r - qRed(background)) + std::abs(g - qGreen(background)) + std::abs(b - qBlue(background)) < 6)
+                continue;
+            ++f.count;
+            f.left = std::min(f.left, x);
+            f.right = std::max(f.right, x);
+            f.top = std::min(f.top, y);
+            f.bottom = std::max(f.bottom, y);
+            seen(r, g, b);
+        }
+    return f;
 }

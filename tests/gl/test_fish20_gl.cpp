@@ -5,16 +5,12 @@
 #include "fish/fish_species20.h"
 #include "fish/fish_species23.h"
 #include "gl/fish_gl_fixture.h"
-#include "gl/offscreen_target.h"
 #include "platform/crt.h"
 
 #include <GL/glew.h>
 
 #include <QImage>
-#include <QPainter>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,75 +19,47 @@ namespace {
 constexpr int kWidth = 480, kHeight = 360;
 const QRgb kBackground = qRgb(13, 31, 64);
 
-class Fish20GLTest : public FishGLFixture {
+class Fish20GLTest : public FishPictureFixture {
 protected:
+    Fish20GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
     void SetUp() override
     {
-        FishGLFixture::SetUp();
+        FishPictureFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         m_ray = LoadFishTexture(20);
         m_clown = LoadFishTexture(23);
-        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
-        ASSERT_TRUE(m_target->Complete());
     }
-    void TearDown() override
+    void Keep(const std::vector<QImage>& pictures, const char* suffix) const
     {
-        m_target.reset();
-        FishGLFixture::TearDown();
-    }
-
-    template <typename Scene>
-    QImage Render(float ex, float ey, float ez, float fov, Scene drawFish)
-    {
-        return RenderFish(*m_target, kWidth, kHeight, kBackground, fov, ex, ey, ez, drawFish);
-    }
-
-    template <typename Fish>
-    void DrawAt(Fish& fish, GLuint texture, float x, float y)
-    {
-        glBindTexture(GL_TEXTURE_2D, texture);
-        fish.m_fPos[0] = x;
-        fish.m_fPos[1] = y;
-        fish.m_fPos[2] = 0.0f;
-        glPushMatrix();
-        glTranslatef(x, y, 0.0f);
-        fish.Draw(0);
-        glPopMatrix();
+        KeepPictures("PV_FISH20_PNG", pictures, suffix);
     }
 
     GLuint m_ray = 0, m_clown = 0;
-    std::unique_ptr<OffscreenTarget> m_target;
 };
 
 // What a picture (or a part of it) shows.
 struct Census {
     long fish = 0, brown = 0, orange = 0, pale = 0;
-    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+    int left = 0, right = 0, top = 0, bottom = 0;
 };
 
 Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 {
     Census c;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = x0; x < x1; ++x) {
-            const QRgb p = image.pixel(x, y);
-            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
-            if (std::abs(r - qRed(kBackground)) + std::abs(g - qGreen(kBackground)) +
-                    std::abs(b - qBlue(kBackground)) < 6)
-                continue;
-            ++c.fish;
-            c.left = std::min(c.left, x);
-            c.right = std::max(c.right, x);
-            c.top = std::min(c.top, y);
-            c.bottom = std::max(c.bottom, y);
-            if (r > 170 && g > 0.45 * r && g < 0.85 * r && b < 0.45 * g)
-                ++c.orange;
-            else if (r > 150 && g > 150 && b > 130)
-                ++c.pale;
-            else if (r > g && g > b && r < 150 && r > 30 && b < 0.8 * r)
-                ++c.brown;
-        }
+    const FishPixels f = ScanFish(image, kBackground, x0, x1, [&](int r, int g, int b) {
+        if (r > 170 && g > 0.45 * r && g < 0.85 * r && b < 0.45 * g)
+            ++c.orange;
+        else if (r > 150 && g > 150 && b > 130)
+            ++c.pale;
+        else if (r > g && g > b && r < 150 && r > 30 && b < 0.8 * r)
+            ++c.brown;
+    });
+    c.fish = f.count;
+    c.left = f.left;
+    c.right = f.right;
+    c.top = f.top;
+    c.bottom = f.bottom;
     return c;
 }
 
@@ -107,20 +75,6 @@ CFishSpecies20 SwimmingRay()
         fish.Draw(0);
     fish.TargetPitch() = fish.m_fShownPitch = 0.0f;
     return fish;
-}
-
-void Keep(const std::vector<QImage>& pictures, const char* suffix)
-{
-    const char* path = std::getenv("PV_FISH20_PNG");
-    if (path == nullptr)
-        return;
-    QImage sheet(kWidth * 2, kHeight * ((pictures.size() + 1) / 2), QImage::Format_RGBA8888);
-    sheet.fill(Qt::black);
-    QPainter painter(&sheet);
-    for (size_t k = 0; k < pictures.size(); ++k)
-        painter.drawImage(int(k % 2) * kWidth, int(k / 2) * kHeight, pictures[k]);
-    painter.end();
-    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
 }
 
 TEST_F(Fish20GLTest, FromAboveABrownDiscWithOrangeOcelliFromTheSideAThinOne)
