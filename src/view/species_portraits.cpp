@@ -15,6 +15,8 @@ constexpr float kSearchHalf = 40.0f;
 constexpr int kSearchSide = 256;
 // Room left around the fish, as a share of the picture.
 constexpr float kMargin = 0.06f;
+// How far above a fish that is flat seen side on is seen from.
+constexpr float kFlatFishElevation = 75.0f;
 
 // A framebuffer of its own, bound while it lives; the one bound before comes back.
 class PortraitTarget {
@@ -58,9 +60,11 @@ private:
     GLuint m_rb[2] = {0, 0};
 };
 
-// One fish of the species seen side on through an orthographic box
-// (left, right, bottom, top in world units), as the fish pass draws it.
-std::vector<uint8_t> Draw(CTankView& view, int species, int width, int height, const float box[4], bool* drawn)
+// One fish of the species seen from the side, `elevation` degrees above,
+// through an orthographic box (left, right, bottom, top in world units), as
+// the fish pass draws it.
+std::vector<uint8_t> Draw(CTankView& view, int species, int width, int height, const float box[4], float elevation,
+                          bool* drawn)
 {
     PortraitTarget target(width, height);
     *drawn = false;
@@ -77,7 +81,8 @@ std::vector<uint8_t> Draw(CTankView& view, int species, int width, int height, c
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    gluLookAt(0.0, 0.0, 100.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    const double e = elevation * 3.14159265358979323846 / 180.0;
+    gluLookAt(0.0, 100.0 * std::sin(e), 100.0 * std::cos(e), 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
     glActiveTexture(GL_TEXTURE1);
     glDisable(GL_TEXTURE_2D);
     glActiveTexture(GL_TEXTURE0);
@@ -103,6 +108,15 @@ std::vector<uint8_t> Draw(CTankView& view, int species, int width, int height, c
     glPopMatrix();
     glPopAttrib();
     return *drawn ? target.Read() : std::vector<uint8_t>();
+}
+
+// How many pixels have any cover.
+long CoveredPixels(const std::vector<uint8_t>& rgba)
+{
+    long n = 0;
+    for (size_t i = 3; i < rgba.size(); i += 4)
+        n += rgba[i] > 0;
+    return n;
 }
 
 // The pixels with any cover: false when there are none.
@@ -155,7 +169,17 @@ bool RenderSpeciesPortrait(CTankView& view, int species, int width, int height, 
     // Where the fish lies.
     const float search[4] = {-kSearchHalf, kSearchHalf, -kSearchHalf, kSearchHalf};
     bool drawn = false;
-    const std::vector<uint8_t> first = Draw(view, species, kSearchSide, kSearchSide, search, &drawn);
+    // Side on, or from well above where that shows more of the fish (a flat
+    // fish seen side on is a line).
+    float elevation = 0.0f;
+    std::vector<uint8_t> first = Draw(view, species, kSearchSide, kSearchSide, search, elevation, &drawn);
+    if (drawn) {
+        std::vector<uint8_t> above = Draw(view, species, kSearchSide, kSearchSide, search, kFlatFishElevation, &drawn);
+        if (CoveredPixels(above) > 2 * CoveredPixels(first)) {
+            elevation = kFlatFishElevation;
+            first = std::move(above);
+        }
+    }
     int x0, y0, x1, y1;
     if (!drawn || !CoveredBox(first, kSearchSide, kSearchSide, &x0, &y0, &x1, &y1))
         return false;
@@ -175,7 +199,7 @@ bool RenderSpeciesPortrait(CTankView& view, int species, int width, int height, 
     const float box[4] = {cx - halfW, cx + halfW, cy - halfH, cy + halfH};
 
     const int w = width * kSupersample, h = height * kSupersample;
-    const std::vector<uint8_t> fine = Draw(view, species, w, h, box, &drawn);
+    const std::vector<uint8_t> fine = Draw(view, species, w, h, box, elevation, &drawn);
     if (!drawn || fine.empty())
         return false;
     // Each pixel the mean of its samples (colours weighted by their cover), top row first.
