@@ -88,10 +88,15 @@ foreach(h ${PV_PLANT_TEXTURES})
   pv_resource(${id} cao${number}.bmp pv_gen_textures cao${number})
 endforeach()
 
-# The flower plant's own picture, read from beside the program.
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/KikuM0.mp_0.bmp
-  COMMAND pv_gen_textures KikuM0 ${CMAKE_BINARY_DIR}/KikuM0.mp_0.bmp DEPENDS pv_gen_textures VERBATIM)
-add_custom_target(pv_flower_picture ALL DEPENDS ${CMAKE_BINARY_DIR}/KikuM0.mp_0.bmp)
+# The flower plant's own picture, read from beside the program: the game's
+# and the benchmark's (the tests put their own beside theirs).
+set(PV_FLOWER_PICTURES ${CMAKE_BINARY_DIR}/KikuM0.mp_0.bmp ${CMAKE_BINARY_DIR}/bench/KikuM0.mp_0.bmp)
+add_custom_command(OUTPUT ${PV_FLOWER_PICTURES}
+  COMMAND pv_gen_textures KikuM0 ${CMAKE_BINARY_DIR}/KikuM0.mp_0.bmp
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/bench
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/KikuM0.mp_0.bmp ${CMAKE_BINARY_DIR}/bench/
+  DEPENDS pv_gen_textures VERBATIM)
+add_custom_target(pv_flower_picture ALL DEPENDS ${PV_FLOWER_PICTURES})
 
 # The built-in music, once its generator is in the tree.
 file(GLOB PV_GEN_MUSIC_SRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/tools/gen_music.cpp)
