@@ -17,7 +17,8 @@ wait_window Parvolune
 sleep 4  # the help text goes after 100 frames
 read -r sw sh < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
 mx=$(( sw / 3 )); my=$(( sh / 3 ))
-region="160x200+$(( mx - 80 ))+$(( my - 40 ))"
+# From the click down: the food sinks.
+region="200x$(( sh - my + 40 ))+$(( mx - 100 ))+$(( my - 40 ))"
 
 xdotool mousemove "$mx" "$my" click 3
 sleep 1
@@ -30,9 +31,14 @@ sleep 0.3
 import -window root "$WORK/before.png"
 before=$(pellets "$WORK/before.png" "$region")
 xdotool click 1
-sleep 2
-import -window root "$WORK/fed.png"
-fed=$(pellets "$WORK/fed.png" "$region")
+# The most pellets seen in a few shots while they sink.
+fed=0
+for shot in 1 2 3 4 5 6; do
+  sleep 0.4
+  import -window root "$WORK/fed.png"
+  n=$(pellets "$WORK/fed.png" "$region")
+  [ "$n" -gt "$fed" ] && fed=$n
+done
 [ "$fed" -gt $(( before + 15 )) ] || fail "no food fell from the click ($before pale pixels before, $fed after)"
 
 xdotool key Escape
