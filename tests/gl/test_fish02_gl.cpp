@@ -13,7 +13,6 @@
 
 #include <QImage>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,33 +21,20 @@ namespace {
 constexpr int kWidth = 480, kHeight = 360;
 const QRgb kBackground = qRgb(13, 31, 64);
 
-class Fish02GLTest : public FishGLFixture {
+class Fish02GLTest : public FishPictureFixture {
 protected:
+    Fish02GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
     void SetUp() override
     {
-        FishGLFixture::SetUp();
+        FishPictureFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         m_guppy = LoadFishTexture(2);
         m_angel = LoadFishTexture(3);
         m_clown = LoadFishTexture(23);
-        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
-        ASSERT_TRUE(m_target->Complete());
-    }
-    void TearDown() override
-    {
-        m_target.reset();
-        FishGLFixture::TearDown();
-    }
-
-    template <typename Scene>
-    QImage Render(float ex, float ey, float ez, Scene drawFish)
-    {
-        return RenderFish(*m_target, kWidth, kHeight, kBackground, 40.0f, ex, ey, ez, drawFish);
     }
 
     GLuint m_guppy = 0, m_angel = 0, m_clown = 0;
-    std::unique_ptr<OffscreenTarget> m_target;
 };
 
 // What a picture (or a part of it) shows.

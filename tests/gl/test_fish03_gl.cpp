@@ -19,7 +19,6 @@
 #include <QPainter>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,46 +27,19 @@ namespace {
 constexpr int kWidth = 480, kHeight = 360;
 const QRgb kBackground = qRgb(13, 31, 64);
 
-class Fish03GLTest : public FishGLFixture {
+class Fish03GLTest : public FishPictureFixture {
 protected:
+    Fish03GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
     void SetUp() override
     {
-        FishGLFixture::SetUp();
+        FishPictureFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         m_angel = LoadFishTexture(3);
         m_clown = LoadFishTexture(23);
-        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
-        ASSERT_TRUE(m_target->Complete());
-    }
-    void TearDown() override
-    {
-        m_target.reset();
-        FishGLFixture::TearDown();
-    }
-
-    // Fish drawn at their positions, seen from (ex, ey, ez).
-    template <typename Scene>
-    QImage Render(float ex, float ey, float ez, float fov, Scene drawFish)
-    {
-        return RenderFish(*m_target, kWidth, kHeight, kBackground, fov, ex, ey, ez, drawFish);
-    }
-
-    template <typename Fish>
-    void DrawAt(Fish& fish, GLuint texture, float x, float y)
-    {
-        glBindTexture(GL_TEXTURE_2D, texture);
-        fish.m_fPos[0] = x;
-        fish.m_fPos[1] = y;
-        fish.m_fPos[2] = 0.0f;
-        glPushMatrix();
-        glTranslatef(x, y, 0.0f);
-        fish.Draw(0);
-        glPopMatrix();
     }
 
     GLuint m_angel = 0, m_clown = 0;
-    std::unique_ptr<OffscreenTarget> m_target;
 };
 
 // What a picture (or a part of it) shows.

@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,32 +23,19 @@ namespace {
 constexpr int kWidth = 480, kHeight = 360;
 const QRgb kBackground = qRgb(40, 90, 120);
 
-class Fish19GLTest : public FishGLFixture {
+class Fish19GLTest : public FishPictureFixture {
 protected:
+    Fish19GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
     void SetUp() override
     {
-        FishGLFixture::SetUp();
+        FishPictureFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         m_batfish = LoadFishTexture(19);
         m_angel = LoadFishTexture(3);
-        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
-        ASSERT_TRUE(m_target->Complete());
-    }
-    void TearDown() override
-    {
-        m_target.reset();
-        FishGLFixture::TearDown();
-    }
-
-    template <typename Scene>
-    QImage Render(float ex, float ey, float ez, float fov, Scene drawFish)
-    {
-        return RenderFish(*m_target, kWidth, kHeight, kBackground, fov, ex, ey, ez, drawFish);
     }
 
     GLuint m_batfish = 0, m_angel = 0;
-    std::unique_ptr<OffscreenTarget> m_target;
 };
 
 bool IsBackground(QRgb p)

@@ -16,7 +16,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,50 +24,21 @@ namespace {
 constexpr int kWidth = 480, kHeight = 360;
 const QRgb kBackground = qRgb(13, 31, 64);
 
-class Fish24GLTest : public FishGLFixture {
+class Fish24GLTest : public FishPictureFixture {
 protected:
+    Fish24GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
     void SetUp() override
     {
-        FishGLFixture::SetUp();
+        FishPictureFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         m_bass = LoadFishTexture(24);
         m_clown = LoadFishTexture(23);
-        m_target = std::make_unique<OffscreenTarget>(kWidth, kHeight);
-        ASSERT_TRUE(m_target->Complete());
-    }
-    void TearDown() override
-    {
-        m_target.reset();
-        FishGLFixture::TearDown();
     }
 
-    template <typename Scene>
-    QImage Render(float ex, float ey, float ez, float fov, Scene drawFish)
-    {
-        return RenderFish(*m_target, kWidth, kHeight, kBackground, fov, ex, ey, ez, drawFish);
-    }
-
-    // Draws a fish at (x, y, 0) as the fish pass does; the fish moves on.
-    template <typename Fish, typename DrawIt>
-    void DrawAt(Fish& fish, GLuint texture, float x, float y, DrawIt draw)
-    {
-        glBindTexture(GL_TEXTURE_2D, texture);
-        fish.m_fPos[0] = x;
-        fish.m_fPos[1] = y;
-        fish.m_fPos[2] = 0.0f;
-        glPushMatrix();
-        glTranslatef(x, y, 0.0f);
-        draw(fish);
-        glPopMatrix();
-    }
-    void DrawBass(CFishSpecies24& fish, float x, float y)
-    {
-        DrawAt(fish, m_bass, x, y, [](CFishSpecies24& f) { f.Draw(); });
-    }
+    void DrawBass(CFishSpecies24& fish, float x, float y) { DrawAt(fish, m_bass, x, y); }
 
     GLuint m_bass = 0, m_clown = 0;
-    std::unique_ptr<OffscreenTarget> m_target;
 };
 
 struct Census {
@@ -262,7 +232,7 @@ TEST_F(Fish24GLTest, BesideTheClownfishItIsLongerAndGoldNotOrange)
     CFishSpecies23 clown = SwimmingFish<CFishSpecies23>();
     const QImage side = Render(0, 0, 22, 40.0f, [&] {
         DrawBass(bass, -4.0f, 0);
-        DrawAt(clown, m_clown, 5.0f, 0, [](CFishSpecies23& f) { f.Draw(0); });
+        DrawAt(clown, m_clown, 5.0f, 0);
     });
     const Census b = Count(side, 0, kWidth / 2 + 20), c = Count(side, kWidth / 2 + 20, kWidth);
     ASSERT_GT(b.fish, 2000);
