@@ -15,6 +15,7 @@
 #include "app/resource.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "support/scratch.h"
 
 #include <GL/glew.h>
 
@@ -174,16 +175,16 @@ int main(int argc, char** argv)
 
     // Settings and lock files of its own, so a player's settings are not
     // touched; removed at exit.
-    static char dir[] = "/tmp/pv-bench-XXXXXX";
-    if (!mkdtemp(dir))
+    static const std::string dir = MakeProcessTempFolder("pv-bench");
+    if (dir.empty())
         return 1;
     std::atexit([] {
         std::error_code ignored;
         std::filesystem::remove_all(dir, ignored);
     });
-    setenv("XDG_CONFIG_HOME", dir, 1);
+    setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
     if (settings) {
-        const std::string folder = std::string(dir) + "/parvolune";
+        const std::string folder = dir + "/parvolune";
         mkdir(folder.c_str(), 0700);
         std::ifstream in(settings, std::ios::binary);
         std::ofstream out(folder + "/Quenmarl.ini", std::ios::binary);
@@ -193,7 +194,7 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    setenv("XDG_RUNTIME_DIR", dir, 1);
+    setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     AfxInitToolkit(argc, argv);
     SetMessageBoxHook([](const char* text, const char* caption, UINT) {

@@ -2,7 +2,14 @@
 # Each test sources this file with the game's path as $1.
 
 GAME="$1"
-WORK="$(mktemp -d /tmp/pv-e2e-XXXXXX)"
+# A folder of this test's own, named by its process; those of tests that were
+# killed before they could remove theirs go first.
+for stale in /tmp/pv-e2e-*-*; do
+  pid="${stale#/tmp/pv-e2e-}"
+  pid="${pid%%-*}"
+  [ -d "$stale" ] && [ -O "$stale" ] && [[ "$pid" =~ ^[0-9]+$ ]] && ! kill -0 "$pid" 2>/dev/null && rm -rf "$stale"
+done
+WORK="$(mktemp -d "/tmp/pv-e2e-$$-XXXXXX")"
 export XDG_CONFIG_HOME="$WORK/config"
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -20,6 +27,8 @@ cleanup() {
   rm -rf "$WORK"
 }
 trap cleanup EXIT
+# A test stopped by a signal (a time limit) cleans up too.
+trap 'exit 143' TERM HUP INT
 
 fail() {
   echo "FAIL: $*" >&2

@@ -1,11 +1,40 @@
-// Folders for tests, removed when the test or the test process is done with
-// them: nothing a test makes is left in the temporary folder.
+// Folders for tests and tools, removed when the test or the process is done
+// with them: nothing a test makes is left in the temporary folder, not even
+// by a process that was killed.
 #pragma once
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+
+// A new private folder <$TMPDIR or /tmp>/<prefix>-<pid>-XXXXXX for this
+// process. Folders <prefix>-<pid>-* of processes that are gone (killed before
+// they could remove theirs) are removed first. Empty when it cannot be made.
+inline std::string MakeProcessTempFolder(const char* prefix)
+{
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string base = tmp && *tmp == '/' ? tmp : "/tmp";
+    const std::string stem = std::string(prefix) + "-";
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(base, ignored)) {
+        const std::string name = entry.path().filename().string();
+        if (name.compare(0, stem.size(), stem) != 0)
+            continue;
+        char* end = nullptr;
+        const long pid = std::strtol(name.c_str() + stem.size(), &end, 10);
+        struct stat st {};
+        if (pid <= 0 || *end != '-' || lstat(entry.path().c_str(), &st) != 0 || !S_ISDIR(st.st_mode) ||
+            st.st_uid != geteuid())
+            continue;
+        if (kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            std::filesystem::remove_all(entry.path(), ignored);
+    }
+    std::string pattern = base + "/" + stem + std::to_string(getpid()) + "-XXXXXX";
+    return mkdtemp(pattern.data()) ? pattern : std::string();
+}
 
 namespace scratch_detail {
 
@@ -45,10 +74,9 @@ inline const std::string& ProcessScratchFolder()
     if (folder.empty() && inherited && *inherited == '/' && stat(inherited, &st) == 0 && S_ISDIR(st.st_mode))
         folder = inherited;
     if (folder.empty()) {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base == '/' ? base : "/tmp") + "/pv-test-XXXXXX";
-        if (mkdtemp(pattern.data())) {
-            folder = pattern;
+        const std::string made = MakeProcessTempFolder("pv-test");
+        if (!made.empty()) {
+            folder = made;
             scratch_detail::Owner() = getpid();
             std::atexit(scratch_detail::RemoveFolder);
             setenv("PV_TEST_SCRATCH", folder.c_str(), 1);
