@@ -16,7 +16,6 @@
 #include <GL/glu.h>
 
 #include <QImage>
-#include <QPainter>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
@@ -75,32 +74,9 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
     return c;
 }
 
-// A settled fish that has swum a little, level.
-template <typename Fish>
-Fish SwimmingFish()
-{
-    crt::srand(5);
-    Fish fish;
-    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-    fish.m_fPitch = 0.0f;
-    for (int i = 0; i < 30; ++i)
-        fish.Draw(0);
-    fish.m_fPitch = fish.m_fShownPitch = 0.0f;
-    return fish;
-}
-
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
 {
-    const char* path = std::getenv("PV_FISH03_PNG");
-    if (path == nullptr)
-        return;
-    QImage sheet(kWidth * 2, kHeight * ((pictures.size() + 1) / 2), QImage::Format_RGBA8888);
-    sheet.fill(Qt::black);
-    QPainter painter(&sheet);
-    for (size_t k = 0; k < pictures.size(); ++k)
-        painter.drawImage(int(k % 2) * kWidth, int(k / 2) * kHeight, pictures[k]);
-    painter.end();
-    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+    KeepPictures("PV_FISH03_PNG", pictures, suffix, 2);
 }
 
 TEST_F(Fish03GLTest, TextureIsTheAngelfishPicture)
@@ -116,7 +92,7 @@ TEST_F(Fish03GLTest, TextureIsTheAngelfishPicture)
 
 TEST_F(Fish03GLTest, SeenFromTheSideTheFrontAndAboveItShowsSilverWithBlackBars)
 {
-    CFishSpecies03 fish = SwimmingFish<CFishSpecies03>();
+    CFishSpecies03 fish = SettledFish<CFishSpecies03>();
     struct View {
         const char* name;
         float x, y, z;
@@ -148,8 +124,8 @@ TEST_F(Fish03GLTest, SeenFromTheSideTheFrontAndAboveItShowsSilverWithBlackBars)
 
 TEST_F(Fish03GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)
 {
-    CFishSpecies03 angel = SwimmingFish<CFishSpecies03>();
-    CFishSpecies23 clown = SwimmingFish<CFishSpecies23>();
+    CFishSpecies03 angel = SettledFish<CFishSpecies03>();
+    CFishSpecies23 clown = SettledFish<CFishSpecies23>();
     std::vector<QImage> pictures;
     const QImage side = Render(0, 0, 16, 40.0f, [&] {
         DrawAt(angel, m_angel, -3.2f, 0);

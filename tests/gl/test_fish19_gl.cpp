@@ -11,7 +11,6 @@
 #include <GL/glew.h>
 
 #include <QImage>
-#include <QPainter>
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -116,17 +115,7 @@ double LooseShare(const QImage& image)
 
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
 {
-    const char* path = std::getenv("PV_FISH19_PNG");
-    if (path == nullptr)
-        return;
-    const int across = 4;
-    QImage sheet(kWidth * across, kHeight * int((pictures.size() + across - 1) / across), QImage::Format_RGBA8888);
-    sheet.fill(Qt::black);
-    QPainter painter(&sheet);
-    for (size_t k = 0; k < pictures.size(); ++k)
-        painter.drawImage(int(k % across) * kWidth, int(k / across) * kHeight, pictures[k]);
-    painter.end();
-    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+    KeepPictures("PV_FISH19_PNG", pictures, suffix, 4);
 }
 
 TEST_F(Fish19GLTest, SeenFromEverySideItIsBlackRimmedInOrange)

@@ -11,7 +11,6 @@
 #include <GL/glew.h>
 
 #include <QImage>
-#include <QPainter>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -77,34 +76,14 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 template <typename Fish>
 Fish SwimmingFish()
 {
-    crt::srand(5);
-    Fish fish;
-    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-    fish.m_fPitch = 0.0f;
-    for (int i = 0; i < 30; ++i) {
-        if constexpr (requires { fish.Draw(); })
-            fish.Draw();
-        else
-            fish.Draw(0);
-    }
-    fish.m_fPitch = fish.m_fShownPitch = 0.0f;
+    Fish fish = SettledFish<Fish>();
     fish.m_bStroke = 1;
     return fish;
 }
 
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
 {
-    const char* path = std::getenv("PV_FISH24_PNG");
-    if (path == nullptr)
-        return;
-    const int columns = 2, rows = static_cast<int>((pictures.size() + 1) / 2);
-    QImage sheet(kWidth * columns, kHeight * rows, QImage::Format_RGBA8888);
-    sheet.fill(Qt::black);
-    QPainter painter(&sheet);
-    for (size_t k = 0; k < pictures.size(); ++k)
-        painter.drawImage(int(k % columns) * kWidth, int(k / columns) * kHeight, pictures[k]);
-    painter.end();
-    EXPECT_TRUE(sheet.save(QString::fromStdString(std::string(path) + suffix + ".png")));
+    KeepPictures("PV_FISH24_PNG", pictures, suffix, 2);
 }
 
 TEST_F(Fish24GLTest, TextureIsThePeacockBassPicture)
