@@ -21,7 +21,6 @@ namespace {
 
 const float g_fLightPos[3] = {0.0f, 63.0f, 117.0f};
 GLuint g_nShadowFramebuffer = 0;
-GLuint g_nShadowRenderbuffer = 0;
 constexpr int MAX_SHADOW_MAP_SIZE = 2048;
 
 // A required GL feature is missing: say so, then end the program.
@@ -45,22 +44,32 @@ bool GlVersionAtLeast(int major, int minor)
     return haveMajor > major || (haveMajor == major && haveMinor >= minor);
 }
 
-// The depth buffer into level 0 of the bound shadow texture. The image is
-// made by glTexImage2D and filled by a sub-image copy: Mesa gives an image
+// The shadow texture as the depth target of the shadow framebuffer, its image
+// made (or remade at a new size) first. The pass draws straight into it:
+// no copy of the depth buffer, and no wait for the pass to be rasterised
+// before the copy. The image is made by glTexImage2D: Mesa gives an image
 // made by glCopyTexImage2D the luminance depth mode whatever the texture
 // says, so shadowed fragments kept alpha 1 and the lit pass drew them black
 // over the dim pass instead of dropping them.
-void CopyDepthToShadowTexture(int width, int height)
+void BindShadowTarget(int width, int height)
 {
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, g_texShadowMap);
     GLint haveWidth = 0;
     GLint haveHeight = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &haveWidth);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &haveHeight);
-    if (haveWidth != width || haveHeight != height)
+    glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, g_nShadowFramebuffer);
+    if (haveWidth != width || haveHeight != height) {
         glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, width, height, 0, GL_DEPTH_COMPONENT, GL_UNSIGNED_INT,
                      nullptr);
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
+        glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_DEPTH_ATTACHMENT_EXT, GL_TEXTURE_2D, g_texShadowMap, 0);
+        if (glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT) != GL_FRAMEBUFFER_COMPLETE_EXT)
+            std::fprintf(stderr, "FBO Error!\n");
+    }
 }
+
+void UnbindShadowTarget() { glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0); }
 
 }  // namespace
 
@@ -133,17 +142,12 @@ void CTankView::InitShadowMapping()
     glTexGeni(GL_R, GL_TEXTURE_GEN_MODE, GL_EYE_LINEAR);
     glTexGeni(GL_Q, GL_TEXTURE_GEN_MODE, GL_EYE_LINEAR);
 
+    // Depth only: the shadow texture becomes its depth target when the pass
+    // first draws.
     glGenFramebuffersEXT(1, &g_nShadowFramebuffer);
     glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, g_nShadowFramebuffer);
-    glGenRenderbuffersEXT(1, &g_nShadowRenderbuffer);
-    glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, g_nShadowRenderbuffer);
-    glRenderbufferStorageEXT(GL_RENDERBUFFER_EXT, GL_DEPTH_COMPONENT24, g_nMaxTextureSize, g_nMaxTextureSize);
-    glFramebufferRenderbufferEXT(GL_FRAMEBUFFER_EXT, GL_DEPTH_ATTACHMENT_EXT, GL_RENDERBUFFER_EXT,
-                                 g_nShadowRenderbuffer);
     glDrawBuffer(GL_NONE);
     glReadBuffer(GL_NONE);
-    if (glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT) != GL_FRAMEBUFFER_COMPLETE_EXT)
-        std::fprintf(stderr, "FBO Error!\n");
     glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
     glDrawBuffer(GL_BACK);
     glReadBuffer(GL_BACK);
@@ -169,6 +173,9 @@ void CTankView::RenderShadowMap()
         gluLookAt(g_fLightPos[0], g_fLightPos[1], g_fLightPos[2], 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
     glGetFloatv(GL_MODELVIEW_MATRIX, view);
 
+    const bool shadows = g_Settings.g_bShowShadow != 0;
+    if (shadows)
+        BindShadowTarget(g_nShadowMapWidth, g_nShadowMapHeight);
     glViewport(0, 0, g_nShadowMapWidth, g_nShadowMapHeight);
     glClear(GL_DEPTH_BUFFER_BIT);
     glShadeModel(GL_FLAT);
@@ -180,12 +187,12 @@ void CTankView::RenderShadowMap()
     glEnable(GL_POLYGON_OFFSET_FILL);
     glPolygonOffset(g_fPolygonOffsetFactor, 0.0f);
 
-    if (g_Settings.g_bShowShadow) {
+    if (shadows) {
         DrawScene(FALSE);
+        UnbindShadowTarget();
         // Bind the shadow texture ourselves so that no other texture is overwritten.
         glActiveTexture(GL_TEXTURE0);
         glBindTexture(GL_TEXTURE_2D, g_texShadowMap);
-        CopyDepthToShadowTexture(g_nShadowMapWidth, g_nShadowMapHeight);
     }
 
     glShadeModel(GL_SMOOTH);
