@@ -91,25 +91,35 @@ void CBubbleEmitter::Render(int n, BOOL bRays, int divisor)
     m_nCount = std::clamp(n, 0, m_nAllocated);
     if (m_bHidden)
         return;
-    IVertexSink& sink = VertexSink();
+    // The jitter is drawn bubble by bubble; the sprites then go out a picture
+    // at a time (the even bubbles, then the odd ones), so that each picture
+    // is bound once a frame rather than once a bubble. The bubble pass adds
+    // the sprites up, so their order does not show.
+    m_jitter.resize(2 * static_cast<size_t>(m_nCount));
     for (int i = 0; i < m_nCount; ++i) {
-        glBindTexture(GL_TEXTURE_2D, m_texBubble[i % 2 == 1 ? 0 : 1]);
-        const double jitterX = (Rand() % 20) * 0.01;
-        const double jitterZ = (Rand() % 20) * 0.01;
-        const PARTICLE& p = m_pParticles[i];
-        const float x = static_cast<float>(p.x + jitterX);
-        const float z = static_cast<float>(p.z + jitterZ);
-        const float s = p.size;
-        sink.Begin(GL_QUADS);
-        sink.TexCoord(0.0f, 0.0f);
-        sink.Vertex(x - s, p.y - s, z);
-        sink.TexCoord(1.0f, 0.0f);
-        sink.Vertex(x - s, p.y + s, z);
-        sink.TexCoord(1.0f, 1.0f);
-        sink.Vertex(x + s, p.y + s, z);
-        sink.TexCoord(0.0f, 1.0f);
-        sink.Vertex(x + s, p.y - s, z);
-        sink.End();
+        m_jitter[2 * i] = (Rand() % 20) * 0.01;
+        m_jitter[2 * i + 1] = (Rand() % 20) * 0.01;
+    }
+    IVertexSink& sink = VertexSink();
+    for (int first = 0; first < 2; ++first) {
+        if (first < m_nCount)
+            glBindTexture(GL_TEXTURE_2D, m_texBubble[first == 1 ? 0 : 1]);
+        for (int i = first; i < m_nCount; i += 2) {
+            const PARTICLE& p = m_pParticles[i];
+            const float x = static_cast<float>(p.x + m_jitter[2 * i]);
+            const float z = static_cast<float>(p.z + m_jitter[2 * i + 1]);
+            const float s = p.size;
+            sink.Begin(GL_QUADS);
+            sink.TexCoord(0.0f, 0.0f);
+            sink.Vertex(x - s, p.y - s, z);
+            sink.TexCoord(1.0f, 0.0f);
+            sink.Vertex(x - s, p.y + s, z);
+            sink.TexCoord(1.0f, 1.0f);
+            sink.Vertex(x + s, p.y + s, z);
+            sink.TexCoord(0.0f, 1.0f);
+            sink.Vertex(x + s, p.y - s, z);
+            sink.End();
+        }
     }
     if (bRays)
         DrawRays();

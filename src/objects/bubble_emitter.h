@@ -6,6 +6,7 @@
 #include <GL/glew.h>
 
 #include <random>
+#include <vector>
 
 class CBubbleEmitter : public CParticleSystem {
 public:
@@ -46,4 +47,5 @@ private:
 
     BYTE m_bOwnRandom = 0;
     std::minstd_rand m_random;
+    std::vector<double> m_jitter;  // x and z of each bubble drawn this frame
 };

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 namespace {
 
 constexpr int kCapacity = 200;
@@ -110,14 +113,25 @@ TEST_F(BubbleRender, OwnRandomLeavesTheSharedSequenceAlone)
     EXPECT_GE(renewed.y, -1.0f);
     EXPECT_LE(renewed.y, -1.0f + 8 * 0.005f + 1e-6f);
     EXPECT_FLOAT_EQ(renewed.life, 200.0f);
-    // The jitter still varies from bubble to bubble: 0 to 0.19 on x.
+    // Each bubble is drawn once, in whatever order; the jitter still varies
+    // from bubble to bubble: 0 to 0.19 on x and z. A parked bubble i stands
+    // at x = i, z = -i.
     int jittered = 0;
-    for (int i = 0; i < kCapacity; ++i) {
-        const float offset = recorder.primitives[size_t(i)].vertices[0].position[0] + 0.5f - float(i);
+    std::vector<int> drawn(kCapacity, 0);
+    for (const RecordedPrimitive& quad : recorder.primitives) {
+        const float z = quad.vertices[0].position[2];
+        const int i = int(std::lround(-z));
+        ASSERT_GE(i, 0);
+        ASSERT_LT(i, kCapacity);
+        ++drawn[size_t(i)];
+        const float offset = quad.vertices[0].position[0] + 0.5f - float(i);
         EXPECT_GE(offset, -1e-4f) << i;
         EXPECT_LE(offset, 0.19f + 1e-4f) << i;
+        EXPECT_GE(z + float(i), -1e-4f) << i;
+        EXPECT_LE(z + float(i), 0.19f + 1e-4f) << i;
         jittered += offset > 1e-4f;
     }
+    EXPECT_EQ(drawn, std::vector<int>(kCapacity, 1));
     EXPECT_GT(jittered, kCapacity / 2);
 
     bubbles.SetOwnRandom(FALSE);
