@@ -56,6 +56,22 @@ PlantVertex LayerVertex(int layer, int position, int normal)
                             static_cast<int>(std::size(g_TerrainTexCoords)), normal);
 }
 
+// The winding of the strips' triangle (a_c, b_c, a_c+1) against the sum of
+// its normals: below 0 when the inside is in front.
+float WallWinding(int layer, int band, int column)
+{
+    const PlantVertex a = LayerVertex(layer, TerrainPositionIndex(band, column), TerrainNormalIndex(band, column));
+    const PlantVertex b =
+        LayerVertex(layer, TerrainPositionIndex(band + 1, column), TerrainNormalIndex(band + 1, column));
+    const PlantVertex a1 =
+        LayerVertex(layer, TerrainPositionIndex(band, column + 1), TerrainNormalIndex(band, column + 1));
+    const float u[3] = {b.x - a.x, b.y - a.y, b.z - a.z};
+    const float v[3] = {a1.x - a.x, a1.y - a.y, a1.z - a.z};
+    const float w[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+    const float n[3] = {a.nx + b.nx + a1.nx, a.ny + b.ny + a1.ny, a.nz + b.nz + a1.nz};
+    return w[0] * n[0] + w[1] * n[1] + w[2] * n[2];
+}
+
 void SetUp(SceneryContext& c) { c.scenery.m_TerrainModel.BuildLists(); }
 
 const bool kSetUp = RegisterScenerySetUp({.order = 17, .phase = SetUpPhase::AfterLists, .run = SetUp});
@@ -94,17 +110,40 @@ void CTerrainModel::Draw(int style)
     glPopMatrix();
 }
 
+bool CTerrainModel::CullsWalls(int layer)
+{
+    if (layer < 0 || layer >= kTerrainLayers)
+        return false;
+    for (int band = 0; band < kBands; ++band)
+        for (int column = 0; column < kTerrainColumns; ++column)
+            if (WallWinding(layer, band, column) > 0.0f)
+                return false;
+    return true;
+}
+
 void CTerrainModel::DrawMesh(int layer)
 {
     if (layer < 0 || layer >= kTerrainLayers)
         return;
     const float scale[3] = {static_cast<float>(m_nScale), static_cast<float>(m_nScale), static_cast<float>(m_nScale)};
     // Seven bands between neighbouring rings, each closing on its first column.
+    // A layer is closed by its caps, so where its strips wind with the inside
+    // in front, the insides are culled: they never show. The top layers,
+    // whose rings fold back on themselves in places, are drawn whole.
+    const bool cull = CullsWalls(layer);
+    if (cull) {
+        glEnable(GL_CULL_FACE);
+        glCullFace(GL_FRONT);
+    }
     EmitLineStrips(
         [layer](int ring, int column) {
             return LayerVertex(layer, TerrainPositionIndex(ring, column), TerrainNormalIndex(ring, column));
         },
         0, kBands, kTerrainColumns + 1, scale, nullptr);
+    if (cull) {
+        glCullFace(GL_BACK);
+        glDisable(GL_CULL_FACE);
+    }
     // A cap across the first ring and one across the last: column i paired
     // with column 17 - i, whose position entry is also its normal entry.
     for (const int ring : {0, kTerrainRings - 1}) {

@@ -19,6 +19,9 @@ public:
     void Draw(int style);
     // The band mesh of one layer (0 to 44; any other draws nothing).
     void DrawMesh(int layer);
+    // Whether a layer's walls are drawn with their insides culled: only where
+    // every wall quad winds with the inside in front, against its normals.
+    static bool CullsWalls(int layer);
 
     int m_nScale = 200;  // every position is multiplied by it
     GLuint m_nList1 = 0, m_nList2 = 0, m_nList3 = 0, m_nList4 = 0;

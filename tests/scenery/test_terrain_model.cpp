@@ -157,4 +157,41 @@ TEST(TerrainModel, LedgesFaceUpAndWallsFaceOut)
     }
 }
 
+// A layer's walls are drawn with their fronts culled exactly where every wall
+// quad winds counter-clockwise seen from inside, against its outward normals
+// (else a piece of the rock's outside would vanish); that holds for most
+// layers, and not for the top ones whose rings fold back in places.
+TEST(TerrainModel, WallsAreCulledOnlyWhereTheyWindWithTheInsideInFront)
+{
+    const TankPlacement tank;
+    int culled = 0;
+    for (int layer = 0; layer < 45; ++layer) {
+        bool allInward = true;
+        for (int band = 0; band < 7; ++band)
+            for (int c = 0; c < 18; ++c) {
+                // The quad strip's triangle (a_c, b_c, a_c+1) with a on ring
+                // band and b on the next ring.
+                const Vec3 a = tank.Point(g_TerrainPositions[146 * layer + Entry(band, c)]);
+                const Vec3 b = tank.Point(g_TerrainPositions[146 * layer + Entry(band + 1, c)]);
+                const Vec3 a1 = tank.Point(g_TerrainPositions[146 * layer + Entry(band, c + 1)]);
+                const Vec3 u{b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+                const Vec3 v{a1[0] - a[0], a1[1] - a[1], a1[2] - a[2]};
+                const Vec3 w{u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+                Vec3 out{0, 0, 0};
+                for (const int e : {NormalEntry(band, c), NormalEntry(band + 1, c), NormalEntry(band, c + 1)}) {
+                    const Vec3 n = tank.Direction(g_TerrainNormals[e]);
+                    for (int i = 0; i < 3; ++i)
+                        out[i] += n[i];
+                }
+                allInward = allInward && w[0] * out[0] + w[1] * out[1] + w[2] * out[2] <= 0.0f;
+            }
+        EXPECT_EQ(CTerrainModel::CullsWalls(layer), allInward) << "layer " << layer;
+        culled += allInward;
+    }
+    EXPECT_GT(culled, 45 / 2);
+    EXPECT_LT(culled, 45);
+    for (const int layer : {-1, 45})
+        EXPECT_FALSE(CTerrainModel::CullsWalls(layer));
+}
+
 }  // namespace
