@@ -110,7 +110,8 @@ TEST_F(DecorationsGLTest, TerrainListsEndOnTheirLastLayersColourAndDrawLeavesWhi
     }
     // Each style draws its own list: 45 layers but for style 1 (14); a style
     // outside 0 to 3 draws nothing. Every style leaves the colour white and
-    // the matrix as it found it.
+    // the matrix as it found it. The walls' culled insides depend on where
+    // each layer stands, so the counts are compared within a few points.
     std::vector<Points> pictures;
     for (const int style : {0, 1, 2, 3, 4, -1}) {
         glColor3f(0.2f, 0.4f, 0.6f);
@@ -120,9 +121,10 @@ TEST_F(DecorationsGLTest, TerrainListsEndOnTheirLastLayersColourAndDrawLeavesWhi
         EXPECT_EQ(CurrentColour(), (std::array<float, 4>{1, 1, 1, 1})) << "style " << style;
     }
     ASSERT_FALSE(pictures[0].empty());
-    EXPECT_EQ(pictures[1].size() * 45, pictures[0].size() * 14);
-    EXPECT_EQ(pictures[2].size(), pictures[0].size());
-    EXPECT_EQ(pictures[3].size(), pictures[0].size());
+    const auto share = [&](size_t i) { return double(pictures[i].size()) / double(pictures[0].size()); };
+    EXPECT_NEAR(share(1), 14.0 / 45.0, 0.03);
+    EXPECT_NEAR(share(2), 1.0, 0.03);
+    EXPECT_NEAR(share(3), 1.0, 0.03);
     EXPECT_NE(pictures[0], pictures[2]);
     EXPECT_NE(pictures[0], pictures[3]);
     EXPECT_NE(pictures[2], pictures[3]);
