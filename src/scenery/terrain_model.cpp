@@ -82,6 +82,9 @@ const bool kKind = RegisterPlantKind({.kind = 16,
                                       .turns = {{-97.0f, 0.0f, 1.0f, 0.0f}, {-165.0f, 0.0f, 0.0f, 1.0f}},
                                       .draw = [](SceneryContext& c) {
                                           c.scenery.m_TerrainModel.Draw(g_Settings.g_nBackground);
+                                          // The heaviest fill of the frame: to the
+                                          // rasteriser now, while the fish are built.
+                                          glFlush();
                                       }});
 
 }  // namespace

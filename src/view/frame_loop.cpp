@@ -123,8 +123,6 @@ void CTankView::RenderFrame()
         DrawScene(TRUE);
 
     DrawEnvironment();
-    if (m_bFlushScenery)
-        glFlush();
     DrawBubbles();
 
     glDisable(GL_ALPHA_TEST);
@@ -173,8 +171,6 @@ void CTankView::DrawScene(BOOL bTextured)
             // The plant lists and the terrain, kinds 14 to 16.
             SceneryContext scenery = Scenery();
             DrawPlantKinds(scenery, PlantPass::Scene);
-            if (m_bFlushScenery)
-                glFlush();
         }
         glPopMatrix();
         glDisable(GL_TEXTURE_2D);

@@ -39,15 +39,12 @@ public:
     std::unique_ptr<IFishArray> m_pSpareFish;
     // The arrays of the fish kinds outside the species table: never sized.
     std::vector<std::unique_ptr<IFishArray>> m_kindArrays;
-    // Speed steps that leave the picture as it is; on by default (the
-    // benchmark turns them off to measure what each gives): a flush after the
-    // fish pass, the fish drawn into the depth-only shadow map without
-    // texture, blending and fog, and a flush after the scenery of a pass (the
-    // plant lists and the plants drawn live), so that the rasteriser works on
-    // it while the next part of the frame is built.
+    // Speed steps of the fish pass that leave the picture as it is; on by
+    // default (the benchmark turns them off to measure what each gives): a
+    // flush after the pass, and the fish drawn into the depth-only shadow map
+    // without texture, blending and fog.
     BYTE m_bFlushFishPass = 1;
     BYTE m_bPlainShadowFish = 1;
-    BYTE m_bFlushScenery = 1;
     CFoodEmitter m_FoodEmitters[10];
     CCannon m_Cannon;
 
