@@ -238,6 +238,14 @@ void DrawFishAt(Fish& fish, GLuint texture, float x, float y, int variant)
     DrawFishWith(fish, texture, x, y, 0.0f, [variant](Fish& f) { f.Draw(variant); });
 }
 
+// A pixel within 5 (the sum over red, green and blue) of the clear colour.
+inline bool IsBackgroundPixel(QRgb p, QRgb background)
+{
+    return std::abs(qRed(p) - qRed(background)) + std::abs(qGreen(p) - qGreen(background)) +
+               std::abs(qBlue(p) - qBlue(background)) <
+           6;
+}
+
 // Each pixel of columns x0 to x1 - 1 that is not the background, with the
 // bounds of them all.
 struct FishBounds {
@@ -252,8 +260,7 @@ FishBounds ForEachFishPixel(const QImage& image, QRgb background, int x0, int x1
     for (int y = 0; y < image.height(); ++y)
         for (int x = x0; x < x1; ++x) {
             const QRgb p = image.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(background)) + std::abs(qGreen(p) - qGreen(background)) +
-                    std::abs(qBlue(p) - qBlue(background)) < 6)
+            if (IsBackgroundPixel(p, background))
                 continue;
             ++b.pixels;
             b.left = std::min(b.left, x);
@@ -263,4 +270,27 @@ FishBounds ForEachFishPixel(const QImage& image, QRgb background, int x0, int x1
             visit(qRed(p), qGreen(p), qBlue(p));
         }
     return b;
+}
+
+// What a picture shows: its fish pixels and their bounds. A test's census
+// derives from it and adds the colours it counts.
+struct FishCensus {
+    long fish = 0;
+    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+};
+
+// The census of columns x0 to x1 - 1: `classify(census, r, g, b)` counts each
+// fish pixel's colour.
+template <class Census, class Classify>
+Census CountFish(const QImage& image, QRgb background, int x0, int x1, Classify classify)
+{
+    Census c;
+    const FishBounds f =
+        ForEachFishPixel(image, background, x0, x1, [&](int r, int g, int b) { classify(c, r, g, b); });
+    c.fish = f.pixels;
+    c.left = f.left;
+    c.right = f.right;
+    c.top = f.top;
+    c.bottom = f.bottom;
+    return c;
 }

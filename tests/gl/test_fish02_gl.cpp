@@ -38,42 +38,27 @@ protected:
 };
 
 // What a picture (or a part of it) shows.
-struct Census {
-    long fish = 0, red = 0, orange = 0, sheen = 0, silver = 0;
-    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+struct Census : FishCensus {
+    long red = 0, orange = 0, sheen = 0, silver = 0;
     long redLeft = 0, redRight = 0;  // red pixels left and right of the middle of the bounds
 };
 
 Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 {
-    Census c;
-    std::vector<int> redX;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = x0; x < x1; ++x) {
-            const QRgb p = image.pixel(x, y);
-            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
-            if (std::abs(r - qRed(kBackground)) + std::abs(g - qGreen(kBackground)) +
-                    std::abs(b - qBlue(kBackground)) < 6)
-                continue;
-            ++c.fish;
-            c.left = std::min(c.left, x);
-            c.right = std::max(c.right, x);
-            c.top = std::min(c.top, y);
-            c.bottom = std::max(c.bottom, y);
-            if (r > 110 && g < 0.3 * r && b < 0.45 * r) {
-                ++c.red;
-                redX.push_back(x);
-            } else if (r > 140 && g < 0.75 * r && b < 0.6 * g) {
-                ++c.orange;
-            } else if (b > r + 20 && g > r + 10) {
-                ++c.sheen;
-            } else if (r > 110 && g > 110 && b > 90 && std::abs(r - b) < 50 && std::abs(r - g) < 30) {
-                ++c.silver;
-            }
-        }
+    const auto classify = [](Census& c, int r, int g, int b) {
+        if (r > 110 && g < 0.3 * r && b < 0.45 * r)
+            ++c.red;
+        else if (r > 140 && g < 0.75 * r && b < 0.6 * g)
+            ++c.orange;
+        else if (b > r + 20 && g > r + 10)
+            ++c.sheen;
+        else if (r > 110 && g > 110 && b > 90 && std::abs(r - b) < 50 && std::abs(r - g) < 30)
+            ++c.silver;
+    };
+    Census c = CountFish<Census>(image, kBackground, x0, x1, classify);
     const int middle = (c.left + c.right) / 2;
-    for (int x : redX)
-        (x < middle ? c.redLeft : c.redRight) += 1;
+    c.redLeft = CountFish<Census>(image, kBackground, x0, std::clamp(middle, x0, x1), classify).red;
+    c.redRight = c.red - c.redLeft;
     return c;
 }
 

@@ -38,15 +38,13 @@ protected:
 };
 
 // What a picture (or a part of it) shows: the fish's pixels by colour.
-struct Census {
-    long fish = 0, gold = 0, blue = 0, black = 0, red = 0, orange = 0;
-    int left = 0, right = 0, top = 0, bottom = 0;
+struct Census : FishCensus {
+    long gold = 0, blue = 0, black = 0, red = 0, orange = 0;
 };
 
 Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 {
-    Census c;
-    const FishBounds f = ForEachFishPixel(image, kBackground, x0, x1, [&c](int r, int g, int b) {
+    return CountFish<Census>(image, kBackground, x0, x1, [](Census& c, int r, int g, int b) {
         if (r + g + b < 130)
             ++c.black;
         else if (b > r + 10 && b > g - 10 && b > 90)
@@ -58,12 +56,6 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
         else if (r > 110 && g < 0.35 * r && b < 0.35 * r)
             ++c.red;
     });
-    c.fish = f.pixels;
-    c.left = f.left;
-    c.right = f.right;
-    c.top = f.top;
-    c.bottom = f.bottom;
-    return c;
 }
 
 CFishSpecies05 SwimmingRam()

@@ -37,41 +37,22 @@ protected:
 };
 
 // What a picture (or a band of it) shows.
-struct Census {
-    long fish = 0, cream = 0, dark = 0, white = 0, orange = 0;
-    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+struct Census : FishCensus {
+    long cream = 0, dark = 0, white = 0, orange = 0;
 };
-
-bool IsBackground(QRgb p)
-{
-    return std::abs(qRed(p) - qRed(kBackground)) + std::abs(qGreen(p) - qGreen(kBackground)) +
-               std::abs(qBlue(p) - qBlue(kBackground)) < 6;
-}
 
 Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 {
-    Census c;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = x0; x < x1; ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (IsBackground(p))
-                continue;
-            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
-            ++c.fish;
-            c.left = std::min(c.left, x);
-            c.right = std::max(c.right, x);
-            c.top = std::min(c.top, y);
-            c.bottom = std::max(c.bottom, y);
-            if (r > 140 && g > 0.3 * r && g < 0.75 * r && b < 0.6 * g)
-                ++c.orange;
-            else if (r + g + b < 150)
-                ++c.dark;
-            else if (r > 200 && g > 200 && b > 190)
-                ++c.white;
-            else if (r > 120 && g > 0.72 * r && g < 0.98 * r && b < 0.85 * g)
-                ++c.cream;
-        }
-    return c;
+    return CountFish<Census>(image, kBackground, x0, x1, [](Census& c, int r, int g, int b) {
+        if (r > 140 && g > 0.3 * r && g < 0.75 * r && b < 0.6 * g)
+            ++c.orange;
+        else if (r + g + b < 150)
+            ++c.dark;
+        else if (r > 200 && g > 200 && b > 190)
+            ++c.white;
+        else if (r > 120 && g > 0.72 * r && g < 0.98 * r && b < 0.85 * g)
+            ++c.cream;
+    });
 }
 
 // The fish pixels outside the largest patch of the picture (pixels up to two
@@ -85,7 +66,7 @@ long LoosePixels(const QImage& image, QImage* marked = nullptr)
     int next = 0, main = 0;
     std::vector<int> stack;
     for (int start = 0; start < w * h; ++start) {
-        if (label[start] || IsBackground(image.pixel(start % w, start / w)))
+        if (label[start] || IsBackgroundPixel(image.pixel(start % w, start / w), kBackground))
             continue;
         long size = 0;
         label[start] = ++next;
@@ -100,7 +81,7 @@ long LoosePixels(const QImage& image, QImage* marked = nullptr)
                     if (x < 0 || y < 0 || x >= w || y >= h)
                         continue;
                     const int j = y * w + x;
-                    if (!label[j] && !IsBackground(image.pixel(x, y))) {
+                    if (!label[j] && !IsBackgroundPixel(image.pixel(x, y), kBackground)) {
                         label[j] = next;
                         stack.push_back(j);
                     }

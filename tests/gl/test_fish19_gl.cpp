@@ -37,41 +37,21 @@ protected:
     GLuint m_batfish = 0, m_angel = 0;
 };
 
-bool IsBackground(QRgb p)
-{
-    return std::abs(qRed(p) - qRed(kBackground)) + std::abs(qGreen(p) - qGreen(kBackground)) +
-               std::abs(qBlue(p) - qBlue(kBackground)) <
-           6;
-}
-
 // What a picture (or a part of it) shows.
-struct Census {
-    long fish = 0, black = 0, orange = 0, silver = 0;
-    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+struct Census : FishCensus {
+    long black = 0, orange = 0, silver = 0;
 };
 
 Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 {
-    Census c;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = x0; x < x1; ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (IsBackground(p))
-                continue;
-            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
-            ++c.fish;
-            c.left = std::min(c.left, x);
-            c.right = std::max(c.right, x);
-            c.top = std::min(c.top, y);
-            c.bottom = std::max(c.bottom, y);
-            if (r + g + b < 150)
-                ++c.black;
-            else if (r > 170 && g > 0.25 * r && g < 0.7 * r && b < 0.5 * g)
-                ++c.orange;
-            else if (r > 110 && g > 110 && b > 110 && std::abs(r - b) < 40 && std::abs(r - g) < 30)
-                ++c.silver;
-        }
-    return c;
+    return CountFish<Census>(image, kBackground, x0, x1, [](Census& c, int r, int g, int b) {
+        if (r + g + b < 150)
+            ++c.black;
+        else if (r > 170 && g > 0.25 * r && g < 0.7 * r && b < 0.5 * g)
+            ++c.orange;
+        else if (r > 110 && g > 110 && b > 110 && std::abs(r - b) < 40 && std::abs(r - g) < 30)
+            ++c.silver;
+    });
 }
 
 // The share of the fish's pixels outside its largest connected piece: a fin
@@ -84,7 +64,7 @@ double LooseShare(const QImage& image)
     long total = 0;
     std::vector<int> stack;
     for (int start = 0; start < w * h; ++start) {
-        if (label[start] >= 0 || IsBackground(image.pixel(start % w, start / w)))
+        if (label[start] >= 0 || IsBackgroundPixel(image.pixel(start % w, start / w), kBackground))
             continue;
         const int id = static_cast<int>(sizes.size());
         sizes.push_back(0);
@@ -100,7 +80,7 @@ double LooseShare(const QImage& image)
                 if (n[0] < 0 || n[0] >= w || n[1] < 0 || n[1] >= h)
                     continue;
                 const int j = n[1] * w + n[0];
-                if (label[j] < 0 && !IsBackground(image.pixel(n[0], n[1]))) {
+                if (label[j] < 0 && !IsBackgroundPixel(image.pixel(n[0], n[1]), kBackground)) {
                     label[j] = id;
                     stack.push_back(j);
                 }

@@ -39,15 +39,13 @@ protected:
 };
 
 // What a picture (or a part of it) shows.
-struct Census {
-    long fish = 0, brown = 0, orange = 0, pale = 0;
-    int left = 0, right = 0, top = 0, bottom = 0;
+struct Census : FishCensus {
+    long brown = 0, orange = 0, pale = 0;
 };
 
 Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 {
-    Census c;
-    const FishBounds f = ForEachFishPixel(image, kBackground, x0, x1, [&](int r, int g, int b) {
+    return CountFish<Census>(image, kBackground, x0, x1, [](Census& c, int r, int g, int b) {
         if (r > 170 && g > 0.45 * r && g < 0.85 * r && b < 0.45 * g)
             ++c.orange;
         else if (r > 150 && g > 150 && b > 130)
@@ -55,12 +53,6 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
         else if (r > g && g > b && r < 150 && r > 30 && b < 0.8 * r)
             ++c.brown;
     });
-    c.fish = f.pixels;
-    c.left = f.left;
-    c.right = f.right;
-    c.top = f.top;
-    c.bottom = f.bottom;
-    return c;
 }
 
 // A settled fish that has swum a little, level, heading 0.

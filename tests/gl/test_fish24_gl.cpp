@@ -40,36 +40,22 @@ protected:
     GLuint m_bass = 0, m_clown = 0;
 };
 
-struct Census {
-    long fish = 0, gold = 0, black = 0, red = 0, orange = 0;
-    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+struct Census : FishCensus {
+    long gold = 0, black = 0, red = 0, orange = 0;
 };
 
 Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 {
-    Census c;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = x0; x < x1; ++x) {
-            const QRgb p = image.pixel(x, y);
-            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
-            if (std::abs(r - qRed(kBackground)) + std::abs(g - qGreen(kBackground)) +
-                    std::abs(b - qBlue(kBackground)) < 6)
-                continue;
-            ++c.fish;
-            c.left = std::min(c.left, x);
-            c.right = std::max(c.right, x);
-            c.top = std::min(c.top, y);
-            c.bottom = std::max(c.bottom, y);
-            if (r > 120 && g > 0.68 * r && b < 0.6 * g)
-                ++c.gold;
-            else if (r > 140 && g > 0.3 * r && g < 0.62 * r && b < 0.6 * g)
-                ++c.orange;
-            else if (r > 110 && g < 0.3 * r && b < 0.3 * r)
-                ++c.red;
-            else if (r + g + b < 130)
-                ++c.black;
-        }
-    return c;
+    return CountFish<Census>(image, kBackground, x0, x1, [](Census& c, int r, int g, int b) {
+        if (r > 120 && g > 0.68 * r && b < 0.6 * g)
+            ++c.gold;
+        else if (r > 140 && g > 0.3 * r && g < 0.62 * r && b < 0.6 * g)
+            ++c.orange;
+        else if (r > 110 && g < 0.3 * r && b < 0.3 * r)
+            ++c.red;
+        else if (r + g + b < 130)
+            ++c.black;
+    });
 }
 
 // A fish that has swum a little, level, its mouth shut, facing heading 0.

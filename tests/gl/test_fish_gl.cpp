@@ -55,29 +55,20 @@ protected:
     GLuint m_texture = 0;
 };
 
-struct Census {
-    long fish = 0, orange = 0, white = 0, black = 0;
+struct Census : FishCensus {
+    long orange = 0, white = 0, black = 0;
 };
 
 Census Count(const QImage& image)
 {
-    const QRgb background = qRgb(13, 31, 64);
-    Census c;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
-            if (std::abs(r - qRed(background)) + std::abs(g - qGreen(background)) + std::abs(b - qBlue(background)) < 6)
-                continue;
-            ++c.fish;
-            if (r > 150 && r > g + 60 && g > b + 10)
-                ++c.orange;
-            else if (r > 140 && g > 140 && b > 140 && std::abs(r - b) < 40)
-                ++c.white;
-            else if (r + g + b < 90)
-                ++c.black;
-        }
-    return c;
+    return CountFish<Census>(image, qRgb(13, 31, 64), 0, image.width(), [](Census& c, int r, int g, int b) {
+        if (r > 150 && r > g + 60 && g > b + 10)
+            ++c.orange;
+        else if (r > 140 && g > 140 && b > 140 && std::abs(r - b) < 40)
+            ++c.white;
+        else if (r + g + b < 90)
+            ++c.black;
+    });
 }
 
 // A settled fish that has swum a little, with its stroke cleared so the jaws work.
