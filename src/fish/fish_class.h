@@ -346,6 +346,16 @@ struct RandDraw {
     int block = 0;  // kCounter: whose counter
 };
 
+// The template's draws, which most species keep: the pitch (rand() % 45), the
+// counters of blocks 1 and 2 (rand() % 15 each) and the wander timer
+// (rand() % 200).
+inline constexpr RandDraw kTemplateDraws[] = {
+    {RandDraw::kPitch, 45},
+    {RandDraw::kCounter, 15, 1},
+    {RandDraw::kCounter, 15, 2},
+    {RandDraw::kWanderTimer, 200},
+};
+
 // One block set by SetSwimStyle; m is 1.5 for a target speed of 0.05 or more, else 1.
 struct SwimStyleRow {
     int block = 0;

@@ -35,13 +35,6 @@ constexpr FishWave kWaves[] = {
     /*       */ {0, 0, kPi4, 0.03f, kPi6},
 };
 
-constexpr RandDraw kDraws[] = {
-    {RandDraw::kPitch, 45},
-    {RandDraw::kCounter, 15, kRampBlock},
-    {RandDraw::kCounter, 15, kSpare2},
-    {RandDraw::kWanderTimer, 200},
-};
-
 constexpr SwimStyleRow kSwimStyle[] = {
     {kBodyBlock, kPi16, 0.05f, true, kPi6, true}, {kGrow2, kPi4, 0.02f, true, kPi4, true},
     {kSine3, kPi16, 0.01f, true, kPi6, true},     {kSpare5, kPi24, 0.05f, true, kPi8, true},
@@ -127,7 +120,7 @@ constexpr FishClass kFishSpecies00 = {
     .name = "telescope-eye goldfish",
     .segments = 17,
     .waves = kWaves,
-    .draws = kDraws,
+    .draws = kTemplateDraws,
     .size = 5,
     .speed = 0.1f,
     .bodyDims = {1.0f, 0.728646f, 0.695804f},

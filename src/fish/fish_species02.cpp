@@ -30,13 +30,6 @@ constexpr FishWave kWaves[] = {
     /* sine 3    */ {0, 0, kPi20, 0.03f, kPi12},
 };
 
-constexpr RandDraw kDraws[] = {
-    {RandDraw::kPitch, 45},
-    {RandDraw::kCounter, 15, kToggleBlock},
-    {RandDraw::kCounter, 15, kRampBlock},
-    {RandDraw::kWanderTimer, 200},
-};
-
 // The growing wave's amplitude is not read; it stays 0.
 constexpr SwimStyleRow kSwimStyle[] = {
     {kSineBlock, kPi4, 0.02f, true, kPi6, true},
@@ -192,7 +185,7 @@ constexpr FishClass kFishSpecies02 = {
     .name = "fancy guppy",
     .segments = 26,
     .waves = kWaves,
-    .draws = kDraws,
+    .draws = kTemplateDraws,
     .speed = 0.1f,
     .bodyDims = {1.0f, 0.61084199f, 0.23883f},
     .swimStyle = kSwimStyle,

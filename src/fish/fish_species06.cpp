@@ -33,13 +33,6 @@ constexpr FishWave kWaves[] = {
     /*      */ {0, 0, kPi10, 0.02f, kPi4},
 };
 
-constexpr RandDraw kDraws[] = {
-    {RandDraw::kPitch, 45},
-    {RandDraw::kCounter, 15, kToggleBlock},
-    {RandDraw::kCounter, 15, kRampBlock},
-    {RandDraw::kWanderTimer, 200},
-};
-
 // Blocks 0 and 4 keep an amplitude of 0 (their generators do not read it).
 constexpr SwimStyleRow kSwimStyle[] = {
     {kBodyBlock, kPi12, 0.0f, false, kPi4, true},
@@ -136,7 +129,7 @@ constexpr FishClass kFishSpecies06 = {
     .name = "lyretail killifish",
     .segments = 15,
     .waves = kWaves,
-    .draws = kDraws,
+    .draws = kTemplateDraws,
     .speed = 0.1f,
     .bodyDims = {1.0f, 0.36675f, 0.331898f},
     .drift = false,

@@ -32,13 +32,6 @@ constexpr FishWave kWaves[] = {
     /* W11 */ {0, 0, kPi10, 0.02f, kPi4},
 };
 
-constexpr RandDraw kDraws[] = {
-    {RandDraw::kPitch, 45},
-    {RandDraw::kCounter, 15, kW1},
-    {RandDraw::kCounter, 15, kW2},
-    {RandDraw::kWanderTimer, 200},
-};
-
 constexpr WaveGen Sine(int block, int array, int count) { return {WaveKind::Sine, block, array, count}; }
 constexpr WaveGen Ramp(int array, int count) { return {.kind = WaveKind::Ramp, .block = kW1, .array = array, .count = count}; }
 constexpr WaveGen RampToggle(int array, int count)
@@ -97,7 +90,7 @@ constexpr FishClass kFishSpecies11 = {
     .name = "cuckoo catfish",
     .segments = 17,
     .waves = kWaves,
-    .draws = kDraws,
+    .draws = kTemplateDraws,
     .speed = 0.05f,
     .bodyDims = {1.0f, 0.34605f, 0.2778f},
     .drift = false,

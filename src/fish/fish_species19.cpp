@@ -32,13 +32,6 @@ constexpr FishWave kWaves[] = {
     /* 10 */ {0, 0, kK10, 0.02f, kK4},
 };
 
-constexpr RandDraw kDraws[] = {
-    {RandDraw::kPitch, 45},
-    {RandDraw::kCounter, 15, kR1},
-    {RandDraw::kCounter, 15, kR2},
-    {RandDraw::kWanderTimer, 200},
-};
-
 constexpr SwimStyleRow kSwimStyle[] = {
     {kBodyBlock, kK12, 0.1f, true, kK4, true},
     {kFinBlock, kK5, 0.015f, true, kK8, true},
@@ -87,7 +80,7 @@ constexpr FishClass kFishSpecies19 = {
     .name = "pinnate batfish",
     .segments = 15,
     .waves = kWaves,
-    .draws = kDraws,
+    .draws = kTemplateDraws,
     .speed = 0.05f,
     .bodyDims = {1.0f, 0.34605f, 0.2778f},
     .drift = false,

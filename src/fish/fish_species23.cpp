@@ -30,13 +30,6 @@ constexpr FishWave kWaves[] = {
     /* F  */ {0, 0, kPi10, 0.02f, kPi4},
 };
 
-constexpr RandDraw kDraws[] = {
-    {RandDraw::kPitch, 45},
-    {RandDraw::kCounter, 15, kR1},
-    {RandDraw::kCounter, 15, kR2},
-    {RandDraw::kWanderTimer, 200},
-};
-
 constexpr SwimStyleRow kSwimStyle[] = {
     {kA, kPi12, 0.1f, true, kPi4, true},
     {kB, kPi5, 0.015f, true, kPi8, true},
@@ -120,7 +113,7 @@ constexpr FishClass kFishSpecies23 = {
     .name = "clownfish",
     .segments = 15,
     .waves = kWaves,
-    .draws = kDraws,
+    .draws = kTemplateDraws,
     .speed = 0.05f,
     .bodyDims = {1.0f, 0.34605f, 0.2778f},
     .swimStyle = kSwimStyle,

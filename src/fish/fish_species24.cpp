@@ -27,13 +27,6 @@ constexpr FishWave kWaves[] = {
     /* E    */ {0, 0, kPi10, 0.02f, kPi4},
 };
 
-constexpr RandDraw kDraws[] = {
-    {RandDraw::kPitch, 45},
-    {RandDraw::kCounter, 15, kR1},
-    {RandDraw::kCounter, 15, kR2},
-    {RandDraw::kWanderTimer, 200},
-};
-
 // Every generator's values carry the fish's size.
 constexpr WaveGen Sine(int block, int array, int count, int cadence = 5)
 {
@@ -98,7 +91,7 @@ constexpr FishClass kFishSpecies24 = {
     .name = "peacock bass",
     .segments = 15,  // the bend uses the first 12
     .waves = kWaves,
-    .draws = kDraws,
+    .draws = kTemplateDraws,
     .size = 7,
     .speed = 0.2f,
     .bodyDims = {1.0f, 0.36675f, 0.331898f},
