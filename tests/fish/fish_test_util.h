@@ -151,6 +151,19 @@ void ExpectBodyRowsAlongTheSegments(const FishVertex (&body)[Rows][Columns])
     }
 }
 
+// The recorded primitives of part `index` of the last Draw, where the parts
+// sent shapes[i].strips primitives each, in order, after `skip` others.
+template <class Shape, size_t N>
+std::vector<RecordedPrimitive> PartPrimitives(const VertexRecorder& recorder, const Shape (&shapes)[N], int index,
+                                              size_t skip = 0)
+{
+    size_t first = skip;
+    for (int i = 0; i < index; ++i)
+        first += size_t(shapes[i].strips);
+    const auto begin = recorder.primitives.begin() + std::ptrdiff_t(first);
+    return {begin, begin + shapes[index].strips};
+}
+
 // A fish of class Fish in the tank's swim box on the plane z = -75, with no
 // wander decision before its 302nd frame, and the recorder of what it sends.
 template <class Fish>

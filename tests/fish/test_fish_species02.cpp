@@ -326,20 +326,8 @@ Strips Recorded(const VertexRecorder& recorder)
     return s;
 }
 
-class Species02Test : public testing::Test {
+class Species02Test : public FishSpeciesTest<CFishSpecies02> {
 protected:
-    Species02Test()
-    {
-        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-        fish.m_fPos[2] = -75;
-        fish.m_nWanderTimer = 0;  // no wander decision before frame 302
-    }
-    // Point c of the lower (1) or upper (0) row of a strip: the strip's
-    // vertices alternate its two rows.
-    const Vec& At(size_t primitive, int column, int lower) const
-    {
-        return recorder.primitives.at(primitive).vertices.at(2 * column + lower).position;
-    }
     std::vector<RecordedPrimitive> Frame(CFishSpecies02 f, int variant, unsigned seed = 5)
     {
         recorder.primitives.clear();
@@ -347,9 +335,6 @@ protected:
         f.Draw(variant);
         return recorder.primitives;
     }
-
-    VertexRecorder recorder;
-    CFishSpecies02 fish;
 };
 
 TEST_F(Species02Test, EachVariantDrawsItsPartsInItsOrder)

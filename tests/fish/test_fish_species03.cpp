@@ -187,23 +187,8 @@ const PartShape kShapes[] = {
     {"eye twin", 2, 10},
 };
 
-class Species03Test : public testing::Test {
+class Species03Test : public FishSpeciesTest<CFishSpecies03> {
 protected:
-    Species03Test()
-    {
-        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-        fish.m_fPos[2] = -75;
-        fish.m_nWanderTimer = 0;  // no wander decision before frame 302
-    }
-    // Point c of row `row` in the strip `strip` of the last parts drawn: the
-    // strip's vertices alternate its two rows.
-    const Vec& At(size_t primitive, int column, int lower) const
-    {
-        return recorder.primitives.at(primitive).vertices.at(2 * column + lower).position;
-    }
-
-    VertexRecorder recorder;
-    CFishSpecies03 fish;
 };
 
 TEST_F(Species03Test, EachFrameDrawsTwelvePartsInOrderAndSetsWhite)

@@ -265,25 +265,10 @@ const PartShape kShapes[] = {
     {"anal", 1, 12},     {"tail", 1, 12},      {"eye", 2, 18},            {"eye twin", 2, 18},
 };
 
-class Species05Test : public testing::Test {
+class Species05Test : public FishSpeciesTest<CFishSpecies05> {
 protected:
-    Species05Test()
-    {
-        CFishSpecies05::s_nToggleCalls = 0;
-        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-        fish.m_fPos[2] = -75;
-        fish.m_nWanderTimer = 0;  // no wander decision before frame 302
-    }
+    Species05Test() { CFishSpecies05::s_nToggleCalls = 0; }
     ~Species05Test() override { CFishSpecies05::s_nToggleCalls = 0; }
-    // Point `column` of the first or second row of a strip: the strip's
-    // vertices alternate its two rows.
-    const Vec& At(size_t primitive, int column, int second) const
-    {
-        return recorder.primitives.at(primitive).vertices.at(2 * column + second).position;
-    }
-
-    VertexRecorder recorder;
-    CFishSpecies05 fish;
 };
 
 TEST_F(Species05Test, EachFrameDrawsTwelvePartsInOrder)

@@ -51,13 +51,7 @@ protected:
     }
 
     // The primitives of part `index` of the last Draw.
-    std::vector<RecordedPrimitive> Part(int index) const
-    {
-        size_t first = 0;
-        for (int i = 0; i < index; ++i)
-            first += kShapes[i].strips;
-        return {recorder.primitives.begin() + first, recorder.primitives.begin() + first + kShapes[index].strips};
-    }
+    std::vector<RecordedPrimitive> Part(int index) const { return PartPrimitives(recorder, kShapes, index); }
     void Frame()
     {
         recorder.primitives.clear();

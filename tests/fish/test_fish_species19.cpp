@@ -90,22 +90,10 @@ TEST(FishSpecies19Construction, StartValuesAndOscillators)
         EXPECT_EQ(fish.m_Wave[b].amplitude, 0.0f) << b;
 }
 
-class Species19Test : public testing::Test {
+class Species19Test : public FishSpeciesTest<CFishSpecies19> {
 protected:
-    Species19Test()
-    {
-        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-        fish.m_fPos[2] = -75;
-        fish.m_nWanderTimer = 0;  // no wander decision before frame 302
-    }
     // The recorded strips of part i of the last frame.
-    std::vector<RecordedPrimitive> Part(int index) const
-    {
-        int first = 0;
-        for (int i = 0; i < index; ++i)
-            first += kShapes[i].strips;
-        return {recorder.primitives.begin() + first, recorder.primitives.begin() + first + kShapes[index].strips};
-    }
+    std::vector<RecordedPrimitive> Part(int index) const { return PartPrimitives(recorder, kShapes, index); }
     // A frame with every working array filled with distinct values.
     static FishFrame KnownFrame()
     {
@@ -122,9 +110,6 @@ protected:
         }
         return f;
     }
-
-    VertexRecorder recorder;
-    CFishSpecies19 fish;
 };
 
 TEST_F(Species19Test, EachFrameDrawsEightPartsInOrderWithNoEmptyQuads)

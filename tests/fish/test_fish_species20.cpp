@@ -196,22 +196,13 @@ TEST(FishSpecies20Waves, OnlyAPhaseAbove2PiStartsAgain)
 
 // ---- Draw ----
 
-class Species20Test : public testing::Test {
+class Species20Test : public FishSpeciesTest<CFishSpecies20> {
 protected:
     Species20Test()
     {
-        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
         fish.m_fPos[1] = 0;
         fish.m_fPos[2] = -77;
-        fish.m_nWanderTimer = 0;  // no wander decision before frame 302
     }
-    const Vec& At(size_t primitive, int column, int second) const
-    {
-        return recorder.primitives.at(primitive).vertices.at(2 * column + second).position;
-    }
-
-    VertexRecorder recorder;
-    CFishSpecies20 fish;
 };
 
 struct Shape {

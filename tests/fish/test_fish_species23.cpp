@@ -84,25 +84,11 @@ TEST(FishSpecies23Construction, StartsWithTheTemplateDefaults)
     EXPECT_EQ(fish.Class().segments, 15);
 }
 
-class Species23Test : public testing::Test {
+class Species23Test : public FishSpeciesTest<CFishSpecies23> {
 protected:
-    Species23Test()
-    {
-        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-        fish.m_fPos[2] = -75;
-        fish.m_nWanderTimer = 0;  // no wander decision before frame 302
-    }
-    // The recorded primitives of part i of the last Draw (variant 0).
-    std::vector<RecordedPrimitive> Part(int index) const
-    {
-        int first = 1;  // past the body's empty quads
-        for (int i = 0; i < index; ++i)
-            first += kShapes[i].strips;
-        return {recorder.primitives.begin() + first, recorder.primitives.begin() + first + kShapes[index].strips};
-    }
-
-    VertexRecorder recorder;
-    CFishSpecies23 fish;
+    // The recorded primitives of part i of the last Draw (variant 0), past the
+    // body's empty quads.
+    std::vector<RecordedPrimitive> Part(int index) const { return PartPrimitives(recorder, kShapes, index, 1); }
 };
 
 TEST_F(Species23Test, EachFrameDrawsThirteenPartsInOrder)

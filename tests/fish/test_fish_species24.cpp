@@ -222,24 +222,9 @@ TEST(FishSpecies24Operations, TheTouchToolOnlyClampsAVerticalPitch)
 
 // ---- one frame ----
 
-class Species24Test : public testing::Test {
+class Species24Test : public FishSpeciesTest<CFishSpecies24> {
 protected:
-    Species24Test()
-    {
-        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-        fish.m_fPos[2] = -75;
-        fish.m_nWanderTimer = 0;  // no wander decision before frame 302
-    }
-    std::vector<RecordedPrimitive> Part(int index) const
-    {
-        int first = 0;
-        for (int i = 0; i < index; ++i)
-            first += kShapes[i].strips;
-        return {recorder.primitives.begin() + first, recorder.primitives.begin() + first + kShapes[index].strips};
-    }
-
-    VertexRecorder recorder;
-    CFishSpecies24 fish;
+    std::vector<RecordedPrimitive> Part(int index) const { return PartPrimitives(recorder, kShapes, index); }
 };
 
 TEST_F(Species24Test, EachFrameDrawsTenPartsInOrderWithNoEmptyQuads)
