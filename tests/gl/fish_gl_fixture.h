@@ -14,10 +14,12 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <map>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class FishGLFixture : public testing::Test {
@@ -118,12 +120,13 @@ QImage RenderFish(const OffscreenTarget& target, int width, int height, QRgb bac
 }
 
 // A picture test of fish: the fixture above with an offscreen target of
-// width x height cleared to `background`, fish drawn as the fish pass draws
-// them (bound texture, translation, Draw(0)).
+// width x height cleared to `background`, the textures of the species listed,
+// and fish drawn as the fish pass draws them (bound texture, translation,
+// Draw(0)).
 class FishPictureFixture : public FishGLFixture {
 protected:
-    FishPictureFixture(int width, int height, QRgb background)
-        : m_width(width), m_height(height), m_background(background)
+    FishPictureFixture(int width, int height, QRgb background, std::vector<int> species = {})
+        : m_width(width), m_height(height), m_background(background), m_species(std::move(species))
     {
     }
     void SetUp() override
@@ -133,7 +136,11 @@ protected:
             return;
         m_target = std::make_unique<OffscreenTarget>(m_width, m_height);
         ASSERT_TRUE(m_target->Complete());
+        for (int k : m_species)
+            m_speciesTextures[k] = LoadFishTexture(k);
     }
+    // The texture of a species the fixture was given.
+    GLuint Texture(int species) const { return m_speciesTextures.at(species); }
     void TearDown() override
     {
         m_target.reset();
@@ -161,6 +168,10 @@ protected:
     int m_width, m_height;
     QRgb m_background;
     std::unique_ptr<OffscreenTarget> m_target;
+
+private:
+    std::vector<int> m_species;
+    std::map<int, GLuint> m_speciesTextures;
 };
 
 // The pictures `across` to a row, saved as <the variable's value><suffix>.png

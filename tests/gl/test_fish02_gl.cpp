@@ -23,18 +23,7 @@ const QRgb kBackground = qRgb(13, 31, 64);
 
 class Fish02GLTest : public FishPictureFixture {
 protected:
-    Fish02GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
-    void SetUp() override
-    {
-        FishPictureFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        m_guppy = LoadFishTexture(2);
-        m_angel = LoadFishTexture(3);
-        m_clown = LoadFishTexture(23);
-    }
-
-    GLuint m_guppy = 0, m_angel = 0, m_clown = 0;
+    Fish02GLTest() : FishPictureFixture(kWidth, kHeight, kBackground, {2, 3, 23}) {}
 };
 
 // What a picture (or a part of it) shows.
@@ -82,7 +71,7 @@ TEST_F(Fish02GLTest, FromEverySideAGreyGreenBodyWithABigRedTail)
     std::vector<QImage> pictures;
     for (const View& v : views) {
         SCOPED_TRACE(v.name);
-        const QImage image = Render(v.x, v.y, v.z, [&] { DrawFishAt(fish, m_guppy, 0, 0); });
+        const QImage image = Render(v.x, v.y, v.z, [&] { DrawFishAt(fish, Texture(2), 0, 0); });
         pictures.push_back(image);
         const Census c = Count(image);
         EXPECT_GT(c.fish, v.side ? 9000 : 1000) << "the fish fills part of the view";
@@ -104,9 +93,9 @@ TEST_F(Fish02GLTest, BesideTheClownfishAndTheAngelfishTheThreeReadAsDifferentFis
     CFishSpecies03 angel = SettledFish<CFishSpecies03>();
     CFishSpecies23 clown = SettledFish<CFishSpecies23>();
     const QImage side = Render(0, 0, 22, [&] {
-        DrawFishAt(guppy, m_guppy, -5.5f, 0);
-        DrawFishAt(angel, m_angel, 0.5f, 0);
-        DrawFishAt(clown, m_clown, 6.0f, 0);
+        DrawFishAt(guppy, Texture(2), -5.5f, 0);
+        DrawFishAt(angel, Texture(3), 0.5f, 0);
+        DrawFishAt(clown, Texture(23), 6.0f, 0);
     });
     const Census g = Count(side, 0, kWidth / 3), a = Count(side, kWidth / 3, 2 * kWidth / 3),
                  c = Count(side, 2 * kWidth / 3, kWidth);
@@ -127,7 +116,7 @@ TEST_F(Fish02GLTest, TheFannedVariantsSpreadTheTailRoundTheBody)
     int height[8] = {};
     for (int variant : {0, 4, 5, 7}) {
         CFishSpecies02 f = fish;
-        const QImage image = Render(0, 0, 11, [&] { DrawFishAt(f, m_guppy, 0, 0, variant); });
+        const QImage image = Render(0, 0, 11, [&] { DrawFishAt(f, Texture(2), 0, 0, variant); });
         pictures.push_back(image);
         const Census c = Count(image);
         height[variant] = c.bottom - c.top;
@@ -147,7 +136,7 @@ TEST_F(Fish02GLTest, AHalfTurnFrameByFrame)
     std::vector<QImage> pictures;
     for (int frame = 0; frame < 36; ++frame) {
         const bool above = frame % 2 == 1;
-        pictures.push_back(Render(0, above ? 9.0f : 0.0f, above ? 0.01f : 9.0f, [&] { DrawFishAt(fish, m_guppy, 0, 0); }));
+        pictures.push_back(Render(0, above ? 9.0f : 0.0f, above ? 0.01f : 9.0f, [&] { DrawFishAt(fish, Texture(2), 0, 0); }));
         const Census c = Count(pictures.back());
         EXPECT_GT(c.fish, 1000) << "frame " << frame;
     }

@@ -28,17 +28,7 @@ const QRgb kBackground = qRgb(13, 31, 64);
 
 class Fish03GLTest : public FishPictureFixture {
 protected:
-    Fish03GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
-    void SetUp() override
-    {
-        FishPictureFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        m_angel = LoadFishTexture(3);
-        m_clown = LoadFishTexture(23);
-    }
-
-    GLuint m_angel = 0, m_clown = 0;
+    Fish03GLTest() : FishPictureFixture(kWidth, kHeight, kBackground, {3, 23}) {}
 };
 
 // What a picture (or a part of it) shows.
@@ -68,7 +58,7 @@ void Keep(const std::vector<QImage>& pictures, const char* suffix)
 TEST_F(Fish03GLTest, TextureIsTheAngelfishPicture)
 {
     GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, m_angel);
+    glBindTexture(GL_TEXTURE_2D, Texture(3));
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
     glBindTexture(GL_TEXTURE_2D, 0);
@@ -92,7 +82,7 @@ TEST_F(Fish03GLTest, SeenFromTheSideTheFrontAndAboveItShowsSilverWithBlackBars)
     std::vector<QImage> pictures;
     for (const View& v : views) {
         SCOPED_TRACE(v.name);
-        const QImage image = Render(v.x, v.y, v.z, 40.0f, [&] { DrawAt(fish, m_angel, 0, 0); });
+        const QImage image = Render(v.x, v.y, v.z, 40.0f, [&] { DrawAt(fish, Texture(3), 0, 0); });
         pictures.push_back(image);
         const Census c = Count(image);
         EXPECT_GT(c.fish, v.side ? 8000 : 1500) << "the fish fills part of the view";
@@ -114,13 +104,13 @@ TEST_F(Fish03GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)
     CFishSpecies23 clown = SettledFish<CFishSpecies23>();
     std::vector<QImage> pictures;
     const QImage side = Render(0, 0, 16, 40.0f, [&] {
-        DrawAt(angel, m_angel, -3.2f, 0);
-        DrawAt(clown, m_clown, 3.2f, 0);
+        DrawAt(angel, Texture(3), -3.2f, 0);
+        DrawAt(clown, Texture(23), 3.2f, 0);
     });
     pictures.push_back(side);
     pictures.push_back(Render(-7, 4, 14, 40.0f, [&] {
-        DrawAt(angel, m_angel, -3.2f, 0);
-        DrawAt(clown, m_clown, 3.2f, 0);
+        DrawAt(angel, Texture(3), -3.2f, 0);
+        DrawAt(clown, Texture(23), 3.2f, 0);
     }));
     const Census a = Count(side, 0, kWidth / 2), c = Count(side, kWidth / 2, kWidth);
     ASSERT_GT(a.fish, 2000);

@@ -20,21 +20,11 @@ const QRgb kBackground = qRgb(13, 31, 64);
 
 class Fish05GLTest : public FishPictureFixture {
 protected:
-    Fish05GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
-    void SetUp() override
-    {
-        FishPictureFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        m_ram = LoadFishTexture(5);
-        m_clown = LoadFishTexture(23);
-    }
+    Fish05GLTest() : FishPictureFixture(kWidth, kHeight, kBackground, {5, 23}) {}
     void DrawRam(CFishSpecies05& fish, float x = 0, float y = 0)
     {
-        DrawAt(fish, m_ram, x, y);
+        DrawAt(fish, Texture(5), x, y);
     }
-
-    GLuint m_ram = 0, m_clown = 0;
 };
 
 // What a picture (or a part of it) shows: the fish's pixels by colour.
@@ -102,7 +92,7 @@ TEST_F(Fish05GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)
     CFishSpecies23 clown = SettledFish<CFishSpecies23>();
     auto scene = [&] {
         DrawRam(ram, -3.0f, 0);
-        DrawAt(clown, m_clown, 3.0f, 0);
+        DrawAt(clown, Texture(23), 3.0f, 0);
     };
     std::vector<QImage> pictures;
     const QImage side = Render(0, 0, 15, 40.0f, scene);

@@ -22,17 +22,7 @@ const QRgb kBackground = qRgb(13, 31, 64);
 
 class Fish06GLTest : public FishPictureFixture {
 protected:
-    Fish06GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
-    void SetUp() override
-    {
-        FishPictureFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        m_killi = LoadFishTexture(6);
-        m_clown = LoadFishTexture(23);
-    }
-
-    GLuint m_killi = 0, m_clown = 0;
+    Fish06GLTest() : FishPictureFixture(kWidth, kHeight, kBackground, {6, 23}) {}
 };
 
 // What a picture (or a part of it) shows.
@@ -60,7 +50,7 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 TEST_F(Fish06GLTest, TextureIsTheKillifishPicture)
 {
     GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, m_killi);
+    glBindTexture(GL_TEXTURE_2D, Texture(6));
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
     glBindTexture(GL_TEXTURE_2D, 0);
@@ -82,7 +72,7 @@ TEST_F(Fish06GLTest, SeenFromEverySideItIsOneLongSpottedFish)
     std::vector<QImage> pictures;
     for (const View& v : views) {
         SCOPED_TRACE(v.name);
-        const QImage image = Render(v.x, v.y, v.z, 30.0f, [&] { DrawFishAt(fish, m_killi, 0, 0); });
+        const QImage image = Render(v.x, v.y, v.z, 30.0f, [&] { DrawFishAt(fish, Texture(6), 0, 0); });
         pictures.push_back(image);
         const Census c = Count(image);
         EXPECT_GT(c.fish.pixels, v.side ? 5000 : 800) << "the fish fills part of the view";
@@ -103,8 +93,8 @@ TEST_F(Fish06GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)
     CFishSpecies06 killi = SettledFish<CFishSpecies06>();
     CFishSpecies23 clown = SettledFish<CFishSpecies23>();
     const QImage side = Render(0, 0, 16, 40.0f, [&] {
-        DrawFishAt(killi, m_killi, -3.2f, 0);
-        DrawFishAt(clown, m_clown, 3.2f, 0);
+        DrawFishAt(killi, Texture(6), -3.2f, 0);
+        DrawFishAt(clown, Texture(23), 3.2f, 0);
     });
     const Census k = Count(side, 0, kWidth / 2), c = Count(side, kWidth / 2, kWidth);
     ASSERT_GT(k.fish.pixels, 1500);

@@ -23,17 +23,7 @@ const QRgb kBackground = qRgb(13, 31, 64);
 
 class Fish11GLTest : public FishPictureFixture {
 protected:
-    Fish11GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
-    void SetUp() override
-    {
-        FishPictureFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        m_catfish = LoadFishTexture(11);
-        m_clown = LoadFishTexture(23);
-    }
-
-    GLuint m_catfish = 0, m_clown = 0;
+    Fish11GLTest() : FishPictureFixture(kWidth, kHeight, kBackground, {11, 23}) {}
 };
 
 // What a picture (or a band of it) shows.
@@ -135,7 +125,7 @@ TEST_F(Fish11GLTest, FromEverySideASpottedCreamCatfish)
     std::vector<QImage> pictures;
     for (const View& v : views) {
         SCOPED_TRACE(v.name);
-        const QImage image = Render(v.x, v.y, v.z, [&] { DrawAt(fish, m_catfish, 0, 0); });
+        const QImage image = Render(v.x, v.y, v.z, [&] { DrawAt(fish, Texture(11), 0, 0); });
         QImage marked;
         const long loose = LoosePixels(image, &marked);
         pictures.push_back(marked);
@@ -168,7 +158,7 @@ TEST_F(Fish11GLTest, ATurnAtTheWallHoldsTogetherFrameByFrame)
             CFishSpecies11 drawn = fish;  // each view draws the same frame
             const float x = drawn.m_fPos[0] + 49.0f;
             auto scene = [&] {
-                glBindTexture(GL_TEXTURE_2D, m_catfish);
+                glBindTexture(GL_TEXTURE_2D, Texture(11));
                 glPushMatrix();
                 glTranslatef(x, 0, 0);
                 drawn.Draw(0);
@@ -203,8 +193,8 @@ TEST_F(Fish11GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)
     CFishSpecies11 catfish = SwimmingFish<CFishSpecies11>();
     CFishSpecies23 clown = SwimmingFish<CFishSpecies23>();
     const QImage side = Render(0, 0, 16, [&] {
-        DrawAt(catfish, m_catfish, -3.4f, 0);
-        DrawAt(clown, m_clown, 3.4f, 0);
+        DrawAt(catfish, Texture(11), -3.4f, 0);
+        DrawAt(clown, Texture(23), 3.4f, 0);
     });
     const Census a = Count(side, 0, kWidth / 2), c = Count(side, kWidth / 2, kWidth);
     ASSERT_GT(a.fish, 2000);

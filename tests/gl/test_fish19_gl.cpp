@@ -24,17 +24,7 @@ const QRgb kBackground = qRgb(40, 90, 120);
 
 class Fish19GLTest : public FishPictureFixture {
 protected:
-    Fish19GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
-    void SetUp() override
-    {
-        FishPictureFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        m_batfish = LoadFishTexture(19);
-        m_angel = LoadFishTexture(3);
-    }
-
-    GLuint m_batfish = 0, m_angel = 0;
+    Fish19GLTest() : FishPictureFixture(kWidth, kHeight, kBackground, {19, 3}) {}
 };
 
 // What a picture (or a part of it) shows.
@@ -114,7 +104,7 @@ TEST_F(Fish19GLTest, SeenFromEverySideItIsBlackRimmedInOrange)
     std::vector<QImage> pictures;
     for (const View& v : views) {
         SCOPED_TRACE(v.name);
-        const QImage image = Render(v.x, v.y, v.z, 40.0f, [&] { DrawFishAt(fish, m_batfish, 0, 0); });
+        const QImage image = Render(v.x, v.y, v.z, 40.0f, [&] { DrawFishAt(fish, Texture(19), 0, 0); });
         pictures.push_back(image);
         const Census c = Count(image);
         EXPECT_GT(c.fish, v.side ? 12000 : 1200) << "the fish fills part of the view";
@@ -144,7 +134,7 @@ TEST_F(Fish19GLTest, InATurnItHoldsTogetherFrameByFrame)
         CFishSpecies19 next = fish;
         for (const Eye& eye : eyes) {
             next = fish;  // each view draws the same frame
-            const QImage image = Render(eye.x, eye.y, eye.z, 40.0f, [&] { DrawFishAt(next, m_batfish, 0, 0); });
+            const QImage image = Render(eye.x, eye.y, eye.z, 40.0f, [&] { DrawFishAt(next, Texture(19), 0, 0); });
             EXPECT_LT(LooseShare(image), 0.01) << "no fin apart from the body";
             if (frame % 6 == 0)
                 pictures.push_back(image);
@@ -160,8 +150,8 @@ TEST_F(Fish19GLTest, BesideTheAngelfishTheTwoReadAsDifferentFish)
     CFishSpecies19 bat = SettledFish<CFishSpecies19>();
     CFishSpecies03 angel = SettledFish<CFishSpecies03>();
     const QImage side = Render(0, 0, 16, 40.0f, [&] {
-        DrawFishAt(bat, m_batfish, -3.2f, 0);
-        DrawFishAt(angel, m_angel, 3.2f, 0);
+        DrawFishAt(bat, Texture(19), -3.2f, 0);
+        DrawFishAt(angel, Texture(3), 3.2f, 0);
     });
     const Census b = Count(side, 0, kWidth / 2), a = Count(side, kWidth / 2, kWidth);
     ASSERT_GT(b.fish, 2000);

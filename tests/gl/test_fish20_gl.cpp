@@ -21,21 +21,11 @@ const QRgb kBackground = qRgb(13, 31, 64);
 
 class Fish20GLTest : public FishPictureFixture {
 protected:
-    Fish20GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
-    void SetUp() override
-    {
-        FishPictureFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        m_ray = LoadFishTexture(20);
-        m_clown = LoadFishTexture(23);
-    }
+    Fish20GLTest() : FishPictureFixture(kWidth, kHeight, kBackground, {20, 23}) {}
     void Keep(const std::vector<QImage>& pictures, const char* suffix) const
     {
         ::KeepPictures("PV_FISH20_PNG", pictures, suffix, 2);
     }
-
-    GLuint m_ray = 0, m_clown = 0;
 };
 
 // What a picture (or a part of it) shows.
@@ -81,7 +71,7 @@ TEST_F(Fish20GLTest, FromAboveABrownDiscWithOrangeOcelliFromTheSideAThinOne)
                           {"below", 0, -8, 0.01f}, {"three quarters", -5, 4, 6}, {"behind", 8, 1.5f, 0}};
     std::vector<QImage> pictures;
     for (const View& v : views)
-        pictures.push_back(Render(v.x, v.y, v.z, 40.0f, [&] { DrawAt(fish, m_ray, 0, 0); }));
+        pictures.push_back(Render(v.x, v.y, v.z, 40.0f, [&] { DrawAt(fish, Texture(20), 0, 0); }));
     Keep(pictures, "");
 
     const Census side = Count(pictures[0]), above = Count(pictures[1]), below = Count(pictures[3]);
@@ -107,7 +97,7 @@ TEST_F(Fish20GLTest, ThroughAHalfTurnTheDiscAndTailHoldTogether)
     std::vector<QImage> pictures;
     long least = 1 << 30, most = 0;
     for (int frame = 1; frame <= 36; ++frame) {
-        const QImage image = Render(0, 8, 0.01f, 40.0f, [&] { DrawAt(fish, m_ray, 0, 0); });
+        const QImage image = Render(0, 8, 0.01f, 40.0f, [&] { DrawAt(fish, Texture(20), 0, 0); });
         if (frame % 3 == 0)
             pictures.push_back(image);
         const Census c = Count(image);
@@ -130,8 +120,8 @@ TEST_F(Fish20GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)
     clown.m_fPitch = clown.m_fShownPitch = 0.0f;
     clown.m_bNoWander = 1;
     auto both = [&] {
-        DrawAt(ray, m_ray, -3.0f, 0);
-        DrawAt(clown, m_clown, 3.0f, 0);
+        DrawAt(ray, Texture(20), -3.0f, 0);
+        DrawAt(clown, Texture(23), 3.0f, 0);
     };
     const QImage side = Render(0, 0, 16, 40.0f, both), above = Render(0, 14, 0.01f, 40.0f, both);
     Keep({side, above}, "-pair");

@@ -25,19 +25,8 @@ const QRgb kBackground = qRgb(13, 31, 64);
 
 class Fish24GLTest : public FishPictureFixture {
 protected:
-    Fish24GLTest() : FishPictureFixture(kWidth, kHeight, kBackground) {}
-    void SetUp() override
-    {
-        FishPictureFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        m_bass = LoadFishTexture(24);
-        m_clown = LoadFishTexture(23);
-    }
-
-    void DrawBass(CFishSpecies24& fish, float x, float y) { DrawAt(fish, m_bass, x, y); }
-
-    GLuint m_bass = 0, m_clown = 0;
+    Fish24GLTest() : FishPictureFixture(kWidth, kHeight, kBackground, {24, 23}) {}
+    void DrawBass(CFishSpecies24& fish, float x, float y) { DrawAt(fish, Texture(24), x, y); }
 };
 
 struct Census : FishCensus {
@@ -75,7 +64,7 @@ void Keep(const std::vector<QImage>& pictures, const char* suffix)
 TEST_F(Fish24GLTest, TextureIsThePeacockBassPicture)
 {
     GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, m_bass);
+    glBindTexture(GL_TEXTURE_2D, Texture(24));
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
     glBindTexture(GL_TEXTURE_2D, 0);
@@ -197,7 +186,7 @@ TEST_F(Fish24GLTest, BesideTheClownfishItIsLongerAndGoldNotOrange)
     CFishSpecies23 clown = SwimmingFish<CFishSpecies23>();
     const QImage side = Render(0, 0, 22, 40.0f, [&] {
         DrawBass(bass, -4.0f, 0);
-        DrawAt(clown, m_clown, 5.0f, 0);
+        DrawAt(clown, Texture(23), 5.0f, 0);
     });
     const Census b = Count(side, 0, kWidth / 2 + 20), c = Count(side, kWidth / 2 + 20, kWidth);
     ASSERT_GT(b.fish, 2000);
