@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
@@ -149,6 +150,32 @@ void ExpectBodyRowsAlongTheSegments(const FishVertex (&body)[Rows][Columns])
             EXPECT_GT(body[0][j].x, body[0][j - 1].x);
         }
     }
+}
+
+// Constructing a fish of class Fish draws as the template does: the pitch
+// (rand() % 45), the counters of blocks 1 and 2 (% 15 each) and the wander
+// timer (% 200), four draws in all. `more(fish, seed)` checks what else the
+// species sets then.
+template <class Fish, class More>
+void ExpectTemplateDraws(std::initializer_list<unsigned> seeds, More more)
+{
+    for (unsigned seed : seeds) {
+        SCOPED_TRACE(seed);
+        crt::srand(seed);
+        const Fish fish;
+        EXPECT_EQ(fish.m_fPitch, static_cast<float>(RandValue(0, seed) % 45));
+        EXPECT_EQ(fish.m_Wave[1].counter, RandValue(1, seed) % 15);
+        EXPECT_EQ(fish.m_Wave[2].counter, RandValue(2, seed) % 15);
+        EXPECT_EQ(fish.m_nWanderTimer, RandValue(3, seed) % 200);
+        more(fish, seed);
+    }
+    EXPECT_EQ(RandDraws([] { Fish fish; }), 4);
+}
+
+template <class Fish>
+void ExpectTemplateDraws(std::initializer_list<unsigned> seeds)
+{
+    ExpectTemplateDraws<Fish>(seeds, [](const Fish&, unsigned) {});
 }
 
 // The recorded primitives of part `index` of the last Draw, where the parts

@@ -29,19 +29,12 @@ using Vec = std::array<float, 3>;
 
 TEST(FishSpecies00Construction, DrawsPitchTwoCountersAndTheWanderTimerInOrder)
 {
-    for (unsigned seed : {1u, 77u, 4242u}) {
-        crt::srand(seed);
-        const CFishSpecies00 fish;
-        EXPECT_FLOAT_EQ(fish.m_fPitch, static_cast<float>(RandValue(0, seed) % 45));
-        EXPECT_EQ(fish.m_Wave[1].counter, RandValue(1, seed) % 15);
-        EXPECT_EQ(fish.m_Wave[2].counter, RandValue(2, seed) % 15);
-        EXPECT_EQ(fish.m_nWanderTimer, RandValue(3, seed) % 200);
+    ExpectTemplateDraws<CFishSpecies00>({1u, 77u, 4242u}, [](const CFishSpecies00& fish, unsigned) {
         for (int b = 0; b < 14; ++b)
             if (b != 1 && b != 2) {
                 EXPECT_EQ(fish.m_Wave[b].counter, 0) << b;
             }
-    }
-    EXPECT_EQ(RandDraws([] { CFishSpecies00 fish; }), 4);
+    });
 }
 
 TEST(FishSpecies00Construction, StartsWithItsOwnValues)

@@ -26,15 +26,7 @@ using Vec = std::array<float, 3>;
 
 TEST(FishSpecies02Construction, DrawsThePitchTwoCountersAndTheWanderTimer)
 {
-    for (unsigned seed : {1u, 77u}) {
-        crt::srand(seed);
-        const CFishSpecies02 fish;
-        EXPECT_EQ(fish.m_fPitch, static_cast<float>(RandValue(0, seed) % 45));
-        EXPECT_EQ(fish.m_Wave[kToggleBlock].counter, RandValue(1, seed) % 15);
-        EXPECT_EQ(fish.m_Wave[kRampBlock].counter, RandValue(2, seed) % 15);
-        EXPECT_EQ(fish.m_nWanderTimer, RandValue(3, seed) % 200);
-    }
-    EXPECT_EQ(RandDraws([] { CFishSpecies02 fish; }), 4);
+    ExpectTemplateDraws<CFishSpecies02>({1u, 77u});
 }
 
 TEST(FishSpecies02Construction, StartsWithItsOwnValues)

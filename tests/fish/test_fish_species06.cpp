@@ -26,17 +26,10 @@ using Vec = std::array<float, 3>;
 
 TEST(FishSpecies06Construction, DrawsPitchTwoRampCountersAndTheWanderTimer)
 {
-    for (unsigned seed : {1u, 77u, 4242u}) {
-        crt::srand(seed);
-        const CFishSpecies06 fish;
-        EXPECT_FLOAT_EQ(fish.m_fPitch, static_cast<float>(RandValue(0, seed) % 45));
-        EXPECT_EQ(fish.m_Wave[1].counter, RandValue(1, seed) % 15);
-        EXPECT_EQ(fish.m_Wave[2].counter, RandValue(2, seed) % 15);
-        EXPECT_EQ(fish.m_nWanderTimer, RandValue(3, seed) % 200);
+    ExpectTemplateDraws<CFishSpecies06>({1u, 77u, 4242u}, [](const CFishSpecies06& fish, unsigned) {
         for (int b : {0, 3, 4, 5, 6, 7, 8, 9, 10})
             EXPECT_EQ(fish.m_Wave[b].counter, 0) << b;
-    }
-    EXPECT_EQ(RandDraws([] { CFishSpecies06 fish; }), 4);
+    });
 }
 
 TEST(FishSpecies06Construction, StartsWithItsOwnValues)

@@ -66,15 +66,7 @@ protected:
 
 TEST(FishSpecies11Construction, DrawsPitchTwoCountersAndTheWanderCounterInOrder)
 {
-    for (unsigned seed : {1u, 42u, 977u}) {
-        crt::srand(seed);
-        const CFishSpecies11 fish;
-        EXPECT_FLOAT_EQ(fish.TargetPitch(), static_cast<float>(RandValue(0, seed) % 45)) << seed;
-        EXPECT_EQ(fish.m_Wave[1].counter, RandValue(1, seed) % 15) << seed;
-        EXPECT_EQ(fish.m_Wave[2].counter, RandValue(2, seed) % 15) << seed;
-        EXPECT_EQ(fish.m_nWanderTimer, RandValue(3, seed) % 200) << seed;
-    }
-    EXPECT_EQ(RandDraws([] { CFishSpecies11 fish; }), 4);
+    ExpectTemplateDraws<CFishSpecies11>({1u, 42u, 977u});
 }
 
 TEST(FishSpecies11Construction, StartsWithItsOwnDefaults)

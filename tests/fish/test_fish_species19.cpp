@@ -43,15 +43,7 @@ void ExpectNear(const Vec& a, const Vec& b, const std::string& what)
 
 TEST(FishSpecies19Construction, DrawsPitchTwoCountersAndTheWanderCounterInOrder)
 {
-    for (unsigned seed : {1u, 19u, 4242u}) {
-        crt::srand(seed);
-        const CFishSpecies19 fish;
-        EXPECT_EQ(fish.m_fPitch, static_cast<float>(RandValue(0, seed) % 45)) << seed;
-        EXPECT_EQ(fish.m_Wave[1].counter, RandValue(1, seed) % 15) << seed;
-        EXPECT_EQ(fish.m_Wave[2].counter, RandValue(2, seed) % 15) << seed;
-        EXPECT_EQ(fish.m_nWanderTimer, RandValue(3, seed) % 200) << seed;
-    }
-    EXPECT_EQ(RandDraws([] { CFishSpecies19 fish; }), 4);
+    ExpectTemplateDraws<CFishSpecies19>({1u, 19u, 4242u});
 }
 
 TEST(FishSpecies19Construction, StartValuesAndOscillators)

@@ -42,15 +42,7 @@ void ExpectNear(const Vec& a, const Vec& b, const char* what)
 
 TEST(FishSpecies23Construction, DrawsPitchTwoRampCountersAndTheWanderTimer)
 {
-    for (unsigned seed : {1u, 77u}) {
-        crt::srand(seed);
-        const CFishSpecies23 fish;
-        EXPECT_FLOAT_EQ(fish.m_fPitch, static_cast<float>(RandValue(0, seed) % 45));
-        EXPECT_EQ(fish.m_Wave[1].counter, RandValue(1, seed) % 15);
-        EXPECT_EQ(fish.m_Wave[2].counter, RandValue(2, seed) % 15);
-        EXPECT_EQ(fish.m_nWanderTimer, RandValue(3, seed) % 200);
-    }
-    EXPECT_EQ(RandDraws([] { CFishSpecies23 fish; }), 4);
+    ExpectTemplateDraws<CFishSpecies23>({1u, 77u});
 }
 
 TEST(FishSpecies23Construction, StartsWithTheTemplateDefaults)

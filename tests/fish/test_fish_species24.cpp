@@ -47,16 +47,10 @@ void ExpectNear(const Vec& a, const Vec& b, const char* what)
 
 TEST(FishSpecies24Construction, DrawsPitchTwoRampCountersAndTheWanderTimer)
 {
-    for (unsigned seed : {1u, 77u, 4242u}) {
-        crt::srand(seed);
-        const CFishSpecies24 fish;
+    ExpectTemplateDraws<CFishSpecies24>({1u, 77u, 4242u}, [](const CFishSpecies24& fish, unsigned seed) {
         EXPECT_EQ(fish.WholePitch(), RandValue(0, seed) % 45);
         EXPECT_EQ(fish.m_fPitch, static_cast<float>(fish.WholePitch())) << "a whole number of degrees";
-        EXPECT_EQ(fish.m_Wave[kR1].counter, RandValue(1, seed) % 15);
-        EXPECT_EQ(fish.m_Wave[kR2].counter, RandValue(2, seed) % 15);
-        EXPECT_EQ(fish.m_nWanderTimer, RandValue(3, seed) % 200);
-    }
-    EXPECT_EQ(RandDraws([] { CFishSpecies24 fish; }), 4);
+    });
 }
 
 TEST(FishSpecies24Construction, IsABigFastFishWithItsOwnWaveBlocks)
