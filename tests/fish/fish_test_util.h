@@ -93,8 +93,9 @@ void ExpectDrawnLargerInEveryCoordinate(VertexRecorder& recorder, const Fish& fi
 }
 
 // Every point of every part of a class: a unit normal and a texture
-// coordinate inside the picture.
-inline void ExpectUnitNormalsAndCoordinatesInThePicture(const FishClass& fishClass)
+// coordinate inside the picture (s in 0..1, t in tLow..tHigh).
+inline void ExpectUnitNormalsAndCoordinatesInThePicture(const FishClass& fishClass, float tLow = 0.0f,
+                                                        float tHigh = 1.0f)
 {
     for (const GridPart& part : fishClass.parts) {
         const MeshView& m = part.mesh;
@@ -103,7 +104,7 @@ inline void ExpectUnitNormalsAndCoordinatesInThePicture(const FishClass& fishCla
                 const FishVertex& p = m.At(r, c);
                 EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3)
                     << part.name << " row " << r << " column " << c;
-                EXPECT_TRUE(p.s >= 0.0f && p.s <= 1.0f && p.t >= 0.0f && p.t <= 1.0f)
+                EXPECT_TRUE(p.s >= 0.0f && p.s <= 1.0f && p.t >= tLow && p.t <= tHigh)
                     << part.name << " row " << r << " column " << c << ": " << p.s << ", " << p.t;
             }
     }

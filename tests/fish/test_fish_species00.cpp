@@ -787,17 +787,7 @@ TEST(FishSpecies00Mesh, ThePupilSquareClosesTheLastRingInsideTheBall)
 
 TEST(FishSpecies00Mesh, NormalsAreUnitAndTextureCoordinatesInThePicture)
 {
-    for (const GridPart& part : kFishSpecies00.parts) {
-        const MeshView& m = part.mesh;
-        for (int i = 0; i < m.rows * m.columns; ++i) {
-            const FishVertex& p = m.points[i];
-            EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3) << part.name << " " << i;
-            EXPECT_GE(p.s, 0.0f) << part.name;
-            EXPECT_LE(p.s, 1.0f) << part.name;
-            EXPECT_GE(p.t, 1.0f) << part.name;
-            EXPECT_LE(p.t, 2.0f) << part.name;
-        }
-    }
+    ExpectUnitNormalsAndCoordinatesInThePicture(kFishSpecies00, 1.0f, 2.0f);
     for (int r = 2; r < 7; ++r)
         for (int j = 0; j < 17; ++j)
             EXPECT_GT(g_Fish00Body[r][j].ny, 0.0f) << "flank normals face outward, " << r << " " << j;

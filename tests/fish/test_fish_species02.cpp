@@ -697,18 +697,7 @@ TEST(FishSpecies02Mesh, TheSnoutClosesOnTheBodysFirstColumn)
 
 TEST(FishSpecies02Mesh, NormalsAreUnitAndTextureCoordinatesInsideThePicture)
 {
-    for (const GridPart& part : kFishSpecies02.parts) {
-        const MeshView& m = part.mesh;
-        for (int r = 0; r < m.rows; ++r)
-            for (int c = 0; c < m.columns; ++c) {
-                const FishVertex& p = m.At(r, c);
-                EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3) << part.name;
-                EXPECT_GE(p.s, 0.0f) << part.name;
-                EXPECT_LE(p.s, 1.0f) << part.name;
-                EXPECT_GE(p.t, 1.0f) << part.name;
-                EXPECT_LE(p.t, 2.0f) << part.name;
-            }
-    }
+    ExpectUnitNormalsAndCoordinatesInThePicture(kFishSpecies02, 1.0f, 2.0f);
 }
 
 }  // namespace

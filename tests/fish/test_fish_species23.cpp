@@ -384,17 +384,7 @@ TEST(FishSpecies23Mesh, RootPointsServeSeveralColumns)
 
 TEST(FishSpecies23Mesh, NormalsAreUnitAndTextureCoordinatesInsideThePicture)
 {
-    for (const GridPart& part : kFishSpecies23.parts) {
-        const MeshView& m = part.mesh;
-        for (int i = 0; i < m.rows * m.columns; ++i) {
-            const FishVertex& p = m.points[i];
-            EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3) << part.name << " " << i;
-            EXPECT_GE(p.s, 0.0f);
-            EXPECT_LE(p.s, 1.0f);
-            EXPECT_GE(p.t, 0.0f);
-            EXPECT_LE(p.t, 1.0f);
-        }
-    }
+    ExpectUnitNormalsAndCoordinatesInThePicture(kFishSpecies23);
     // Flank normals face outward, to +y.
     for (int r = 2; r < 7; ++r)
         for (int j = 0; j < 14; ++j)

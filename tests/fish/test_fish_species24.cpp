@@ -601,17 +601,7 @@ TEST(FishSpecies24Mesh, FinsStandInTheMidlineOrOffTheFlankWithTheirEdgeRowsWhere
 
 TEST(FishSpecies24Mesh, NormalsAreUnitAndTextureCoordinatesInsideThePicture)
 {
-    for (const GridPart& part : kFishSpecies24.parts) {
-        const MeshView& m = part.mesh;
-        for (int i = 0; i < m.rows * m.columns; ++i) {
-            const FishVertex& p = m.points[i];
-            EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-3) << part.name << " " << i;
-            EXPECT_GE(p.s, 0.0f) << part.name;
-            EXPECT_LE(p.s, 1.0f) << part.name;
-            EXPECT_GE(p.t, 0.0f) << part.name;
-            EXPECT_LE(p.t, 1.0f) << part.name;
-        }
-    }
+    ExpectUnitNormalsAndCoordinatesInThePicture(kFishSpecies24);
     for (int r = 1; r < 4; ++r)
         for (int j = 0; j < 12; ++j)
             EXPECT_GT(g_Fish24Body[r][j].ny, 0.0f) << "flank normals face out, " << r << " " << j;
