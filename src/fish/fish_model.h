@@ -52,6 +52,8 @@ public:
     static void StepPhase(FishWave& wave, int cadence);
     // Runs one generator of the plan into out[0..n-1].
     void ComputeWave(const WaveGen& gen, float* out, int n);
+    // Runs generator `step` of the class's plan into out[0..n-1].
+    void ComputePlanStep(int step, float* out, int n) { ComputeWave(Class().plan[step], out, n); }
     void ComputeSineWave(const WaveGen& gen, float* out, int n);
     void ComputeGrowingWave(const WaveGen& gen, float* out, int n);
     void ComputeBodyWave(const WaveGen& gen, float* out, int n);
@@ -67,6 +69,8 @@ public:
     float Sample(const Track& track, const FishFrame& frame, const GridPoint& point) const;
     // The strip emitter of every grid part.
     void DrawGridPart(const GridPart& part, const FishFrame& frame);
+    // Part i of the class.
+    void DrawPartAt(int i, const FishFrame& frame) { DrawGridPart(Class().parts[i], frame); }
     // The whole per-frame update and draw of a fish (the class's Draw), in
     // the template's order.
     void DrawFrame(int variant);

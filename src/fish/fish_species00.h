@@ -17,14 +17,14 @@ public:
     void Move(int, int) { CFishModel::Move(); }
 
     // The generators, in the order Draw calls them (the class's plan).
-    void ComputeBodyWave(float* out, int n) { Run(1, out, n); }
-    void ComputeGrowingWave2(float* out, int n) { Run(2, out, n); }
-    void ComputeSineWave3(float* out, int n) { Run(3, out, n); }
-    void ComputeGrowingWave(float* out, int n) { Run(4, out, n); }
-    void ComputeSineWave2(float* out, int n) { Run(5, out, n); }
-    void ComputeSineWave(float* out, int n) { Run(6, out, n); }
-    void ComputeRamp(float* out, int n) { Run(7, out, n); }
-    void ComputeRampToggle(float* out, int n) { Run(8, out, n); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(1, out, n); }
+    void ComputeGrowingWave2(float* out, int n) { ComputePlanStep(2, out, n); }
+    void ComputeSineWave3(float* out, int n) { ComputePlanStep(3, out, n); }
+    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(4, out, n); }
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(5, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(6, out, n); }
+    void ComputeRamp(float* out, int n) { ComputePlanStep(7, out, n); }
+    void ComputeRampToggle(float* out, int n) { ComputePlanStep(8, out, n); }
 
     // The mesh parts, in drawing order; Draw sends them all.
     void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
@@ -41,8 +41,4 @@ public:
     void DrawPart11(const FishFrame& f) { DrawPartAt(11, f); }
     void DrawPart12(const FishFrame& f) { DrawPartAt(12, f); }  // twin tail
     void DrawPart13(const FishFrame& f) { DrawPartAt(13, f); }
-
-private:
-    void Run(int step, float* out, int n) { ComputeWave(Class().plan[step], out, n); }
-    void DrawPartAt(int i, const FishFrame& f) { DrawGridPart(Class().parts[i], f); }
 };

@@ -17,13 +17,13 @@ public:
 
     // The generators, in the order Draw calls them (the class's plan); the
     // bend is the template's ComputeBendToHeading.
-    void ComputeBodyWave(float* out, int n) { Run(1, out, n); }
-    void ComputeSineWave(float* out, int n) { Run(2, out, n); }
-    void ComputeSineWave2(float* out, int n) { Run(3, out, n); }
-    void ComputeGrowingWave(float* out, int n) { Run(4, out, n); }
-    void ComputeSineWave3(float* out, int n) { Run(5, out, n); }
-    void ComputeReverseRamp(float* out, int n) { Run(6, out, n); }
-    void ComputeRampToggle(float* out, int n) { Run(7, out, n); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(1, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(2, out, n); }
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(3, out, n); }
+    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(4, out, n); }
+    void ComputeSineWave3(float* out, int n) { ComputePlanStep(5, out, n); }
+    void ComputeReverseRamp(float* out, int n) { ComputePlanStep(6, out, n); }
+    void ComputeRampToggle(float* out, int n) { ComputePlanStep(7, out, n); }
 
     // The mesh parts (the fish pass draws them through Draw's programs).
     void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
@@ -39,8 +39,4 @@ public:
     void DrawPart10(const FishFrame& f) { DrawPartAt(10, f); }  // tail
     void DrawPart11(const FishFrame& f) { DrawPartAt(11, f); }  // eyes
     void DrawPart12(const FishFrame& f) { DrawPartAt(12, f); }
-
-private:
-    void Run(int step, float* out, int n) { ComputeWave(Class().plan[step], out, n); }
-    void DrawPartAt(int i, const FishFrame& f) { DrawGridPart(Class().parts[i], f); }
 };

@@ -22,14 +22,14 @@ public:
     }
 
     // The generators, in the order Draw calls them (the class's plan).
-    void ComputeReverseRamp(float* out, int n) { Run(0, out, n); }
-    void ComputeReverseRampToggle(float* out, int n) { Run(1, out, n); }
-    void ComputeBodyWave(float* out, int n) { Run(3, out, n); }
-    void ComputeGrowingWave(float* out, int n) { Run(4, out, n); }
-    void ComputeSineWave(float* out, int n) { Run(5, out, n); }
-    void ComputeGrowingWave2(float* out, int n) { Run(6, out, n); }
-    void ComputeGrowingWave3(float* out, int n) { Run(7, out, n); }
-    void ComputeSineWave2(float* out, int n) { Run(8, out, n); }
+    void ComputeReverseRamp(float* out, int n) { ComputePlanStep(0, out, n); }
+    void ComputeReverseRampToggle(float* out, int n) { ComputePlanStep(1, out, n); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(3, out, n); }
+    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(4, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(5, out, n); }
+    void ComputeGrowingWave2(float* out, int n) { ComputePlanStep(6, out, n); }
+    void ComputeGrowingWave3(float* out, int n) { ComputePlanStep(7, out, n); }
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(8, out, n); }
 
     // The mesh parts, in drawing order; Draw sends them all.
     void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
@@ -48,8 +48,4 @@ public:
     void DrawPart7(const FishFrame& f) { DrawPartAt(10, f); }  // tail
     void DrawPart8(const FishFrame& f) { DrawPartAt(11, f); }  // eyes
     void DrawPart8Mirror(const FishFrame& f) { DrawPartAt(12, f); }
-
-private:
-    void Run(int step, float* out, int n) { ComputeWave(Class().plan[step], out, n); }
-    void DrawPartAt(int i, const FishFrame& f) { DrawGridPart(Class().parts[i], f); }
 };

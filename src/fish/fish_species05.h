@@ -24,12 +24,12 @@ public:
     bool EyeTwitch(float& dx, float& dy) const;
 
     // The generators, in the order Draw calls them (the class's plan).
-    void ComputeBodyWave(float* out, int n) { Run(1, out, n); }
-    void ComputeSineWave(float* out, int n) { Run(2, out, n); }
-    void ComputeReverseGrowingWave(float* out, int n) { Run(3, out, n); }
-    void ComputeGrowingWave(float* out, int n) { Run(4, out, n); }
-    void ComputeRamp(float* out, int n) { Run(5, out, n); }
-    void ComputeRampToggle(float* out, int n) { Run(6, out, n); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(1, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(2, out, n); }
+    void ComputeReverseGrowingWave(float* out, int n) { ComputePlanStep(3, out, n); }
+    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(4, out, n); }
+    void ComputeRamp(float* out, int n) { ComputePlanStep(5, out, n); }
+    void ComputeRampToggle(float* out, int n) { ComputePlanStep(6, out, n); }
 
     // The mesh parts, in drawing order; Draw sends them all.
     void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
@@ -44,8 +44,4 @@ public:
     void DrawPart9(const FishFrame& f) { DrawPartAt(9, f); }    // tail
     void DrawPart10(const FishFrame& f) { DrawPartAt(10, f); }  // eyes
     void DrawPart11(const FishFrame& f) { DrawPartAt(11, f); }
-
-private:
-    void Run(int step, float* out, int n) { ComputeWave(Class().plan[step], out, n); }
-    void DrawPartAt(int i, const FishFrame& f) { DrawGridPart(Class().parts[i], f); }
 };

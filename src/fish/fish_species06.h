@@ -17,14 +17,14 @@ public:
     void Draw(int variant) { DrawFrame(variant); }
 
     // The generators, in the order Draw calls them (the class's plan).
-    void ComputeReverseRampToggle(float* out, int n) { Run(0, out, n); }
-    void ComputeReverseRamp(float* out, int n) { Run(1, out, n); }
-    void ComputeBodyWave(float* out, int n) { Run(3, out, n); }
-    void ComputeSizedSineWave(float* out, int n) { Run(4, out, n); }
-    void ComputeGrowingWave(float* out, int n) { Run(5, out, n); }
-    void ComputeGrowingWave2(float* out, int n) { Run(6, out, n); }
-    void ComputeSineWave(float* out, int n) { Run(7, out, n); }
-    void ComputeSineWave2(float* out, int n) { Run(8, out, n); }
+    void ComputeReverseRampToggle(float* out, int n) { ComputePlanStep(0, out, n); }
+    void ComputeReverseRamp(float* out, int n) { ComputePlanStep(1, out, n); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(3, out, n); }
+    void ComputeSizedSineWave(float* out, int n) { ComputePlanStep(4, out, n); }
+    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(5, out, n); }
+    void ComputeGrowingWave2(float* out, int n) { ComputePlanStep(6, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(7, out, n); }
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(8, out, n); }
 
     // The mesh parts, in drawing order; Draw sends them all.
     void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
@@ -37,8 +37,4 @@ public:
     void DrawPart7(const FishFrame& f) { DrawPartAt(7, f); }  // tail
     void DrawPart8(const FishFrame& f) { DrawPartAt(8, f); }  // eyes
     void DrawPart9(const FishFrame& f) { DrawPartAt(9, f); }  // gill covers
-
-private:
-    void Run(int step, float* out, int n) { ComputeWave(Class().plan[step], out, n); }
-    void DrawPartAt(int i, const FishFrame& f) { DrawGridPart(Class().parts[i], f); }
 };

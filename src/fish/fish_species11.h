@@ -14,14 +14,14 @@ public:
     void Draw(int mode) { DrawFrame(mode); }
 
     // The generators, in the order Draw first calls them (the class's plan).
-    void ComputeRamp(float* out, int n) { Run(0, out, n); }
-    void ComputeRampToggle(float* out, int n) { Run(1, out, n); }
-    void ComputeBodyWave(float* out, int n) { Run(3, out, n); }
-    void ComputeSineWave(float* out, int n) { Run(4, out, n); }
-    void ComputeSineWave2(float* out, int n) { Run(5, out, n); }
-    void ComputeSineWave5(float* out, int n) { Run(6, out, n); }
-    void ComputeSineWave3(float* out, int n) { Run(7, out, n); }
-    void ComputeSineWave4(float* out, int n) { Run(8, out, n); }
+    void ComputeRamp(float* out, int n) { ComputePlanStep(0, out, n); }
+    void ComputeRampToggle(float* out, int n) { ComputePlanStep(1, out, n); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(3, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(4, out, n); }
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(5, out, n); }
+    void ComputeSineWave5(float* out, int n) { ComputePlanStep(6, out, n); }
+    void ComputeSineWave3(float* out, int n) { ComputePlanStep(7, out, n); }
+    void ComputeSineWave4(float* out, int n) { ComputePlanStep(8, out, n); }
 
     // The mesh parts, in drawing order; Draw sends them all.
     void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
@@ -35,8 +35,4 @@ public:
     void DrawPart8(const FishFrame& f) { DrawPartAt(8, f); }   // eyes
     void DrawPart9(const FishFrame& f) { DrawPartAt(9, f); }   // upper-jaw barbels
     void DrawPart10(const FishFrame& f) { DrawPartAt(10, f); } // chin barbels
-
-private:
-    void Run(int step, float* out, int n) { ComputeWave(Class().plan[step], out, n); }
-    void DrawPartAt(int i, const FishFrame& f) { DrawGridPart(Class().parts[i], f); }
 };

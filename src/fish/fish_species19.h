@@ -15,11 +15,11 @@ public:
     void Draw(int mode) { DrawFrame(mode); }
 
     // The generators, in the order Draw calls them after the bend.
-    void ComputeFinWave(float* out, int n) { Run(1, out, n); }      // block 3; nothing reads it
-    void ComputeSineWave(float* out, int n) { Run(2, out, n); }     // block 4, all zero: the pectoral fins
-    void ComputeSineWave2(float* out, int n) { Run(3, out, n); }    // block 8; nothing reads it
-    void ComputeSineWave3(float* out, int n) { Run(4, out, n); }    // block 9: the tail's edge
-    void ComputeBodyWave(float* out, int n) { Run(5, out, n); }     // block 0; nothing reads it
+    void ComputeFinWave(float* out, int n) { ComputePlanStep(1, out, n); }      // block 3; nothing reads it
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(2, out, n); }     // block 4, all zero: the pectoral fins
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(3, out, n); }    // block 8; nothing reads it
+    void ComputeSineWave3(float* out, int n) { ComputePlanStep(4, out, n); }    // block 9: the tail's edge
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(5, out, n); }     // block 0; nothing reads it
 
     // The mesh parts, in drawing order; Draw sends them all.
     void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
@@ -30,8 +30,4 @@ public:
     void DrawPart5(const FishFrame& f) { DrawPartAt(5, f); }  // tail
     void DrawPart6(const FishFrame& f) { DrawPartAt(6, f); }  // eyes
     void DrawPart7(const FishFrame& f) { DrawPartAt(7, f); }  // pectoral fins
-
-private:
-    void Run(int step, float* out, int n) { ComputeWave(Class().plan[step], out, n); }
-    void DrawPartAt(int i, const FishFrame& f) { DrawGridPart(Class().parts[i], f); }
 };

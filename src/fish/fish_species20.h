@@ -17,8 +17,8 @@ public:
     void Draw(int variant) { DrawFrame(variant); }
 
     // The generators, in the order Draw calls them.
-    void ComputeGrowingWave(float* out, int n) { Run(0, out, n); }
-    void ComputeSineWaveByMode(float* out, int n) { Run(1, out, n); }
+    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(0, out, n); }
+    void ComputeSineWaveByMode(float* out, int n) { ComputePlanStep(1, out, n); }
 
     // The mesh parts, in drawing order; Draw sends them all in variant 0.
     void DrawBody(const FishFrame& f)  // the patch (not in variants 3 and 4), then the disc
@@ -33,8 +33,4 @@ public:
     void DrawPart3Mirror(const FishFrame& f) { DrawPartAt(5, f); }
     void DrawPart4(const FishFrame& f) { DrawPartAt(6, f); }  // eyes
     void DrawPart4Mirror(const FishFrame& f) { DrawPartAt(7, f); }
-
-private:
-    void Run(int step, float* out, int n) { ComputeWave(Class().plan[step], out, n); }
-    void DrawPartAt(int i, const FishFrame& f) { DrawGridPart(Class().parts[i], f); }
 };

@@ -26,7 +26,4 @@ public:
     void DrawPart10(const FishFrame& f) { DrawPartAt(10, f); }  // tail
     void DrawPart11(const FishFrame& f) { DrawPartAt(11, f); }  // eyes
     void DrawPart12(const FishFrame& f) { DrawPartAt(12, f); }
-
-private:
-    void DrawPartAt(int i, const FishFrame& f) { DrawGridPart(Class().parts[i], f); }
 };

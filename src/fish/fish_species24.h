@@ -20,14 +20,14 @@ public:
 
     // The generators, in the order Draw calls them (the class's plan; the
     // bend toward the heading is its step 2, and sine A runs twice, steps 4 and 5).
-    void ComputeReverseRampToggle(float* out, int n) { Run(0, out, n); }
-    void ComputeReverseRamp(float* out, int n) { Run(1, out, n); }
-    void ComputeBodyWave(float* out, int n) { Run(3, out, n); }
-    void ComputeSineWave(float* out, int n) { Run(4, out, n); }
-    void ComputeSineWave2(float* out, int n) { Run(6, out, n); }
-    void ComputeSineWave3(float* out, int n) { Run(7, out, n); }
-    void ComputeSineWave4(float* out, int n) { Run(8, out, n); }
-    void ComputeSineWave5(float* out, int n) { Run(9, out, n); }
+    void ComputeReverseRampToggle(float* out, int n) { ComputePlanStep(0, out, n); }
+    void ComputeReverseRamp(float* out, int n) { ComputePlanStep(1, out, n); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(3, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(4, out, n); }
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(6, out, n); }
+    void ComputeSineWave3(float* out, int n) { ComputePlanStep(7, out, n); }
+    void ComputeSineWave4(float* out, int n) { ComputePlanStep(8, out, n); }
+    void ComputeSineWave5(float* out, int n) { ComputePlanStep(9, out, n); }
 
     // The mesh parts, in drawing order; Draw sends them all.
     void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
@@ -40,8 +40,4 @@ public:
     void DrawPart7(const FishFrame& f) { DrawPartAt(7, f); }  // anal fin
     void DrawPart8(const FishFrame& f) { DrawPartAt(8, f); }  // tail
     void DrawPart9(const FishFrame& f) { DrawPartAt(9, f); }  // eyes
-
-private:
-    void Run(int step, float* out, int n) { ComputeWave(Class().plan[step], out, n); }
-    void DrawPartAt(int i, const FishFrame& f) { DrawGridPart(Class().parts[i], f); }
 };
