@@ -17,14 +17,6 @@ constexpr FishWave Wave(int n, float a, int s) { return {0, 0, kPi / n, a, kPi /
 constexpr FishWave kBodyWave = Wave(12, 0.1f, 4);
 constexpr FishWave kRampWave = {0, 0, 0, 0.003f, 0};
 
-// Pitch, the two ramps' counters, the wander timer.
-constexpr RandDraw kDraws[] = {
-    {RandDraw::kPitch, 45},
-    {RandDraw::kCounter, 15, 1},
-    {RandDraw::kCounter, 15, 2},
-    {RandDraw::kWanderTimer, 200},
-};
-
 // The description of a kind; a description that breaks the template's
 // limits does not compile.
 constexpr FishClass Kind(const char* name, std::span<const FishWave> waves)
@@ -32,7 +24,7 @@ constexpr FishClass Kind(const char* name, std::span<const FishWave> waves)
     const FishClass c = {.name = name,
             .segments = 15,
             .waves = waves,
-            .draws = kDraws,
+            .draws = kTemplateDraws,
             .speed = 0.1f,
             .bodyDims = {1.0f, 0.36675f, 0.331898f},
             .drift = false};
