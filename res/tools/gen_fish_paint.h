@@ -254,7 +254,7 @@ inline Rgb RayFinColour(const RayFinLook& look, float across, float out, uint32_
 {
     across = kit::Clamp01(across);
     out = kit::Clamp01(out);
-    const Rgb base = Mix(look.body, look.tint, 0.30f) * 0.55f;
+    const Rgb base = Mix(look.body, look.tint, 0.15f) * 0.6f;
     const Rgb thin = Mix(look.tint, look.body, look.clear) * 1.02f + Rgb{0.03f, 0.03f, 0.035f};
     Rgb c = Mix(base, thin, SmoothStep(0.0f, 0.75f, out));
     // The rays: -0.5 .. 0.5 across a ray's share of the fan, each ray forking in two toward the edge.

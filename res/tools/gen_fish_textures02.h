@@ -90,7 +90,7 @@ inline Rgb PectoralColour(float a, float b)
 {
     static const RayFinLook look{
         LitFlank(kBody, kBody.XOf(kSegments.U(kPectoralSegment)), -0.02f, Mix(kOlive, kSilver, 0.5f)),
-        kit::FromBytes(204, 208, 194), SizeOf<decltype(g_Fish02Pectoral)>().columns, 0.55f};
+        kit::FromBytes(190, 194, 180), SizeOf<decltype(g_Fish02Pectoral)>().columns, 0.6f};
     return RayFinColour(look, a, b, 43u);
 }
 

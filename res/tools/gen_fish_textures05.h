@@ -52,7 +52,7 @@ inline float EyeBar(float x, float z)
 }
 // The flank spot: well below the eye and smaller than it, a little ragged
 // and taller than wide, in a ring of blue scales (SpotRing).
-constexpr float kSpotX = -0.080f, kSpotZ = -0.022f, kSpotRadius = 0.0125f;
+constexpr float kSpotX = -0.080f, kSpotZ = -0.022f, kSpotRadius = 0.014f;
 inline float SpotDistance(float x, float z)
 {
     const float ragged = 0.0018f * kit::Fbm(x * 3.0f + 0.5f, z * 3.0f + 0.5f, 8, 2, 55u);

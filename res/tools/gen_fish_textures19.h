@@ -69,8 +69,8 @@ inline Rgb TailColour(float a, float b) { return FinColour(kTailLook, a, b, 19u)
 
 // The pectoral fins: clear, the dark flank showing through a smoky amber,
 // a ray on each column of the fan (a across the fan, b root to edge).
-inline const RayFinLook kPectoralLook{LitFlank(kBody, kPectoralX, 0.0f, kVelvet), kit::FromBytes(204, 150, 64),
-                                      SizeOf<decltype(g_Fish19Pectoral)>().columns, 0.82f};
+inline const RayFinLook kPectoralLook{LitFlank(kBody, kPectoralX, 0.0f, kVelvet), kit::FromBytes(160, 116, 50),
+                                      SizeOf<decltype(g_Fish19Pectoral)>().columns, 0.85f};
 inline Rgb PectoralColour(float a, float b) { return RayFinColour(kPectoralLook, a, b, 7u); }
 
 // A dark eye with a golden ring.
