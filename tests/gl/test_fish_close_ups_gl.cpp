@@ -16,6 +16,7 @@
 #include "fish/fish_species24.h"
 #include "fish/fish_species24_meshes.h"
 #include "gl/fish_gl_fixture.h"
+#include "gl/texture_pixels.h"
 #include "platform/crt.h"
 
 #include <GL/glew.h>
@@ -56,39 +57,31 @@ double Wrapped(double d) { return d - std::round(d); }
 // The picture of a species as GL holds it, sampled at (s, t) (repeating).
 class Picture {
 public:
-    explicit Picture(GLuint texture)
-    {
-        glBindTexture(GL_TEXTURE_2D, texture);
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-        m_pixels.assign(size_t(width) * height * 4, 0);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
-        glBindTexture(GL_TEXTURE_2D, 0);
-    }
-    Colour At(double s, double t) const { return Texel(int(std::floor(s * width)), int(std::floor(t * height))); }
+    explicit Picture(GLuint texture) : m_pixels(ReadTexturePixels(texture)) {}
+    int Width() const { return m_pixels.width; }
+    int Height() const { return m_pixels.height; }
+    Colour At(double s, double t) const { return Texel(int(std::floor(s * Width())), int(std::floor(t * Height()))); }
     // The mean over the texels within `half` of (s, t) each way.
     Colour Around(double s, double t, int half) const
     {
         std::vector<Colour> cs;
-        const int x = int(std::floor(s * width)), y = int(std::floor(t * height));
+        const int x = int(std::floor(s * Width())), y = int(std::floor(t * Height()));
         for (int dy = -half; dy <= half; ++dy)
             for (int dx = -half; dx <= half; ++dx)
                 cs.push_back(Texel(x + dx, y + dy));
         return Mean(cs);
     }
 
-    GLint width = 0, height = 0;
-
 private:
     Colour Texel(int x, int y) const
     {
-        x = ((x % width) + width) % width;
-        y = ((y % height) + height) % height;
-        const unsigned char* p = &m_pixels[(size_t(y) * width + x) * 4];
+        x = ((x % Width()) + Width()) % Width();
+        y = ((y % Height()) + Height()) % Height();
+        const unsigned char* p = &m_pixels.rgba[(size_t(y) * Width() + x) * 4];
         return {double(p[0]), double(p[1]), double(p[2])};
     }
-    std::vector<unsigned char> m_pixels;
+
+    TexturePixels m_pixels;
 };
 
 // A 512 x 512 texture whose texel (x, y) holds x and y: red and green their
@@ -173,12 +166,12 @@ EyeInPicture EyeOf(const FishMesh& eye, const Picture& picture)
         spread = 0;
         for (int c = 0; c < eye.columns; ++c) {
             const FishVertex& v = eye.points[r * eye.columns + c];
-            spread += std::hypot((v.s - s) * picture.width, (v.t - t) * picture.height) / eye.columns;
+            spread += std::hypot((v.s - s) * picture.Width(), (v.t - t) * picture.Height()) / eye.columns;
         }
     };
     EyeInPicture e;
-    e.width = picture.width;
-    e.height = picture.height;
+    e.width = picture.Width();
+    e.height = picture.Height();
     double best = 1e9;
     for (int r = 0; r < eye.rows; ++r) {
         double s, t, spread;
