@@ -131,7 +131,8 @@ constexpr RandDraw kLaterCounters[] = {
 constexpr FishClass kLong = fishkind::Kind({.name = "long", .waves = kFourteen, .segments = 17, .size = 15,
                                             .speed = 0.05f, .pitch = 90.0f, .draws = kCountersAndTimer,
                                             .bodyDims = {1.0f, 0.34605f, 0.2778f}, .drift = true});
-constexpr FishClass kLater = fishkind::Kind({.name = "later", .waves = kFourteen, .speed = 0.05f, .draws = kLaterCounters});
+constexpr FishClass kLater =
+    fishkind::Kind({.name = "later", .waves = kFourteen, .speed = 0.05f, .draws = kLaterCounters});
 
 TEST(FishKinds, ADescriptionSetsItsOwnRunsSizeSpeedPitchAndDraws)
 {
