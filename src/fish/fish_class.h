@@ -69,7 +69,7 @@ struct WaveGen {
     int start = 0;  // BodyWave: first moving entry; Mirrored: first held entry
     int end = 0;    // Mirrored: last held entry
     bool timesSize = false;  // the values are multiplied by the fish's size
-    bool inDouble = false;   // sines and products in double precision, stored as float
+    bool inDouble = false;   // sines and products (the size's too) in double precision, stored as float
     // Growing and BodyWave: each moving entry's factor (i x gain, (i - start) x
     // gain) is written into the block's amplitude as the values are made.
     bool writesAmplitude = false;

@@ -327,6 +327,20 @@ TEST(FishBendBounds, ACountPastTheSegmentsWritesNoMore)
     EXPECT_EQ(out[kFishMaxSegments - 1], 180.0f) << "the last segment came round";
 }
 
+// A ramp in double precision forms size x slope x step in double and stores
+// it once as a float.
+TEST_F(WaveTest, RampsInDoublePrecisionRoundOnce)
+{
+    fish.m_nSize = 7;
+    fish.m_bStroke = 0;
+    fish.m_Wave[0].amplitude = 0.003f;
+    const WaveGen gen{.kind = WaveKind::ReverseRamp, .count = 9, .timesSize = true, .inDouble = true, .leaveLast = 1};
+    const std::vector<float> out = Run(gen);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(out[i], static_cast<float>(7.0 * double(0.003f) * (9 - i))) << i;
+    EXPECT_EQ(out[8], 0.0f);
+}
+
 // A toggle counter shared by every fish of a class flips the stroke of
 // whichever fish makes the 102nd call.
 int g_sharedCounter = 0;
