@@ -125,6 +125,51 @@ TEST_F(FrameStateGL, TheFloorAndTheBackdropAreLitTheSameUnderEveryTool)
     }
 }
 
+// The scene pass alone, drawn with the camera of the frame right after a
+// leftover is made current: the floor and the backdrop panel take no normal
+// from it (the floor is lit as facing up, the panel as facing the camera).
+TEST_F(FrameStateGL, TheSceneTakesNoNormalFromWhatCameBefore)
+{
+    for (const int showTerra : {1, 0}) {
+        SCOPED_TRACE(showTerra ? "with the floor" : "without the floor, the panel after nothing");
+        OpenStillTank(showTerra);
+        UseTool(ID_TOOL_CAMERA);
+        View().RenderFrame();  // the state of play between frames
+        std::vector<Sample> samples{kBackdrop};
+        if (showTerra)
+            samples.insert(samples.end(), std::begin(kFloor), std::end(kFloor));
+        std::vector<Rgb> reference;
+        for (const Leftover& leftover : kLeftovers) {
+            double f[4];
+            ComputeFrustum(View().m_nScreenWidth, View().m_nScreenHeight, f);
+            glMatrixMode(GL_PROJECTION);
+            glLoadIdentity();
+            glFrustum(f[0], f[1], f[2], f[3], 1.0, 1000.0);
+            glMatrixMode(GL_MODELVIEW);
+            glLoadIdentity();
+            gluLookAt(g_fEyeX, g_fEyeY, g_fEyeZ + View().m_fCameraZ, 0.0, 0.0, -500.0, 0.0, 1.0, 0.0);
+            glViewport(0, 0, View().m_nScreenWidth, View().m_nScreenHeight);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            Leave(leftover);
+            View().DrawScene(TRUE);
+            glFinish();
+            for (size_t i = 0; i < samples.size(); ++i) {
+                const QPoint p = Project(samples[i].x, samples[i].y, samples[i].z);
+                GLubyte rgb[3] = {};
+                glReadBuffer(GL_BACK);
+                glReadPixels(p.x(), View().m_nScreenHeight - 1 - p.y(), 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+                const Rgb got{rgb[0], rgb[1], rgb[2]};
+                if (reference.size() < samples.size())
+                    reference.push_back(got);
+                else
+                    ExpectSame(got, reference[i], std::string(samples[i].name) + ", " + leftover.name);
+            }
+        }
+        EXPECT_GT(reference[0].r, 20) << "the grey panel is drawn";
+        CloseTank();
+    }
+}
+
 // The help text is white, whatever colour is current before the frame.
 TEST_F(FrameStateGL, TheHelpTextKeepsItsColour)
 {
