@@ -1,7 +1,9 @@
 // Frame-time benchmark of the game window: renders frames of the start-up
 // scene back to back and prints the median and 95th-percentile frame time,
-// the time from start to the first frame and the peak resident memory.
-//   bench_frames [--frames N] [--settings FILE] [--tool ID] [--dump FILE] [--no-ceiling] [--steps]
+// the time from start to the first frame and the peak resident memory; then
+// lets the game's own 40 ms timer drive frames through the message loop and
+// prints the interval between them, as the player gets them.
+//   bench_frames [--frames N] [--paced N] [--settings FILE] [--tool ID] [--dump FILE] [--no-ceiling] [--steps]
 // FILE is a Quenmarl.ini to start from (fish and plant counts, ...); without
 // it the first-start defaults apply. ID is the mouse tool (1046 shoot, the
 // start; 1035 touch, with a click waiting before every frame so that fish
@@ -26,6 +28,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <sys/resource.h>
@@ -44,6 +47,29 @@ double Percentile(std::vector<double> v, double p)
     const size_t i = static_cast<size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
     return v[std::min(i, v.size() - 1)];
 }
+
+// The game's frame that notes when each tick of the game window's timer
+// starts (its frame follows at once) and ends the message loop after `ticks`.
+class PacedFrame : public CMainFrame {
+public:
+    BOOL PreTranslateMessage(MSG* msg) override
+    {
+        if (msg->message == WM_TIMER && msg->hwnd == m_wndView.m_hWnd && m_ticks > 0) {
+            if (m_beforeTick)
+                m_beforeTick();
+            m_starts.push_back(Clock::now());
+            if (static_cast<int>(m_starts.size()) == m_ticks) {
+                m_ticks = 0;
+                PostQuitMessage(0);
+            }
+        }
+        return CMainFrame::PreTranslateMessage(msg);
+    }
+
+    int m_ticks = 0;
+    std::function<void()> m_beforeTick;
+    std::vector<Clock::time_point> m_starts;
+};
 
 // A species' fish drawn live, recorded into one display list each while
 // drawn, drawn from those lists, or not drawn at all.
@@ -158,6 +184,7 @@ int main(int argc, char** argv)
 {
     const Clock::time_point start = Clock::now();
     int frames = 300;
+    int paced = 50;
     const char* settings = nullptr;
     const char* dump = nullptr;
     bool ceiling = true;
@@ -167,6 +194,8 @@ int main(int argc, char** argv)
         const bool value = i + 1 < argc;
         if (std::strcmp(argv[i], "--frames") == 0 && value)
             frames = std::max(1, std::atoi(argv[++i]));
+        else if (std::strcmp(argv[i], "--paced") == 0 && value)
+            paced = std::max(0, std::atoi(argv[++i]));
         else if (std::strcmp(argv[i], "--settings") == 0 && value)
             settings = argv[++i];
         else if (std::strcmp(argv[i], "--tool") == 0 && value)
@@ -208,9 +237,9 @@ int main(int argc, char** argv)
         return IDOK;
     });
 
-    // The benchmark measures frames: an empty tank does not stop for Game Over.
+    // The benchmark measures frames: nothing stops them for Game Over.
     g_bGameOverArmed = 0;
-    auto* frame = new CMainFrame;
+    auto* frame = new PacedFrame;
     if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW)) {
         std::fprintf(stderr, "the frame could not be created\n");
         return 1;
@@ -271,6 +300,27 @@ int main(int argc, char** argv)
                 cpu / frames, own / frames);
     std::printf("first frame      %.0f ms after start (%ld drawn before the run)\n", firstFrame, framesBefore);
     std::printf("peak resident    %.1f MB\n", usage.ru_maxrss / 1024.0);
+
+    if (paced > 0) {
+        // The game's own pacing: its timer drives the frames through the
+        // message loop. The first ticks, due since the run above, are left
+        // out; then the interval from each tick to the next.
+        constexpr int kSettle = 5;
+        frame->m_beforeTick = beforeFrame;
+        frame->m_ticks = kSettle + paced + 1;
+        CWinApp loop;
+        loop.Run();
+        std::vector<double> intervals;
+        for (size_t i = kSettle + 1; i < frame->m_starts.size(); ++i)
+            intervals.push_back(Ms(frame->m_starts[i] - frame->m_starts[i - 1]));
+        if (!intervals.empty()) {
+            const double span = Ms(frame->m_starts.back() - frame->m_starts[kSettle]);
+            const double mean = span / static_cast<double>(intervals.size());
+            std::printf("real interval    %.2f ms median, %.2f ms mean, %.1f frames a second (%zu frames on "
+                        "the game's 40 ms timer)\n",
+                        Percentile(intervals, 0.5), mean, 1000.0 / mean, intervals.size());
+        }
+    }
 
     if (ceiling && fish > 0) {
         // The fish pass against its ceiling: the same frames with the fish

@@ -123,8 +123,25 @@ void CBubbleEmitter::Render(int n, BOOL bRays, int divisor)
     }
     if (bRays)
         DrawRays();
-    m_fSpeedFactor = divisor >= 1 && divisor <= kSlowestDivisor ? 1.0f / divisor : 1.0f / kSlowestDivisor;
+    m_fSpeedFactor = SpeedFactorOf(divisor);
     Update();
+}
+
+float CBubbleEmitter::SpeedFactorOf(int divisor)
+{
+    return divisor >= 1 && divisor <= kSlowestDivisor ? 1.0f / divisor : 1.0f / kSlowestDivisor;
+}
+
+void CBubbleEmitter::Restart(int n, int divisor, int frames)
+{
+    m_nCount = std::clamp(n, 0, m_nAllocated);
+    if (m_bHidden)
+        return;
+    m_fSpeedFactor = SpeedFactorOf(divisor);
+    for (int i = 0; i < m_nAllocated; ++i)
+        Birth(m_pParticles[i], false);
+    for (int i = 0; i < frames; ++i)
+        Update();
 }
 
 void CBubbleEmitter::DrawRays()

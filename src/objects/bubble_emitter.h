@@ -28,6 +28,10 @@ public:
     // 1..100 and 0.01 otherwise; then one Update. While hidden only the count
     // changes.
     void Render(int n, BOOL bRays, int divisor);
+    // The column begun anew: the count as Render sets it, the speed factor
+    // of divisor, every bubble born again (each keeps its size), and then
+    // `frames` updates without drawing. While hidden only the count changes.
+    void Restart(int n, int divisor, int frames);
 
     BYTE m_bHidden = 1;
     GLuint m_texBubble[2] = {};  // "Particle1", "Particle2"
@@ -41,6 +45,8 @@ public:
 
 private:
     int Rand();
+    // The speed factor of a divisor: 1 / divisor for 1..100, else that of 100.
+    static float SpeedFactorOf(int divisor);
     // New values for a bubble; the size only at the first birth.
     void Birth(PARTICLE& p, bool withSize);
     void DrawRays();

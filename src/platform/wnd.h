@@ -163,9 +163,9 @@ protected:
 // up the parent chain, then WindowProc of the target.
 void DispatchQueuedMessage(MSG* msg);
 
-// Removes the first queued message of hwnd in [first, last] (0, 0: any); a
-// timer of hwnd whose tick is due counts as a queued WM_TIMER, and removing it
-// drops that tick. FALSE when there is none.
+// Removes the first posted message of hwnd in [first, last] (0, 0: any).
+// FALSE when there is none. Timer ticks are not among them: a tick that falls
+// due while a handler runs is delivered at once after it, and only one.
 BOOL PeekMessage(MSG* msg, HWND hwnd, UINT first, UINT last, UINT remove);
 
 // Key state as of the message being handled: bit 15 set while the key is

@@ -11,9 +11,6 @@ namespace {
 constexpr float STONE_X = -30.0f;
 constexpr float STONE_Z = -88.0f;
 constexpr float STONE_LIFT = 1.0f;
-// The particles the scene set-up gave the emitter; the bubble count setting
-// says how many of them are left out.
-constexpr int BUBBLE_CAPACITY = 200;
 
 }  // namespace
 
@@ -42,7 +39,18 @@ void CTankView::DrawBubbles()
     glPushMatrix();
     glTranslatef(STONE_X, m_fTankBounds[3] + STONE_LIFT, STONE_Z);
     m_Bubbles.SetOwnRandom(TRUE);
-    m_Bubbles.Render(BUBBLE_CAPACITY - g_Settings.g_nBubbleCount, FALSE, g_Settings.g_nBubbleSpeed);
+    // The count setting says how many of the particles are left out.
+    const TANKSETTINGS& s = g_Settings;
+    const int shown = BUBBLE_CAPACITY - s.g_nBubbleCount;
+    if (s.g_nBubbleCount != m_nBubbleCountShown || s.g_nBubbleSpeed != m_nBubbleSpeedShown) {
+        // Changed in the Aquarium dialog: the bubbles in the water would keep
+        // their old speed until they fade; the column stands anew instead,
+        // as it stood after the start's warm-up.
+        m_nBubbleCountShown = s.g_nBubbleCount;
+        m_nBubbleSpeedShown = s.g_nBubbleSpeed;
+        m_Bubbles.Restart(shown, s.g_nBubbleSpeed, BUBBLE_WARM_UP_FRAMES);
+    }
+    m_Bubbles.Render(shown, FALSE, s.g_nBubbleSpeed);
     glPopMatrix();
     glPopAttrib();
 }

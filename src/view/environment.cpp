@@ -34,6 +34,7 @@ void DrawPanel(const float* bounds, LowerColor lower, UpperColor upper)
     glDisable(GL_TEXTURE_2D);
     glShadeModel(GL_SMOOTH);
     glBegin(GL_QUADS);
+    glNormal3f(0.0f, 0.0f, 1.0f);  // facing the camera
     lower();
     glVertex3f(l, b, z);
     glVertex3f(r, b, z);
@@ -101,6 +102,8 @@ void CTankView::DrawEnvironment()
     glPushMatrix();
     BeginPass(GL_MODULATE);
 
+    // Untinted unless a foreground light is chosen.
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     ApplyForegroundLight();
     if (g_bOwnBackground) {
         // The player's own picture on the back wall, and no plants.
@@ -108,6 +111,7 @@ void CTankView::DrawEnvironment()
         glBindTexture(GL_TEXTURE_2D, m_pBackgroundDlg ? m_pBackgroundDlg->m_texCurrent : 0);
         const float left = m_fTankBounds[0], right = m_fTankBounds[1];
         glBegin(GL_QUADS);
+        glNormal3f(0.0f, 0.0f, 1.0f);  // facing the camera
         glTexCoord2f(0.0f, 0.0f);
         glVertex3f(left, -38.0f, -90.0f);
         glTexCoord2f(1.0f, 0.0f);
@@ -131,6 +135,10 @@ void CTankView::DrawEnvironment()
 
 void CTankView::BeginPass(GLint textureMode)
 {
+    // Unit 1 carries the scene's pictures only inside the scene's own block
+    // (left on when the scene is skipped, as after the last fish is hit).
+    glActiveTexture(GL_TEXTURE1);
+    glDisable(GL_TEXTURE_2D);
     glActiveTexture(GL_TEXTURE0);
     glEnable(GL_TEXTURE_2D);
     glAlphaFunc(GL_GREATER, 0.0f);

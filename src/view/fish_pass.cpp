@@ -118,10 +118,13 @@ void CTankView::DrawSpareFish()
 }
 
 // Every fish not hit, species by species: moved and drawn, then tested
-// against the shots; the game is over when none of species 0 to 23 is left.
+// against the shots. The game is over when the tank holds fish of species 0
+// to 23 and every one of them is hit; a tank without any (emptied in the Fish
+// dialog, or read so from the settings) is still played, not lost.
 void CTankView::DrawEverySpecies()
 {
     m_bAllFishHit = 1;
+    bool anyToShoot = false;
     const FishDrawArgs args{m_nMouseX, m_nMouseY};
     for (int k = 0; k < FISH_SPECIES_COUNT; ++k) {
         glBindTexture(GL_TEXTURE_2D, m_texFish[k]);
@@ -129,6 +132,8 @@ void CTankView::DrawEverySpecies()
         // The array, not the count setting, says how many fish there are.
         for (int j = 0; fish && j < fish->GetSize(); ++j) {
             CFishModel& f = fish->GetAt(j);
+            if (k <= LAST_SPECIES_OF_THE_GAME)
+                anyToShoot = true;
             if (f.m_bHit)
                 continue;
             if (k <= LAST_SPECIES_OF_THE_GAME)
@@ -140,6 +145,8 @@ void CTankView::DrawEverySpecies()
             TestShotHits(k, j);
         }
     }
+    if (!anyToShoot)
+        m_bAllFishHit = 0;
 }
 
 void CTankView::RunGameOver()
@@ -163,9 +170,12 @@ void CTankView::DrawCannon()
 {
     if (m_nMode != ID_TOOL_SHOOT)
         return;
+    // White and lit, not in the picture of the last fish drawn.
+    glDisable(GL_TEXTURE_2D);
     glPushMatrix();
     m_Cannon.Draw();
     glPopMatrix();
+    glEnable(GL_TEXTURE_2D);
 }
 
 void CTankView::DrawLightSpotOverlay()

@@ -12,6 +12,9 @@ int g_nHudFrames = 0;
 namespace {
 
 constexpr int HUD_FRAMES = 100;
+// The screen ripple's grid stands this far in front of the camera (the near
+// plane is 1 away).
+constexpr float RIPPLE_DISTANCE = 2.4f;
 
 struct HudLine {
     float x, y, z;
@@ -66,7 +69,10 @@ void CTankView::OnTimer(UINT_PTR id)
     m_nMode = m_wndCommandBar.m_nCommand;
     CWnd::OnTimer(id);
 
-    // Ticks that fell due while the frame was drawn are dropped, not drawn late.
+    // Timer messages posted while the frame was drawn are dropped. The timer
+    // itself delivers one tick that fell due meanwhile at once, so frames
+    // slower than the period follow one another back to back, never in a
+    // burst of late ones.
     MSG msg;
     while (PeekMessage(&msg, m_hWnd, WM_TIMER, WM_TIMER, PM_REMOVE)) {
     }
@@ -166,6 +172,9 @@ void CTankView::DrawScene(BOOL bTextured)
             glPushMatrix();
             glTranslatef(0.0f, m_fTankBounds[3], -50.0f);
             m_WaterFloor.SetStyle(style);
+            // The sheet sends no normals of its own: it is lit as facing up,
+            // not by whatever was drawn last (the cannon, a fish).
+            glNormal3f(0.0f, 1.0f, 0.0f);
             m_WaterFloor.Draw();
             glPopMatrix();
             // The plant lists and the terrain, kinds 14 to 16.
@@ -186,12 +195,29 @@ void CTankView::DrawScreenRipple()
 {
     glBindTexture(GL_TEXTURE_2D, m_texScreen);
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, m_nScreenWidth, m_nScreenHeight);
+    // The copy goes back as it was taken: unlit, unfogged, untinted, and
+    // through nothing but its own picture.
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_FOG);
+    glDisable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+    glActiveTexture(GL_TEXTURE1);
+    glDisable(GL_TEXTURE_2D);
+    glActiveTexture(GL_TEXTURE0);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glPushMatrix();
-    glTranslatef(g_fEyeX, 0.0f, g_fEyeZ + m_fCameraZ - 2.4f);
-    glScalef(1.6f, 0.96f, 1.0f);
+    glTranslatef(g_fEyeX, 0.0f, g_fEyeZ + m_fCameraZ - RIPPLE_DISTANCE);
+    // The grid spans -1..1: stretched to the view's sides at its distance,
+    // whatever the shape of the screen.
+    double f[4];
+    ComputeFrustum(m_nScreenWidth, m_nScreenHeight, f);
+    glScalef(static_cast<GLfloat>(f[1] * RIPPLE_DISTANCE), static_cast<GLfloat>(f[3] * RIPPLE_DISTANCE), 1.0f);
     m_pRipple->Draw();
     m_pRipple->Update(m_nMouseX, m_nMouseY);
     glPopMatrix();
+    glPopAttrib();
 }
 
 void CTankView::DrawHud()
@@ -204,6 +230,12 @@ void CTankView::DrawHud()
     }
     if (!m_bShowHud)
         return;
+    // White lit glyphs, whatever the last pass left bound or current.
+    glActiveTexture(GL_TEXTURE1);
+    glDisable(GL_TEXTURE_2D);
+    glActiveTexture(GL_TEXTURE0);
+    glDisable(GL_TEXTURE_2D);
+    glColor3f(1.0f, 1.0f, 1.0f);
     for (const HudLine& line : g_HudLines) {
         glPushMatrix();
         glTranslatef(g_fEyeX + line.x, g_fEyeY + line.y, g_fEyeZ + line.z);

@@ -41,10 +41,12 @@ void CTankView::InitScene()
     }
 
     // The bubbles are set up and warmed up; each frame draws them from then on.
-    m_Bubbles.Init(200);
+    m_Bubbles.Init(BUBBLE_CAPACITY);
     m_Bubbles.SetHidden(FALSE);
-    for (int i = 0; i < 200; ++i)
-        m_Bubbles.Render(200 - g_Settings.g_nBubbleCount, FALSE, g_Settings.g_nBubbleSpeed);
+    for (int i = 0; i < BUBBLE_WARM_UP_FRAMES; ++i)
+        m_Bubbles.Render(BUBBLE_CAPACITY - g_Settings.g_nBubbleCount, FALSE, g_Settings.g_nBubbleSpeed);
+    m_nBubbleCountShown = g_Settings.g_nBubbleCount;
+    m_nBubbleSpeedShown = g_Settings.g_nBubbleSpeed;
 
     for (int k = 0; k < FISH_SPECIES_COUNT; ++k)
         SetFishCount(k, g_Settings.g_nFishCount[k]);

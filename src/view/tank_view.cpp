@@ -128,6 +128,10 @@ void CTankView::InitGL()
 
     m_texScreen = CreateBlankTexture();
     glBindTexture(GL_TEXTURE_2D, m_texScreen);
+    // The ripple pushes picture coordinates past the copy's edges: there they
+    // keep the edge, not the far side of the screen.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, m_nScreenWidth, m_nScreenHeight, 0);
     m_pRipple = std::make_unique<CScreenRipple>();
     m_pRipple->Init(m_nScreenWidth, m_nScreenHeight);

@@ -31,6 +31,13 @@
 class CTankView : public CWnd, public CTankScenery {
 public:
     CBubbleEmitter m_Bubbles;
+    // The particles the set-up gives the bubbles, and the frames of the
+    // warm-up that fills their column (at start and after a change).
+    static constexpr int BUBBLE_CAPACITY = 200;
+    static constexpr int BUBBLE_WARM_UP_FRAMES = 200;
+    // The bubble count and speed settings the column was last begun with.
+    int m_nBubbleCountShown = 0;
+    int m_nBubbleSpeedShown = 0;
 
     // The fish of each species, by species index, made from the species
     // table (null: no class registered, no fish).
@@ -129,11 +136,12 @@ public:
     void DrawBackgroundLight();
     void DrawEnvironment();
     // The bubbles rising from the air stone, once a frame over the lit scene,
-    // with the bubble count and speed of the settings.
+    // with the bubble count and speed of the settings; a change of either
+    // begins the column anew at once.
     void DrawBubbles();
-    // The start of the environment and fish passes: unit 0 textured with the
-    // given environment mode and the alpha test at 0, no shadow lookup, fog
-    // of the settings' density.
+    // The start of the environment and fish passes: unit 1 off, unit 0
+    // textured with the given environment mode and the alpha test at 0, no
+    // shadow lookup, fog of the settings' density.
     void BeginPass(GLint textureMode);
     // The end of the environment and fish passes: texturing, blending and the
     // alpha test off, the shadow lookup and lighting back on, the shadow
@@ -157,6 +165,8 @@ public:
     BYTE m_bShadowAmbientExt = 0;
     BYTE m_bNpotShadowMap = 0;
     BYTE m_bShowHud = 1;
+    // Set by the fish pass when the tank holds fish of species 0 to 23 and
+    // every one of them is hit: the game is over.
     BYTE m_bAllFishHit = 0;
     float m_fTankBounds[6] = {};
     CTankBounds m_TankBounds;

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # The game under hostile settings files and set-ups: each start shows its
-# window within the time limit, keeps the player's settings (a tank without
-# fish opens "Game Over" at once: proof the file was read), says in one line
+# window within the time limit, keeps the player's settings, says in one line
 # what it ignores, and leaves nothing behind that it does not use again.
 set -u
 source "$(dirname "$0")/lib.sh" "$1"
@@ -114,13 +113,13 @@ player_file "$INI"
 cp "$INI" "$WORK/readonly/player.ini"
 if [ "$(id -u)" = 0 ]; then
   # Permission bits do not bind root: a read-only mount does.
-  started "Game Over" unshare -m --propagation private sh -c \
+  started Parvolune unshare -m --propagation private sh -c \
     'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1" && shift && exec "$@"' sh "$FOLDER"
 else
   chmod 500 "$FOLDER"
-  started "Game Over"
+  started Parvolune
 fi
-quit "Game Over"
+quit Parvolune
 chmod 700 "$FOLDER"
 cmp -s "$INI" "$WORK/readonly/player.ini" || fail "readonly: the player's file changed"
 [ "$(find "$WORK/readonly" "$XDG_RUNTIME_DIR" "$TMPDIR" -name Quenmarl.ini | wc -l)" = 1 ] || fail "readonly: a settings file was written elsewhere"
@@ -142,8 +141,8 @@ nothing_left
 new_case big
 player_file "$INI"
 awk 'BEGIN { printf "[Unrelated]\r\n"; for (i = 0; i < 450000; i++) printf "unrelated line %d = some text of its own\r\n", i }' >> "$INI"
-LIMIT_MS=$((LIMIT_MS + 2000)) started "Game Over"
-quit "Game Over"
+LIMIT_MS=$((LIMIT_MS + 2000)) started Parvolune
+quit Parvolune
 nothing_left
 
 # Temporary files of rewrites that a kill cut short: those of ended processes go.
@@ -153,8 +152,8 @@ player_file "$INI"
 wait "$dead"
 touch "$FOLDER/.Quenmarl.ini.$dead-0.tmp" "$FOLDER/.Quenmarl.ini.$$-0.tmp"
 KEEP=".Quenmarl.ini.$$-0.tmp"
-started "Game Over"
-quit "Game Over"
+started Parvolune
+quit Parvolune
 [ ! -e "$FOLDER/.Quenmarl.ini.$dead-0.tmp" ] || fail "stale: the file of an ended process stays"
 [ -e "$FOLDER/.Quenmarl.ini.$$-0.tmp" ] || fail "stale: the file of a running process was removed"
 nothing_left
@@ -165,8 +164,8 @@ for ends in 'cr:\r' 'mixed:\r \n \r\n'; do
   new_case "${ends%%:*}"
   read -r -a list <<< "${ends#*:}"
   player_file "$INI" "${list[@]}"
-  started "Game Over"
-  quit "Game Over"
+  started Parvolune
+  quit Parvolune
   nothing_left
 done
 

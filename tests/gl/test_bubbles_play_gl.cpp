@@ -87,6 +87,42 @@ TEST_F(BubblesPlayGL, CountAndSpeedSettingsShapeTheColumn)
     EXPECT_GT(seen[3].top, h * 7 / 10);
 }
 
+// A change of the count or the speed in the Aquarium dialog shows in the next
+// frame: the column stands anew at the new count and speed, instead of the
+// bubbles in the water keeping their old speed until they fade, or new ones
+// all starting together from the stone.
+TEST_F(BubblesPlayGL, AChangeShowsInTheColumnAtOnce)
+{
+    struct Case {
+        const char* name;
+        int count, speed;          // at start
+        int newCount, newSpeed;    // set while playing
+        bool reachesUpperHalf;     // the column's top in the next frame
+    };
+    const Case cases[] = {
+        {"slowest to fastest", 100, 100, 100, 1, true},
+        {"fastest to slowest", 100, 1, 100, 100, false},
+        {"none to half", 200, 1, 100, 1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenBubbleTank(c.count, c.speed);
+        Frame();
+        g_Settings.g_nBubbleCount = c.newCount;
+        g_Settings.g_nBubbleSpeed = c.newSpeed;
+        const QImage image = Frame();
+        const Bubbles after = Find(image);
+        const int h = image.height();
+        ASSERT_GT(after.pixels, 0);
+        if (c.reachesUpperHalf) {
+            EXPECT_LT(after.top, h / 2);
+        } else {
+            EXPECT_GT(after.top, h * 7 / 10);
+        }
+        CloseTank();
+    }
+}
+
 // One bubble, set going at one unit a frame: it climbs the screen frame by
 // frame, about 15 pixels each at the depth of the air stone.
 TEST_F(BubblesPlayGL, ABubbleRisesFrameByFrame)

@@ -34,8 +34,7 @@ protected:
         ASSERT_FALSE(root.empty());
         setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
-        // One clownfish and no plants: a tank with every count 0 would open
-        // Game Over during set-up.
+        // One clownfish (the Game Over test marks it hit) and no plants.
         ASSERT_TRUE(WriteCountsFile(root + "/config", {{23, 1}}, {}));
         ASSERT_TRUE(AfxInitToolkit(0, nullptr));
         g_bGameOverArmed = 1;

@@ -156,6 +156,62 @@ TEST(BubbleEmitter, UpdateMovesFadesAndRenews)
     }
 }
 
+// Restart births every bubble anew under the new speed, sizes kept, and
+// runs the first count bubbles for the frames asked; hidden, it changes only
+// the count.
+TEST(BubbleEmitter, RestartBirthsEveryBubbleAnewUnderTheNewSpeed)
+{
+    struct Case {
+        int divisor;
+        float speed;
+        int frames;
+    };
+    for (const Case c : {Case{4, 0.25f, 0}, Case{0, 0.01f, 0}, Case{101, 0.01f, 0}, Case{2, 0.5f, 3}}) {
+        SCOPED_TRACE(testing::Message() << "divisor " << c.divisor << ", " << c.frames << " frames");
+        CBubbleEmitter bubbles;
+        ASSERT_TRUE(bubbles.Init(3));
+        bubbles.SetHidden(FALSE);
+        float sizes[3];
+        for (int i = 0; i < 3; ++i)
+            sizes[i] = bubbles.m_pParticles[i].size;
+        const std::vector<int> d = RandFrom(kTapeSeed, 3 * kRebirthDraws);
+        EXPECT_EQ(DrawsBy([&] { bubbles.Restart(2, c.divisor, c.frames); }), 3 * kRebirthDraws);
+        EXPECT_EQ(bubbles.m_nCount, 2);
+        EXPECT_FLOAT_EQ(bubbles.m_fSpeedFactor, c.speed);
+        for (int i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            PARTICLE want = BornFrom(&d[i * kRebirthDraws], c.speed, false, sizes[i]);
+            if (i < 2) {
+                // f frames: the speed grows by the acceleration after each
+                // step; no bubble of a fresh birth fades out in a few.
+                const float f = static_cast<float>(c.frames);
+                want.x += f * want.vx;
+                want.y += f * want.vy + f * (f - 1) / 2 * want.ay;
+                want.z += f * want.vz;
+                want.vy += f * want.ay;
+                want.life -= f * want.fade;
+            }
+            const PARTICLE& got = bubbles.m_pParticles[i];
+            EXPECT_NEAR(got.x, want.x, 1e-5f);
+            EXPECT_NEAR(got.y, want.y, 1e-5f);
+            EXPECT_NEAR(got.z, want.z, 1e-5f);
+            EXPECT_NEAR(got.vx, want.vx, 1e-7f);
+            EXPECT_NEAR(got.vy, want.vy, 1e-6f);
+            EXPECT_NEAR(got.ay, want.ay, 1e-7f);
+            EXPECT_NEAR(got.life, want.life, 1e-4f);
+            EXPECT_FLOAT_EQ(got.fade, want.fade);
+            EXPECT_FLOAT_EQ(got.size, want.size);
+        }
+    }
+
+    CBubbleEmitter hidden;
+    ASSERT_TRUE(hidden.Init(3));
+    const PARTICLE first = hidden.m_pParticles[0];
+    EXPECT_EQ(DrawsBy([&] { hidden.Restart(1, 4, 10); }), 0);
+    EXPECT_EQ(hidden.m_nCount, 1);
+    ExpectParticle(hidden.m_pParticles[0], first);
+}
+
 TEST(BubbleEmitter, UpdateWalksOnlyTheCount)
 {
     CBubbleEmitter bubbles;

@@ -139,24 +139,47 @@ TEST_F(WndTest, TimerKeepsTickingInsideAMessageBoxOpenedFromItsOwnTick)
     EXPECT_GE(ticksInsideBox, 8);
 }
 
-TEST_F(WndTest, PeekMessageDropsADueTickAndPostedMessages)
+// A tick that falls due while a handler runs longer than the period comes at
+// once after it, and only one: the one after it keeps the period. The game's
+// frames thus follow a slow frame at once. The handler removes the pending
+// timer messages as the game's tick does; the due tick is not among them.
+TEST_F(WndTest, ATickDueDuringASlowHandlerComesAtOnceAndOnlyOnce)
 {
     MakeParentAndChild();
-    child.SetTimer(1, 20, nullptr);
-    // Block longer than a period without delivering messages: the tick is due.
-    QElapsedTimer wait;
-    wait.start();
-    while (wait.elapsed() < 60) {
-    }
-    MSG msg;
-    EXPECT_TRUE(PeekMessage(&msg, child.m_hWnd, WM_TIMER, WM_TIMER, PM_REMOVE));
-    EXPECT_EQ(msg.message, WM_TIMER);
-    EXPECT_FALSE(PeekMessage(&msg, child.m_hWnd, WM_TIMER, WM_TIMER, PM_REMOVE));
+    constexpr int kPeriodMs = 1000;
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<qint64> starts;
+    qint64 firstEnd = 0;
+    bool queued = true;
+    child.m_onTick = [&](UINT_PTR) {
+        starts.push_back(clock.elapsed());
+        if (starts.size() != 1)
+            return;
+        while (clock.elapsed() - starts[0] < kPeriodMs + kPeriodMs / 5) {
+        }
+        MSG msg;
+        queued = PeekMessage(&msg, child.m_hWnd, WM_TIMER, WM_TIMER, PM_REMOVE);
+        firstEnd = clock.elapsed();
+    };
+    child.SetTimer(1, kPeriodMs, nullptr);
+    for (int i = 0; i < 1000 && starts.size() < 3; ++i)
+        AfxPumpMessages(10);
     child.KillTimer(1);
+    ASSERT_EQ(starts.size(), 3u);
+    EXPECT_FALSE(queued);
+    EXPECT_LT(starts[1] - firstEnd, kPeriodMs / 2) << "the due tick waited for the next period";
+    EXPECT_GT(starts[2] - starts[1], kPeriodMs / 2) << "late ticks came in a burst";
+}
 
+TEST_F(WndTest, PeekMessageRemovesPostedMessages)
+{
+    MakeParentAndChild();
+    MSG msg;
     child.PostMessage(WM_TIMER, 7, 0);
     EXPECT_TRUE(PeekMessage(&msg, child.m_hWnd, WM_TIMER, WM_TIMER, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 7u);
+    EXPECT_FALSE(PeekMessage(&msg, child.m_hWnd, WM_TIMER, WM_TIMER, PM_REMOVE));
     const int ticks = child.m_ticks;
     AfxPumpMessages(30);
     EXPECT_EQ(child.m_ticks, ticks);  // the removed message is not delivered
