@@ -201,7 +201,7 @@ void CBackgroundSettingsDlg::AddImage(const std::string& path)
         return;
     }
     std::string problem;
-    const GLuint texture = LoadPictureTexture(path.c_str(), nullptr, &problem);
+    const GLuint texture = LoadPictureTexture(path.c_str(), &problem);
     if (!texture) {
         // The picture is refused; the pictures already there go on as they were.
         std::string text = "(" + path + ")" + "image loading error.";
