@@ -2,6 +2,8 @@
 
 #include "platform/audio_device.h"
 #include "platform/msgbox.h"
+#include "platform/music_probe.h"
+#include "platform/regular_file.h"
 #include "platform/widget_port.h"
 #include "platform/winapp.h"
 
@@ -16,6 +18,7 @@
 #include <memory>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -162,21 +165,102 @@ std::string ApplicationTitle()
     return app && !app->m_strAppName.empty() ? app->m_strAppName : "Parvolune";
 }
 
-// Why a file cannot be opened, or "" when it can.
+// An open file as a stream of its first `size` bytes: nothing past the size
+// it had when it was opened is read, whatever it holds later.
+struct CappedFile {
+    int fd = -1;
+    Sint64 size = 0;
+    Sint64 at = 0;
+};
+
+CappedFile* FileOf(SDL_RWops* rw) { return static_cast<CappedFile*>(rw->hidden.unknown.data1); }
+
+SDL_RWops* CappedFileStream(int fd, Sint64 size)
+{
+    SDL_RWops* rw = SDL_AllocRW();
+    if (!rw) {
+        close(fd);
+        return nullptr;
+    }
+    rw->type = SDL_RWOPS_UNKNOWN;
+    rw->hidden.unknown.data1 = new CappedFile{fd, size, 0};
+    rw->size = [](SDL_RWops* r) -> Sint64 { return FileOf(r)->size; };
+    rw->seek = [](SDL_RWops* r, Sint64 offset, int whence) -> Sint64 {
+        CappedFile* f = FileOf(r);
+        const Sint64 base = whence == RW_SEEK_SET ? 0 : whence == RW_SEEK_CUR ? f->at : f->size;
+        // Past the end is allowed, as in any file: reads there give nothing.
+        if (base + offset < 0 || offset > INT64_MAX - base)
+            return SDL_SetError("seek out of the file");
+        return f->at = base + offset;
+    };
+    rw->read = [](SDL_RWops* r, void* out, size_t size, size_t count) -> size_t {
+        CappedFile* f = FileOf(r);
+        if (size == 0 || count == 0 || f->at >= f->size)
+            return 0;
+        const size_t room = static_cast<size_t>(f->size - f->at);
+        const size_t want = std::min(count, room / size) * size;
+        size_t done = 0;
+        while (done < want) {
+            const long long n = ReadAt(f->fd, static_cast<char*>(out) + done, want - done,
+                                       static_cast<uint64_t>(f->at) + done);
+            if (n <= 0)
+                break;
+            done += static_cast<size_t>(n);
+        }
+        f->at += static_cast<Sint64>(done);
+        return done / size;
+    };
+    rw->write = [](SDL_RWops*, const void*, size_t, size_t) -> size_t { return 0; };
+    rw->close = [](SDL_RWops* r) -> int {
+        CappedFile* f = FileOf(r);
+        close(f->fd);
+        delete f;
+        SDL_FreeRW(r);
+        return 0;
+    };
+    return rw;
+}
+
+Mix_MusicType DecoderOf(MusicKind kind)
+{
+    switch (kind) {
+    case MusicKind::Wav: return MUS_WAV;
+    case MusicKind::Ogg: return MUS_OGG;
+    case MusicKind::Flac: return MUS_FLAC;
+    case MusicKind::Mp3: return MUS_MP3;
+    case MusicKind::None: break;
+    }
+    return MUS_NONE;
+}
+
+// Why a file cannot be opened, or "" when it can. Only a regular file is
+// opened; it is looked at before its decoder sees it, and only the decoder
+// of its kind sees it.
 std::string OpenMusic(MciWindow* w, const std::string& file)
 {
+    int fd = -1;
     struct stat st {};
-    if (stat(file.c_str(), &st) != 0)
-        return "The file does not exist.";
-    if (S_ISDIR(st.st_mode))
-        return "It is a folder, not a file.";
-    if (!EnsureAudioOpen())
+    std::string why;
+    switch (OpenRegularFile(file.c_str(), kMaxMusicFileBytes, fd, &st, &why)) {
+    case FileOpen::Missing: return "The file does not exist.";
+    case FileOpen::Failed: return "The file cannot be opened: " + why + ".";
+    case FileOpen::Ok: break;
+    }
+    const MusicKind kind = ProbeMusicFile(fd, static_cast<uint64_t>(st.st_size), &why);
+    if (kind == MusicKind::None) {
+        close(fd);
+        return why;
+    }
+    if (!EnsureAudioOpen()) {
+        close(fd);
         return "No sound device can be opened.";
-    w->music = Mix_LoadMUS(file.c_str());
+    }
+    SDL_RWops* stream = CappedFileStream(fd, static_cast<Sint64>(st.st_size));
+    w->music = stream ? Mix_LoadMUSType_RW(stream, DecoderOf(kind), 1) : nullptr;
     if (!w->music)
-        return "It is not a music file the game can play (MP3, OGG, FLAC or WAV).";
+        return "Its sound cannot be decoded (it may be damaged).";
     const double seconds = Mix_MusicDuration(w->music);
-    w->length = seconds > 0.0 ? static_cast<LONG>(std::lround(seconds * 1000.0)) : 0;
+    w->length = seconds > 0.0 ? static_cast<LONG>(std::lround(std::min(seconds * 1000.0, 2.0e9))) : 0;
     w->mode = MCI_MODE_STOP;
     return "";
 }

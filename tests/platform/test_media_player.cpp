@@ -10,7 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <filesystem>
 #include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -79,6 +82,7 @@ protected:
     }
 
     ScratchDir dir;
+    const std::string good_ = dir.Write("fine.wav", SineWav(200));
     Sink sink;
     std::vector<std::string> boxes;
     int baseline = 0;
@@ -193,21 +197,67 @@ TEST_F(MediaPlayerTest, OnlyOneWindowPlaysAtATime)
     EXPECT_EQ(ModesOf(a), (std::vector<LONG>{MCI_MODE_PLAY, MCI_MODE_STOP})) << "taken over, not ended";
 }
 
+// The WAV file with the little-endian field of `n` bytes at `at` set to v.
+std::string WavWith(size_t at, uint32_t v, int n)
+{
+    std::string wav = SineWav(300);
+    for (int i = 0; i < n; ++i)
+        wav[at + i] = char((v >> (8 * i)) & 0xFF);
+    return wav;
+}
+
+// Hostile files never reach a decoder that trusts them: a header of 0
+// channels once killed the game (a division by zero in the WAV reader), a
+// FIFO hung it, a link to a device was read without end.
 TEST_F(MediaPlayerTest, FilesThatCannotPlayGetOneMessageEach)
 {
     const std::string good = dir.Write("good.wav", SineWav(300));
     std::filesystem::create_directories(dir.File("folder.mp3"));
+    ASSERT_EQ(mkfifo(dir.File("fifo.mp3").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.File("zero.wav"));
+    std::filesystem::create_symlink("/dev/urandom", dir.File("random.ogg"));
+    std::filesystem::create_symlink(dir.File("gone.flac"), dir.File("dangling.flac"));
+    const std::string huge = dir.Write("huge.wav", SineWav(300));
+    std::filesystem::resize_file(huge, (uint64_t(1) << 30) + 1);  // sparse: costs no disk
+    std::string sampler = SineWav(300);
+    {
+        // Loops that the sampler chunk claims but does not hold.
+        std::string smpl = "smpl";
+        PutLittleEndian(smpl, 36, 4);
+        smpl += std::string(28, '\0');
+        PutLittleEndian(smpl, 1000000, 4);
+        smpl += std::string(4, '\0');
+        sampler.insert(36, smpl);
+    }
+    // Offsets in the header: 20 coding, 22 channels, 24 rate, 32 block size, 34 bits, 16 format size.
     const struct {
         const char* name;
         std::string path;
         const char* why;
     } cases[] = {
         {"missing", dir.File("missing.mp3"), "does not exist"},
-        {"folder", dir.File("folder.mp3"), "folder"},
+        {"dangling link", dir.File("dangling.flac"), "does not exist"},
+        {"folder", dir.File("folder.mp3"), "not a regular file (a folder)"},
+        {"FIFO", dir.File("fifo.mp3"), "not a regular file (a FIFO)"},
+        {"link to /dev/zero", dir.File("zero.wav"), "not a regular file (a character device)"},
+        {"link to /dev/urandom", dir.File("random.ogg"), "not a regular file (a character device)"},
+        {"above the size cap", huge, "larger than 1024 MiB"},
         {"text named .mp3", dir.Write("notes.mp3", "These are the words of a song, not its sound.\n"), "not a music"},
-        {"empty", dir.Write("empty.wav", ""), "not a music"},
-        {"cut header", dir.Write("cut.wav", SineWav(300).substr(0, 20)), "not a music"},
+        {"empty", dir.Write("empty.wav", ""), "empty"},
+        {"cut header", dir.Write("cut.wav", SineWav(300).substr(0, 20)), "cut short"},
+        {"0 channels", dir.Write("mute.wav", WavWith(22, 0, 2)), "header is damaged"},
+        {"9 channels", dir.Write("nine.wav", WavWith(22, 9, 2)), "header is damaged"},
+        {"0 bits", dir.Write("bits0.wav", WavWith(34, 0, 2)), "header is damaged"},
+        {"12 bits", dir.Write("bits12.wav", WavWith(34, 12, 2)), "header is damaged"},
+        {"rate 0", dir.Write("rate0.wav", WavWith(24, 0, 4)), "header is damaged"},
+        {"block size 0", dir.Write("block0.wav", WavWith(32, 0, 2)), "header is damaged"},
+        {"format chunk too short", dir.Write("short.wav", WavWith(16, 8, 4)), "header is damaged"},
+        {"ADPCM", dir.Write("adpcm.wav", WavWith(20, 2, 2)), "coding the game cannot play"},
+        {"sampler loops past the chunk", dir.Write("smpl.wav", sampler), "header is damaged"},
+        {"no data", dir.Write("nodata.wav", SineWav(300).substr(0, 36)), "no sound data"},
     };
+    // A blocking open or an endless read fails the test instead of hanging it.
+    alarm(60);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         boxes.clear();
@@ -236,6 +286,31 @@ TEST_F(MediaPlayerTest, FilesThatCannotPlayGetOneMessageEach)
     EXPECT_TRUE(MCIWndCanPlay(mci));
     EXPECT_EQ(MCIWndPlay(mci), 0);
     EXPECT_TRUE(boxes.empty());
+    alarm(0);
+}
+
+// A file refused by its decoder leaves nothing open behind.
+TEST_F(MediaPlayerTest, FilesThatCannotBeDecodedLeaveNoFileOpen)
+{
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const std::string damaged[] = {
+        dir.Write("bad.ogg", "OggS" + std::string(200, 'x')),
+        dir.Write("bad.flac", "fLaC" + std::string(200, 'x')),
+        dir.Write("bad.mp3", "ID3" + std::string(200, '\xFF')),
+    };
+    Open(good_);  // the device and the decoders are set up before counting
+    const auto before = openFiles();
+    for (const std::string& path : damaged) {
+        SCOPED_TRACE(path);
+        boxes.clear();
+        HWND mci = Open(path);
+        EXPECT_FALSE(MCIWndCanPlay(mci));
+        EXPECT_EQ(boxes.size(), 1u);
+        MCIWndDestroy(mci);
+    }
+    EXPECT_EQ(openFiles(), before);
 }
 
 TEST_F(MediaPlayerTest, LongPathsAreKeptWhole)
