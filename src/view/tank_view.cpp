@@ -146,7 +146,7 @@ void CTankView::InitGL()
     m_pMusicDlg = new CMusicSettingsDlg(nullptr);
     m_pMusicDlg->Create(CMusicSettingsDlg::IDD, nullptr);
     m_pMusicDlg->ShowWindow(SW_HIDE);
-    m_pBackgroundDlg = new CBackgroundSettingsDlg(nullptr);
+    m_pBackgroundDlg = new CBackgroundSettingsDlg(nullptr, &m_Slideshow);
     m_pBackgroundDlg->Create(CBackgroundSettingsDlg::IDD, nullptr);
     m_pBackgroundDlg->ShowWindow(SW_HIDE);
 

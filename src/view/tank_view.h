@@ -193,6 +193,8 @@ public:
     CCommandBarDlg m_wndCommandBar;
     // The two modeless dialogs, made hidden at set-up and deleted with the window.
     CMusicSettingsDlg* m_pMusicDlg = nullptr;
+    // The player's own pictures: the Background dialog edits them, the frame draws them.
+    CSlideshow m_Slideshow;
     CBackgroundSettingsDlg* m_pBackgroundDlg = nullptr;
     GLuint m_texScreen = 0;
     std::unique_ptr<CScreenRipple> m_pRipple;
