@@ -141,9 +141,15 @@ GLuint UploadPicture(const PreparedPicture& picture)
     glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
     const GLenum format = picture.channels == 4 ? GL_RGBA : GL_RGB;
-    for (size_t i = 0; i < picture.levels.size(); ++i) {
+    // Levels larger than the GL takes are left out: the next one is level 0.
+    const int most = PictureSideLimit();
+    size_t first = 0;
+    while (first + 1 < picture.levels.size() &&
+           std::max(picture.levels[first].width, picture.levels[first].height) > most)
+        ++first;
+    for (size_t i = first; i < picture.levels.size(); ++i) {
         const PreparedPicture::Level& level = picture.levels[i];
-        glTexImage2D(GL_TEXTURE_2D, GLint(i), GLint(format), level.width, level.height, 0, format,
+        glTexImage2D(GL_TEXTURE_2D, GLint(i - first), GLint(format), level.width, level.height, 0, format,
                      GL_UNSIGNED_BYTE, level.pixels.data());
     }
     glPopClientAttrib();
@@ -151,7 +157,7 @@ GLuint UploadPicture(const PreparedPicture& picture)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, GLint(picture.levels.size() - 1));
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, GLint(picture.levels.size() - 1 - first));
     const bool failed = glGetError() != GL_NO_ERROR;
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
     if (failed) {

@@ -49,6 +49,7 @@ public:
     LONG position = 0;
     QElapsedTimer clock;
     UINT activeTimer = kDefaultActiveTimer;
+    std::string error;  // why the file could not be opened
 };
 
 // Every window made, until reaped after its destruction; never freed at exit,
@@ -233,29 +234,56 @@ Mix_MusicType DecoderOf(MusicKind kind)
     return MUS_NONE;
 }
 
+}  // namespace
+
+std::string OpenMusicFile(const char* path, int& fd, uint64_t& size, MusicKind& kind)
+{
+    fd = -1;
+    struct stat st {};
+    std::string why;
+    switch (OpenRegularFile(path, kMaxMusicFileBytes, fd, &st, &why)) {
+    case FileOpen::Missing: return "The file does not exist.";
+    case FileOpen::Failed: return "The file cannot be opened: " + why + ".";
+    case FileOpen::Ok: break;
+    }
+    size = static_cast<uint64_t>(st.st_size);
+    kind = ProbeMusicFile(fd, size, &why);
+    if (kind == MusicKind::None) {
+        close(fd);
+        fd = -1;
+        return why;
+    }
+    return "";
+}
+
+std::string CheckMusicFile(const char* path)
+{
+    int fd = -1;
+    uint64_t size = 0;
+    MusicKind kind = MusicKind::None;
+    const std::string why = OpenMusicFile(path, fd, size, kind);
+    if (fd >= 0)
+        close(fd);
+    return why;
+}
+
+namespace {
+
 // Why a file cannot be opened, or "" when it can. Only a regular file is
 // opened; it is looked at before its decoder sees it, and only the decoder
 // of its kind sees it.
 std::string OpenMusic(MciWindow* w, const std::string& file)
 {
     int fd = -1;
-    struct stat st {};
-    std::string why;
-    switch (OpenRegularFile(file.c_str(), kMaxMusicFileBytes, fd, &st, &why)) {
-    case FileOpen::Missing: return "The file does not exist.";
-    case FileOpen::Failed: return "The file cannot be opened: " + why + ".";
-    case FileOpen::Ok: break;
-    }
-    const MusicKind kind = ProbeMusicFile(fd, static_cast<uint64_t>(st.st_size), &why);
-    if (kind == MusicKind::None) {
-        close(fd);
+    uint64_t size = 0;
+    MusicKind kind = MusicKind::None;
+    if (std::string why = OpenMusicFile(file.c_str(), fd, size, kind); !why.empty())
         return why;
-    }
     if (!EnsureAudioOpen()) {
         close(fd);
         return "No sound device can be opened.";
     }
-    SDL_RWops* stream = CappedFileStream(fd, static_cast<Sint64>(st.st_size));
+    SDL_RWops* stream = CappedFileStream(fd, static_cast<Sint64>(size));
     w->music = stream ? Mix_LoadMUSType_RW(stream, DecoderOf(kind), 1) : nullptr;
     if (!w->music)
         return "Its sound cannot be decoded (it may be damaged).";
@@ -288,11 +316,18 @@ HWND MCIWndCreateA(HWND parent, HMODULE, DWORD style, const char* file)
     if (path.empty())
         return hwnd;
     const std::string problem = OpenMusic(w, path);
+    w->error = problem;
     if (!problem.empty() && !(style & MCIWNDF_NOERRORDLG)) {
         const std::string text = "This music file cannot be played:\n" + path + "\n\n" + problem;
         MessageBoxA(hwnd->parent, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
     }
     return hwnd;
+}
+
+std::string MCIWndGetErrorA(HWND mci)
+{
+    MciWindow* w = WindowOf(mci);
+    return w ? w->error : std::string();
 }
 
 BOOL MCIWndCanPlay(HWND mci)
