@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
@@ -166,17 +167,19 @@ std::string ApplicationTitle()
     return app && !app->m_strAppName.empty() ? app->m_strAppName : "Parvolune";
 }
 
-// An open file as a stream of its first `size` bytes: nothing past the size
-// it had when it was opened is read, whatever it holds later.
-struct CappedFile {
+// What the decoder reads: the stream's header, then the bytes of the open
+// file from its begin to its end (within the size the file had when it was
+// opened), whatever the file holds later.
+struct StreamFile {
     int fd = -1;
-    Sint64 size = 0;
+    MusicStream part;
     Sint64 at = 0;
+    Sint64 Size() const { return Sint64(part.header.size() + (part.end - part.begin)); }
 };
 
-CappedFile* FileOf(SDL_RWops* rw) { return static_cast<CappedFile*>(rw->hidden.unknown.data1); }
+StreamFile* FileOf(SDL_RWops* rw) { return static_cast<StreamFile*>(rw->hidden.unknown.data1); }
 
-SDL_RWops* CappedFileStream(int fd, Sint64 size)
+SDL_RWops* DecoderStream(int fd, const MusicStream& part)
 {
     SDL_RWops* rw = SDL_AllocRW();
     if (!rw) {
@@ -184,26 +187,31 @@ SDL_RWops* CappedFileStream(int fd, Sint64 size)
         return nullptr;
     }
     rw->type = SDL_RWOPS_UNKNOWN;
-    rw->hidden.unknown.data1 = new CappedFile{fd, size, 0};
-    rw->size = [](SDL_RWops* r) -> Sint64 { return FileOf(r)->size; };
+    rw->hidden.unknown.data1 = new StreamFile{fd, part, 0};
+    rw->size = [](SDL_RWops* r) -> Sint64 { return FileOf(r)->Size(); };
     rw->seek = [](SDL_RWops* r, Sint64 offset, int whence) -> Sint64 {
-        CappedFile* f = FileOf(r);
-        const Sint64 base = whence == RW_SEEK_SET ? 0 : whence == RW_SEEK_CUR ? f->at : f->size;
+        StreamFile* f = FileOf(r);
+        const Sint64 base = whence == RW_SEEK_SET ? 0 : whence == RW_SEEK_CUR ? f->at : f->Size();
         // Past the end is allowed, as in any file: reads there give nothing.
         if (base + offset < 0 || offset > INT64_MAX - base)
             return SDL_SetError("seek out of the file");
         return f->at = base + offset;
     };
     rw->read = [](SDL_RWops* r, void* out, size_t size, size_t count) -> size_t {
-        CappedFile* f = FileOf(r);
-        if (size == 0 || count == 0 || f->at >= f->size)
+        StreamFile* f = FileOf(r);
+        if (size == 0 || count == 0 || f->at >= f->Size())
             return 0;
-        const size_t room = static_cast<size_t>(f->size - f->at);
-        const size_t want = std::min(count, room / size) * size;
+        const size_t want = std::min(count, static_cast<size_t>(f->Size() - f->at) / size) * size;
+        char* to = static_cast<char*>(out);
         size_t done = 0;
+        const size_t header = f->part.header.size();
+        if (static_cast<size_t>(f->at) < header) {
+            done = std::min(want, header - static_cast<size_t>(f->at));
+            std::memcpy(to, f->part.header.data() + f->at, done);
+        }
         while (done < want) {
-            const long long n = ReadAt(f->fd, static_cast<char*>(out) + done, want - done,
-                                       static_cast<uint64_t>(f->at) + done);
+            const uint64_t from = f->part.begin + (static_cast<uint64_t>(f->at) + done - header);
+            const long long n = ReadAt(f->fd, to + done, want - done, from);
             if (n <= 0)
                 break;
             done += static_cast<size_t>(n);
@@ -213,7 +221,7 @@ SDL_RWops* CappedFileStream(int fd, Sint64 size)
     };
     rw->write = [](SDL_RWops*, const void*, size_t, size_t) -> size_t { return 0; };
     rw->close = [](SDL_RWops* r) -> int {
-        CappedFile* f = FileOf(r);
+        StreamFile* f = FileOf(r);
         close(f->fd);
         delete f;
         SDL_FreeRW(r);
@@ -236,7 +244,7 @@ Mix_MusicType DecoderOf(MusicKind kind)
 
 }  // namespace
 
-std::string OpenMusicFile(const char* path, int& fd, uint64_t& size, MusicKind& kind)
+std::string OpenMusicFile(const char* path, int& fd, MusicStream& stream, MusicKind& kind)
 {
     fd = -1;
     struct stat st {};
@@ -246,8 +254,7 @@ std::string OpenMusicFile(const char* path, int& fd, uint64_t& size, MusicKind& 
     case FileOpen::Failed: return "The file cannot be opened: " + why + ".";
     case FileOpen::Ok: break;
     }
-    size = static_cast<uint64_t>(st.st_size);
-    kind = ProbeMusicFile(fd, size, &why);
+    kind = ProbeMusicFile(fd, static_cast<uint64_t>(st.st_size), &why, &stream);
     if (kind == MusicKind::None) {
         close(fd);
         fd = -1;
@@ -259,9 +266,9 @@ std::string OpenMusicFile(const char* path, int& fd, uint64_t& size, MusicKind& 
 std::string CheckMusicFile(const char* path)
 {
     int fd = -1;
-    uint64_t size = 0;
+    MusicStream stream;
     MusicKind kind = MusicKind::None;
-    const std::string why = OpenMusicFile(path, fd, size, kind);
+    const std::string why = OpenMusicFile(path, fd, stream, kind);
     if (fd >= 0)
         close(fd);
     return why;
@@ -275,15 +282,15 @@ namespace {
 std::string OpenMusic(MciWindow* w, const std::string& file)
 {
     int fd = -1;
-    uint64_t size = 0;
+    MusicStream part;
     MusicKind kind = MusicKind::None;
-    if (std::string why = OpenMusicFile(file.c_str(), fd, size, kind); !why.empty())
+    if (std::string why = OpenMusicFile(file.c_str(), fd, part, kind); !why.empty())
         return why;
     if (!EnsureAudioOpen()) {
         close(fd);
         return "No sound device can be opened.";
     }
-    SDL_RWops* stream = CappedFileStream(fd, static_cast<Sint64>(size));
+    SDL_RWops* stream = DecoderStream(fd, part);
     w->music = stream ? Mix_LoadMUSType_RW(stream, DecoderOf(kind), 1) : nullptr;
     if (!w->music)
         return "Its sound cannot be decoded (it may be damaged).";

@@ -78,8 +78,9 @@ void MCIWndDestroy(HWND mci);
 // cap, of a kind the player plays, its header sound (music_probe.h). "" when
 // it can, else why (sentences). Any thread; opens the file and closes it.
 std::string CheckMusicFile(const char* path);
-// The same, leaving the file open in `fd` (-1 when it cannot be used).
-std::string OpenMusicFile(const char* path, int& fd, uint64_t& size, MusicKind& kind);
+// The same, leaving the file open in `fd` (-1 when it cannot be used), with
+// what of it its decoder is to read.
+std::string OpenMusicFile(const char* path, int& fd, MusicStream& stream, MusicKind& kind);
 
 // Closes the device of every window (they stay without one); the sound layer
 // calls it before the audio device closes.

@@ -2,6 +2,7 @@
 
 #include "platform/regular_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -56,29 +57,44 @@ std::string CheckFormat(const unsigned char* f, uint32_t length)
     return "";
 }
 
-// The sampler chunk: its loops within it.
-bool SamplerFits(int fd, uint64_t at, uint32_t length)
+void PutLe(std::string& out, uint32_t v, int n)
 {
-    unsigned char head[36];
-    if (length < 36 || ReadAt(fd, head, sizeof head, at) != static_cast<long long>(sizeof head))
-        return false;
-    return uint64_t(Le(head + 28, 4)) * 24 + 36 <= length;
+    for (int i = 0; i < n; ++i)
+        out.push_back(char((v >> (8 * i)) & 0xFF));
 }
 
 // Walks the chunks of a RIFF WAVE file: a format chunk that can be played,
-// then sound data; every chunk before the data within the file.
-std::string CheckWav(int fd, uint64_t size)
+// then sound data; every chunk before the data within the file. The stream
+// is a header of the format alone and the data, as much as the file holds,
+// in whole blocks.
+std::string CheckWav(int fd, uint64_t size, MusicStream* stream)
 {
+    std::string format;
+    uint32_t block = 1;
     uint64_t at = 12;
-    bool format = false;
     for (int chunks = 0; chunks < 4096; ++chunks) {
         unsigned char head[8];
         if (at + 8 > size || ReadAt(fd, head, 8, at) != 8)
-            return format ? "It holds no sound data." : kDamagedWav;
+            return !format.empty() ? "It holds no sound data." : kDamagedWav;
         const uint32_t length = Le(head + 4, 4);
         const uint64_t body = at + 8;
-        if (Same(head, "data"))
-            return format ? "" : kDamagedWav;
+        if (Same(head, "data")) {
+            if (format.empty())
+                return kDamagedWav;
+            const uint64_t held = std::min<uint64_t>(length, size - body);
+            const uint32_t data = static_cast<uint32_t>(held - held % block);
+            if (stream) {
+                stream->header = "RIFF";
+                PutLe(stream->header, static_cast<uint32_t>(4 + 8 + format.size() + 8 + data), 4);
+                stream->header += "WAVEfmt ";
+                PutLe(stream->header, static_cast<uint32_t>(format.size()), 4);
+                stream->header += format + "data";
+                PutLe(stream->header, data, 4);
+                stream->begin = body;
+                stream->end = body + data;
+            }
+            return "";
+        }
         if (body + length > size)
             return "The file ends before its WAV header does (it may have been cut short).";
         if (Same(head, "fmt ")) {
@@ -88,18 +104,89 @@ std::string CheckWav(int fd, uint64_t size)
                 return kDamagedWav;
             if (std::string why = CheckFormat(f, length); !why.empty())
                 return why;
-            format = true;
-        } else if (Same(head, "smpl") && !SamplerFits(fd, body, length)) {
-            return kDamagedWav;
+            // The plain format, or the extensible one whole.
+            format.assign(reinterpret_cast<const char*>(f), Le(f, 2) == 0xFFFE ? 40 : 16);
+            block = Le(f + 12, 2);
         }
         at = body + length + (length & 1);
     }
     return kDamagedWav;
 }
 
+const char* const kDamagedTag = "Its tag is damaged.";
+
+// The size of an ID3v2 tag from its header (syncsafe: 7 bits a byte), the
+// header and a footer included; 0 when the size is not syncsafe.
+uint64_t Id3Size(const unsigned char* h)
+{
+    uint64_t n = 0;
+    for (int i = 6; i < 10; ++i) {
+        if (h[i] & 0x80)
+            return 0;
+        n = (n << 7) | h[i];
+    }
+    return n + 10 + ((h[5] & 0x10) ? 10 : 0);
+}
+
+// The MP3 file between its tags: ID3v2 tags at the start, ID3v1, APE,
+// Lyrics3 and ID3v2 footers at the end.
+std::string CheckMp3(int fd, uint64_t size, MusicStream* stream)
+{
+    uint64_t begin = 0, end = size;
+    for (int tags = 0; tags < 16; ++tags) {
+        unsigned char h[10];
+        if (end - begin < 10 || ReadAt(fd, h, 10, begin) != 10 || !(h[0] == 'I' && h[1] == 'D' && h[2] == '3'))
+            break;
+        const uint64_t tag = Id3Size(h);
+        if (tag == 0 || tag > end - begin)
+            return kDamagedTag;
+        begin += tag;
+    }
+    for (int tags = 0; tags < 16; ++tags) {
+        const uint64_t left = end - begin;
+        unsigned char t[32];
+        if (left >= 128 && ReadAt(fd, t, 3, end - 128) == 3 && std::memcmp(t, "TAG", 3) == 0) {
+            end -= 128;
+            continue;
+        }
+        if (left >= 32 && ReadAt(fd, t, 32, end - 32) == 32 && std::memcmp(t, "APETAGEX", 8) == 0) {
+            const uint64_t tag = uint64_t(Le(t + 12, 4)) + ((Le(t + 20, 4) & 0x80000000u) ? 32 : 0);
+            // A size past the file is a lie: the footer alone goes, so that no reader finds the tag.
+            end -= tag <= left ? std::max<uint64_t>(tag, 32) : 32;
+            continue;
+        }
+        if (left >= 15 && ReadAt(fd, t, 15, end - 15) == 15 && std::memcmp(t + 6, "LYRICS200", 9) == 0) {
+            uint64_t tag = 0;
+            for (int i = 0; i < 6; ++i)
+                tag = t[i] >= '0' && t[i] <= '9' ? tag * 10 + (t[i] - '0') : uint64_t(-1) / 16;
+            end -= tag + 15 <= left ? tag + 15 : 15;
+            continue;
+        }
+        if (left >= 9 && ReadAt(fd, t, 9, end - 9) == 9 &&
+            (std::memcmp(t, "LYRICSEND", 9) == 0 || std::memcmp(t, "LYRICS200", 9) == 0)) {
+            end -= 9;  // its size cannot be told: the marker goes, so that no reader looks for more
+            continue;
+        }
+        if (left >= 10 && ReadAt(fd, t, 10, end - 10) == 10 && t[0] == '3' && t[1] == 'D' && t[2] == 'I') {
+            const uint64_t tag = Id3Size(t);
+            end -= tag != 0 && tag <= left ? tag : 10;
+            continue;
+        }
+        break;
+    }
+    unsigned char first[4] = {};
+    if (end - begin < 4 || ReadAt(fd, first, 4, begin) != 4)
+        return "It holds no sound.";
+    if (stream) {
+        stream->begin = begin;
+        stream->end = end;
+    }
+    return "";
+}
+
 }  // namespace
 
-MusicKind ProbeMusicFile(int fd, uint64_t size, std::string* problem)
+MusicKind ProbeMusicFile(int fd, uint64_t size, std::string* problem, MusicStream* stream)
 {
     std::string why;
     MusicKind kind = MusicKind::None;
@@ -110,13 +197,14 @@ MusicKind ProbeMusicFile(int fd, uint64_t size, std::string* problem)
     } else if (n != static_cast<long long>(sizeof b)) {
         why = n < 0 && size >= sizeof b ? "The file cannot be read." : kNotMusic;
     } else if (Same(b, "RIFF") && Same(b + 8, "WAVE")) {
-        why = CheckWav(fd, size);
+        why = CheckWav(fd, size, stream);
         kind = MusicKind::Wav;
-    } else if (Same(b, "OggS")) {
-        kind = MusicKind::Ogg;
-    } else if (Same(b, "fLaC")) {
-        kind = MusicKind::Flac;
+    } else if (Same(b, "OggS") || Same(b, "fLaC")) {
+        kind = Same(b, "OggS") ? MusicKind::Ogg : MusicKind::Flac;
+        if (stream)
+            *stream = MusicStream{"", 0, size};
     } else if ((b[0] == 'I' && b[1] == 'D' && b[2] == '3') || IsMpegFrame(b)) {
+        why = CheckMp3(fd, size, stream);
         kind = MusicKind::Mp3;
     } else {
         why = kNotMusic;
