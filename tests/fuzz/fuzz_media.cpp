@@ -191,6 +191,9 @@ int main(int argc, char** argv)
     for (int i = 0; i < count; ++i) {
         const auto& [ext, seed] = seeds[random.Below(seeds.size())];
         const std::string input = Mutated(seed, random);
+        // One input kept at a time: the one being tried.
+        if (!g_current.empty() && g_current != keep + "/current" + ext)
+            fs::remove(g_current);
         g_current = keep + "/current" + ext;
         std::ofstream(g_current, std::ios::binary) << input;
         const auto begun = Clock::now();
