@@ -92,7 +92,7 @@ bool PreparePicture(const char* path, int largestSide, PreparedPicture* picture,
     std::string bytes, why;
     switch (ReadRegularFile(path, kMaxPictureFileBytes, bytes, nullptr, &why)) {
     case FileOpen::Missing: return fail("The file does not exist.");
-    case FileOpen::Failed: return fail("The file cannot be read: " + why + ".");
+    case FileOpen::Failed: return fail("The file cannot be opened: " + why + ".");
     case FileOpen::Ok: break;
     }
     PictureFacts facts;
