@@ -5,6 +5,7 @@
 #include "gfx/picture_check.h"
 #include "gfx/user_picture.h"
 #include "gl/picture_files.h"
+#include "support/processor_time.h"
 #include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
@@ -16,13 +17,6 @@
 namespace {
 
 int Safe(int v) { return 16 + (v * 219 + 127) / 255; }
-
-double ProcessorSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
 
 class PreparedPictureTest : public ::testing::Test {
 protected:

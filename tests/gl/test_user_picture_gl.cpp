@@ -5,6 +5,7 @@
 #include "gfx/user_picture.h"
 #include "gl/gl_test.h"
 #include "gl/picture_files.h"
+#include "support/hostile_files.h"
 #include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
@@ -157,25 +158,13 @@ TEST_F(UserPictureTest, FilesThatAreNoWholePictureAreRefusedWithAReason)
         }
         return b;  // its CRC no longer matches either
     };
-    std::filesystem::create_directories(dir.File("folder.jpg"));
-    ASSERT_EQ(mkfifo(dir.File("fifo.jpg").c_str(), 0600), 0);
-    std::filesystem::create_symlink("/dev/zero", dir.File("zero.png"));
-    std::filesystem::create_symlink("/dev/urandom", dir.File("random.bmp"));
-    std::filesystem::create_symlink(dir.File("gone.jpg"), dir.File("dangling.jpg"));
-    const std::string tooLong = dir.Write("long.png", png);
-    std::filesystem::resize_file(tooLong, (128u << 20) + 1);  // sparse: costs no disk
+    std::vector<HostileFile> hostile = MakeHostileFiles(dir, ".png", uint64_t(128) << 20, png);
     const struct {
         const char* name;
         std::string path;
         const char* why;
-    } cases[] = {
+    } table[] = {
         {"missing", dir.File("missing.jpg"), "does not exist"},
-        {"folder", dir.File("folder.jpg"), "not a regular file (a folder)"},
-        {"FIFO", dir.File("fifo.jpg"), "not a regular file (a FIFO)"},
-        {"link to /dev/zero", dir.File("zero.png"), "not a regular file (a character device)"},
-        {"link to /dev/urandom", dir.File("random.bmp"), "not a regular file (a character device)"},
-        {"dangling link", dir.File("dangling.jpg"), "does not exist"},
-        {"above the size cap", tooLong, "larger than 128 MiB"},
         {"empty", dir.Write("empty.png", ""), "not a JPEG"},
         {"text named .jpg", dir.Write("notes.jpg", "A picture of the reef, in words.\n"), "not a JPEG"},
         {"jpeg cut in half", dir.Write("half.jpg", jpeg.substr(0, jpeg.size() / 2)), "cut short"},
@@ -191,11 +180,13 @@ TEST_F(UserPictureTest, FilesThatAreNoWholePictureAreRefusedWithAReason)
         {"bmp offset past the end", dir.Write("off.bmp", withBmpField(10, 0x7FFFFFF0, 4)), "cut short"},
         {"bmp of a huge size", dir.Write("huge.bmp", withBmpField(18, 0x40000000, 4)), "too large"},
     };
+    for (const auto& c : table)
+        hostile.push_back({c.name, c.path, c.why});
     // A blocking open or an endless read fails the test instead of hanging it.
     alarm(60);
     GLuint other = 0;
     glGenTextures(1, &other);
-    for (const auto& c : cases) {
+    for (const HostileFile& c : hostile) {
         SCOPED_TRACE(c.name);
         glBindTexture(GL_TEXTURE_2D, other);
         std::string problem;

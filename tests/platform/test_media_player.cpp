@@ -4,6 +4,7 @@
 #include "platform/music_files.h"
 #include "platform/sound.h"
 #include "platform/winapp.h"
+#include "support/hostile_files.h"
 #include "support/scratch_dir.h"
 #include "support/wav_file.h"
 
@@ -212,26 +213,14 @@ std::string WavWith(size_t at, uint32_t v, int n)
 TEST_F(MediaPlayerTest, FilesThatCannotPlayGetOneMessageEach)
 {
     const std::string good = dir.Write("good.wav", SineWav(300));
-    std::filesystem::create_directories(dir.File("folder.mp3"));
-    ASSERT_EQ(mkfifo(dir.File("fifo.mp3").c_str(), 0600), 0);
-    std::filesystem::create_symlink("/dev/zero", dir.File("zero.wav"));
-    std::filesystem::create_symlink("/dev/urandom", dir.File("random.ogg"));
-    std::filesystem::create_symlink(dir.File("gone.flac"), dir.File("dangling.flac"));
-    const std::string huge = dir.Write("huge.wav", SineWav(300));
-    std::filesystem::resize_file(huge, (uint64_t(1) << 30) + 1);  // sparse: costs no disk
+    std::vector<HostileFile> hostile = MakeHostileFiles(dir, ".wav", uint64_t(1) << 30, SineWav(300));
     // Offsets in the header: 20 coding, 22 channels, 24 rate, 32 block size, 34 bits, 16 format size.
     const struct {
         const char* name;
         std::string path;
         const char* why;
-    } cases[] = {
+    } table[] = {
         {"missing", dir.File("missing.mp3"), "does not exist"},
-        {"dangling link", dir.File("dangling.flac"), "does not exist"},
-        {"folder", dir.File("folder.mp3"), "not a regular file (a folder)"},
-        {"FIFO", dir.File("fifo.mp3"), "not a regular file (a FIFO)"},
-        {"link to /dev/zero", dir.File("zero.wav"), "not a regular file (a character device)"},
-        {"link to /dev/urandom", dir.File("random.ogg"), "not a regular file (a character device)"},
-        {"above the size cap", huge, "larger than 1024 MiB"},
         {"text named .mp3", dir.Write("notes.mp3", "These are the words of a song, not its sound.\n"), "not a music"},
         {"empty", dir.Write("empty.wav", ""), "empty"},
         {"cut header", dir.Write("cut.wav", SineWav(300).substr(0, 20)), "cut short"},
@@ -245,9 +234,11 @@ TEST_F(MediaPlayerTest, FilesThatCannotPlayGetOneMessageEach)
         {"ADPCM", dir.Write("adpcm.wav", WavWith(20, 2, 2)), "coding the game cannot play"},
         {"no data", dir.Write("nodata.wav", SineWav(300).substr(0, 36)), "no sound data"},
     };
+    for (const auto& c : table)
+        hostile.push_back({c.name, c.path, c.why});
     // A blocking open or an endless read fails the test instead of hanging it.
     alarm(60);
-    for (const auto& c : cases) {
+    for (const HostileFile& c : hostile) {
         SCOPED_TRACE(c.name);
         boxes.clear();
         HWND mci = Open(c.path);

@@ -1,6 +1,7 @@
 #include "platform/profile.h"
 
 #include "platform/jsonl.h"
+#include "support/processor_time.h"
 #include "support/scratch.h"
 
 #include <gtest/gtest.h>
@@ -773,16 +774,6 @@ TEST_F(ProfileFile, ChangesMadeElsewhereAreSeenAtOnce)
 
 // ---------------------------------------------------------------------------
 // Long lists and the size limit.
-
-// Processor time of this process: a machine busy with other work does not
-// stretch it, so a bound on it is reached only by work that grows faster than
-// the list (a scan of the section per key made 100,000 keys cost minutes).
-double ProcessorSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
 
 TEST_F(ProfileFile, ListsOfAHundredThousandKeysReadAndWriteInLinearTime)
 {
