@@ -19,7 +19,7 @@ int PowerOfTwo(int side, int limit)
     return p;
 }
 
-// Colours squeezed into 16..235, as the television-safe upload of SOIL does.
+// Colours squeezed into 16..235, the range a television shows.
 void MakeTelevisionSafe(DecodedImage& image)
 {
     unsigned char table[256];
