@@ -3,17 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <sys/stat.h>
-#include <vector>
+#include <span>
+#include <string>
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-// Files larger than this are no picture a player adds to a tank.
-constexpr long long kMaxFileBytes = 512LL * 1024 * 1024;
+using Bytes = std::span<const uint8_t>;
 
 uint32_t Be(const Bytes& b, size_t at, int n)
 {
@@ -38,8 +33,8 @@ std::string SizeProblem(const PictureFacts& f)
 {
     if (f.width <= 0 || f.height <= 0)
         return "The picture's header is damaged.";
-    if (f.width > kMaxPictureSide || f.height > kMaxPictureSide ||
-        (long long)f.width * f.height > kMaxPicturePixels)
+    const long long most = f.kind == PictureKind::Jpeg ? kMaxJpegPixels : kMaxPicturePixels;
+    if (f.width > kMaxPictureSide || f.height > kMaxPictureSide || (long long)f.width * f.height > most)
         return "The picture is too large (" + std::to_string(f.width) + " x " + std::to_string(f.height) +
                " pixels).";
     return "";
@@ -167,34 +162,33 @@ std::string CheckBmp(const Bytes& b, PictureFacts* facts)
 
 }  // namespace
 
-bool CheckPictureFile(const char* path, PictureFacts* facts, std::string* problem)
+const char* PictureFormatName(PictureKind kind)
+{
+    switch (kind) {
+    case PictureKind::Jpeg: return "jpeg";
+    case PictureKind::Png: return "png";
+    case PictureKind::Bmp: return "bmp";
+    case PictureKind::None: break;
+    }
+    return nullptr;
+}
+
+bool CheckPictureBytes(const std::string& bytes, PictureFacts* facts, std::string* problem)
 {
     PictureFacts found;
     std::string why;
-    struct stat st {};
-    if (!path || stat(path, &st) != 0) {
-        why = "The file does not exist.";
-    } else if (S_ISDIR(st.st_mode)) {
-        why = "It is a folder, not a file.";
-    } else if (st.st_size > kMaxFileBytes) {
-        why = "The file is too large for a picture.";
+    const Bytes b(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    if (b.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF) {
+        found.kind = PictureKind::Jpeg;
+        why = CheckJpeg(b, &found);
+    } else if (b.size() >= 8 && std::memcmp(b.data(), "\x89PNG\r\n\x1A\n", 8) == 0) {
+        found.kind = PictureKind::Png;
+        why = CheckPng(b, &found);
+    } else if (b.size() >= 2 && b[0] == 'B' && b[1] == 'M') {
+        found.kind = PictureKind::Bmp;
+        why = CheckBmp(b, &found);
     } else {
-        std::ifstream in(path, std::ios::binary);
-        const Bytes b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (!in && !in.eof()) {
-            why = "The file cannot be read.";
-        } else if (b.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF) {
-            found.kind = PictureKind::Jpeg;
-            why = CheckJpeg(b, &found);
-        } else if (b.size() >= 8 && std::memcmp(b.data(), "\x89PNG\r\n\x1A\n", 8) == 0) {
-            found.kind = PictureKind::Png;
-            why = CheckPng(b, &found);
-        } else if (b.size() >= 2 && b[0] == 'B' && b[1] == 'M') {
-            found.kind = PictureKind::Bmp;
-            why = CheckBmp(b, &found);
-        } else {
-            why = "It is not a JPEG, BMP or PNG picture.";
-        }
+        why = "It is not a JPEG, BMP or PNG picture.";
     }
     if (why.empty())
         why = SizeProblem(found);

@@ -2,6 +2,8 @@
 
 #include "platform/audio_device.h"
 #include "platform/msgbox.h"
+#include "platform/music_probe.h"
+#include "platform/regular_file.h"
 #include "platform/widget_port.h"
 #include "platform/winapp.h"
 
@@ -13,9 +15,11 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -46,6 +50,7 @@ public:
     LONG position = 0;
     QElapsedTimer clock;
     UINT activeTimer = kDefaultActiveTimer;
+    std::string error;  // why the file could not be opened
 };
 
 // Every window made, until reaped after its destruction; never freed at exit,
@@ -162,21 +167,135 @@ std::string ApplicationTitle()
     return app && !app->m_strAppName.empty() ? app->m_strAppName : "Parvolune";
 }
 
-// Why a file cannot be opened, or "" when it can.
+// What the decoder reads: the stream's header, then the bytes of the open
+// file from its begin to its end (within the size the file had when it was
+// opened), whatever the file holds later.
+struct StreamFile {
+    int fd = -1;
+    MusicStream part;
+    Sint64 at = 0;
+    Sint64 Size() const { return Sint64(part.header.size() + (part.end - part.begin)); }
+};
+
+StreamFile* FileOf(SDL_RWops* rw) { return static_cast<StreamFile*>(rw->hidden.unknown.data1); }
+
+SDL_RWops* DecoderStream(int fd, const MusicStream& part)
+{
+    SDL_RWops* rw = SDL_AllocRW();
+    if (!rw) {
+        close(fd);
+        return nullptr;
+    }
+    rw->type = SDL_RWOPS_UNKNOWN;
+    rw->hidden.unknown.data1 = new StreamFile{fd, part, 0};
+    rw->size = [](SDL_RWops* r) -> Sint64 { return FileOf(r)->Size(); };
+    rw->seek = [](SDL_RWops* r, Sint64 offset, int whence) -> Sint64 {
+        StreamFile* f = FileOf(r);
+        const Sint64 base = whence == RW_SEEK_SET ? 0 : whence == RW_SEEK_CUR ? f->at : f->Size();
+        // Past the end is allowed, as in any file: reads there give nothing.
+        if (base + offset < 0 || offset > INT64_MAX - base)
+            return SDL_SetError("seek out of the file");
+        return f->at = base + offset;
+    };
+    rw->read = [](SDL_RWops* r, void* out, size_t size, size_t count) -> size_t {
+        StreamFile* f = FileOf(r);
+        if (size == 0 || count == 0 || f->at >= f->Size())
+            return 0;
+        const size_t want = std::min(count, static_cast<size_t>(f->Size() - f->at) / size) * size;
+        char* to = static_cast<char*>(out);
+        size_t done = 0;
+        const size_t header = f->part.header.size();
+        if (static_cast<size_t>(f->at) < header) {
+            done = std::min(want, header - static_cast<size_t>(f->at));
+            std::memcpy(to, f->part.header.data() + f->at, done);
+        }
+        while (done < want) {
+            const uint64_t from = f->part.begin + (static_cast<uint64_t>(f->at) + done - header);
+            const long long n = ReadAt(f->fd, to + done, want - done, from);
+            if (n <= 0)
+                break;
+            done += static_cast<size_t>(n);
+        }
+        f->at += static_cast<Sint64>(done);
+        return done / size;
+    };
+    rw->write = [](SDL_RWops*, const void*, size_t, size_t) -> size_t { return 0; };
+    rw->close = [](SDL_RWops* r) -> int {
+        StreamFile* f = FileOf(r);
+        close(f->fd);
+        delete f;
+        SDL_FreeRW(r);
+        return 0;
+    };
+    return rw;
+}
+
+Mix_MusicType DecoderOf(MusicKind kind)
+{
+    switch (kind) {
+    case MusicKind::Wav: return MUS_WAV;
+    case MusicKind::Ogg: return MUS_OGG;
+    case MusicKind::Flac: return MUS_FLAC;
+    case MusicKind::Mp3: return MUS_MP3;
+    case MusicKind::None: break;
+    }
+    return MUS_NONE;
+}
+
+}  // namespace
+
+std::string OpenMusicFile(const char* path, int& fd, MusicStream& stream, MusicKind& kind)
+{
+    fd = -1;
+    struct stat st {};
+    std::string why;
+    switch (OpenRegularFile(path, kMaxMusicFileBytes, fd, &st, &why)) {
+    case FileOpen::Missing: return "The file does not exist.";
+    case FileOpen::Failed: return "The file cannot be opened: " + why + ".";
+    case FileOpen::Ok: break;
+    }
+    kind = ProbeMusicFile(fd, static_cast<uint64_t>(st.st_size), &why, &stream);
+    if (kind == MusicKind::None) {
+        close(fd);
+        fd = -1;
+        return why;
+    }
+    return "";
+}
+
+std::string CheckMusicFile(const char* path)
+{
+    int fd = -1;
+    MusicStream stream;
+    MusicKind kind = MusicKind::None;
+    const std::string why = OpenMusicFile(path, fd, stream, kind);
+    if (fd >= 0)
+        close(fd);
+    return why;
+}
+
+namespace {
+
+// Why a file cannot be opened, or "" when it can. Only a regular file is
+// opened; it is looked at before its decoder sees it, and only the decoder
+// of its kind sees it.
 std::string OpenMusic(MciWindow* w, const std::string& file)
 {
-    struct stat st {};
-    if (stat(file.c_str(), &st) != 0)
-        return "The file does not exist.";
-    if (S_ISDIR(st.st_mode))
-        return "It is a folder, not a file.";
-    if (!EnsureAudioOpen())
+    int fd = -1;
+    MusicStream part;
+    MusicKind kind = MusicKind::None;
+    if (std::string why = OpenMusicFile(file.c_str(), fd, part, kind); !why.empty())
+        return why;
+    if (!EnsureAudioOpen()) {
+        close(fd);
         return "No sound device can be opened.";
-    w->music = Mix_LoadMUS(file.c_str());
+    }
+    SDL_RWops* stream = DecoderStream(fd, part);
+    w->music = stream ? Mix_LoadMUSType_RW(stream, DecoderOf(kind), 1) : nullptr;
     if (!w->music)
-        return "It is not a music file the game can play (MP3, OGG, FLAC or WAV).";
+        return "Its sound cannot be decoded (it may be damaged).";
     const double seconds = Mix_MusicDuration(w->music);
-    w->length = seconds > 0.0 ? static_cast<LONG>(std::lround(seconds * 1000.0)) : 0;
+    w->length = seconds > 0.0 ? static_cast<LONG>(std::lround(std::min(seconds * 1000.0, 2.0e9))) : 0;
     w->mode = MCI_MODE_STOP;
     return "";
 }
@@ -204,11 +323,18 @@ HWND MCIWndCreateA(HWND parent, HMODULE, DWORD style, const char* file)
     if (path.empty())
         return hwnd;
     const std::string problem = OpenMusic(w, path);
+    w->error = problem;
     if (!problem.empty() && !(style & MCIWNDF_NOERRORDLG)) {
         const std::string text = "This music file cannot be played:\n" + path + "\n\n" + problem;
         MessageBoxA(hwnd->parent, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
     }
     return hwnd;
+}
+
+std::string MCIWndGetErrorA(HWND mci)
+{
+    MciWindow* w = WindowOf(mci);
+    return w ? w->error : std::string();
 }
 
 BOOL MCIWndCanPlay(HWND mci)

@@ -5,7 +5,11 @@
 // or MCIWndDestroy. Positions and lengths are in milliseconds.
 #pragma once
 #include "platform/messages.h"
+#include "platform/music_probe.h"
 #include "platform/wintypes.h"
+
+#include <cstdint>
+#include <string>
 
 // Window styles of MCIWndCreateA.
 constexpr DWORD MCIWNDF_NOPLAYBAR = 0x0002;
@@ -41,6 +45,9 @@ constexpr UINT MCIWNDM_NOTIFYMODE = WM_USER + 200;
 // itself cannot be made.
 HWND MCIWndCreateA(HWND parent, HMODULE instance, DWORD style, const char* file);
 
+// Why the window's file could not be opened (sentences), or "".
+std::string MCIWndGetErrorA(HWND mci);
+
 // The open device can play (a file is open).
 BOOL MCIWndCanPlay(HWND mci);
 // Plays from the current position (from the start when at the end) to the
@@ -66,6 +73,14 @@ LONG MCIWndSetTimeFormat(HWND mci, const char* format);
 void MCIWndSetActiveTimer(HWND mci, UINT milliseconds);
 // Closes the device and destroys the window.
 void MCIWndDestroy(HWND mci);
+
+// Whether a file can be given to its decoder: a regular file within the
+// cap, of a kind the player plays, its header sound (music_probe.h). "" when
+// it can, else why (sentences). Any thread; opens the file and closes it.
+std::string CheckMusicFile(const char* path);
+// The same, leaving the file open in `fd` (-1 when it cannot be used), with
+// what of it its decoder is to read.
+std::string OpenMusicFile(const char* path, int& fd, MusicStream& stream, MusicKind& kind);
 
 // Closes the device of every window (they stay without one); the sound layer
 // calls it before the audio device closes.

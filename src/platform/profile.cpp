@@ -21,6 +21,7 @@ struct WriteBatch {
     std::string path;
     std::shared_ptr<Document> doc;
     bool dirty = false;
+    uint64_t size = 0;  // what doc takes in its file, or a little more
 };
 WriteBatch g_batch;
 
@@ -39,26 +40,8 @@ void FlushBatch(bool readsBackAsItIs = true)
 
 std::u16string Arg(const char* text) { return text ? ini::FromAnsi(text) : std::u16string(); }
 
-// The first section (of a Document or const Document) of that name.
-template <typename Doc>
-auto FindSection(Doc& doc, std::u16string_view name) -> decltype(&doc.sections.front())
-{
-    for (auto& section : doc.sections) {
-        if (ini::SameName(section.name, name))
-            return &section;
-    }
-    return nullptr;
-}
-
-template <typename Sec>
-auto FindKey(Sec& section, std::u16string_view name) -> decltype(&section.keys.front())
-{
-    for (auto& key : section.keys) {
-        if (ini::SameName(key.name, name))
-            return &key;
-    }
-    return nullptr;
-}
+using ini::FindKey;
+using ini::FindSection;
 
 // A value or default as it comes back in a buffer of size characters: one pair
 // of matching quotes around it removed, then cut to size - 1 characters.
@@ -193,12 +176,9 @@ struct Edit {
 Edit PlanDeleteSection(const Document& doc, std::u16string_view name)
 {
     Edit edit;
-    for (size_t s = 0; s < doc.sections.size(); ++s) {
-        if (ini::SameName(doc.sections[s].name, name)) {
-            edit.kind = Edit::Kind::RemoveSection;
-            edit.section = s;
-            break;
-        }
+    if (const Section* section = FindSection(doc, name)) {
+        edit.kind = Edit::Kind::RemoveSection;
+        edit.section = static_cast<size_t>(section - doc.sections.data());
     }
     return edit;
 }
@@ -210,14 +190,11 @@ Edit PlanDeleteKey(const Document& doc, std::u16string_view section, std::u16str
     for (size_t s = 0; s < doc.sections.size(); ++s) {
         if (!ini::SameName(doc.sections[s].name, section))
             continue;
-        const std::vector<Key>& keys = doc.sections[s].keys;
-        for (size_t k = 0; k < keys.size(); ++k) {
-            if (ini::SameName(keys[k].name, key)) {
-                edit.kind = Edit::Kind::RemoveKey;
-                edit.section = s;
-                edit.key = k;
-                return edit;
-            }
+        if (const Key* found = FindKey(doc.sections[s], key)) {
+            edit.kind = Edit::Kind::RemoveKey;
+            edit.section = s;
+            edit.key = static_cast<size_t>(found - doc.sections[s].keys.data());
+            return edit;
         }
     }
     return edit;
@@ -261,18 +238,44 @@ bool ReadsBackAsItIs(const Document& doc)
 void Apply(Document& doc, const Edit& edit)
 {
     if (edit.kind == Edit::Kind::RemoveSection) {
-        doc.sections.erase(doc.sections.begin() + static_cast<ptrdiff_t>(edit.section));
+        ini::EraseSection(doc, edit.section);
         return;
     }
-    if (edit.section == Edit::kNew)
-        doc.sections.push_back({edit.sectionName, {}});
-    std::vector<Key>& keys = doc.sections[edit.section == Edit::kNew ? doc.sections.size() - 1 : edit.section].keys;
+    Section& section = edit.section == Edit::kNew ? ini::AppendSection(doc, edit.sectionName) : doc.sections[edit.section];
     if (edit.kind == Edit::Kind::RemoveKey) {
-        keys.erase(keys.begin() + static_cast<ptrdiff_t>(edit.key));
+        ini::EraseKey(section, edit.key);
         return;
     }
-    Key& key = edit.key == Edit::kNew ? keys.emplace_back(Key{edit.keyName, {}}) : keys[edit.key];
+    Key& key = edit.key == Edit::kNew ? ini::AppendKey(section, Key{edit.keyName, {}}) : section.keys[edit.key];
     key.value = edit.value;
+}
+
+// The bytes the edit adds to the file (less than 0 when it shrinks it); a new
+// key is taken as it is written, before a read-back trims its name.
+int64_t Growth(const Document& doc, const Edit& edit)
+{
+    const ini::Encoding encoding = doc.encoding;
+    switch (edit.kind) {
+    case Edit::Kind::None: return 0;
+    case Edit::Kind::RemoveSection: {
+        const Section& section = doc.sections[edit.section];
+        int64_t size = static_cast<int64_t>(ini::HeaderSize(section.name, encoding));
+        for (const Key& key : section.keys)
+            size += static_cast<int64_t>(ini::LineSize(key, encoding));
+        return -size;
+    }
+    case Edit::Kind::RemoveKey:
+        return -static_cast<int64_t>(ini::LineSize(doc.sections[edit.section].keys[edit.key], encoding));
+    case Edit::Kind::Set: break;
+    }
+    if (edit.section == Edit::kNew || edit.key == Edit::kNew) {
+        const int64_t header =
+            edit.section == Edit::kNew ? static_cast<int64_t>(ini::HeaderSize(edit.sectionName, encoding)) : 0;
+        return header + static_cast<int64_t>(ini::LineSize(Key{edit.keyName, edit.value}, encoding));
+    }
+    const Key& old = doc.sections[edit.section].keys[edit.key];
+    return static_cast<int64_t>(ini::LineSize(Key{old.name, edit.value}, encoding)) -
+           static_cast<int64_t>(ini::LineSize(old, encoding));
 }
 
 // Turns the document, once rewritten after the edit, into what the new file
@@ -289,11 +292,12 @@ bool ReadBack(Document& doc, const Edit& edit)
             !header.sections[0].keys.empty())
             return false;
     }
-    Key& key = edit.key == Edit::kNew ? section.keys.back() : section.keys[edit.key];
+    const size_t at = edit.key == Edit::kNew ? section.keys.size() - 1 : edit.key;
+    const Key& key = section.keys[at];
     Document line = ini::ParseText(key.name + u"=" + *key.value);
     if (line.sections.size() != 1 || line.sections[0].keys.size() != 1)
         return false;
-    key = std::move(line.sections[0].keys[0]);
+    ini::ReplaceKey(section, at, std::move(line.sections[0].keys[0]));
     return true;
 }
 
@@ -341,8 +345,18 @@ BOOL WritePrivateProfileStringA(const char* appName, const char* keyName, const 
     if (edit.kind == Edit::Kind::None)
         return TRUE;
     if (batched) {
-        if (!g_batch.doc)
+        if (!g_batch.doc) {
             g_batch.doc = ini::TakeDocument(fileName, std::move(loaded.doc));
+            g_batch.size = ini::SerializedSize(*g_batch.doc);
+        }
+        // A write that would make the file too large to be read is refused;
+        // the batch goes on without it.
+        const int64_t growth = Growth(*g_batch.doc, edit);
+        if (growth > 0 && g_batch.size + static_cast<uint64_t>(growth) > ini::kMaxFileSize) {
+            ini::ReportProblem(fileName, "is not written", ini::TooLargeToWrite());
+            return FALSE;
+        }
+        g_batch.size = static_cast<uint64_t>(static_cast<int64_t>(g_batch.size) + growth);
         Apply(*g_batch.doc, edit);
         g_batch.dirty = true;
         // Where only parsing the written file tells what it reads back as,
@@ -374,4 +388,14 @@ CProfileWriteBatch::~CProfileWriteBatch()
 {
     if (m_active && --g_batch.depth == 0)
         FlushBatch();
+}
+
+bool KeepExactProfileValue(const std::string& value, std::string& written)
+{
+    if (value.find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
+        return false;
+    const auto blank = [](char c) { return ini::IsBlank(static_cast<unsigned char>(c)); };
+    const bool quoted = value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0];
+    written = !value.empty() && (blank(value.front()) || blank(value.back()) || quoted) ? '"' + value + '"' : value;
+    return true;
 }

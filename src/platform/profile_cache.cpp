@@ -1,5 +1,7 @@
 #include "platform/profile_cache.h"
 
+#include "platform/regular_file.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -89,7 +91,22 @@ Entry& Remember(Cache& cache, Entry entry)
     return cache.entries.front();
 }
 
+void ReportLocked(Cache& cache, const char* path, const std::string& what, const std::string& why)
+{
+    if (cache.reported.insert(std::string(path) + '\n' + what + '\n' + why).second)
+        std::fprintf(stderr, "%s: %s %s: %s\n", program_invocation_short_name, path, what.c_str(), why.c_str());
+}
+
 }  // namespace
+
+void ReportProblem(const char* path, const std::string& what, const std::string& why)
+{
+    Cache& cache = TheCache();
+    std::lock_guard<std::mutex> guard(cache.lock);
+    ReportLocked(cache, path, what, why);
+}
+
+std::string TooLargeToWrite() { return "it would grow " + TooLargePhrase(kMaxFileSize); }
 
 Loaded LoadDocument(const char* path)
 {
@@ -119,8 +136,8 @@ Loaded LoadDocument(const char* path)
     const ReadResult result = ReadWholeFile(path, bytes, &stamp, &problem);
     if (result != ReadResult::Ok) {
         Forget(cache, key);
-        if (result == ReadResult::Failed && cache.reported.insert(key + '\n' + problem).second)
-            std::fprintf(stderr, "%s: %s is ignored: %s\n", program_invocation_short_name, path, problem.c_str());
+        if (result == ReadResult::Failed)
+            ReportLocked(cache, path, "is ignored", problem);
         return {result, EmptyDocument()};
     }
     Entry entry{key, stamp, now, bytes.size(), HashOf(bytes), std::make_shared<const Document>(Parse(bytes))};
@@ -141,9 +158,16 @@ bool StoreDocument(const char* path, std::shared_ptr<Document> doc,
                    const std::function<bool(Document&)>& readBack)
 {
     const std::string bytes = Serialize(*doc);
+    Cache& cache = TheCache();
+    if (bytes.size() > kMaxFileSize) {
+        // Every later load would ignore such a file.
+        std::lock_guard<std::mutex> guard(cache.lock);
+        Forget(cache, path);
+        ReportLocked(cache, path, "is not written", TooLargeToWrite());
+        return false;
+    }
     if (!readBack(*doc))
         *doc = Parse(bytes);
-    Cache& cache = TheCache();
     std::lock_guard<std::mutex> guard(cache.lock);
     const timespec before = CoarseNow();
     if (!ReplaceWholeFile(path, bytes)) {

@@ -32,7 +32,7 @@ void AddLine(Document& doc, std::u16string_view line)
     if (line[0] == u'[') {
         const size_t close = line.rfind(u']');
         if (close != std::u16string_view::npos && close > 0) {
-            doc.sections.push_back({UpToNul(Trim(line.substr(1, close - 1))), {}});
+            AppendSection(doc, UpToNul(Trim(line.substr(1, close - 1))));
             return;
         }
     }
@@ -44,10 +44,92 @@ void AddLine(Document& doc, std::u16string_view line)
         key.name = UpToNul(TrimRight(line.substr(0, equals)));
         key.value = UpToNul(TrimLeft(line.substr(equals + 1)));
     }
-    doc.sections.back().keys.push_back(std::move(key));
+    AppendKey(doc.sections.back(), std::move(key));
+}
+
+template <typename Items, typename Name>
+void Reindex(const Items& items, std::unordered_map<FoldedName, size_t>& index, Name name)
+{
+    index.clear();
+    for (size_t i = 0; i < items.size(); ++i)
+        index.emplace(Fold(name(items[i])), i);
+}
+
+void Reindex(Section& section)
+{
+    Reindex(section.keys, section.firstKey, [](const Key& k) -> const std::u16string& { return k.name; });
+}
+
+void Reindex(Document& doc)
+{
+    Reindex(doc.sections, doc.firstSection, [](const Section& s) -> const std::u16string& { return s.name; });
 }
 
 }  // namespace
+
+FoldedName Fold(std::u16string_view name)
+{
+    FoldedName folded(name);
+    for (char16_t& c : folded)
+        c = FoldAscii(c);
+    return folded;
+}
+
+const Key* FindKey(const Section& section, std::u16string_view name)
+{
+    const auto it = section.firstKey.find(Fold(name));
+    return it == section.firstKey.end() ? nullptr : &section.keys[it->second];
+}
+
+Key* FindKey(Section& section, std::u16string_view name)
+{
+    return const_cast<Key*>(FindKey(static_cast<const Section&>(section), name));
+}
+
+const Section* FindSection(const Document& doc, std::u16string_view name)
+{
+    const auto it = doc.firstSection.find(Fold(name));
+    return it == doc.firstSection.end() ? nullptr : &doc.sections[it->second];
+}
+
+Section* FindSection(Document& doc, std::u16string_view name)
+{
+    return const_cast<Section*>(FindSection(static_cast<const Document&>(doc), name));
+}
+
+Key& AppendKey(Section& section, Key key)
+{
+    section.firstKey.emplace(Fold(key.name), section.keys.size());
+    return section.keys.emplace_back(std::move(key));
+}
+
+void EraseKey(Section& section, size_t at)
+{
+    section.keys.erase(section.keys.begin() + static_cast<ptrdiff_t>(at));
+    Reindex(section);
+}
+
+void ReplaceKey(Section& section, size_t at, Key key)
+{
+    const bool renamed = !SameName(section.keys[at].name, key.name);
+    section.keys[at] = std::move(key);
+    if (renamed)
+        Reindex(section);
+}
+
+Section& AppendSection(Document& doc, std::u16string name)
+{
+    doc.firstSection.emplace(Fold(name), doc.sections.size());
+    Section& section = doc.sections.emplace_back();
+    section.name = std::move(name);
+    return section;
+}
+
+void EraseSection(Document& doc, size_t at)
+{
+    doc.sections.erase(doc.sections.begin() + static_cast<ptrdiff_t>(at));
+    Reindex(doc);
+}
 
 bool IsBlank(char16_t c) { return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == 0x20; }
 
@@ -93,7 +175,7 @@ Document Parse(std::string_view bytes)
         doc = ParseText(text);
     } else {
         // Line by line: the whole text is never held twice.
-        doc.sections.emplace_back();
+        AppendSection(doc, u"");
         std::u16string line;
         ForEachLine(bytes.substr(mark), [&](std::string_view raw) {
             DecodeText(raw, encoding, line);
@@ -107,9 +189,43 @@ Document Parse(std::string_view bytes)
 Document ParseText(std::u16string_view text)
 {
     Document doc;
-    doc.sections.emplace_back();
+    AppendSection(doc, u"");
     ForEachLine(text, [&](std::u16string_view line) { AddLine(doc, Trim(line)); });
     return doc;
+}
+
+uint64_t LineSize(const Key& key, Encoding encoding)
+{
+    std::string bytes;
+    AppendEncoded(bytes, key.name, encoding);
+    if (key.value) {
+        AppendEncoded(bytes, u"=", encoding);
+        AppendEncoded(bytes, *key.value, encoding);
+    }
+    AppendEncoded(bytes, u"\r\n", encoding);
+    return bytes.size();
+}
+
+uint64_t HeaderSize(std::u16string_view sectionName, Encoding encoding)
+{
+    if (sectionName.empty())
+        return 0;
+    std::string bytes;
+    AppendEncoded(bytes, u"[", encoding);
+    AppendEncoded(bytes, sectionName, encoding);
+    AppendEncoded(bytes, u"]\r\n", encoding);
+    return bytes.size();
+}
+
+uint64_t SerializedSize(const Document& doc)
+{
+    uint64_t size = EncodeFile(u"", doc.encoding).size();
+    for (const Section& section : doc.sections) {
+        size += HeaderSize(section.name, doc.encoding);
+        for (const Key& key : section.keys)
+            size += LineSize(key, doc.encoding);
+    }
+    return size;
 }
 
 std::string Serialize(const Document& doc)

@@ -4,9 +4,11 @@
 #pragma once
 #include "platform/profile_text.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ini {
@@ -16,15 +18,37 @@ struct Key {
     std::optional<std::u16string> value;  // none: a line without '='
 };
 
+// Names folded to lower-case ASCII letters, for the indexes below.
+using FoldedName = std::u16string;
+FoldedName Fold(std::u16string_view name);
+
 struct Section {
     std::u16string name;  // empty for the lines before the first header
     std::vector<Key> keys;
+    // The first key of each name, by index into keys: lookups are no scan.
+    // Kept by the functions below; change keys only through them.
+    std::unordered_map<FoldedName, size_t> firstKey;
 };
 
 struct Document {
     Encoding encoding = Encoding::Ansi;
     std::vector<Section> sections;  // none for a missing or empty file
+    // The first section of each name, by index into sections.
+    std::unordered_map<FoldedName, size_t> firstSection;
 };
+
+// The first key or section of that name (without regard to ASCII case), or null.
+const Key* FindKey(const Section& section, std::u16string_view name);
+Key* FindKey(Section& section, std::u16string_view name);
+const Section* FindSection(const Document& doc, std::u16string_view name);
+Section* FindSection(Document& doc, std::u16string_view name);
+
+// Changes that keep the indexes.
+Key& AppendKey(Section& section, Key key);
+void EraseKey(Section& section, size_t at);
+void ReplaceKey(Section& section, size_t at, Key key);
+Section& AppendSection(Document& doc, std::u16string name);
+void EraseSection(Document& doc, size_t at);
 
 // Blanks around names and values: tab, line feed, vertical tab, form feed,
 // carriage return, Ctrl-Z and space.
@@ -46,5 +70,11 @@ Document ParseText(std::u16string_view text);
 // The file's bytes in its encoding: every line ends in CR LF; the nameless
 // first section has no header.
 std::string Serialize(const Document& doc);
+
+// What Serialize gives, in bytes, for the whole document, for one key's line
+// and for a section's header line (0 for a nameless section).
+uint64_t SerializedSize(const Document& doc);
+uint64_t LineSize(const Key& key, Encoding encoding);
+uint64_t HeaderSize(std::u16string_view sectionName, Encoding encoding);
 
 }  // namespace ini

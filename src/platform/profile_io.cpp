@@ -1,5 +1,7 @@
 #include "platform/profile_io.h"
 
+#include "platform/regular_file.h"
+
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -24,13 +26,6 @@ bool WriteAll(int fd, const std::string& bytes)
         done += static_cast<size_t>(n);
     }
     return true;
-}
-
-ReadResult Fail(std::string* problem, std::string why)
-{
-    if (problem)
-        *problem = std::move(why);
-    return ReadResult::Failed;
 }
 
 FileStamp StampOf(const struct stat& st)
@@ -108,49 +103,15 @@ pid_t OwnerOf(const std::string& name, const std::string& prefix)
 
 ReadResult ReadWholeFile(const char* path, std::string& bytes, FileStamp* stamp, std::string* problem)
 {
-    bytes.clear();
-    // Look before opening: opening a FIFO for reading waits for a writer.
     struct stat st {};
-    if (stat(path, &st) != 0)
-        return errno == ENOENT ? ReadResult::Missing : Fail(problem, std::strerror(errno));
-    if (!S_ISREG(st.st_mode))
-        return Fail(problem, "not a regular file");
-    const std::string tooLarge = "larger than " + std::to_string(kMaxFileSize >> 20) + " MiB";
-    if (static_cast<uint64_t>(st.st_size) > kMaxFileSize)
-        return Fail(problem, tooLarge);
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? ReadResult::Missing : Fail(problem, std::strerror(errno));
-    // What was opened may have been swapped in after the look.
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
-        return Fail(problem, "not a regular file");
+    switch (ReadRegularFile(path, kMaxFileSize, bytes, &st, problem)) {
+    case FileOpen::Ok:
+        if (stamp)
+            *stamp = StampOf(st);
+        return ReadResult::Ok;
+    case FileOpen::Missing: return ReadResult::Missing;
+    default: return ReadResult::Failed;
     }
-    if (stamp)
-        *stamp = StampOf(st);
-    bytes.reserve(static_cast<size_t>(st.st_size));
-    char chunk[65536];
-    for (;;) {
-        const ssize_t n = read(fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int error = errno;
-            close(fd);
-            bytes.clear();
-            return Fail(problem, std::strerror(error));
-        }
-        if (n == 0)
-            break;
-        bytes.append(chunk, static_cast<size_t>(n));
-        if (bytes.size() > kMaxFileSize) {  // it grows while being read
-            close(fd);
-            bytes.clear();
-            return Fail(problem, tooLarge);
-        }
-    }
-    close(fd);
-    return ReadResult::Ok;
 }
 
 bool StampOf(const char* path, FileStamp& stamp)

@@ -1,12 +1,14 @@
 #include "ui/background_settings_dlg.h"
 
 #include "gfx/app_title.h"
+#include "gfx/load_report.h"
 #include "gfx/settings.h"
-#include "gfx/user_picture.h"
 #include "platform/crt.h"
 #include "platform/dialog_file.h"
+#include "platform/profile.h"
 #include "ui/dialog_art.h"
 #include "ui/dialog_commands.h"
+#include "ui/load_report_box.h"
 #include "ui/settings_text.h"
 #include "ui/tool_ids.h"
 #include "ui/ui_resource.h"
@@ -82,11 +84,17 @@ const DialogCommandRegistration kCommand(ID_TOOL_BACKGROUND_SETTINGS, [] {
 constexpr int kHandIds[] = {IDC_OWN, IDC_REPEAT, IDC_CYCLE, IDC_RANDOM};
 
 const char* const SECTION = "Custom Images";
+const char* const LIST_NAME = "Custom Images";
+const char* const FAILED = "Failed";
+
+std::string LoadingError(const std::string& path) { return "(" + path + ")" + "image loading error."; }
 
 }  // namespace
 
-CBackgroundSettingsDlg::CBackgroundSettingsDlg(CWnd* pParent)
-    : CModelessSettingsDlg(IDD, pParent, "Custom Backgrounds(V1.9.1)", CPoint(50, 10))
+CBackgroundSettingsDlg::CBackgroundSettingsDlg(CWnd* pParent, CSlideshow* slides)
+    : CModelessSettingsDlg(IDD, pParent, "Custom Backgrounds(V1.9.1)", CPoint(50, 10)),
+      m_ownSlides(slides ? nullptr : std::make_unique<CSlideshow>()),
+      m_pSlides(slides ? slides : m_ownSlides.get())
 {
     TheInstance() = this;
 }
@@ -95,12 +103,10 @@ CBackgroundSettingsDlg::~CBackgroundSettingsDlg()
 {
     if (TheInstance() == this)
         TheInstance() = nullptr;
+    if (m_bLoadingStored)
+        load_report::End(LIST_NAME);
     // The window and its controls go while their objects still live.
     DestroyWindow();
-    for (GLuint& texture : m_nTextures) {
-        DeletePictureTexture(texture);
-        texture = 0;
-    }
 }
 
 CBackgroundSettingsDlg* CBackgroundSettingsDlg::Instance() { return TheInstance(); }
@@ -200,20 +206,65 @@ void CBackgroundSettingsDlg::AddImage(const std::string& path)
         MessageBox(text.c_str(), APP_TITLE, MB_OK);
         return;
     }
-    std::string problem;
-    const GLuint texture = LoadPictureTexture(path.c_str(), nullptr, &problem);
-    if (!texture) {
-        // The picture is refused; the pictures already there go on as they were.
-        std::string text = "(" + path + ")" + "image loading error.";
-        if (!problem.empty())
-            text += "\n\n" + problem;
+    std::string kept;
+    if (!KeepExactProfileValue(path, kept)) {
+        const std::string text = LoadingError(path) + "\n\nIts name holds a line break, which the settings file cannot keep.";
         MessageBox(text.c_str(), APP_TITLE, MB_OK);
         return;
     }
-    m_nTextures[m_nRows] = texture;
-    const int row = m_listImages.InsertItem(m_nRows, path.c_str());
+    AppendRow(path, false);
+}
+
+void CBackgroundSettingsDlg::AppendRow(const std::string& path, bool stored)
+{
+    const CSlideshow::Handle handle = m_pSlides->Append(path);
+    if (!stored)
+        m_added.push_back(handle);
+    const int row = m_listImages.InsertItem(m_listImages.GetItemCount(), path.c_str());
     m_listImages.SetItemText(row, 1, "OFF");
     m_nRows = m_listImages.GetItemCount();
+}
+
+void CBackgroundSettingsDlg::TakeLoadedPictures()
+{
+    // A message box below runs the loop, and with it this dialog's clock.
+    if (m_bTaking)
+        return;
+    m_bTaking = true;
+    m_pSlides->Poll();
+    std::vector<std::string> refusals;
+    for (int row = 0; row < m_pSlides->Count(); ++row) {
+        const CSlideshow::Picture& p = m_pSlides->At(row);
+        const auto added = std::find(m_added.begin(), m_added.end(), p.handle);
+        if (p.state == CSlideshow::State::Loading)
+            continue;
+        if (added != m_added.end()) {
+            m_added.erase(added);
+            if (p.state == CSlideshow::State::Failed) {
+                // The picture is refused; the pictures already there go on as they were.
+                refusals.push_back(LoadingError(p.path) + "\n\n" + p.problem);
+                m_pSlides->Remove(row);
+                m_listImages.DeleteItem(row);
+                m_nRows = m_listImages.GetItemCount();
+                --row;
+            }
+            continue;
+        }
+        if (p.state == CSlideshow::State::Failed &&
+            std::find(m_marked.begin(), m_marked.end(), p.handle) == m_marked.end()) {
+            m_marked.push_back(p.handle);
+            m_listImages.SetItemText(row, 1, FAILED);
+            if (m_bLoadingStored)
+                load_report::Note(p.path, p.problem);
+        }
+    }
+    if (m_bLoadingStored && !m_pSlides->Loading()) {
+        m_bLoadingStored = false;
+        load_report::End(LIST_NAME);
+    }
+    for (const std::string& text : refusals)
+        MessageBox(text.c_str(), APP_TITLE, MB_OK);
+    m_bTaking = false;
 }
 
 void CBackgroundSettingsDlg::OnRemoveImage()
@@ -221,33 +272,25 @@ void CBackgroundSettingsDlg::OnRemoveImage()
     for (int row = 0; row < m_listImages.GetItemCount(); ++row) {
         if (!(m_listImages.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED))
             continue;
-        const GLuint removed = m_nTextures[row];
+        // The slideshow forgets a removed shown picture and frees its texture.
         m_listImages.DeleteItem(row);
+        m_pSlides->Remove(row);
         m_nRows = m_listImages.GetItemCount();
-        std::copy(m_nTextures + row + 1, m_nTextures + MAX_IMAGES, m_nTextures + row);
-        m_nTextures[MAX_IMAGES - 1] = 0;
-        if (m_texCurrent == removed)
-            m_texCurrent = 0;
-        DeletePictureTexture(removed);
         break;
     }
-    if (IsListEmpty()) {
-        std::fill(std::begin(m_nTextures), std::end(m_nTextures), 0);
-        m_texCurrent = 0;
-    } else {
+    if (IsListEmpty())
+        m_pSlides->Clear();
+    else
         Show(PickImage(0, TRUE));
-    }
 }
 
 void CBackgroundSettingsDlg::OnRemoveAll()
 {
     m_listImages.DeleteAllItems();
     m_nRows = m_listImages.GetItemCount();
-    for (GLuint& texture : m_nTextures) {
-        DeletePictureTexture(texture);
-        texture = 0;
-    }
-    m_texCurrent = 0;
+    m_pSlides->Clear();
+    m_added.clear();
+    m_marked.clear();
 }
 
 BOOL CBackgroundSettingsDlg::IsListEmpty() { return m_listImages.GetItemCount() < 1; }
@@ -302,18 +345,29 @@ void CBackgroundSettingsDlg::OnModeRepeat() { ChooseMode(0); }
 void CBackgroundSettingsDlg::OnModeCycle() { ChooseMode(1); }
 void CBackgroundSettingsDlg::OnModeRandom() { ChooseMode(2); }
 
-int CBackgroundSettingsDlg::RowOf(GLuint texture) const
+int CBackgroundSettingsDlg::RowOf(CSlideshow::Handle handle) const
 {
-    for (int row = 0; row < m_nRows; ++row)
-        if (m_nTextures[row] == texture)
-            return row;
-    return m_nRows;
+    const int row = m_pSlides->RowOf(handle);
+    return row < m_nRows ? row : m_nRows;
+}
+
+int CBackgroundSettingsDlg::UsableFrom(int row) const
+{
+    const int rows = m_pSlides->Count();
+    for (int i = 0; i < rows; ++i) {
+        const int r = (row + i) % rows;
+        if (m_pSlides->At(r).state != CSlideshow::State::Failed)
+            return r;
+    }
+    return -1;
 }
 
 void CBackgroundSettingsDlg::MarkShown(int row)
 {
-    for (int i = 0; i < m_listImages.GetItemCount(); ++i)
-        m_listImages.SetItemText(i, 1, i == row ? "ON" : "OFF");
+    for (int i = 0; i < m_listImages.GetItemCount(); ++i) {
+        const bool failed = i < m_pSlides->Count() && m_pSlides->At(i).state == CSlideshow::State::Failed;
+        m_listImages.SetItemText(i, 1, failed ? FAILED : i == row ? "ON" : "OFF");
+    }
 }
 
 long CBackgroundSettingsDlg::PickImage(int nRow, BOOL bUseRow)
@@ -321,16 +375,20 @@ long CBackgroundSettingsDlg::PickImage(int nRow, BOOL bUseRow)
     if (IsListEmpty() || !m_bRunning)
         return NO_PICK;
     m_nRows = m_listImages.GetItemCount();
+    const auto handleOf = [this](int row) {
+        return row < 0 ? NO_PICK : static_cast<long>(m_pSlides->At(row).handle);
+    };
     if (bUseRow) {
-        if (nRow < 0 || nRow >= m_nRows)
+        if (nRow < 0 || nRow >= m_nRows || m_pSlides->At(nRow).state == CSlideshow::State::Failed)
             return NO_PICK;
         MarkShown(nRow);
-        return static_cast<long>(m_nTextures[nRow]);
+        return handleOf(nRow);
     }
+    const CSlideshow::Handle current = m_pSlides->Current();
     switch (m_nMode) {
-    case 0: return static_cast<long>(m_texCurrent ? m_texCurrent : m_nTextures[0]);
-    case 1: return static_cast<long>(m_nTextures[(RowOf(m_texCurrent) + 1) % m_nRows]);
-    default: return static_cast<long>(m_nTextures[crt::rand() % m_nRows]);
+    case 0: return current ? static_cast<long>(current) : handleOf(UsableFrom(0));
+    case 1: return handleOf(UsableFrom((RowOf(current) + 1) % m_nRows));
+    default: return handleOf(UsableFrom(crt::rand() % m_nRows));
     }
 }
 
@@ -339,7 +397,7 @@ void CBackgroundSettingsDlg::Show(long pick)
     // Nothing to pick keeps the picture shown; a removed picture's texture is
     // never kept (OnRemoveImage forgets it first).
     if (pick != NO_PICK)
-        m_texCurrent = static_cast<GLuint>(pick);
+        m_pSlides->SetCurrent(static_cast<CSlideshow::Handle>(pick));
 }
 
 int CBackgroundSettingsDlg::IntervalSeconds()
@@ -353,6 +411,8 @@ int CBackgroundSettingsDlg::IntervalSeconds()
 void CBackgroundSettingsDlg::OnTimer(UINT_PTR)
 {
     g_bOwnBackground = m_chkOwn.GetCheck() ? 1 : 0;
+    TakeLoadedPictures();
+    TellLoadReport(this);
     if (m_bRunning) {
         if (m_nTick < INT_MAX)
             ++m_nTick;
@@ -362,7 +422,7 @@ void CBackgroundSettingsDlg::OnTimer(UINT_PTR)
             Show(pick);
             m_nTick = 0;
             if (pick != NO_PICK && pick != 0)
-                MarkShown(RowOf(static_cast<GLuint>(pick)));
+                MarkShown(RowOf(static_cast<CSlideshow::Handle>(pick)));
         }
     }
     Default();
@@ -373,6 +433,7 @@ void CBackgroundSettingsDlg::OnTimer(UINT_PTR)
 void CBackgroundSettingsDlg::SaveSettings()
 {
     const CSettingsFile file;
+    const CProfileWriteBatch batch(file.Path().c_str());
     const auto flag = [](const CIconButton& b) { return std::string(b.GetCheck() ? "1" : "0"); };
     file.Write(SECTION, "RandomImage", flag(m_chkRandom));
     file.Write(SECTION, "CycImage", flag(m_chkCycle));
@@ -384,15 +445,18 @@ void CBackgroundSettingsDlg::SaveSettings()
     file.Write(SECTION, "ImageTime", interval);
     const int rows = m_listImages.GetItemCount();
     file.Write(SECTION, "ImageSum", std::to_string(rows));
-    for (int row = 0; row < rows; ++row)
-        file.Write(SECTION, ("ImageList" + std::to_string(row)).c_str(), m_listImages.GetItemText(row, 0));
+    // Every row, also of pictures that could not be loaded now; names byte for byte.
+    for (int row = 0; row < rows; ++row) {
+        std::string kept;
+        KeepExactProfileValue(m_pSlides->At(row).path, kept);
+        file.Write(SECTION, ("ImageList" + std::to_string(row)).c_str(), kept);
+    }
 }
 
 void CBackgroundSettingsDlg::LoadSettings()
 {
     const CSettingsFile file;
-    std::fill(std::begin(m_nTextures), std::end(m_nTextures), 0);
-    m_texCurrent = 0;
+    m_pSlides->Clear();
     const auto read = [&file](const std::string& key) { return file.Read(SECTION, key.c_str()); };
     m_chkRandom.SetCheck(TextToInt(read("RandomImage")) == 1, TRUE);
     m_chkCycle.SetCheck(TextToInt(read("CycImage")) == 1, TRUE);
@@ -403,16 +467,24 @@ void CBackgroundSettingsDlg::LoadSettings()
         edit->SetWindowText(interval.empty() ? "5" : interval.c_str());
 
     // The list ends at its stored length, at the first missing entry, or at
-    // the most pictures the dialog holds (told once).
+    // the most pictures the dialog holds. What cannot be used is told once,
+    // with the other lists' files, when every list has loaded.
+    load_report::Begin(LIST_NAME);
+    m_bLoadingStored = true;
     const int stored = TextToInt(read("ImageSum"));
     for (int i = 0; i < stored; ++i) {
         const std::string path = read("ImageList" + std::to_string(i));
         if (path.empty())
             break;
-        const bool full = m_listImages.GetItemCount() >= MAX_IMAGES;
-        AddImage(path);
-        if (full)
+        if (m_listImages.GetItemCount() >= MAX_IMAGES) {
+            load_report::NoteLine("The maximum number of background is: " + std::to_string(MAX_IMAGES));
             break;
+        }
+        AppendRow(path, true);
+    }
+    if (!m_pSlides->Loading()) {
+        m_bLoadingStored = false;
+        load_report::End(LIST_NAME);
     }
 
     if (!m_chkRandom.GetCheck() && !m_chkCycle.GetCheck() && !m_chkRepeat.GetCheck())

@@ -1,10 +1,14 @@
 #include "ui/music_settings_dlg.h"
 
+#include "gfx/app_title.h"
+#include "gfx/load_report.h"
 #include "gfx/settings.h"
 #include "platform/crt.h"
 #include "platform/dialog_file.h"
+#include "platform/profile.h"
 #include "ui/dialog_art.h"
 #include "ui/dialog_commands.h"
+#include "ui/load_report_box.h"
 #include "ui/settings_text.h"
 #include "ui/tool_ids.h"
 #include "ui/ui_resource.h"
@@ -81,11 +85,14 @@ constexpr int kHandIds[] = {IDC_VOLUME, IDC_OWN_MUSIC, IDC_CYCLE_PICTURE, IDC_RA
 constexpr int kListButtons[] = {IDC_ADD, IDC_REMOVE, IDC_REMOVE_ALL, IDC_PLAY};
 
 const char* const SECTION = "Custom Settings";
+const char* const LIST_NAME = "Custom Settings";
 
 }  // namespace
 
-CMusicSettingsDlg::CMusicSettingsDlg(CWnd* pParent)
-    : CModelessSettingsDlg(IDD, pParent, "Custom Music(V1.9.1)", CPoint(50, 10))
+CMusicSettingsDlg::CMusicSettingsDlg(CWnd* pParent, CPlaylist* playlist)
+    : CModelessSettingsDlg(IDD, pParent, "Custom Music(V1.9.1)", CPoint(50, 10)),
+      m_ownPlaylist(playlist ? nullptr : std::make_unique<CPlaylist>()),
+      m_pPlaylist(playlist ? playlist : m_ownPlaylist.get())
 {
     TheInstance() = this;
 }
@@ -94,6 +101,8 @@ CMusicSettingsDlg::~CMusicSettingsDlg()
 {
     if (TheInstance() == this)
         TheInstance() = nullptr;
+    if (m_bLoadingStored)
+        load_report::End(LIST_NAME);
     // The window and its controls go while their objects still live.
     DestroyWindow();
 }
@@ -136,6 +145,7 @@ BOOL CMusicSettingsDlg::OnInitDialog()
     m_listMusic.SetTextBkColor(RGB(207, 184, 130));
     m_listMusic.SetTextColor(RGB(0, 0, 255));
     m_listMusic.InsertColumn(0, "Music List", LVCFMT_CENTER, 467);
+    m_listMusic.SetPlaylist(m_pPlaylist);
 
     m_chkRandom.SetCheck(0, TRUE);
     m_chkCycle.SetCheck(0, TRUE);
@@ -206,16 +216,24 @@ void CMusicSettingsDlg::OnAddMusic()
     if (chooser.DoModal() != IDOK)
         return;
     const std::string path = chooser.GetPathName();
+    std::string kept;
+    if (!KeepExactProfileValue(path, kept)) {
+        const std::string text = "This music file cannot be kept in the list:\n" + path +
+                                 "\n\nIts name holds a line break, which the settings file cannot keep.";
+        MessageBox(text.c_str(), APP_TITLE, MB_OK | MB_ICONERROR);
+        return;
+    }
     // A file that cannot play is told once and not added.
     if (!CMciPlayerWnd::CanPlayFile(m_stcPlayerHost.m_hWnd, path))
         return;
-    m_failedFiles.erase(path);
     AddTrack(path);
+    m_pPlaylist->MarkPlayable(m_pPlaylist->Count() - 1);
 }
 
 void CMusicSettingsDlg::AddTrack(const std::string& path)
 {
     m_nRows = m_listMusic.GetItemCount();
+    m_pPlaylist->Append(path);
     m_listMusic.InsertItem(m_nRows, path.c_str());
     m_nRows = m_listMusic.GetItemCount();
 }
@@ -248,6 +266,7 @@ void CMusicSettingsDlg::OnRemoveTrack()
     if (row < 0)
         return;
     m_listMusic.DeleteItem(row);
+    m_pPlaylist->Remove(row);
     m_nRows = m_listMusic.GetItemCount();
     OpenTrack();
 }
@@ -255,6 +274,7 @@ void CMusicSettingsDlg::OnRemoveTrack()
 void CMusicSettingsDlg::OnRemoveAll()
 {
     m_listMusic.DeleteAllItems();
+    m_pPlaylist->Clear();
     m_nRows = m_listMusic.GetItemCount();
 }
 
@@ -281,7 +301,7 @@ int CMusicSettingsDlg::PlayableFrom(int row)
     const int rows = GetItemCount();
     for (int i = 0; i < rows; ++i) {
         const int r = (row + i) % rows;
-        if (!m_failedFiles.count(m_listMusic.GetItemText(r, 0)))
+        if (!m_pPlaylist->Failed(r))
             return r;
     }
     return -1;
@@ -291,9 +311,19 @@ bool CMusicSettingsDlg::OpenRow(int row)
 {
     m_player.Stop();
     m_player.Close();
-    m_player.SetFileName(m_listMusic.GetItemText(row, 0));
+    m_player.SetFileName(m_pPlaylist->At(row).path);
+    // While the stored lists load, a failure waits for the one message.
+    m_player.SetQuiet(m_bLoadingStored);
     m_player.Create();
-    return m_player.m_bCanPlay != 0;
+    if (m_player.m_bCanPlay) {
+        m_pPlaylist->MarkPlayable(row);
+        return true;
+    }
+    m_pPlaylist->MarkFailed(row, m_player.GetError());
+    if (m_bLoadingStored)
+        load_report::Note(m_pPlaylist->At(row).path, m_player.GetError());
+    m_listMusic.Update(row);
+    return false;
 }
 
 void CMusicSettingsDlg::OpenTrack()
@@ -303,8 +333,8 @@ void CMusicSettingsDlg::OpenTrack()
     m_bOpening = true;
     m_player.Stop();
     m_player.Close();
-    // A file that cannot play is told once (its message box), then skipped
-    // for the rest of the run: the next row is tried.
+    // A file that cannot play is told once, then skipped for the rest of the
+    // run: the next row is tried.
     const int rows = GetItemCount();
     int row = ChooseRow();
     bool canPlay = false;
@@ -314,10 +344,8 @@ void CMusicSettingsDlg::OpenTrack()
             break;
         m_nCurItem = row;
         canPlay = OpenRow(row);
-        if (!canPlay) {
-            m_failedFiles.insert(m_listMusic.GetItemText(row, 0));
+        if (!canPlay)
             row = (row + 1) % rows;
-        }
     }
     if (!canPlay)
         OnStop();
@@ -365,9 +393,30 @@ void CMusicSettingsDlg::OnStop()
     EnableListButtons(TRUE);
 }
 
+void CMusicSettingsDlg::TakeCheckedTracks()
+{
+    for (const int row : m_pPlaylist->Poll()) {
+        if (m_bLoadingStored)
+            load_report::Note(m_pPlaylist->At(row).path, m_pPlaylist->At(row).problem);
+        m_listMusic.Update(row);
+    }
+    if (m_bLoadingStored && !m_bStartPending && !m_bOpening && !m_pPlaylist->Checking()) {
+        m_bLoadingStored = false;
+        load_report::End(LIST_NAME);
+    }
+}
+
 void CMusicSettingsDlg::OnTimer(UINT_PTR)
 {
     g_bOwnMusic = m_bOwnMusic != 0 ? 1 : 0;
+    if (m_bOpening)
+        return;
+    if (m_bStartPending) {
+        m_bStartPending = false;
+        OnPlay();
+    }
+    TakeCheckedTracks();
+    TellLoadReport(this);
     if (m_nPlayState != 0 || m_bOpening)
         return;
     m_nPosition = m_nSliderPos = m_player.GetPosition();
@@ -443,14 +492,20 @@ void CMusicSettingsDlg::OnOwnMusic()
 void CMusicSettingsDlg::SaveSettings()
 {
     const CSettingsFile file;
+    // One rewrite for the whole list, however long.
+    const CProfileWriteBatch batch(file.Path().c_str());
     file.Write(SECTION, "RandomMusic", m_bRandom ? "1" : "0");
     file.Write(SECTION, "CycMusic", m_bRepeatAll ? "1" : "0");
     file.Write(SECTION, "RepeatMusic", m_bRepeatOne ? "1" : "0");
     file.Write(SECTION, "OwnMusic", m_bOwnMusic ? "1" : "0");
     const int rows = m_listMusic.GetItemCount();
     file.Write(SECTION, "MusicSum", std::to_string(rows));
-    for (int row = 0; row < rows; ++row)
-        file.Write(SECTION, ("MusicList" + std::to_string(row)).c_str(), m_listMusic.GetItemText(row, 0));
+    // Every row, also of files that cannot be played now; names byte for byte.
+    for (int row = 0; row < rows; ++row) {
+        std::string kept;
+        KeepExactProfileValue(m_pPlaylist->At(row).path, kept);
+        file.Write(SECTION, ("MusicList" + std::to_string(row)).c_str(), kept);
+    }
 }
 
 void CMusicSettingsDlg::LoadSettings()
@@ -469,6 +524,10 @@ void CMusicSettingsDlg::LoadSettings()
     SetPicture(m_picOwnMusic, m_bOwnMusic, false);
 
     // The playlist ends at its stored length or at the first missing entry.
+    // Its files are looked at in the background; what cannot be played is
+    // told once, with the other lists' files, when every list has loaded.
+    load_report::Begin(LIST_NAME);
+    m_bLoadingStored = true;
     const int stored = TextToInt(read("MusicSum"));
     for (int i = 0; i < stored; ++i) {
         const std::string path = read("MusicList" + std::to_string(i));
@@ -483,8 +542,9 @@ void CMusicSettingsDlg::LoadSettings()
         OnCyclePicture();
     if (m_bRepeatOne)
         OnRepeatPicture();
+    m_pPlaylist->CheckAll();
     if (stored > 0 && m_bOwnMusic)
-        OnPlay();
+        m_bStartPending = true;
 }
 
 // ---- the window ----

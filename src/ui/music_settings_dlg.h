@@ -4,8 +4,11 @@
 // Modeless: made hidden when the game starts, shown by command 1050, hidden
 // again by its close box and Esc; it plays on while hidden. Its settings are
 // the section "Custom Settings"; the volume starts from the application
-// profile.
+// profile. The tracks are a playlist (the game window's) that the dialog
+// edits; a stored track that cannot be played now keeps its row, painted as
+// such, and is tried again next time.
 #pragma once
+#include "gfx/playlist.h"
 #include "platform/gdi.h"
 #include "ui/controls/hover_button.h"
 #include "ui/controls/icon_toggle_button.h"
@@ -15,14 +18,16 @@
 #include "ui/dialog_frame.h"
 #include "ui/profile_settings.h"
 
-#include <set>
+#include <memory>
 #include <string>
 
 class CMusicSettingsDlg : public CModelessSettingsDlg {
 public:
     enum { IDD = 259 };
 
-    explicit CMusicSettingsDlg(CWnd* pParent = nullptr);
+    // The dialog edits `playlist` (the game window's), or one of its own when
+    // none is given.
+    explicit CMusicSettingsDlg(CWnd* pParent = nullptr, CPlaylist* playlist = nullptr);
     ~CMusicSettingsDlg() override;
     // The dialog of the running game (the one made last), or null.
     static CMusicSettingsDlg* Instance();
@@ -60,7 +65,14 @@ public:
     void OnCustomDrawPosition(NMHDR* pNMHDR, LRESULT* pResult);
     void OnNotifyIgnore(NMHDR* pNMHDR, LRESULT* pResult);
     void SaveSettings() override;
+    // Reads the section; stored music starts playing on the clock's first
+    // tick, after the game has shown its tank.
     void LoadSettings();
+    // Takes what the playlist found of its tracks (the clock does, first):
+    // rows that cannot be played are painted so, and told with the other
+    // lists' files in one message while the stored lists load.
+    void TakeCheckedTracks();
+    CPlaylist& Playlist() { return *m_pPlaylist; }
 
     CProfileSettings m_profile;
     CMciPlayerWnd m_player;
@@ -100,10 +112,10 @@ public:
 private:
     // The row the rules give for the next track.
     int ChooseRow();
-    // Opens row `row` in the player; false when it cannot play.
+    // Opens row `row` in the player; false when it cannot play (the row is
+    // then marked).
     bool OpenRow(int row);
-    // The first row from `row` on (wrapping) whose file has not failed in
-    // this run, or -1.
+    // The first row from `row` on (wrapping) whose file is not known to fail, or -1.
     int PlayableFrom(int row);
     // The hidden switches: one on, the mode theirs.
     void ChooseMode(int mode);
@@ -116,6 +128,10 @@ private:
     // A track is being opened: the clock does nothing meanwhile (a message
     // box about the file runs the loop).
     bool m_bOpening = false;
-    // Files that could not be played in this run: skipped, told once.
-    std::set<std::string> m_failedFiles;
+    std::unique_ptr<CPlaylist> m_ownPlaylist;
+    CPlaylist* m_pPlaylist;
+    // The stored tracks are still being looked at (the load report waits).
+    bool m_bLoadingStored = false;
+    // Stored music waits for the first tick to start.
+    bool m_bStartPending = false;
 };

@@ -105,10 +105,10 @@ void CTankView::DrawEnvironment()
     // Untinted unless a foreground light is chosen.
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     ApplyForegroundLight();
-    if (g_bOwnBackground) {
+    if (g_bOwnBackground && m_Slideshow.ShowsOwnPicture()) {
         // The player's own picture on the back wall, and no plants.
         glPushMatrix();
-        glBindTexture(GL_TEXTURE_2D, m_pBackgroundDlg ? m_pBackgroundDlg->m_texCurrent : 0);
+        glBindTexture(GL_TEXTURE_2D, m_Slideshow.ShownTexture());
         const float left = m_fTankBounds[0], right = m_fTankBounds[1];
         glBegin(GL_QUADS);
         glNormal3f(0.0f, 0.0f, 1.0f);  // facing the camera

@@ -82,6 +82,8 @@ void CTankView::RenderFrame()
 {
     if (!m_hRC)
         return;
+    // A picture of the player's that finished loading goes to the GL (one a frame).
+    m_Slideshow.Poll();
     double f[4];
     ComputeFrustum(m_nScreenWidth, m_nScreenHeight, f);
     glMatrixMode(GL_PROJECTION);
@@ -168,7 +170,7 @@ void CTankView::DrawScene(BOOL bTextured)
         const int style = s.g_nBackground;
         if (s.g_bShowTerra && style >= 0 && style < 4)
             glBindTexture(GL_TEXTURE_2D, m_texBackground[style]);
-        if (s.g_bShowTerra && !g_bOwnBackground) {
+        if (s.g_bShowTerra && !(g_bOwnBackground && m_Slideshow.ShowsOwnPicture())) {
             glPushMatrix();
             glTranslatef(0.0f, m_fTankBounds[3], -50.0f);
             m_WaterFloor.SetStyle(style);

@@ -147,10 +147,10 @@ void CTankView::InitGL()
     glFogf(GL_FOG_END, 100.0f);
 
     // Music first; the Background dialog loads its pictures in this GL context.
-    m_pMusicDlg = new CMusicSettingsDlg(nullptr);
+    m_pMusicDlg = new CMusicSettingsDlg(nullptr, &m_Playlist);
     m_pMusicDlg->Create(CMusicSettingsDlg::IDD, nullptr);
     m_pMusicDlg->ShowWindow(SW_HIDE);
-    m_pBackgroundDlg = new CBackgroundSettingsDlg(nullptr);
+    m_pBackgroundDlg = new CBackgroundSettingsDlg(nullptr, &m_Slideshow);
     m_pBackgroundDlg->Create(CBackgroundSettingsDlg::IDD, nullptr);
     m_pBackgroundDlg->ShowWindow(SW_HIDE);
 

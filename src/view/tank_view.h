@@ -202,7 +202,11 @@ public:
     // The command bar: its command is the tool the tick makes current.
     CCommandBarDlg m_wndCommandBar;
     // The two modeless dialogs, made hidden at set-up and deleted with the window.
+    // The player's own music: the Music dialog edits and plays it.
+    CPlaylist m_Playlist;
     CMusicSettingsDlg* m_pMusicDlg = nullptr;
+    // The player's own pictures: the Background dialog edits them, the frame draws them.
+    CSlideshow m_Slideshow;
     CBackgroundSettingsDlg* m_pBackgroundDlg = nullptr;
     GLuint m_texScreen = 0;
     std::unique_ptr<CScreenRipple> m_pRipple;

@@ -4,13 +4,17 @@
 #include "platform/music_files.h"
 #include "platform/sound.h"
 #include "platform/winapp.h"
+#include "support/hostile_files.h"
 #include "support/scratch_dir.h"
 #include "support/wav_file.h"
 
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <filesystem>
 #include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -79,6 +83,7 @@ protected:
     }
 
     ScratchDir dir;
+    const std::string good_ = dir.Write("fine.wav", SineWav(200));
     Sink sink;
     std::vector<std::string> boxes;
     int baseline = 0;
@@ -193,22 +198,47 @@ TEST_F(MediaPlayerTest, OnlyOneWindowPlaysAtATime)
     EXPECT_EQ(ModesOf(a), (std::vector<LONG>{MCI_MODE_PLAY, MCI_MODE_STOP})) << "taken over, not ended";
 }
 
+// The WAV file with the little-endian field of `n` bytes at `at` set to v.
+std::string WavWith(size_t at, uint32_t v, int n)
+{
+    std::string wav = SineWav(300);
+    for (int i = 0; i < n; ++i)
+        wav[at + i] = char((v >> (8 * i)) & 0xFF);
+    return wav;
+}
+
+// Hostile files never reach a decoder that trusts them: a header of 0
+// channels once killed the game (a division by zero in the WAV reader), a
+// FIFO hung it, a link to a device was read without end.
 TEST_F(MediaPlayerTest, FilesThatCannotPlayGetOneMessageEach)
 {
     const std::string good = dir.Write("good.wav", SineWav(300));
-    std::filesystem::create_directories(dir.File("folder.mp3"));
+    std::vector<HostileFile> hostile = MakeHostileFiles(dir, ".wav", uint64_t(1) << 30, SineWav(300));
+    // Offsets in the header: 20 coding, 22 channels, 24 rate, 32 block size, 34 bits, 16 format size.
     const struct {
         const char* name;
         std::string path;
         const char* why;
-    } cases[] = {
+    } table[] = {
         {"missing", dir.File("missing.mp3"), "does not exist"},
-        {"folder", dir.File("folder.mp3"), "folder"},
         {"text named .mp3", dir.Write("notes.mp3", "These are the words of a song, not its sound.\n"), "not a music"},
-        {"empty", dir.Write("empty.wav", ""), "not a music"},
-        {"cut header", dir.Write("cut.wav", SineWav(300).substr(0, 20)), "not a music"},
+        {"empty", dir.Write("empty.wav", ""), "empty"},
+        {"cut header", dir.Write("cut.wav", SineWav(300).substr(0, 20)), "cut short"},
+        {"0 channels", dir.Write("mute.wav", WavWith(22, 0, 2)), "header is damaged"},
+        {"9 channels", dir.Write("nine.wav", WavWith(22, 9, 2)), "header is damaged"},
+        {"0 bits", dir.Write("bits0.wav", WavWith(34, 0, 2)), "header is damaged"},
+        {"12 bits", dir.Write("bits12.wav", WavWith(34, 12, 2)), "header is damaged"},
+        {"rate 0", dir.Write("rate0.wav", WavWith(24, 0, 4)), "header is damaged"},
+        {"block size 0", dir.Write("block0.wav", WavWith(32, 0, 2)), "header is damaged"},
+        {"format chunk too short", dir.Write("short.wav", WavWith(16, 8, 4)), "header is damaged"},
+        {"ADPCM", dir.Write("adpcm.wav", WavWith(20, 2, 2)), "coding the game cannot play"},
+        {"no data", dir.Write("nodata.wav", SineWav(300).substr(0, 36)), "no sound data"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : table)
+        hostile.push_back({c.name, c.path, c.why});
+    // A blocking open or an endless read fails the test instead of hanging it.
+    alarm(60);
+    for (const HostileFile& c : hostile) {
         SCOPED_TRACE(c.name);
         boxes.clear();
         HWND mci = Open(c.path);
@@ -236,6 +266,74 @@ TEST_F(MediaPlayerTest, FilesThatCannotPlayGetOneMessageEach)
     EXPECT_TRUE(MCIWndCanPlay(mci));
     EXPECT_EQ(MCIWndPlay(mci), 0);
     EXPECT_TRUE(boxes.empty());
+    alarm(0);
+}
+
+// The decoders' own readers of tags and loop points trust the sizes the file
+// holds (a tag frame claiming 512 MiB crashed one): they never see them.
+TEST_F(MediaPlayerTest, TagsAndLoopPointsNeverReachTheDecoders)
+{
+    const auto syncsafe = [](uint32_t n) {
+        std::string b;
+        for (int shift = 21; shift >= 0; shift -= 7)
+            b.push_back(char((n >> shift) & 0x7F));
+        return b;
+    };
+    // ID3v2.3 with an extended header and a frame whose size runs far past the tag.
+    std::string frame = "TPE1";
+    frame += std::string("\x20\x00\x00\x15", 4) + std::string(2, '\0') + "\x01\xFF\xFEP\0a\0r\0";
+    const std::string extended = std::string("\0\0\0\x06\0\0\0\0\0\0", 10);
+    const std::string body = extended + frame + std::string(64, '\0');
+    const std::string id3 = std::string("ID3\x03\x00\x40", 6) + syncsafe(uint32_t(body.size())) + body;
+    std::string ape = "APETAGEX";
+    PutLittleEndian(ape, 2000, 4);
+    PutLittleEndian(ape, 0x7FFFFFF0, 4);  // its size
+    PutLittleEndian(ape, 1000000, 4);     // items
+    PutLittleEndian(ape, 0x80000000u, 4);
+    ape += std::string(8, '\0');
+    // A WAV whose sampler chunk claims loops it does not hold (and would loop for ever).
+    std::string sampler = SineWav(300);
+    std::string smpl = "smpl";
+    PutLittleEndian(smpl, 60, 4);
+    smpl += std::string(28, '\0');
+    PutLittleEndian(smpl, 1000000, 4);
+    smpl += std::string(4, '\0') + std::string(24, '\0');
+    sampler.insert(36, smpl);
+    const std::string files[] = {dir.Write("tagged.mp3", id3 + SilentMp3(300)), dir.Write("ape.mp3", SilentMp3(300) + ape),
+                                 dir.Write("loops.wav", sampler)};
+    for (const std::string& path : files) {
+        SCOPED_TRACE(path);
+        boxes.clear();
+        HWND mci = Open(path);
+        ASSERT_TRUE(MCIWndCanPlay(mci)) << (boxes.empty() ? "" : boxes[0]);
+        ASSERT_EQ(MCIWndPlay(mci), 0);
+        EXPECT_TRUE(PumpUntil([&] { return MCIWndGetMode(mci) == MCI_MODE_STOP; }, 20000)) << "it ends, once";
+        MCIWndDestroy(mci);
+    }
+}
+
+// A file refused by its decoder leaves nothing open behind.
+TEST_F(MediaPlayerTest, FilesThatCannotBeDecodedLeaveNoFileOpen)
+{
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const std::string damaged[] = {
+        dir.Write("bad.ogg", "OggS" + std::string(200, 'x')),
+        dir.Write("bad.flac", "fLaC" + std::string(200, 'x')),
+        dir.Write("bad.mp3", "ID3" + std::string(200, '\xFF')),
+    };
+    Open(good_);  // the device and the decoders are set up before counting
+    const auto before = openFiles();
+    for (const std::string& path : damaged) {
+        SCOPED_TRACE(path);
+        boxes.clear();
+        HWND mci = Open(path);
+        EXPECT_FALSE(MCIWndCanPlay(mci));
+        EXPECT_EQ(boxes.size(), 1u);
+        MCIWndDestroy(mci);
+    }
+    EXPECT_EQ(openFiles(), before);
 }
 
 TEST_F(MediaPlayerTest, LongPathsAreKeptWhole)

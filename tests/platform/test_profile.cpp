@@ -1,6 +1,7 @@
 #include "platform/profile.h"
 
 #include "platform/jsonl.h"
+#include "support/processor_time.h"
 #include "support/scratch.h"
 
 #include <gtest/gtest.h>
@@ -768,6 +769,156 @@ TEST_F(ProfileFile, ChangesMadeElsewhereAreSeenAtOnce)
         }
         ASSERT_EQ(Value("S", "k"), other) << "round " << i << ", after our own rewrite";
     }
+}
+
+
+// ---------------------------------------------------------------------------
+// Long lists and the size limit.
+
+TEST_F(ProfileFile, ListsOfAHundredThousandKeysReadAndWriteInLinearTime)
+{
+    constexpr int kKeys = 100000;
+    // The keys in the order a list writes them, after a few others, in a
+    // file whose other sections come first and after.
+    std::string bytes = "[Before]\r\na=1\r\n[List]\r\nSum=" + std::to_string(kKeys) + "\r\n";
+    for (int i = 0; i < kKeys; ++i)
+        bytes += "Item" + std::to_string(i) + "=/music/track " + std::to_string(i) + ".ogg\r\n";
+    bytes += "[After]\r\nb=2\r\n";
+    WriteBytes(path, bytes);
+
+    const double start = ProcessorSeconds();
+    char buffer[128];
+    int right = 0;
+    for (int i = kKeys - 1; i >= 0; --i) {  // the last first: a scan from the top would cost most
+        const std::string key = "ITEM" + std::to_string(i);
+        GetPrivateProfileStringA("list", key.c_str(), "", buffer, sizeof buffer, path.c_str());
+        right += std::string(buffer) == "/music/track " + std::to_string(i) + ".ogg";
+    }
+    EXPECT_EQ(right, kKeys);
+    {
+        // A save: every key written again (unchanged), then every key changed.
+        const CProfileWriteBatch batch(path.c_str());
+        for (int round = 0; round < 2; ++round)
+            for (int i = 0; i < kKeys; ++i) {
+                const std::string key = "Item" + std::to_string(i);
+                const std::string value = "/music/" + std::string(round ? "new " : "track ") + std::to_string(i) + ".ogg";
+                ASSERT_EQ(WritePrivateProfileStringA("List", key.c_str(), value.c_str(), path.c_str()), TRUE);
+            }
+        // New keys at the end of a section that has many.
+        for (int i = kKeys; i < kKeys + 1000; ++i)
+            WritePrivateProfileStringA("List", ("Item" + std::to_string(i)).c_str(), "x", path.c_str());
+    }
+    const double spent = ProcessorSeconds() - start;
+    EXPECT_LT(spent, 60.0) << "a scan per key";
+
+    GetPrivateProfileStringA("List", "Item99999", "", buffer, sizeof buffer, path.c_str());
+    EXPECT_STREQ(buffer, "/music/new 99999.ogg");
+    GetPrivateProfileStringA("List", "Item100999", "", buffer, sizeof buffer, path.c_str());
+    EXPECT_STREQ(buffer, "x");
+    EXPECT_EQ(Value("After", "b"), "2");
+    const std::string written = ReadBytes(path).value_or("");
+    EXPECT_LT(written.find("Item100999=x\r\n"), written.find("[After]")) << "new keys end their own section";
+}
+
+// The first key of a name is the one read, also after keys before it of
+// other names go and the same name comes again.
+TEST_F(ProfileFile, TheFirstOfTwoKeysOfOneNameIsTheOneReadAfterChanges)
+{
+    WriteBytes(path, "[S]\r\nx=1\r\nk=first\r\nK=second\r\n[s]\r\nk=other section\r\n");
+    EXPECT_EQ(Value("S", "k"), "first");
+    ASSERT_EQ(WritePrivateProfileStringA("S", "x", nullptr, path.c_str()), TRUE);
+    EXPECT_EQ(Value("S", "k"), "first");
+    ASSERT_EQ(WritePrivateProfileStringA("S", "k", nullptr, path.c_str()), TRUE);
+    EXPECT_EQ(Value("S", "k"), "second");
+    ASSERT_EQ(WritePrivateProfileStringA("S", nullptr, nullptr, path.c_str()), TRUE);
+    EXPECT_EQ(Value("S", "k"), "other section");
+    ASSERT_EQ(WritePrivateProfileStringA("S", "k ", "trimmed name", path.c_str()), TRUE);
+    EXPECT_EQ(Value("S", "k"), "trimmed name");
+    ASSERT_EQ(WritePrivateProfileStringA("S", "new  ", "v", path.c_str()), TRUE);
+    EXPECT_EQ(Value("s", "NEW"), "v");
+    EXPECT_EQ(ReadBytes(path), "[s]\r\nk=trimmed name\r\nnew  =v\r\n") << "a written name keeps its blanks";
+}
+
+// The game never makes a file that every later start would ignore.
+TEST_F(ProfileFile, AWriteThatWouldPassTheSizeLimitIsRefusedAndTheFileStaysReadable)
+{
+    constexpr size_t kLimit = size_t(32) << 20;
+    const std::string head = "[Keep]\r\nkey=kept\r\n[Pad]\r\n";
+    const std::string tail = "[List]\r\nSum=0\r\n";
+    // Padding lines of 1 KiB up to 200 bytes below the limit.
+    std::string bytes = head;
+    const std::string line = "p=" + std::string(1020, 'x') + "\r\n";
+    while (bytes.size() + line.size() + tail.size() + 200 <= kLimit)
+        bytes += line;
+    bytes += "q=" + std::string(kLimit - 200 - bytes.size() - tail.size() - 4, 'y') + "\r\n";
+    bytes += tail;
+    ASSERT_EQ(bytes.size(), kLimit - 200);
+
+    struct Case {
+        const char* name;
+        bool batched;
+    };
+    for (const Case& c : {Case{"one by one", false}, Case{"in a batch", true}}) {
+        SCOPED_TRACE(c.name);
+        const std::string path = folder.path + (c.batched ? "/batched.ini" : "/single.ini");
+        const auto Value = [&path](const char* section, const char* key) {
+            char buffer[64];
+            const DWORD n = GetPrivateProfileStringA(section, key, "(default)", buffer, sizeof buffer, path.c_str());
+            return std::string(buffer, n);
+        };
+        WriteBytes(path, bytes);
+        ::testing::internal::CaptureStderr();
+        int accepted = 0;
+        {
+            std::optional<CProfileWriteBatch> batch;
+            if (c.batched)
+                batch.emplace(path.c_str());
+            // Entries of 30 bytes each: six fit, the seventh would not.
+            for (int i = 0; i < 10; ++i) {
+                const std::string key = "Entry" + std::to_string(i);
+                const std::string value = std::string(20, char('a' + i));
+                accepted += WritePrivateProfileStringA("List", key.c_str(), value.c_str(), path.c_str()) == TRUE;
+            }
+            // A change that makes the file smaller is still taken.
+            EXPECT_EQ(WritePrivateProfileStringA("List", "Sum", "", path.c_str()), TRUE);
+        }
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(accepted, 6);
+        const std::string written = ReadBytes(path).value_or("");
+        EXPECT_LE(written.size(), kLimit);
+        EXPECT_EQ(Value("Keep", "key"), "kept") << "the file is still read";
+        EXPECT_EQ(Value("List", "Entry5"), std::string(20, 'f'));
+        EXPECT_EQ(Value("List", "Entry6"), "(default)");
+        EXPECT_EQ(Value("List", "Sum"), "");
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "told once: " << said;
+        EXPECT_NE(said.find(path + " is not written"), std::string::npos) << said;
+    }
+}
+
+TEST(ProfileValues, ValuesAreKeptByteForByteThroughAWriteAndARead)
+{
+    ScratchFolder folder;
+    const std::string path = folder.path + "/exact.ini";
+    const std::string values[] = {
+        "/pictures/ends in a space ",  " starts with a space",    "\ttab at both ends\t",
+        "\"quoted\"",                  "'single quoted'",         "\"only the start",
+        "only the end\"",              "\"",                      "'mixed\"",
+        "",                            "plain",                   "\"\"",
+        "  ",                          "caf\xE9 \xC3\xA9t\xC3\xA9", "ends in ctrl-z\x1A",
+    };
+    for (const std::string& value : values) {
+        SCOPED_TRACE(value);
+        std::string written;
+        ASSERT_TRUE(KeepExactProfileValue(value, written));
+        ASSERT_EQ(WritePrivateProfileStringA("S", "k", written.c_str(), path.c_str()), TRUE);
+        char buffer[256];
+        const DWORD n = GetPrivateProfileStringA("S", "k", "(default)", buffer, sizeof buffer, path.c_str());
+        EXPECT_EQ(std::string(buffer, n), value);
+    }
+    std::string unused;
+    for (const std::string& value : {std::string("line\nbreak"), std::string("carriage\rreturn"),
+                                     std::string("nul\0byte", 8)})
+        EXPECT_FALSE(KeepExactProfileValue(value, unused)) << Show(value);
 }
 
 }  // namespace

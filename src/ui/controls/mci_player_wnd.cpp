@@ -27,7 +27,8 @@ HWND CMciPlayerWnd::Create()
     MCIWndDestroy(m_hMciWnd);
     m_hMciWnd = nullptr;
     m_bCanPlay = 0;
-    HWND mci = MCIWndCreateA(m_hParent, AfxGetInstanceHandle(), kPlayerStyle, m_strFile.c_str());
+    HWND mci = MCIWndCreateA(m_hParent, AfxGetInstanceHandle(), kPlayerStyle | (m_bQuiet ? MCIWNDF_NOERRORDLG : 0),
+                             m_strFile.c_str());
     m_hMciWnd = mci;
     m_bCanPlay = MCIWndCanPlay(mci) ? 1 : 0;
     MCIWndSetTimeFormat(mci, "ms");
@@ -43,6 +44,10 @@ BOOL CMciPlayerWnd::CanPlayFile(HWND parent, const std::string& file)
     MCIWndDestroy(probe);
     return canPlay;
 }
+
+void CMciPlayerWnd::SetQuiet(bool quiet) { m_bQuiet = quiet; }
+
+std::string CMciPlayerWnd::GetError() const { return MCIWndGetErrorA(m_hMciWnd); }
 
 void CMciPlayerWnd::Play() { MCIWndPlay(m_hMciWnd); }
 void CMciPlayerWnd::Stop() { MCIWndStop(m_hMciWnd); }

@@ -23,6 +23,12 @@ public:
     // m_bCanPlay 0. Returns the new window.
     HWND Create();
 
+    // With `quiet` a file that cannot be played is not told in a box;
+    // GetError says why.
+    void SetQuiet(bool quiet);
+    // Why the file of the last Create cannot be played, or "".
+    std::string GetError() const;
+
     // Whether `file` can be played, tried in a window of its own under
     // `parent`; when it cannot, the one message box of Create says why.
     static BOOL CanPlayFile(HWND parent, const std::string& file);
@@ -49,4 +55,7 @@ public:
     BYTE m_bCanPlay = 0;
     HWND m_hMciWnd = nullptr;
     std::string m_strFile;
+
+private:
+    bool m_bQuiet = false;
 };

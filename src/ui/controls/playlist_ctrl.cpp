@@ -6,6 +6,7 @@ namespace {
 const COLORREF kRowText = RGB(0, 0, 0);
 const COLORREF kRowBk = RGB(196, 184, 130);
 const COLORREF kPlayingBk = RGB(200, 200, 200);
+const COLORREF kFailedText = RGB(160, 0, 0);
 }  // namespace
 
 CPlaylistCtrl::CPlaylistCtrl() = default;
@@ -29,7 +30,8 @@ void CPlaylistCtrl::OnCustomDraw(NMHDR* header, LRESULT* result)
     switch (draw->nmcd.dwDrawStage) {
     case CDDS_PREPAINT: *result = CDRF_NOTIFYITEMDRAW; break;
     case CDDS_ITEMPREPAINT:
-        draw->clrText = kRowText;
+        draw->clrText = m_pPlaylist && m_pPlaylist->Failed(static_cast<int>(draw->nmcd.dwItemSpec)) ? kFailedText
+                                                                                                  : kRowText;
         draw->clrTextBk = static_cast<int>(draw->nmcd.dwItemSpec) == g_nCurMusicItem ? kPlayingBk : kRowBk;
         *result = CDRF_DODEFAULT;
         break;
