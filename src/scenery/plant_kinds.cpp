@@ -1,7 +1,7 @@
 #include "scenery/plant_kinds.h"
 
-#include "gfx/settings.h"
 #include "scenery/tank_scenery.h"
+#include "settings/settings.h"
 
 #include <algorithm>
 

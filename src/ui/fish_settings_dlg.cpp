@@ -14,7 +14,7 @@ const DialogCommandRegistration kCommand(ID_TOOL_FISH_SETTINGS, [] {
     dialog.DoModal();
 });
 
-const CountGridSlots kFishSlots = {&g_FishCountSection, ApplyFishCounts, {IDB_FISH_PAGE0, IDB_FISH_PAGE1},
+const CountGridSlots kFishSlots = {&g_FishCountSection, {IDB_FISH_PAGE0, IDB_FISH_PAGE1},
                                    RegisterFishGridPicture};
 
 }  // namespace

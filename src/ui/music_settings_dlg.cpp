@@ -1,11 +1,11 @@
 #include "ui/music_settings_dlg.h"
 
-#include "gfx/settings.h"
 #include "platform/crt.h"
 #include "platform/dialog_file.h"
+#include "settings/settings_file.h"
+#include "settings/shared_state.h"
 #include "ui/dialog_art.h"
 #include "ui/dialog_commands.h"
-#include "ui/settings_text.h"
 #include "ui/tool_ids.h"
 #include "ui/ui_resource.h"
 

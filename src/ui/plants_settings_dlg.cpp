@@ -15,7 +15,7 @@ const DialogCommandRegistration kCommand(ID_TOOL_PLANTS_SETTINGS, [] {
     dialog.DoModal();
 });
 
-const CountGridSlots kPlantSlots = {&g_PlantCountSection, ApplyPlantCounts, {IDB_PLANTS_PAGE0, IDB_FISH_PAGE1},
+const CountGridSlots kPlantSlots = {&g_PlantCountSection, {IDB_PLANTS_PAGE0, IDB_FISH_PAGE1},
                                     RegisterPlantsGridPicture};
 
 }  // namespace

@@ -3,11 +3,12 @@
 
 #include "fish/fish_registry.h"
 #include "gfx/builtin_texture.h"
-#include "gfx/settings.h"
+#include "gfx/temp_folder.h"
 #include "gfx/texture.h"
 #include "platform/files.h"
 #include "platform/glcontext.h"
 #include "platform/winapp.h"
+#include "settings/settings_file.h"
 #include "view/light.h"
 #include "view/species_portraits.h"
 

@@ -2,7 +2,6 @@
 // tank on its 40 ms timer and takes the player's input.
 #pragma once
 #include "fish/fish_array.h"
-#include "gfx/settings.h"
 #include "objects/bubble_emitter.h"
 #include "objects/cannon.h"
 #include "objects/food_emitter.h"
@@ -10,6 +9,7 @@
 #include "platform/wnd.h"
 #include "scenery/plant_kinds.h"
 #include "scenery/tank_scenery.h"
+#include "settings/settings.h"
 #include "ui/background_settings_dlg.h"
 #include "ui/command_bar_dlg.h"
 #include "ui/music_settings_dlg.h"
