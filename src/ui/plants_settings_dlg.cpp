@@ -10,10 +10,14 @@ namespace {
 const DialogTemplateRegistration kRegister(
     CountGridTemplate(CPlantsSettingsDlg::IDD, "3D Parvolune - Plants Settings", 240, true));
 
-const DialogCommandRegistration kCommand(ID_TOOL_PLANTS_SETTINGS, [] {
-    CPlantsSettingsDlg dialog(nullptr);
-    dialog.DoModal();
-});
+// After it the command bar's tool comes back with the next tick.
+const DialogCommandRegistration kCommand(
+    ID_TOOL_PLANTS_SETTINGS,
+    [] {
+        CPlantsSettingsDlg dialog(nullptr);
+        dialog.DoModal();
+    },
+    ToolAfterDialog::BarsTool);
 
 const CountGridSlots kPlantSlots = {&g_PlantCountSection, {IDB_PLANTS_PAGE0, IDB_FISH_PAGE1},
                                     RegisterPlantsGridPicture};

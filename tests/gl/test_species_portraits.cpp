@@ -97,7 +97,7 @@ TEST_F(SpeciesPortraitTest, BuiltSpeciesShowTheirOwnFishFillingThePicture)
     };
     // Every species: those whose class registers itself are built.
     std::vector<Case> cases;
-    for (int species = 0; species < kFishSpeciesCount; ++species)
+    for (int species = 0; species < FISH_SPECIES_COUNT; ++species)
         cases.push_back({species, FindFishSpecies(species) != nullptr});
     for (const Case& c : cases) {
         std::vector<uint32_t> argb;
