@@ -6,6 +6,8 @@
 
 namespace {
 
+static_assert(FISH_SPECIES_COUNT <= COUNT_GRID_SLOTS, "every species has a slot in the grid");
+
 const DialogTemplateRegistration kRegister(
     CountGridTemplate(CFishSettingsDlg::IDD, "3D Parvolune - Fish Settings", 245, false));
 

@@ -7,6 +7,8 @@
 
 namespace {
 
+static_assert(PLANT_KIND_COUNT <= COUNT_GRID_SLOTS, "every plant kind has a slot in the grid");
+
 const DialogTemplateRegistration kRegister(
     CountGridTemplate(CPlantsSettingsDlg::IDD, "3D Parvolune - Plants Settings", 240, true));
 
