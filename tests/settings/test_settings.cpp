@@ -176,25 +176,15 @@ void ExpectInRange(const TANKSETTINGS& s)
     EXPECT_TRUE(s.g_nBackground >= 0 && s.g_nBackground <= 3) << s.g_nBackground;
     EXPECT_TRUE(s.g_nFogDensity >= 0 && s.g_nFogDensity <= 100) << s.g_nFogDensity;
     EXPECT_TRUE(s.g_nBubbleSpeed >= 1 && s.g_nBubbleSpeed <= 100) << s.g_nBubbleSpeed;
-    for (const SettingsField& field : g_AquariumFields)
-        if (field.kind == SettingKind::Flag)
+    for (const SettingsField& field : g_AquariumFields) {
+        if (field.kind == SettingKind::Flag) {
             EXPECT_TRUE(s.*field.number == 0 || s.*field.number == 1) << field.key << " " << s.*field.number;
+        }
+    }
     for (int count : s.g_nFishCount)
         EXPECT_TRUE(count >= 0 && count <= MAX_FISH_COUNT) << count;
     for (int count : s.g_nPlantCount)
         EXPECT_TRUE(count == 0 || count == 1) << count;
-}
-
-// Runs body in a child process (for once-per-process state) and returns its
-// exit code.
-int InChild(const std::function<int()>& body)
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(body());
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 TEST_F(Settings, FirstRunUsesDefaultsAndWritesEveryKey)
