@@ -58,6 +58,10 @@ bool RegisterPlantKind(const PlantKind& kind)
 {
     if (kind.kind < 0 || kind.kind >= PLANT_KIND_COUNT)
         RefuseRegistration("plant kind", std::to_string(kind.kind), "is outside the kinds the settings count");
+    const KindTexture& t = kind.texture;
+    if ((t.source == KindTexture::Plant && (t.index < 0 || t.index >= PLANT_TEXTURE_COUNT)) ||
+        (t.source == KindTexture::Fish && (t.index < 0 || t.index >= FISH_SPECIES_COUNT)))
+        RefuseRegistration("plant kind", std::to_string(kind.kind), "wears a picture the game does not have");
     for (const PlantKind& k : KindTable())
         if (k.kind == kind.kind)
             RefuseRegistration("plant kind", std::to_string(kind.kind));

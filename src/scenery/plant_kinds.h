@@ -87,7 +87,8 @@ struct SceneryList {
 };
 
 // Registration; each returns true, for a namespace-scope constant. A kind
-// outside 0 .. PLANT_KIND_COUNT - 1 or registered twice, a second step for one
+// outside 0 .. PLANT_KIND_COUNT - 1, registered twice or wearing a picture
+// outside the plant pictures or the fish pictures, a second step for one
 // place in the sequence, a list slot outside the set-up's or filled twice are
 // refused (RefuseRegistration: a mistake in the build).
 bool RegisterPlantKind(const PlantKind& kind);

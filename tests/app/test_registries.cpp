@@ -172,6 +172,12 @@ TEST(Registries, EachRefusesASecondEntryForAKeyTheSameWay)
              RegisterPlantKind(k);
          },
          "plant kind 17 is outside"},
+        {[] {
+             PlantKind k = PlantKinds().front();
+             k.texture = {KindTexture::Fish, 25};
+             RegisterPlantKind(k);
+         },
+         "plant kind 0 wears a picture the game does not have"},
         {[] { RegisterScenerySetUp(ScenerySetUps().back()); }, "scenery set-up step [0-9]+ registered twice"},
         {[] { RegisterSceneryList(SceneryLists().front()); }, "scenery list [0-9]+ registered twice"},
         {[] {
