@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -109,16 +111,49 @@ inline Grid Stack(Grid above, const Grid& below)
     return above;
 }
 
+// A three-row sheet built root (B), middle (A), edge (C), stored middle
+// first (A, B, C), as the class's strips B to A, then A to C read it
+// (fishdef::kBToAThenAToC).
+inline Grid MiddleRowFirst(Grid g)
+{
+    if (g.size() != 3) {
+        std::fprintf(stderr, "gen_fish_meshes: a sheet stored middle first has three rows, not %zu\n", g.size());
+        std::exit(1);
+    }
+    std::swap(g[0], g[1]);
+    return g;
+}
+
 // ---- the tables of every species -------------------------------------------
+
+// The half of the fish a table holds. The builders model the +y side; a
+// table stores the y <= 0 half, as the classes' extents give it, and the
+// class draws the other side in its mirror pass or with a twin. A class that
+// keeps its +y half (or a midline part built so) says so.
+enum class Half { MinusY, PlusY };
+
+// The grid as `half` stores it: on the y <= 0 half, every y and normal y negated.
+inline Grid OnHalf(Grid g, Half half)
+{
+    if (half == Half::MinusY)
+        for (auto& row : g)
+            for (Point& q : row) {
+                q.p.y = -q.p.y;
+                q.n.y = -q.n.y;
+            }
+    return g;
+}
 
 struct MeshTable {
     std::string name;  // the C++ name the game declares
     GridSize declared;
-    Grid grid;
+    Grid grid;                // as built: the +y side
+    std::optional<Half> half;  // none: the species' half
 };
 struct MeshMaker {
     const char* header;  // the game's header that declares the tables
     std::vector<MeshTable> (*make)();
+    Half half;  // the half its tables store unless a table says otherwise
 };
 inline std::vector<MeshMaker>& MeshMakers()
 {
@@ -127,19 +162,30 @@ inline std::vector<MeshMaker>& MeshMakers()
 }
 // A table of the size the game declares for it, made by build(size):
 //   Table<decltype(g_Fish23Body)>("g_Fish23Body", Body)
+// and, where it differs from the species', the half it stores.
 template <typename Declared, typename Build>
-MeshTable Table(const char* name, Build build)
+MeshTable Table(const char* name, Build build, std::optional<Half> half = std::nullopt)
 {
     constexpr GridSize size = SizeOf<Declared>();
-    return MeshTable{name, size, build(size)};
+    return MeshTable{name, size, build(size), half};
 }
 
-// A species' mesh header registers itself:
+// A species' mesh header registers itself, with the half its tables store
+// (the y <= 0 half unless it says otherwise):
 //   inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_speciesNN_meshes.h", Tables);
-inline bool RegisterMeshes(const char* header, std::vector<MeshTable> (*make)())
+inline bool RegisterMeshes(const char* header, std::vector<MeshTable> (*make)(), Half half = Half::MinusY)
 {
-    MeshMakers().push_back({header, make});
+    MeshMakers().push_back({header, make, half});
     return true;
+}
+
+// A maker's tables as they are stored.
+inline std::vector<MeshTable> StoredTables(const MeshMaker& maker)
+{
+    std::vector<MeshTable> tables = maker.make();
+    for (MeshTable& t : tables)
+        t.grid = OnHalf(std::move(t.grid), t.half.value_or(maker.half));
+    return tables;
 }
 
 inline bool HasSize(const Grid& g, GridSize size)

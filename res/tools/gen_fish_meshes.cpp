@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     std::fprintf(out, "\n");
     bool made = true;
     for (const fishkit::MeshMaker& maker : fishkit::MeshMakers())
-        for (const fishkit::MeshTable& table : maker.make())
+        for (const fishkit::MeshTable& table : fishkit::StoredTables(maker))
             made = fishkit::WriteTable(out, table) && made;
     const bool ok = std::fclose(out) == 0 && made;
     if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {

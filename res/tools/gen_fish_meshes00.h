@@ -9,17 +9,6 @@
 
 namespace fish00 {
 
-// The paired parts are built on the +y side and stored on the -y side.
-inline Grid LeftSide(Grid g)
-{
-    for (auto& row : g)
-        for (Point& q : row) {
-            q.p.y = -q.p.y;
-            q.n.y = -q.n.y;
-        }
-    return g;
-}
-
 // Ridge-first body grid turned over: row 0 on the belly.
 inline Grid Body(GridSize size)
 {
@@ -76,7 +65,7 @@ inline Grid Eye(GridSize size)
             q.s = st.s;
             q.t = st.t;
         }
-    return LeftSide(g);
+    return g;
 }
 
 // The pupil: a square sunk into the ball, wide enough to close the last ring.
@@ -92,7 +81,7 @@ inline Grid EyeCap(GridSize size)
         q.s = kEyeDisc.s;
         q.t = kEyeDisc.t;
     }
-    return LeftSide(g);
+    return g;
 }
 
 // ---- the fins -----------------------------------------------------------------
@@ -113,9 +102,8 @@ inline Grid Pectoral(GridSize size)
     const float x = kBody.XOf(kSegments.U(5.5f));
     const V3 upper = kBody.OnFlank(x + 0.006f, -0.150f, -0.003f), lower = kBody.OnFlank(x - 0.008f, -0.192f, -0.003f);
     static const Profile length{{0.0f, 0.090f}, {0.3f, 0.125f}, {0.6f, 0.130f}, {1.0f, 0.095f}};
-    return LeftSide(FanFin(size, {upper, lower},
-                           Splay(Lerp(upper, lower, 0.5f), {0.75f, 1.0f, -0.35f}, 0.7f, -0.7f, length), {0, 1, 0},
-                           OnRegion(kPectoralFin)));
+    return FanFin(size, {upper, lower}, Splay(Lerp(upper, lower, 0.5f), {0.75f, 1.0f, -0.35f}, 0.7f, -0.7f, length),
+                  {0, 1, 0}, OnRegion(kPectoralFin));
 }
 
 // Long pointed fins from the belly over segments 8 to 10: columns 0 to 9 run
@@ -133,7 +121,7 @@ inline Grid Pelvic(GridSize size)
                                       : Mix(0.165f, 0.02f, (c - tip) / float(n - 1 - tip));
         edge[c] = root[c] + out * length;
     }
-    return LeftSide(FinSheet(size, root, edge, {0, 1, -0.3f}, OnRegion(kPelvicFin)));
+    return FinSheet(size, root, edge, {0, 1, -0.3f}, OnRegion(kPelvicFin));
 }
 
 // Small paired fins under the rear belly, on a short base over segments 11
@@ -148,7 +136,7 @@ inline Grid Anal(GridSize size)
         root[c] = kBody.Surface(u, theta) - kBody.Normal(u, theta) * 0.004f;
         edge[c] = root[c] + out * (0.03f + 0.075f * std::sin(kPi * std::pow(a, 0.7f)) + 0.01f * (1.0f - a));
     }
-    return LeftSide(FinSheet(size, root, edge, {0, 1, -0.3f}, OnRegion(kAnalFin)));
+    return FinSheet(size, root, edge, {0, 1, -0.3f}, OnRegion(kAnalFin));
 }
 
 // One half of the split tail: seven root points down the tail stalk (at
@@ -172,18 +160,22 @@ inline Grid Tail(GridSize size)
         const V3 back{std::cos(splay), std::sin(splay), 0.0f};
         edge[c] = centre + (back * std::cos(rise) + V3{0, 0, 1} * std::sin(rise)) * length;
     }
-    return LeftSide(FinSheet(size, SharedRoots(roots, n), edge, {0, 1, 0}, OnRegion(kTailFin)));
+    return FinSheet(size, SharedRoots(roots, n), edge, {0, 1, 0}, OnRegion(kTailFin));
 }
 
 inline std::vector<MeshTable> Tables()
 {
     return {
-        Table<decltype(g_Fish00Body)>("g_Fish00Body", Body),
-        Table<decltype(g_Fish00LowerJaw)>("g_Fish00LowerJaw", [](GridSize s) { return Jaw(s, kLowerJawRows); }),
-        Table<decltype(g_Fish00UpperJaw)>("g_Fish00UpperJaw", [](GridSize s) { return Jaw(s, kUpperJawRows); }),
+        // The body, the jaws and the dorsal fin keep their +y half; the paired
+        // parts and the eyes are stored on the y <= 0 half.
+        Table<decltype(g_Fish00Body)>("g_Fish00Body", Body, Half::PlusY),
+        Table<decltype(g_Fish00LowerJaw)>("g_Fish00LowerJaw", [](GridSize s) { return Jaw(s, kLowerJawRows); },
+                                          Half::PlusY),
+        Table<decltype(g_Fish00UpperJaw)>("g_Fish00UpperJaw", [](GridSize s) { return Jaw(s, kUpperJawRows); },
+                                          Half::PlusY),
         Table<decltype(g_Fish00Eye)>("g_Fish00Eye", Eye),
         Table<decltype(g_Fish00EyeCap)>("g_Fish00EyeCap", EyeCap),
-        Table<decltype(g_Fish00Dorsal)>("g_Fish00Dorsal", Dorsal),
+        Table<decltype(g_Fish00Dorsal)>("g_Fish00Dorsal", Dorsal, Half::PlusY),
         Table<decltype(g_Fish00Pectoral)>("g_Fish00Pectoral", Pectoral),
         Table<decltype(g_Fish00Pelvic)>("g_Fish00Pelvic", Pelvic),
         Table<decltype(g_Fish00Anal)>("g_Fish00Anal", Anal),

@@ -1,24 +1,12 @@
 // Species 2, the guppy: its mesh tables, built from its shape
-// (gen_fish_species02.h) on the +y side and stored on the -y side, as the
-// class draws them. Each part stands over the body segments whose bend
+// (gen_fish_species02.h) and stored on the y <= 0 half, as the class draws them. Each part stands over the body segments whose bend
 // angles its class turns it by (given beside each part).
 #pragma once
 #include "gen_fish_species02.h"
 
 namespace fish02 {
 
-// The table on the fish's other side.
-inline Grid OtherSide(Grid g)
-{
-    for (auto& row : g)
-        for (Point& q : row) {
-            q.p.y = -q.p.y;
-            q.n.y = -q.n.y;
-        }
-    return g;
-}
-
-inline Grid Body(GridSize size) { return OtherSide(BodyGrid(kBody, kSegments, size, kSkin)); }
+inline Grid Body(GridSize size) { return BodyGrid(kBody, kSegments, size, kSkin); }
 
 // The snout (bend 0), from its tip (column 0) to the body's first column:
 // the lower part from the mouth line to the belly, the upper from the ridge
@@ -31,7 +19,7 @@ inline Grid Snout(GridSize size, bool lower)
         rows.push_back(lower ? SnoutRow{Mix(kMouthAtBody, kPi, a), Mix(kMouthAtTip, kPi, a)}
                              : SnoutRow{kMouthAtBody * a, kMouthAtTip * a});
     }
-    return OtherSide(fishkit::Snout(kBody, kSkin, size, kSegments.U(0), rows, size.columns, true));
+    return fishkit::Snout(kBody, kSkin, size, kSegments.U(0), rows, size.columns, true);
 }
 
 // The dorsal fin: columns 0 to 5 root on the ridge over segments 17 to 22,
@@ -41,7 +29,7 @@ inline Grid Dorsal(GridSize size)
     std::vector<V3> root = AnchorRow(kBody, kSegments, kDorsalFirstSegment, kDorsalFirstSegment + kDorsalOnBody - 1.0f,
                                      kDorsalOnBody, Ridge::Back, 0.004f);
     root.resize(size.columns, root.back());
-    return OtherSide(FinSheet(size, root, kDorsalEdge, {0, 1, 0}, OnSide(kFinPlane)));
+    return FinSheet(size, root, kDorsalEdge, {0, 1, 0}, OnSide(kFinPlane));
 }
 
 // A small clear fan low behind the gill cover at segment 12, splayed out
@@ -54,9 +42,8 @@ inline Grid Pectoral(GridSize size)
     for (int c = 0; c < size.columns; ++c)
         roots.push_back(Lerp(upper, lower, Along(c, size.columns)));
     static const Profile length{{0.0f, 0.060f}, {0.35f, 0.080f}, {0.6f, 0.078f}, {1.0f, 0.052f}};
-    return OtherSide(FanFin(size, roots,
-                            Splay(Lerp(upper, lower, 0.5f), {1.0f, 0.75f, -0.05f}, 0.75f, -0.70f, length),
-                            {0, 1, 0}, OnRegion(kPectoralFin)));
+    return FanFin(size, roots, Splay(Lerp(upper, lower, 0.5f), {1.0f, 0.75f, -0.05f}, 0.75f, -0.70f, length),
+                  {0, 1, 0}, OnRegion(kPectoralFin));
 }
 
 // A narrow pointed fin hanging from the belly under segment 16, down and back.
@@ -70,7 +57,7 @@ inline Grid Pelvic(GridSize size)
         root[c] = kBody.Surface(u, theta) + kBody.Normal(u, theta) * 0.0015f;
         edge[c] = root[c] + Normalize({0.42f + 0.5f * a, 0.28f, -0.85f + 0.3f * a}) * length(a);
     }
-    return OtherSide(FinSheet(size, root, edge, {0, 1, -0.3f}, OnRegion(kPelvicFin)));
+    return FinSheet(size, root, edge, {0, 1, -0.3f}, OnRegion(kPelvicFin));
 }
 
 // The tail (bend 21): its root row up the stalk at segment 21, inside the
@@ -87,10 +74,10 @@ inline Grid Tail(GridSize size)
         root[c] = {x, 0.0f, Mix(top, bottom, a)};
         edge[c] = TailEdge(a);
     }
-    return OtherSide(FinSheet(size, root, edge, {0, 1, 0}, OnSide(kFinPlane)));
+    return FinSheet(size, root, edge, {0, 1, 0}, OnSide(kFinPlane));
 }
 
-inline Grid Eye(GridSize size) { return OtherSide(fishkit::Eye(kBody, kEyeDisc, size, kEye)); }
+inline Grid Eye(GridSize size) { return fishkit::Eye(kBody, kEyeDisc, size, kEye); }
 
 // The quad closing the eye's innermost ring: its points at a quarter turn apart.
 inline Grid EyeCap(GridSize size)

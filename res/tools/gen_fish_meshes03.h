@@ -151,6 +151,6 @@ inline std::vector<MeshTable> Tables()
         Table<decltype(g_Fish03Eye)>("g_Fish03Eye", [](GridSize size) { return Eye(kBody, kEyeDisc, size, kEye); }),
     };
 }
-inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species03_meshes.h", Tables);
+inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species03_meshes.h", Tables, Half::PlusY);
 
 }  // namespace fish03

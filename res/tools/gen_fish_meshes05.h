@@ -147,6 +147,6 @@ inline std::vector<MeshTable> Tables()
         Table<decltype(g_Fish05Eye)>("g_Fish05Eye", EyeDomeGrid),
     };
 }
-inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species05_meshes.h", Tables);
+inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species05_meshes.h", Tables, Half::PlusY);
 
 }  // namespace fish05

@@ -132,6 +132,6 @@ inline std::vector<MeshTable> Tables()
         Table<decltype(g_Fish06Gill)>("g_Fish06Gill", Gill),
     };
 }
-inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species06_meshes.h", Tables);
+inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species06_meshes.h", Tables, Half::PlusY);
 
 }  // namespace fish06

@@ -152,6 +152,6 @@ inline std::vector<MeshTable> Tables()
                                             }),
     };
 }
-inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species11_meshes.h", Tables);
+inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species11_meshes.h", Tables, Half::PlusY);
 
 }  // namespace fish11

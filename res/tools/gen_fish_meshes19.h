@@ -5,27 +5,9 @@
 #pragma once
 #include "gen_fish_species19.h"
 
+#include <algorithm>
+
 namespace fish19 {
-
-// The class keeps the fish's -y half; the kit models the +y half.
-inline Grid LeftHalf(Grid g)
-{
-    for (auto& row : g)
-        for (Point& q : row) {
-            q.p.y = -q.p.y;
-            q.n.y = -q.n.y;
-        }
-    return g;
-}
-
-// Rows of a table in the order the class chains them.
-inline Grid Reordered(const Grid& g, std::initializer_list<int> rows)
-{
-    Grid out;
-    for (int r : rows)
-        out.push_back(g[static_cast<size_t>(r)]);
-    return out;
-}
 
 inline Grid Body(GridSize size) { return BodyGrid(kBody, kSegments, size, kSkin); }
 
@@ -44,7 +26,7 @@ inline Grid Jaw(GridSize size, bool upper)
 }
 
 // A sail of a midline fin from its roots to its outline; rows stored
-// middle, root, edge.
+// middle, root, edge (B to A, then A to C).
 inline Grid Sail(GridSize size, const SailFin& fin, Ridge ridge, const Region& region)
 {
     const int n = size.columns;
@@ -53,7 +35,7 @@ inline Grid Sail(GridSize size, const SailFin& fin, Ridge ridge, const Region& r
         root[c] = SailRoot(fin, ridge, c, n);
         edge[c] = SailEdge(fin, c);
     }
-    return Reordered(FinSheet(size, root, edge, {0, 1, 0}, OnRegion(region)), {1, 0, 2});
+    return MiddleRowFirst(FinSheet(size, root, edge, {0, 1, 0}, OnRegion(region)));
 }
 
 // The tail: three root points up the tail stalk, each the root of a third of
@@ -79,27 +61,27 @@ inline Grid Pectoral(GridSize size)
     const V3 bottom = kBody.OnFlank(kPectoralX - 0.008f, kPectoralBottom, -0.004f);
     static const Profile length{{0.0f, 0.060f}, {0.25f, 0.078f}, {0.5f, 0.084f}, {0.75f, 0.078f}, {1.0f, 0.058f}};
     const Fan fan = Splay(middle, {1.0f, 0.50f, -0.10f}, 0.80f, -0.85f, length);
-    return Reordered(FanFin(size, {top, middle, bottom}, fan, {0, 1, 0}, OnRegion(kPectoralFin)), {1, 0});
+    Grid g = FanFin(size, {top, middle, bottom}, fan, {0, 1, 0}, OnRegion(kPectoralFin));
+    std::reverse(g.begin(), g.end());
+    return g;
 }
 
-inline Grid Eyes(GridSize size) { return Eye(kBody, kEyeDisc, size, kEye); }
+// Rings from the rim (B) through the iris (A) to the centre (C), stored iris first.
+inline Grid Eyes(GridSize size) { return MiddleRowFirst(Eye(kBody, kEyeDisc, size, kEye)); }
 
 inline std::vector<MeshTable> Tables()
 {
-    auto left = [](Grid (*build)(GridSize)) { return [build](GridSize size) { return LeftHalf(build(size)); }; };
     return {
-        Table<decltype(g_Fish19Body)>("g_Fish19Body", left(Body)),
-        Table<decltype(g_Fish19UpperJaw)>("g_Fish19UpperJaw",
-                                          [](GridSize size) { return LeftHalf(Jaw(size, true)); }),
-        Table<decltype(g_Fish19LowerJaw)>("g_Fish19LowerJaw",
-                                          [](GridSize size) { return LeftHalf(Jaw(size, false)); }),
+        Table<decltype(g_Fish19Body)>("g_Fish19Body", Body),
+        Table<decltype(g_Fish19UpperJaw)>("g_Fish19UpperJaw", [](GridSize size) { return Jaw(size, true); }),
+        Table<decltype(g_Fish19LowerJaw)>("g_Fish19LowerJaw", [](GridSize size) { return Jaw(size, false); }),
         Table<decltype(g_Fish19Dorsal)>("g_Fish19Dorsal",
-                                        [](GridSize size) { return LeftHalf(Sail(size, kDorsalFin, Ridge::Back, kDorsalRegion)); }),
+                                        [](GridSize size) { return Sail(size, kDorsalFin, Ridge::Back, kDorsalRegion); }),
         Table<decltype(g_Fish19Anal)>("g_Fish19Anal",
-                                      [](GridSize size) { return LeftHalf(Sail(size, kAnalFin, Ridge::Belly, kAnalRegion)); }),
-        Table<decltype(g_Fish19Tail)>("g_Fish19Tail", left(Tail)),
-        Table<decltype(g_Fish19Eye)>("g_Fish19Eye", left(Eyes)),
-        Table<decltype(g_Fish19Pectoral)>("g_Fish19Pectoral", left(Pectoral)),
+                                      [](GridSize size) { return Sail(size, kAnalFin, Ridge::Belly, kAnalRegion); }),
+        Table<decltype(g_Fish19Tail)>("g_Fish19Tail", Tail),
+        Table<decltype(g_Fish19Eye)>("g_Fish19Eye", Eyes),
+        Table<decltype(g_Fish19Pectoral)>("g_Fish19Pectoral", Pectoral),
     };
 }
 inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species19_meshes.h", Tables);

@@ -114,6 +114,6 @@ inline std::vector<MeshTable> Tables()
             Table<decltype(g_Fish20Lobe)>("g_Fish20Lobe", Lobe),
             Table<decltype(g_Fish20Eye)>("g_Fish20Eye", Eye)};
 }
-inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species20_meshes.h", Tables);
+inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species20_meshes.h", Tables, Half::PlusY);
 
 }  // namespace fish20

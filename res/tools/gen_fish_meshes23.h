@@ -118,6 +118,6 @@ inline std::vector<MeshTable> Tables()
         Table<decltype(g_Fish23Eye)>("g_Fish23Eye", [](GridSize size) { return Eye(kBody, kEyeDisc, size, kEye); }),
     };
 }
-inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species23_meshes.h", Tables);
+inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species23_meshes.h", Tables, Half::PlusY);
 
 }  // namespace fish23

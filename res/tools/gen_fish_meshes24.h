@@ -128,6 +128,6 @@ inline std::vector<MeshTable> Tables()
         Table<decltype(g_Fish24Eye)>("g_Fish24Eye", [](GridSize size) { return Eye(kBody, kEyeDisc, size, kEye); }),
     };
 }
-inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species24_meshes.h", Tables);
+inline const bool kMeshesRegistered = RegisterMeshes("fish/fish_species24_meshes.h", Tables, Half::PlusY);
 
 }  // namespace fish24

@@ -174,12 +174,23 @@ inline Layer DiscLayer(const EyeDisc& d, float reach, std::function<Rgb(float rh
 inline const V3 kLight = fishkit::Normalize({-0.25f, 0.55f, 0.80f});
 inline const V3 kHalfway = fishkit::Normalize(kLight + V3{0.0f, 1.0f, 0.15f});
 
+// The light a surface of this normal takes: ambient and diffuse.
+inline float Lit(V3 normal) { return 0.40f + 0.70f * std::max(0.0f, fishkit::Dot(normal, kLight)); }
+
 // A colour lit at a surface normal: ambient, diffuse and a soft highlight.
 inline Rgb Shade(Rgb c, V3 normal, float shine = 0.30f)
 {
-    const float lit = 0.40f + 0.70f * std::max(0.0f, fishkit::Dot(normal, kLight));
     const float spot = shine * std::pow(std::max(0.0f, fishkit::Dot(normal, kHalfway)), 28.0f);
-    return c * lit + Rgb{spot, spot, spot};
+    return c * Lit(normal) + Rgb{spot, spot, spot};
+}
+
+// A matte colour on a flat, disc-like body: lit as if the body were
+// `thinner` times thinner than it is (the normal's part across the fish
+// drawn out), so that the flank takes the light evenly and only the rounded
+// outline turns from it; no highlight.
+inline Rgb Matte(Rgb c, V3 normal, float thinner = 4.0f)
+{
+    return c * Lit(fishkit::Normalize({normal.x, normal.y * thinner, normal.z}));
 }
 
 // ---- skin, fins and eyes -------------------------------------------------------------
@@ -218,12 +229,60 @@ inline Rgb FinColour(const FinLook& look, float a, float b, uint32_t seed)
     return c * (0.80f + 0.18f * (1.0f - b));
 }
 
+// The flank's colour `c` as the picture shows it at (x, z): lit there.
+inline Rgb LitFlank(const fishkit::BodyShape& body, float x, float z, Rgb c)
+{
+    const float u = body.UOf(x);
+    return c * Lit(body.Normal(u, body.ThetaAt(u, z)));
+}
+
+// A paired fin as a fan of rays from its base, at `across` (0 .. 1 from the
+// first ray to the last) and `out` (0 at the base, 1 at the edge): a thin
+// membrane tinted like the flank it lies against and showing it through,
+// fleshy and darker at the base, clearer and lighter toward a pale edge;
+// rays that fork past the middle, each a dark line lit along one side.
+// On a fan whose columns share root points, a column's quad maps the
+// picture differently with each split into triangles: lay the rays on the
+// columns (one ray a column), where both splits draw them from root to edge.
+struct RayFinLook {
+    Rgb body;             // the flank under the fin, as the picture shows it (LitFlank)
+    Rgb tint;             // the membrane's own colour
+    int rays = 10;        // the first at across 0, the last at 1
+    float clear = 0.55f;  // how much of the flank the thin outer membrane lets through
+};
+inline Rgb RayFinColour(const RayFinLook& look, float across, float out, uint32_t seed)
+{
+    across = kit::Clamp01(across);
+    out = kit::Clamp01(out);
+    const Rgb base = Mix(look.body, look.tint, 0.15f) * 0.6f;
+    const Rgb thin = Mix(look.tint, look.body, look.clear) * 1.02f + Rgb{0.03f, 0.03f, 0.035f};
+    Rgb c = Mix(base, thin, SmoothStep(0.0f, 0.75f, out));
+    // The rays: -0.5 .. 0.5 across a ray's share of the fan, each ray forking in two toward the edge.
+    const float x = across * std::max(look.rays - 1, 1) + 0.5f;
+    const float f = x - std::floor(x) - 0.5f;
+    const float fork = 0.16f * SmoothStep(0.45f, 0.95f, out);
+    const float d = std::min(std::fabs(f - fork), std::fabs(f + fork));
+    const float width = kit::Lerp(0.15f, 0.08f, out);
+    const float ray = 1.0f - SmoothStep(0.35f * width, width, d);
+    const float side = 1.0f - SmoothStep(0.3f * width, 0.9f * width, std::fabs(f - fork - 1.6f * width));
+    c = c * (1.0f - 0.32f * ray) + Rgb{1, 1, 1} * (0.07f * side * SmoothStep(0.1f, 0.4f, out));
+    // The membrane pleated between the rays: lighter on one side of each, darker on the other.
+    c = c * (1.0f + 0.07f * std::sin(2.0f * kit::kPi * f) * SmoothStep(0.1f, 0.4f, out));
+    // Joints across the rays, closer toward the edge.
+    const float joint = std::fabs(std::sin(std::pow(out, 0.7f) * 38.0f));
+    c = c * (1.0f + 0.06f * ray * SmoothStep(0.92f, 1.0f, joint) * SmoothStep(0.3f, 0.5f, out));
+    c = c * (1.0f + 0.05f * kit::Fbm(across, out, 6, 2, seed));
+    return Mix(c, thin * 1.12f, 0.5f * SmoothStep(0.86f, 0.98f, out));
+}
+
 // An eye at rho (0 centre .. 1 rim) in direction (dx, dy), y up: the pupil,
-// a bright ring, the iris, a dark rim, then the skin round it (held by the
+// a bright ring, the iris, a rim (dark, or bright where the skin round the
+// eye is dark), then the skin round it (held by the
 // caller: the head's own colour under the disc); a highlight up front.
 struct EyeLook {
     Rgb ring, iris, rim;
-    float eye = 0.9f;  // the eye proper ends here (in rim radii); skin beyond
+    float eye = 0.9f;       // the eye proper ends here (in rim radii); skin beyond
+    float rimFrom = 0.86f;  // the rim's band starts here (in radii of the eye proper)
 };
 inline Rgb EyeColour(const EyeLook& look, float rho, float dx, float dy, Rgb skin)
 {
@@ -233,7 +292,7 @@ inline Rgb EyeColour(const EyeLook& look, float rho, float dx, float dy, Rgb ski
     Rgb c = kit::FromBytes(8, 8, 10);
     c = Mix(c, look.ring * streak, SmoothStep(0.40f, 0.46f, r));
     c = Mix(c, look.iris * streak, SmoothStep(0.56f, 0.62f, r));
-    c = Mix(c, look.rim, SmoothStep(0.86f, 0.94f, r));
+    c = Mix(c, look.rim, SmoothStep(look.rimFrom, look.rimFrom + 0.08f, r));
     const float spot = std::hypot(r * dx + 0.28f, r * dy - 0.34f);
     c = Mix(c, kit::FromBytes(250, 250, 246), 0.9f * (1.0f - SmoothStep(0.08f, 0.16f, spot)));
     return Mix(c, skin, SmoothStep(0.97f, 1.04f, r));

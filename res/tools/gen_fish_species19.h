@@ -92,9 +92,9 @@ inline const Region kTailFin{0.49f, 0.05f, 0.69f, 0.45f};
 inline const Region kPectoralFin{0.73f, 0.05f, 0.97f, 0.40f};
 inline const EyeDisc kEyeDisc{0.82f, 0.72f, 26.0f, kPicture};
 
-// Rows A (iris ring), B (rim), C (centre), as the class chains them.
-inline const EyeDome kEye{.x = -0.208f, .z = 0.064f, .radius = 0.032f, .rings = {0.62f, 1.0f, 0.0f},
-                          .lifts = {0.009f, 0.002f, 0.012f}};
+// Rings from the rim (B) through the iris ring (A) to the centre (C).
+inline const EyeDome kEye{.x = -0.208f, .z = 0.064f, .radius = 0.032f, .rings = {1.0f, 0.62f, 0.0f},
+                          .lifts = {0.002f, 0.009f, 0.012f}};
 
 // The row of the jaws' lips (the upper jaw's last row, the lower jaw's first).
 constexpr float kLipsTheta = 0.55f * kPi;

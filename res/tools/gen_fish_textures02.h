@@ -2,7 +2,7 @@
 // fish2. An olive-silver front and a pale belly, the rear of the body washed
 // with a blue-green sheen, orange and black spots on the flank; a red tail
 // and dorsal fin with a mosaic of dark blue spots toward the root and a pale
-// rim; clear pectoral fins, orange pelvic fins with a white leading edge,
+// rim; clear pectoral fins tinted by the flank, orange pelvic fins with a white leading edge,
 // and a big dark eye in a silver ring.
 #pragma once
 #include "gen_fish_paint.h"
@@ -84,11 +84,14 @@ inline Rgb MidlineFinColour(float x, float z)
     return c * (1.0f + 0.05f * kit::Fbm(x + 0.5f, z + 0.5f, 16, 2, 91u));
 }
 
+// Clear, the olive-silver flank showing through; a ray on each column of
+// the fan (a across the fan, b root to edge).
 inline Rgb PectoralColour(float a, float b)
 {
-    static const FinLook look{kit::FromBytes(196, 198, 184), kit::FromBytes(214, 218, 210),
-                              kit::FromBytes(224, 226, 220), 0.9f, 2.0f, 10};
-    return FinColour(look, a, b, 43u);
+    static const RayFinLook look{
+        LitFlank(kBody, kBody.XOf(kSegments.U(kPectoralSegment)), -0.02f, Mix(kOlive, kSilver, 0.5f)),
+        kit::FromBytes(190, 194, 180), SizeOf<decltype(g_Fish02Pectoral)>().columns, 0.6f};
+    return RayFinColour(look, a, b, 43u);
 }
 
 // Orange with a white leading edge (column 0 leads).

@@ -1,9 +1,10 @@
 // Species 5, the German blue ram (Mikrogeophagus ramirezi): its picture,
 // fish5. A golden head and breast running into a violet-blue rear, spangled
 // all over with electric blue; a black bar from the nape down through the red
-// eye, a black blotch under the front of the dorsal fin whose first rays are
-// black; fins tinted rose with blue spangles and a red rim, the pelvic fins
-// red with a dark leading ray, clear pectorals.
+// eye, whose red iris stands out of it in a bright ring; a small black spot
+// ringed in blue mid-flank under the front of the dorsal fin, whose first
+// rays are black; fins tinted rose with blue spangles and a red rim, the
+// pelvic fins red with a dark leading ray, clear golden pectorals.
 #pragma once
 #include "gen_fish_paint.h"
 #include "gen_fish_species05.h"
@@ -42,16 +43,30 @@ inline float Spangles(float x, float z, float cell, float density, uint32_t seed
     return best;
 }
 
-// How much of the black markings lies at (x, z): the eye bar and the blotch
-// under the dorsal fin's front, with faint bars behind it.
+// How much of the black markings lies at (x, z): the eye bar, the spot
+// mid-flank under the dorsal fin's front, and faint bars behind it.
 inline float EyeBar(float x, float z)
 {
     const float centre = kEye.x + 0.10f * (z - kEye.z);
     return (1.0f - SmoothStep(0.016f, 0.022f, std::fabs(x - centre))) * SmoothStep(-0.15f, -0.11f, z);
 }
+// The flank spot: well below the eye and smaller than it, a little ragged
+// and taller than wide, in a ring of blue scales (SpotRing).
+constexpr float kSpotX = -0.080f, kSpotZ = -0.022f, kSpotRadius = 0.014f;
+inline float SpotDistance(float x, float z)
+{
+    const float ragged = 0.0018f * kit::Fbm(x * 3.0f + 0.5f, z * 3.0f + 0.5f, 8, 2, 55u);
+    return std::hypot(x - kSpotX, (z - kSpotZ) * 0.85f) + ragged;
+}
+inline float SpotRing(float x, float z)
+{
+    const float d = SpotDistance(x, z);
+    return SmoothStep(kSpotRadius - 0.001f, kSpotRadius + 0.001f, d) *
+           (1.0f - SmoothStep(kSpotRadius + 0.006f, kSpotRadius + 0.009f, d));
+}
 inline float Blotch(float x, float z)
 {
-    const float spot = 1.0f - SmoothStep(0.020f, 0.030f, std::hypot(x + 0.085f, (z - 0.015f) * 0.75f));
+    const float spot = 1.0f - SmoothStep(kSpotRadius - 0.002f, kSpotRadius, SpotDistance(x, z));
     float bars = 0.0f;
     for (float bx : {-0.215f, -0.050f, 0.075f, 0.195f})
         bars = std::max(bars, 1.0f - SmoothStep(0.010f, 0.024f, std::fabs(x - bx)));
@@ -71,6 +86,7 @@ inline Rgb SkinColour(float x, float z, float v)
                         SmoothStep(-0.03f, 0.03f, kEye.z - 0.03f - z);
     const float spangle = Spangles(x, z, 0.021f, 0.75f, 5u) * SmoothStep(-0.36f, -0.30f, x);
     c = Mix(c, kNeon, 0.85f * std::max(cheek, spangle));
+    c = Mix(c, kNeon, 0.9f * SpotRing(x, z));
     c = Mix(c, kBlack, std::max(EyeBar(x, z), Blotch(x, z)));
     return c;
 }
@@ -112,12 +128,15 @@ inline Rgb TailColour(float a, float b)
     return Mix(c, kFinRim, 0.6f * lobe * SmoothStep(0.6f, 0.9f, b));
 }
 
-// Pectoral: clear, the grey of the water seen through it.
+// Pectoral: clear, golden from the flank under it. The paddle lies along
+// its length (a from the tip to the root, b from the upper edge to the
+// lower): its rays run from the root out along it, spreading as it widens,
+// to the tip; its upper and lower edges are its outline too.
 inline Rgb PectoralColour(float a, float b)
 {
-    static const FinLook look{kit::FromBytes(150, 150, 140), kit::FromBytes(120, 130, 140),
-                              kit::FromBytes(170, 170, 150), 0.95f};
-    return FinColour(look, a, std::fabs(b - 0.5f) * 2.0f, 55u);
+    static const RayFinLook look{LitFlank(kBody, kPectoralRoot.x, kPectoralRoot.z, Mix(kGold, kOrangeFace, 0.4f)),
+                                 kit::FromBytes(218, 188, 120), 8, 0.6f};
+    return RayFinColour(look, b, std::max(1.0f - a, std::pow(std::fabs(2.0f * b - 1.0f), 3.0f)), 55u);
 }
 
 // Pelvic (a from the leading ray round to the trailing end, b root to edge):
@@ -130,10 +149,13 @@ inline Rgb PelvicColour(float a, float b)
     return Mix(c, kit::FromBytes(30, 30, 60), 1.0f - SmoothStep(0.06f, 0.14f, a));
 }
 
-// A red eye with a black pupil, on the black of the eye bar.
+// A red eye with a black pupil on the black of the eye bar: the iris ends
+// in a bright golden ring just inside the dome's rim, so that the eye stands
+// out of the bar.
 inline Rgb EyeDiscColour(float rho, float dx, float dy)
 {
-    static const EyeLook eye{kit::FromBytes(250, 90, 60), kit::FromBytes(200, 30, 30), kit::FromBytes(60, 16, 16)};
+    static const EyeLook eye{kit::FromBytes(255, 150, 70), kit::FromBytes(226, 34, 30), kit::FromBytes(250, 206, 96),
+                             0.94f, 0.78f};
     static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
     return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
 }

@@ -24,10 +24,11 @@ inline Rgb RimColour(float distance, float width)
     return Mix(kRim, kRimDeep, SmoothStep(0.0f, width, distance));
 }
 
-// The body: black, the head's outline rimmed where no fin stands on it (the
-// rim runs on under each sail's root). The rim's width is measured round the
-// section from the ridge (the belly line), so that it reads as a thin line
-// from above and below as from the side.
+// The body: velvet black, matte and lit evenly as the flat disc it is; the
+// head's outline rimmed where no fin stands on it (the rim runs on under
+// each sail's root). The rim's width is measured round the section from the
+// ridge (the belly line), so that it reads as a thin line from above and
+// below as from the side.
 inline Rgb BodyColour(float u, float v)
 {
     const float theta = v * kPi;
@@ -41,7 +42,7 @@ inline Rgb BodyColour(float u, float v)
     const float underAnal = SmoothStep(kAnalFin.fromX - 0.02f, kAnalFin.fromX + 0.02f, p.x);
     const float rim = std::max(RimAt(upper, width) * (1.0f - underDorsal), RimAt(lower, width) * (1.0f - underAnal));
     c = Mix(c, RimColour(std::min(upper, lower), width), rim);
-    return Shade(c, kBody.Normal(u, theta), 0.22f);
+    return Matte(c, kBody.Normal(u, theta));
 }
 
 // A sail at a (front to rear) and b (root to edge): black with faint rays,
@@ -66,10 +67,11 @@ inline Rgb AnalColour(float a, float b) { return SailColour(kAnalFin, Ridge::Bel
 inline const FinLook kTailLook{kit::FromBytes(40, 30, 30), kit::FromBytes(104, 84, 66), kRim, 0.88f, 2.0f, 16};
 inline Rgb TailColour(float a, float b) { return FinColour(kTailLook, a, b, 19u); }
 
-// The pectoral fins: clear, showing the dark flank through a smoky amber, with fine rays.
-inline const FinLook kPectoralLook{kit::FromBytes(70, 52, 40), kit::FromBytes(132, 104, 66),
-                                   kit::FromBytes(132, 104, 66), 2.0f, 2.0f, 12};
-inline Rgb PectoralColour(float a, float b) { return FinColour(kPectoralLook, a, b, 7u); }
+// The pectoral fins: clear, the dark flank showing through a smoky amber,
+// a ray on each column of the fan (a across the fan, b root to edge).
+inline const RayFinLook kPectoralLook{LitFlank(kBody, kPectoralX, 0.0f, kVelvet), kit::FromBytes(160, 116, 50),
+                                      SizeOf<decltype(g_Fish19Pectoral)>().columns, 0.85f};
+inline Rgb PectoralColour(float a, float b) { return RayFinColour(kPectoralLook, a, b, 7u); }
 
 // A dark eye with a golden ring.
 inline const EyeLook kEyeLook{kit::FromBytes(236, 178, 52), kit::FromBytes(96, 58, 22), kit::FromBytes(16, 12, 12)};

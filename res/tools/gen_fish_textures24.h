@@ -73,11 +73,13 @@ inline Rgb MidlineFinColour(float x, float z)
     return c * rays;
 }
 
-inline const FinLook kPectoral{kit::FromBytes(225, 196, 110), kit::FromBytes(240, 220, 160), kit::FromBytes(225, 196, 110),
-                               2.0f};
+// The pectorals: clear amber over the golden flank, a ray on each column
+// of the fan (a across the fan, b root to edge).
+inline const RayFinLook kPectoral{LitFlank(kBody, kSegmentX[4], -0.04f, kGold), kit::FromBytes(226, 184, 96),
+                                  SizeOf<decltype(g_Fish24Pectoral)>().columns, 0.5f};
 inline const FinLook kPelvic{kit::FromBytes(232, 96, 40), kit::FromBytes(250, 150, 70), kit::FromBytes(250, 236, 210),
                              0.9f};
-inline Rgb PectoralColour(float a, float b) { return FinColour(kPectoral, a, b, 241u); }
+inline Rgb PectoralColour(float a, float b) { return RayFinColour(kPectoral, a, b, 241u); }
 inline Rgb PelvicColour(float a, float b) { return FinColour(kPelvic, a, b, 242u); }
 
 // A red eye with a dark rim, on the head's own skin.

@@ -8,6 +8,8 @@
 
 #include <GL/glew.h>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -67,14 +69,14 @@ struct WaveGen {
     int start = 0;  // BodyWave: first moving entry; Mirrored: first held entry
     int end = 0;    // Mirrored: last held entry
     bool timesSize = false;  // the values are multiplied by the fish's size
-    bool inDouble = false;   // sines and products in double precision, stored as float
+    bool inDouble = false;   // sines and products (the size's too) in double precision, stored as float
     // Growing and BodyWave: each moving entry's factor (i x gain, (i - start) x
     // gain) is written into the block's amplitude as the values are made.
     bool writesAmplitude = false;
     uint64_t pinned = 0;      // bit i: entry i forced to 0
     float lastTimes = 1.0f;   // the last entry multiplied by this after the pins
     int shift = 0;            // Ramp: (i + shift) x slope
-    int leaveLast = 0;        // ramps: the last entries keep what the array held
+    int leaveLast = 0;        // ramps: the last entries are not ramped, they are 0
     float slope = 0.0f;       // ramps: a constant slope, read instead of the block's amplitude (0: none)
     // Ramps: after filling, the block's counter (or the class's shared counter)
     // counts the call and the stroke flag flips when its old value exceeds
@@ -310,7 +312,36 @@ constexpr uint16_t RowBit(int row) { return static_cast<uint16_t>(1u << row); }
 // coordinates, times the size.
 constexpr WaveTerm AddY(Track t, uint16_t rows = kAllRows) { return {t, 0, 1, 0, rows}; }
 constexpr WaveTerm AddZ(Track t, uint16_t rows = kAllRows, float factor = 1) { return {t, 0, 0, factor, rows}; }
-constexpr WaveTerm Add(Track t, float x, float y, float z, uint16_t rows = kAllRows) { return {t, x, y, z, rows}; }
+constexpr WaveTerm Add(Track t, float x, float y, float z, uint16_t rows = kAllRows, float mirrorSign = 1)
+{
+    return {t, x, y, z, rows, true, mirrorSign};
+}
+// A term whose values already carry the size (its generator multiplies by
+// it): added to the point after the point is scaled.
+constexpr WaveTerm AfterScale(WaveTerm term)
+{
+    term.scaled = false;
+    return term;
+}
+
+// Generators in common use: a sine (cadence 5: the phase steps on every 7th
+// call), a growing wave (sin x i x gain), and the same with the values
+// multiplied by the fish's size, in float or (inDouble) in double precision.
+constexpr WaveGen Sine(int block, int array, int count, int cadence = 5, float gain = 1.0f)
+{
+    return {.kind = WaveKind::Sine, .block = block, .array = array, .count = count, .cadence = cadence, .gain = gain};
+}
+constexpr WaveGen Growing(int block, int array, int count, float gain, int cadence = 5)
+{
+    return {.kind = WaveKind::Growing, .block = block, .array = array, .count = count, .cadence = cadence,
+            .gain = gain};
+}
+constexpr WaveGen TimesSize(WaveGen gen, bool inDouble = false)
+{
+    gen.timesSize = true;
+    gen.inDouble = inDouble;
+    return gen;
+}
 
 // The y-negated twin of a part, with the same waves.
 constexpr GridPart TwinOf(GridPart part, const char* name)
@@ -327,6 +358,34 @@ constexpr uint32_t VariantMask(std::initializer_list<int> variants)
         mask |= 1u << v;
     return mask;
 }
+
+// The plan and the parts of a description, each entry with the name the
+// class's operations use for it (the class's enums Steps and Parts, counted
+// by their kCount): entry i must carry name i and every name its entry, or
+// the description does not compile.
+//   constexpr Named<WaveGen> kNamedPlan[] = {{Steps::kBend, {...}}, {Steps::kBodyWave, {...}}};
+//   constexpr auto kPlan = InNamedOrder<Steps::kCount>(kNamedPlan);
+template <class T>
+struct Named {
+    int name = 0;
+    T value = {};
+};
+template <int Count, class T, size_t N>
+constexpr std::array<T, Count> InNamedOrder(const Named<T> (&entries)[N])
+{
+    static_assert(N == Count, "one entry for every name");
+    std::array<T, Count> table{};
+    for (int i = 0; i < Count; ++i) {
+        if (entries[i].name != i)
+            throw "an entry out of its named place";
+        table[static_cast<size_t>(i)] = entries[i].value;
+    }
+    return table;
+}
+
+// The strips of a three-row table stored middle (A), root (B), edge (C):
+// B to A, then A to C.
+inline constexpr RowPair kBToAThenAToC[] = {{1, 0}, {0, 2}};
 
 constexpr DrawStep Part(int part) { return {DrawStep::kPart, part}; }
 constexpr DrawStep Push() { return {DrawStep::kPush}; }
@@ -397,6 +456,7 @@ struct FishClass {
     std::span<const RandDraw> draws = {};
     int size = 5;
     float speed = 0.05f;
+    float pitch = 0.0f;      // the target pitch at birth where no draw sets it
     float bodyDims[3] = {};  // length, width, height at size 1
     bool drift = true;
     bool whiteFirst = false;  // Draw sets the current colour to white before the parts

@@ -13,4 +13,4 @@ constexpr FishWave kWaves[] = {
 const FishKindRegistrar<CFishKindA> kRegistered("A", 1);
 }  // namespace
 
-constexpr FishClass kFishKindA = fishkind::Kind("kind A", kWaves);
+constexpr FishClass kFishKindA = fishkind::Kind({.name = "kind A", .waves = kWaves});

@@ -13,4 +13,4 @@ constexpr FishWave kWaves[] = {
 const FishKindRegistrar<CFishKindB> kRegistered("B", 2);
 }  // namespace
 
-constexpr FishClass kFishKindB = fishkind::Kind("kind B", kWaves);
+constexpr FishClass kFishKindB = fishkind::Kind({.name = "kind B", .waves = kWaves});

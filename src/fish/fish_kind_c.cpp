@@ -13,4 +13,4 @@ constexpr FishWave kWaves[] = {
 const FishKindRegistrar<CFishKindC> kRegistered("C", 1);
 }  // namespace
 
-constexpr FishClass kFishKindC = fishkind::Kind("kind C", kWaves);
+constexpr FishClass kFishKindC = fishkind::Kind({.name = "kind C", .waves = kWaves});

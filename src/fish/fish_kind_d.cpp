@@ -13,4 +13,4 @@ constexpr FishWave kWaves[] = {
 const FishKindRegistrar<CFishKindD> kRegistered("D", 2);
 }  // namespace
 
-constexpr FishClass kFishKindD = fishkind::Kind("kind D", kWaves);
+constexpr FishClass kFishKindD = fishkind::Kind({.name = "kind D", .waves = kWaves});

@@ -13,4 +13,4 @@ constexpr FishWave kWaves[] = {
 const FishKindRegistrar<CFishKindE> kRegistered("E", 2);
 }  // namespace
 
-constexpr FishClass kFishKindE = fishkind::Kind("kind E", kWaves);
+constexpr FishClass kFishKindE = fishkind::Kind({.name = "kind E", .waves = kWaves});

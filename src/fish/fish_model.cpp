@@ -14,6 +14,7 @@ CFishModel::CFishModel(const FishClass& fishClass) : m_pClass(&fishClass)
     std::copy(fishClass.waves.begin(), fishClass.waves.end(), m_Wave);
     m_nSize = fishClass.size;
     m_fSpeed = fishClass.speed;
+    m_fPitch = fishClass.pitch;
     std::copy(fishClass.bodyDims, fishClass.bodyDims + 3, m_fBodyDims);
     for (const RandDraw& d : fishClass.draws) {
         const int r = crt::rand() % d.modulus;

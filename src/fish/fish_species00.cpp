@@ -2,15 +2,16 @@
 // the rest.
 #include "fish/fish_species00.h"
 
+#include "fish/fish_pi.h"
 #include "fish/fish_registry.h"
 #include "fish/fish_species00_meshes.h"
 
 namespace {
 
 using namespace fishdef;
-
-constexpr float kPi24 = 0.13089968f, kPi20 = 0.15707962f, kPi16 = 0.19634953f, kPi8 = 0.39269906f;
-constexpr float kPi6 = 0.52359873f, kPi4 = 0.78539813f, kPi2 = 1.5707963f;
+using namespace fishpi;
+using Steps = CFishSpecies00::Steps;
+using Parts = CFishSpecies00::Parts;
 
 // Wave blocks, in layout order (2, 5, 7, 9, 11, 12 and 13 drive nothing).
 enum Block { kBodyBlock, kRampBlock, kSpare2, kGrow2, kSine3, kSpare5, kGrow, kSpare7, kSine2, kSpare9, kSine };
@@ -42,32 +43,27 @@ constexpr SwimStyleRow kSwimStyle[] = {
     {kSine2, kPi2, 0.01f, true, kPi6, true},      {kSpare9, kPi4, 0.03f, true, kPi6, true},
 };
 
-constexpr WaveGen Sine(int block, int array, int count, int cadence)
-{
-    return {.kind = WaveKind::Sine, .block = block, .array = array, .count = count, .cadence = cadence};
-}
-constexpr WaveGen Growing(int block, int array, int count)
-{
-    return {.kind = WaveKind::Growing, .block = block, .array = array, .count = count, .gain = 0.01f};
-}
-
 // The order of the class's Draw (the header's generators name these steps).
 // Both ramps read the slope of block 1 and zero their first entry; the last
 // entry opens 1.3 times as far. The toggle ramp starts one step later and
 // flips the stroke on every 52nd call.
-constexpr WaveGen kPlan[] = {
-    {.kind = WaveKind::Bend, .array = kBend, .count = 17},
-    {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kBody, .count = 17, .cadence = 2, .gain = 0.0125f,
-     .start = 10},
-    Growing(kGrow2, kG2, 10),
-    Sine(kSine3, kS3, 8, 2),
-    Growing(kGrow, kG, 14),
-    Sine(kSine2, kS2, 7, 5),
-    Sine(kSine, kS, 21, 2),
-    {.kind = WaveKind::Ramp, .block = kRampBlock, .array = kRamp, .count = 3, .pinned = 1, .lastTimes = 1.3f},
-    {.kind = WaveKind::Ramp, .block = kRampBlock, .array = kToggle, .count = 3, .pinned = 1, .lastTimes = 1.3f,
-     .shift = -1, .toggleAfter = 50},
+constexpr Named<WaveGen> kNamedPlan[] = {
+    {Steps::kBend, {.kind = WaveKind::Bend, .array = kBend, .count = 17}},
+    {Steps::kBodyWave,
+     {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kBody, .count = 17, .cadence = 2, .gain = 0.0125f,
+      .start = 10}},
+    {Steps::kGrowingWave2, Growing(kGrow2, kG2, 10, 0.01f)},
+    {Steps::kSineWave3, Sine(kSine3, kS3, 8, 2)},
+    {Steps::kGrowingWave, Growing(kGrow, kG, 14, 0.01f)},
+    {Steps::kSineWave2, Sine(kSine2, kS2, 7, 5)},
+    {Steps::kSineWave, Sine(kSine, kS, 21, 2)},
+    {Steps::kRamp,
+     {.kind = WaveKind::Ramp, .block = kRampBlock, .array = kRamp, .count = 3, .pinned = 1, .lastTimes = 1.3f}},
+    {Steps::kRampToggle,
+     {.kind = WaveKind::Ramp, .block = kRampBlock, .array = kToggle, .count = 3, .pinned = 1, .lastTimes = 1.3f,
+      .shift = -1, .toggleAfter = 50}},
 };
+constexpr auto kPlan = InNamedOrder<Steps::kCount>(kNamedPlan);
 
 // The edge row of a two-row fin.
 constexpr uint16_t kEdge = RowBit(1);
@@ -92,27 +88,32 @@ constexpr GridPart Anal(const char* name, Mirror mirror)
 constexpr GridPart kTail = {.name = "tail", .mesh = MeshOf(g_Fish00Tail), .turn = At(kBend, 16),
                             .terms = {AddY(At(kBody, 15)), Add(ByColumn(kS), 1, 1, 0, kEdge)}};
 
-constexpr GridPart kParts[] = {
-    {.name = "body", .mesh = MeshOf(g_Fish00Body), .mirror = Mirror::Halves, .turn = ByColumn(kBend),
-     .terms = {AddY(ByColumn(kBody))}},
-    {.name = "lower jaw", .mesh = MeshOf(g_Fish00LowerJaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
-     .terms = {AddZ(ByColumn(kRamp), kAllRows, -1)}},
-    {.name = "upper jaw", .mesh = MeshOf(g_Fish00UpperJaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
-     .terms = {AddZ(ByColumn(kToggle))}},
-    kEye,
-    TwinOf(kEye, "eye twin"),
+constexpr Named<GridPart> kNamedParts[] = {
+    {Parts::kBody,
+     {.name = "body", .mesh = MeshOf(g_Fish00Body), .mirror = Mirror::Halves, .turn = ByColumn(kBend),
+      .terms = {AddY(ByColumn(kBody))}}},
+    {Parts::kLowerJaw,
+     {.name = "lower jaw", .mesh = MeshOf(g_Fish00LowerJaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
+      .terms = {AddZ(ByColumn(kRamp), kAllRows, -1)}}},
+    {Parts::kUpperJaw,
+     {.name = "upper jaw", .mesh = MeshOf(g_Fish00UpperJaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
+      .terms = {AddZ(ByColumn(kToggle))}}},
+    {Parts::kEye, kEye},
+    {Parts::kEyeTwin, TwinOf(kEye, "eye twin")},
     // The dorsal fin's edge ripples by growing wave 2, not scaled by the size.
-    {.name = "dorsal", .mesh = MeshOf(g_Fish00Dorsal), .turn = ByColumn(kBend, 6),
-     .terms = {AddY(ByColumn(kBody, 6)), {.track = ByColumn(kG2), .y = 1, .rows = kEdge, .scaled = false}}},
-    kPectoral,
-    TwinOf(kPectoral, "pectoral twin"),
-    Pelvic("pelvic", Mirror::None),
-    Pelvic("pelvic twin", Mirror::Twin),
-    Anal("anal", Mirror::None),
-    Anal("anal twin", Mirror::Twin),
-    kTail,
-    TwinOf(kTail, "tail twin"),
+    {Parts::kDorsal,
+     {.name = "dorsal", .mesh = MeshOf(g_Fish00Dorsal), .turn = ByColumn(kBend, 6),
+      .terms = {AddY(ByColumn(kBody, 6)), {.track = ByColumn(kG2), .y = 1, .rows = kEdge, .scaled = false}}}},
+    {Parts::kPectoral, kPectoral},
+    {Parts::kPectoralTwin, TwinOf(kPectoral, "pectoral twin")},
+    {Parts::kPelvic, Pelvic("pelvic", Mirror::None)},
+    {Parts::kPelvicTwin, Pelvic("pelvic twin", Mirror::Twin)},
+    {Parts::kAnal, Anal("anal", Mirror::None)},
+    {Parts::kAnalTwin, Anal("anal twin", Mirror::Twin)},
+    {Parts::kTail, kTail},
+    {Parts::kTailTwin, TwinOf(kTail, "tail twin")},
 };
+constexpr auto kParts = InNamedOrder<Parts::kCount>(kNamedParts);
 
 }  // namespace
 

@@ -16,29 +16,43 @@ public:
     void Draw(int, int) { DrawFrame(0); }
     void Move(int, int) { CFishModel::Move(); }
 
-    // The generators, in the order Draw calls them (the class's plan).
-    void ComputeBodyWave(float* out, int n) { ComputePlanStep(1, out, n); }
-    void ComputeGrowingWave2(float* out, int n) { ComputePlanStep(2, out, n); }
-    void ComputeSineWave3(float* out, int n) { ComputePlanStep(3, out, n); }
-    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(4, out, n); }
-    void ComputeSineWave2(float* out, int n) { ComputePlanStep(5, out, n); }
-    void ComputeSineWave(float* out, int n) { ComputePlanStep(6, out, n); }
-    void ComputeRamp(float* out, int n) { ComputePlanStep(7, out, n); }
-    void ComputeRampToggle(float* out, int n) { ComputePlanStep(8, out, n); }
+    // The generators in the order Draw calls them, and the mesh parts in
+    // drawing order (the description's plan and parts carry these names).
+    struct Steps {
+        enum {
+            kBend, kBodyWave, kGrowingWave2, kSineWave3, kGrowingWave, kSineWave2, kSineWave, kRamp, kRampToggle,
+            kCount
+        };
+    };
+    struct Parts {
+        enum {
+            kBody, kLowerJaw, kUpperJaw, kEye, kEyeTwin, kDorsal, kPectoral, kPectoralTwin, kPelvic, kPelvicTwin,
+            kAnal, kAnalTwin, kTail, kTailTwin, kCount
+        };
+    };
 
-    // The mesh parts, in drawing order; Draw sends them all.
-    void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
-    void DrawPart1(const FishFrame& f) { DrawPartAt(1, f); }    // lower jaw
-    void DrawPart2(const FishFrame& f) { DrawPartAt(2, f); }    // upper jaw
-    void DrawPart3(const FishFrame& f) { DrawPartAt(3, f); }    // left eye
-    void DrawPart4(const FishFrame& f) { DrawPartAt(4, f); }    // right eye
-    void DrawPart5(const FishFrame& f) { DrawPartAt(5, f); }    // dorsal fin
-    void DrawPart6(const FishFrame& f) { DrawPartAt(6, f); }    // pectoral fins
-    void DrawPart7(const FishFrame& f) { DrawPartAt(7, f); }
-    void DrawPart8(const FishFrame& f) { DrawPartAt(8, f); }    // pelvic fins
-    void DrawPart9(const FishFrame& f) { DrawPartAt(9, f); }
-    void DrawPart10(const FishFrame& f) { DrawPartAt(10, f); }  // anal fins
-    void DrawPart11(const FishFrame& f) { DrawPartAt(11, f); }
-    void DrawPart12(const FishFrame& f) { DrawPartAt(12, f); }  // twin tail
-    void DrawPart13(const FishFrame& f) { DrawPartAt(13, f); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(Steps::kBodyWave, out, n); }
+    void ComputeGrowingWave2(float* out, int n) { ComputePlanStep(Steps::kGrowingWave2, out, n); }
+    void ComputeSineWave3(float* out, int n) { ComputePlanStep(Steps::kSineWave3, out, n); }
+    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(Steps::kGrowingWave, out, n); }
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(Steps::kSineWave2, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(Steps::kSineWave, out, n); }
+    void ComputeRamp(float* out, int n) { ComputePlanStep(Steps::kRamp, out, n); }
+    void ComputeRampToggle(float* out, int n) { ComputePlanStep(Steps::kRampToggle, out, n); }
+
+    // The mesh parts; Draw sends them all.
+    void DrawBody(const FishFrame& f) { DrawPartAt(Parts::kBody, f); }
+    void DrawPart1(const FishFrame& f) { DrawPartAt(Parts::kLowerJaw, f); }
+    void DrawPart2(const FishFrame& f) { DrawPartAt(Parts::kUpperJaw, f); }
+    void DrawPart3(const FishFrame& f) { DrawPartAt(Parts::kEye, f); }
+    void DrawPart4(const FishFrame& f) { DrawPartAt(Parts::kEyeTwin, f); }
+    void DrawPart5(const FishFrame& f) { DrawPartAt(Parts::kDorsal, f); }
+    void DrawPart6(const FishFrame& f) { DrawPartAt(Parts::kPectoral, f); }
+    void DrawPart7(const FishFrame& f) { DrawPartAt(Parts::kPectoralTwin, f); }
+    void DrawPart8(const FishFrame& f) { DrawPartAt(Parts::kPelvic, f); }
+    void DrawPart9(const FishFrame& f) { DrawPartAt(Parts::kPelvicTwin, f); }
+    void DrawPart10(const FishFrame& f) { DrawPartAt(Parts::kAnal, f); }
+    void DrawPart11(const FishFrame& f) { DrawPartAt(Parts::kAnalTwin, f); }
+    void DrawPart12(const FishFrame& f) { DrawPartAt(Parts::kTail, f); }
+    void DrawPart13(const FishFrame& f) { DrawPartAt(Parts::kTailTwin, f); }
 };

@@ -3,6 +3,7 @@
 // tails of variants 4 and 5 are their draw programs.
 #include "fish/fish_species02.h"
 
+#include "fish/fish_pi.h"
 #include "fish/fish_registry.h"
 #include "fish/fish_species02_meshes.h"
 
@@ -11,9 +12,9 @@
 namespace {
 
 using namespace fishdef;
-
-constexpr float kPi24 = 0.13089968f, kPi20 = 0.15707962f, kPi16 = 0.19634953f, kPi12 = 0.26179937f;
-constexpr float kPi10 = 0.31415924f, kPi8 = 0.39269906f, kPi6 = 0.52359873f, kPi4 = 0.78539813f;
+using namespace fishpi;
+using Steps = CFishSpecies02::Steps;
+using Parts = CFishSpecies02::Parts;
 
 // Wave blocks, in layout order.
 enum Block { kBodyBlock, kToggleBlock, kRampBlock, kSineBlock, kSine2Block, kGrowBlock, kSine3Block };
@@ -39,28 +40,35 @@ constexpr SwimStyleRow kSwimStyle[] = {
 };
 
 // The tail's rays 22 to 25 sway as ray 21 does.
-void HoldRays(CFishModel&, float* out, int) { std::fill(out + 22, out + 26, out[21]); }
-
-// A reverse ramp ends at 0.
-void EndAtZero(CFishModel&, float* out, int n) { out[n - 1] = 0.0f; }
+void HoldRays(CFishModel&, float* out, int n)
+{
+    if (n > 22)
+        std::fill(out + 22, out + std::min(n, 26), out[21]);
+}
 
 void ClampHeading(CFishModel& fish) { fish.m_fHeading = std::clamp(fish.m_fHeading, -360.0f, 360.0f); }
 
-constexpr WaveGen kPlan[] = {
-    {.kind = WaveKind::Bend, .array = kBend, .count = 26},
-    {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kBody, .count = 26, .cadence = 10,
-     .gain = 0.0038461538f, .start = 13},
-    {.kind = WaveKind::Sine, .block = kSineBlock, .array = kSine, .count = 9, .cadence = 1},
-    {.kind = WaveKind::Sine, .block = kSine2Block, .array = kSine2, .count = 12, .cadence = 5},
-    {.kind = WaveKind::Growing, .block = kGrowBlock, .array = kGrow, .count = 7, .cadence = 5, .gain = 0.01f,
-     .pinned = 1},
-    {.kind = WaveKind::Sine, .block = kSine3Block, .array = kSine3, .count = 37, .cadence = 2, .gain = 0.5f,
-     .post = HoldRays},
+constexpr Named<WaveGen> kNamedPlan[] = {
+    {Steps::kBend, {.kind = WaveKind::Bend, .array = kBend, .count = 26}},
+    {Steps::kBodyWave,
+     {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kBody, .count = 26, .cadence = 10,
+      .gain = 0.0038461538f, .start = 13}},
+    {Steps::kSineWave, Sine(kSineBlock, kSine, 9, 1)},
+    {Steps::kSineWave2, Sine(kSine2Block, kSine2, 12)},
+    {Steps::kGrowingWave,
+     {.kind = WaveKind::Growing, .block = kGrowBlock, .array = kGrow, .count = 7, .cadence = 5, .gain = 0.01f,
+      .pinned = 1}},
+    {Steps::kSineWave3,
+     {.kind = WaveKind::Sine, .block = kSine3Block, .array = kSine3, .count = 37, .cadence = 2, .gain = 0.5f,
+      .post = HoldRays}},
     // Ramps falling toward the last entry, which is 0.
-    {.kind = WaveKind::ReverseRamp, .block = kRampBlock, .array = kRamp, .count = 6, .post = EndAtZero},
-    {.kind = WaveKind::ReverseRamp, .block = kToggleBlock, .array = kToggle, .count = 4, .toggleAfter = 50,
-     .post = EndAtZero},
+    {Steps::kReverseRamp,
+     {.kind = WaveKind::ReverseRamp, .block = kRampBlock, .array = kRamp, .count = 6, .leaveLast = 1}},
+    {Steps::kRampToggle,
+     {.kind = WaveKind::ReverseRamp, .block = kToggleBlock, .array = kToggle, .count = 4, .leaveLast = 1,
+      .toggleAfter = 50}},
 };
+constexpr auto kPlan = InNamedOrder<Steps::kCount>(kNamedPlan);
 
 // A shift of some rows in some variants, times the size.
 constexpr WaveTerm Shift(float x, float z, uint16_t rows, std::initializer_list<int> variants)
@@ -119,59 +127,70 @@ constexpr GridPart kEye = {.name = "eye", .mesh = MeshOf(g_Fish02Eye), .turn = A
                            .cap = {GL_QUADS, std::span<const FishVertex>(g_Fish02EyeCap[0])}};
 
 // Indexed as the class names them: the body, then parts 1 to 12.
-constexpr GridPart kParts[] = {
-    {.name = "body", .mesh = MeshOf(g_Fish02Body), .mirror = Mirror::Halves, .turn = ByColumn(kBend),
-     .terms = {AddY(ByColumn(kBody))}, .emptyQuadsFirst = true},
-    {.name = "dorsal", .mesh = MeshOf(g_Fish02Dorsal), .turn = ByMap(kBend, kDorsalSegments),
-     .terms = {AddY(ByMap(kBody, kDorsalSegments)), AddY(ByColumn(kSine), kSecond)}, .stretches = kDorsalVariant7,
-     .hiddenInVariants = VariantMask({4})},
-    {.name = "rear dorsal", .mesh = ColumnsOf(g_Fish02Dorsal, 1, 8), .turn = ByMap(kBend, kRearDorsalSegments),
-     .terms = {AddY(ByMap(kBody, kRearDorsalSegments)), AddY(ByColumn(kSine, 1), kFirst),
-               Shift(0.0f, -0.1f, kFirst, {5}), Shift(0.0f, -0.5f, kSecond, {5}), Shift(0.0f, -0.2f, kFirst, {7}),
-               Shift(0.0f, -0.31f, kSecond, {7})},
-     .hiddenInVariants = ~0u},
-    {.name = "jaw", .mesh = MeshOf(g_Fish02Jaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
-     .terms = {AddZ(ByColumn(kRamp), kAllRows, -1)}},
-    {.name = "brow", .mesh = MeshOf(g_Fish02Brow), .mirror = Mirror::Halves, .turn = At(kBend, 0),
-     .terms = {AddZ(ByColumn(kToggle))}},
-    kPectoral,
-    TwinOf(kPectoral, "pectoral twin"),
-    kPelvic,
-    PelvicTwin(),
-    {.name = "tail twin", .mesh = MeshOf(g_Fish02Tail), .turn = At(kBend, 21),
-     .terms = {AddY(At(kBody, 21)), AddY(ByColumn(kSine3), kSecond),
-               {.track = ByTable(kTwinSpread.v), .x = 1, .rows = kSecond, .variants = VariantMask({5})},
-               Shift(-0.1f, 0.0f, kSecond, {7})},
-     .stretches = kTwinVariant7, .hiddenInVariants = ~0u},
-    kTail,
-    kEye,
-    TwinOf(kEye, "eye twin"),
+constexpr Named<GridPart> kNamedParts[] = {
+    {Parts::kBody,
+     {.name = "body", .mesh = MeshOf(g_Fish02Body), .mirror = Mirror::Halves, .turn = ByColumn(kBend),
+      .terms = {AddY(ByColumn(kBody))}, .emptyQuadsFirst = true}},
+    {Parts::kDorsal,
+     {.name = "dorsal", .mesh = MeshOf(g_Fish02Dorsal), .turn = ByMap(kBend, kDorsalSegments),
+      .terms = {AddY(ByMap(kBody, kDorsalSegments)), AddY(ByColumn(kSine), kSecond)}, .stretches = kDorsalVariant7,
+      .hiddenInVariants = VariantMask({4})}},
+    {Parts::kRearDorsal,
+     {.name = "rear dorsal", .mesh = ColumnsOf(g_Fish02Dorsal, 1, 8), .turn = ByMap(kBend, kRearDorsalSegments),
+      .terms = {AddY(ByMap(kBody, kRearDorsalSegments)), AddY(ByColumn(kSine, 1), kFirst),
+                Shift(0.0f, -0.1f, kFirst, {5}), Shift(0.0f, -0.5f, kSecond, {5}), Shift(0.0f, -0.2f, kFirst, {7}),
+                Shift(0.0f, -0.31f, kSecond, {7})},
+      .hiddenInVariants = ~0u}},
+    {Parts::kJaw,
+     {.name = "jaw", .mesh = MeshOf(g_Fish02Jaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
+      .terms = {AddZ(ByColumn(kRamp), kAllRows, -1)}}},
+    {Parts::kBrow,
+     {.name = "brow", .mesh = MeshOf(g_Fish02Brow), .mirror = Mirror::Halves, .turn = At(kBend, 0),
+      .terms = {AddZ(ByColumn(kToggle))}}},
+    {Parts::kPectoral, kPectoral},
+    {Parts::kPectoralTwin, TwinOf(kPectoral, "pectoral twin")},
+    {Parts::kPelvic, kPelvic},
+    {Parts::kPelvicTwin, PelvicTwin()},
+    {Parts::kTailTwin,
+     {.name = "tail twin", .mesh = MeshOf(g_Fish02Tail), .turn = At(kBend, 21),
+      .terms = {AddY(At(kBody, 21)), AddY(ByColumn(kSine3), kSecond),
+                {.track = ByTable(kTwinSpread.v), .x = 1, .rows = kSecond, .variants = VariantMask({5})},
+                Shift(-0.1f, 0.0f, kSecond, {7})},
+      .stretches = kTwinVariant7, .hiddenInVariants = ~0u}},
+    {Parts::kTail, kTail},
+    {Parts::kEye, kEye},
+    {Parts::kEyeTwin, TwinOf(kEye, "eye twin")},
 };
-
-enum PartIndex { kBodyPart, k1, k2, k3, k4, k5, k6, k7, k8, k9, k10, k11, k12 };
+constexpr auto kParts = InNamedOrder<Parts::kCount>(kNamedParts);
 
 // Variant 4: no dorsal fin; the tail as rays, and six copies of it fanned
 // round the body's axis at -30, 30, -60, 60, -90 and 90 degrees.
 constexpr DrawStep kFannedRays[] = {
-    Part(kBodyPart), Part(k3), Part(k4), Part(k5), Part(k6), Part(k7), Part(k8), Part(k10),
-    Push(), Rotate(-30, 0, 1, 0), Part(k10), Rotate(60, 0, 1, 0), Part(k10), Pop(),
-    Push(), Rotate(-60, 0, 1, 0), Part(k10), Rotate(120, 0, 1, 0), Part(k10), Pop(),
-    Push(), Rotate(-90, 0, 1, 0), Part(k10), Rotate(180, 0, 1, 0), Part(k10), Pop(),
-    Part(k11), Part(k12),
+    Part(Parts::kBody), Part(Parts::kJaw), Part(Parts::kBrow), Part(Parts::kPectoral), Part(Parts::kPectoralTwin),
+    Part(Parts::kPelvic), Part(Parts::kPelvicTwin), Part(Parts::kTail),
+    Push(), Rotate(-30, 0, 1, 0), Part(Parts::kTail), Rotate(60, 0, 1, 0), Part(Parts::kTail), Pop(),
+    Push(), Rotate(-60, 0, 1, 0), Part(Parts::kTail), Rotate(120, 0, 1, 0), Part(Parts::kTail), Pop(),
+    Push(), Rotate(-90, 0, 1, 0), Part(Parts::kTail), Rotate(180, 0, 1, 0), Part(Parts::kTail), Pop(),
+    Part(Parts::kEye), Part(Parts::kEyeTwin),
 };
 // Variant 5: the rear dorsal stretched, no pectoral fins and one pelvic fin,
 // the tail as rays with pairs of it and its twin at -15, 15, -30 and 30 degrees.
 constexpr DrawStep kFannedPairs[] = {
-    Part(kBodyPart), Part(k1), Push(), Scale(1.5f, 1, 1), Part(k2), Pop(), Part(k3), Part(k4), Part(k7), Part(k10),
-    Push(), Rotate(-15, 0, 1, 0), Part(k10), Part(k9), Rotate(30, 0, 1, 0), Part(k10), Part(k9), Pop(),
-    Push(), Rotate(-30, 0, 1, 0), Part(k10), Part(k9), Rotate(60, 0, 1, 0), Part(k10), Part(k9), Pop(),
-    Part(k11), Part(k12),
+    Part(Parts::kBody), Part(Parts::kDorsal), Push(), Scale(1.5f, 1, 1), Part(Parts::kRearDorsal), Pop(),
+    Part(Parts::kJaw), Part(Parts::kBrow), Part(Parts::kPelvic), Part(Parts::kTail),
+    Push(), Rotate(-15, 0, 1, 0), Part(Parts::kTail), Part(Parts::kTailTwin), Rotate(30, 0, 1, 0), Part(Parts::kTail),
+    Part(Parts::kTailTwin), Pop(),
+    Push(), Rotate(-30, 0, 1, 0), Part(Parts::kTail), Part(Parts::kTailTwin), Rotate(60, 0, 1, 0), Part(Parts::kTail),
+    Part(Parts::kTailTwin), Pop(),
+    Part(Parts::kEye), Part(Parts::kEyeTwin),
 };
 // Variant 7: the whole fish shorter and taller, the rear dorsal squeezed,
 // the tail's twin in place of the tail.
 constexpr DrawStep kSqueezed[] = {
-    Scale(0.8f, 1, 1.5f), Part(kBodyPart), Part(k1), Push(), Scale(0.4f, 1, 1), Part(k2), Pop(), Part(k3), Part(k4),
-    Part(k5), Part(k6), Part(k7), Part(k8), Part(k9), Part(k11), Part(k12),
+    Scale(0.8f, 1, 1.5f), Part(Parts::kBody), Part(Parts::kDorsal), Push(), Scale(0.4f, 1, 1), Part(Parts::kRearDorsal),
+    Pop(), Part(Parts::kJaw), Part(Parts::kBrow),
+    Part(Parts::kPectoral), Part(Parts::kPectoralTwin), Part(Parts::kPelvic), Part(Parts::kPelvicTwin),
+    Part(Parts::kTailTwin), Part(Parts::kEye), Part(Parts::kEyeTwin),
 };
 constexpr VariantProgram kPrograms[] = {
     {VariantMask({4}), kFannedRays},

@@ -15,28 +15,38 @@ public:
     // drawn, any other value draws as 0 (the fish pass passes 0).
     void Draw(int variant) { DrawFrame(variant >= 0 && variant < 32 ? variant : 0); }
 
-    // The generators, in the order Draw calls them (the class's plan); the
-    // bend is the template's ComputeBendToHeading.
-    void ComputeBodyWave(float* out, int n) { ComputePlanStep(1, out, n); }
-    void ComputeSineWave(float* out, int n) { ComputePlanStep(2, out, n); }
-    void ComputeSineWave2(float* out, int n) { ComputePlanStep(3, out, n); }
-    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(4, out, n); }
-    void ComputeSineWave3(float* out, int n) { ComputePlanStep(5, out, n); }
-    void ComputeReverseRamp(float* out, int n) { ComputePlanStep(6, out, n); }
-    void ComputeRampToggle(float* out, int n) { ComputePlanStep(7, out, n); }
+    // The generators in the order Draw calls them, and the mesh parts (the
+    // description's plan and parts carry these names; the fish pass draws the
+    // parts through Draw's programs).
+    struct Steps {
+        enum { kBend, kBodyWave, kSineWave, kSineWave2, kGrowingWave, kSineWave3, kReverseRamp, kRampToggle, kCount };
+    };
+    struct Parts {
+        enum {
+            kBody, kDorsal, kRearDorsal, kJaw, kBrow, kPectoral, kPectoralTwin, kPelvic, kPelvicTwin, kTailTwin,
+            kTail, kEye, kEyeTwin, kCount
+        };
+    };
 
-    // The mesh parts (the fish pass draws them through Draw's programs).
-    void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
-    void DrawPart1(const FishFrame& f) { DrawPartAt(1, f); }    // dorsal fin
-    void DrawPart2(const FishFrame& f) { DrawPartAt(2, f); }    // its rear columns, stretched (variants 5 and 7)
-    void DrawPart3(const FishFrame& f) { DrawPartAt(3, f); }    // lower snout, the mouth
-    void DrawPart4(const FishFrame& f) { DrawPartAt(4, f); }    // upper snout
-    void DrawPart5(const FishFrame& f) { DrawPartAt(5, f); }    // pectoral fins
-    void DrawPart6(const FishFrame& f) { DrawPartAt(6, f); }
-    void DrawPart7(const FishFrame& f) { DrawPartAt(7, f); }    // pelvic fins
-    void DrawPart8(const FishFrame& f) { DrawPartAt(8, f); }
-    void DrawPart9(const FishFrame& f) { DrawPartAt(9, f); }    // the tail's twin (variants 5 and 7)
-    void DrawPart10(const FishFrame& f) { DrawPartAt(10, f); }  // tail
-    void DrawPart11(const FishFrame& f) { DrawPartAt(11, f); }  // eyes
-    void DrawPart12(const FishFrame& f) { DrawPartAt(12, f); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(Steps::kBodyWave, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(Steps::kSineWave, out, n); }
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(Steps::kSineWave2, out, n); }
+    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(Steps::kGrowingWave, out, n); }
+    void ComputeSineWave3(float* out, int n) { ComputePlanStep(Steps::kSineWave3, out, n); }
+    void ComputeReverseRamp(float* out, int n) { ComputePlanStep(Steps::kReverseRamp, out, n); }
+    void ComputeRampToggle(float* out, int n) { ComputePlanStep(Steps::kRampToggle, out, n); }
+
+    void DrawBody(const FishFrame& f) { DrawPartAt(Parts::kBody, f); }
+    void DrawPart1(const FishFrame& f) { DrawPartAt(Parts::kDorsal, f); }
+    void DrawPart2(const FishFrame& f) { DrawPartAt(Parts::kRearDorsal, f); }  // stretched in variants 5 and 7
+    void DrawPart3(const FishFrame& f) { DrawPartAt(Parts::kJaw, f); }         // lower snout, the mouth
+    void DrawPart4(const FishFrame& f) { DrawPartAt(Parts::kBrow, f); }        // upper snout
+    void DrawPart5(const FishFrame& f) { DrawPartAt(Parts::kPectoral, f); }
+    void DrawPart6(const FishFrame& f) { DrawPartAt(Parts::kPectoralTwin, f); }
+    void DrawPart7(const FishFrame& f) { DrawPartAt(Parts::kPelvic, f); }
+    void DrawPart8(const FishFrame& f) { DrawPartAt(Parts::kPelvicTwin, f); }
+    void DrawPart9(const FishFrame& f) { DrawPartAt(Parts::kTailTwin, f); }  // variants 5 and 7
+    void DrawPart10(const FishFrame& f) { DrawPartAt(Parts::kTail, f); }
+    void DrawPart11(const FishFrame& f) { DrawPartAt(Parts::kEye, f); }
+    void DrawPart12(const FishFrame& f) { DrawPartAt(Parts::kEyeTwin, f); }
 };

@@ -3,15 +3,18 @@
 // the small functions beside the parts.
 #include "fish/fish_species03.h"
 
+#include "fish/fish_pi.h"
 #include "fish/fish_registry.h"
 #include "fish/fish_species03_meshes.h"
 
 namespace {
 
 using namespace fishdef;
-
-constexpr float kPi24 = 0.1308997f, kPi20 = 0.15707963f, kPi16 = 0.19634953f, kPi8 = 0.39269906f;
-constexpr float kPi6 = 0.5235987f, kPi5 = 0.6283185f, kPi4 = 0.7853981f, kPi2 = 1.5707963f;
+using namespace fishpi;
+using Steps = CFishSpecies03::Steps;
+using Parts = CFishSpecies03::Parts;
+// The three its description writes otherwise: two rounded decimals and the float nearest pi / 20.
+constexpr float kPi24 = rounded::kPi24, kPi6 = rounded::kPi6, kPi20 = Nearest(20);
 
 // Wave blocks, in layout order (5 and 7 are set by the swim style and read by nothing).
 enum Block { kBodyBlock, kToggleBlock, kRampBlock, kGrow1, kSine1, kSpare1, kGrow2, kSpare2, kGrow3, kSine2 };
@@ -54,20 +57,26 @@ constexpr SwimStyleRow kSwimStyle[] = {
 constexpr uint32_t kNotInVariant4 = VariantMask({4});
 
 // The order of the class's Draw (the header's generators name these steps).
-constexpr WaveGen kPlan[] = {
-    {.kind = WaveKind::ReverseRamp, .block = kRampBlock, .array = kR, .count = 5, .skipVariants = kNotInVariant4},
-    {.kind = WaveKind::ReverseRamp, .block = kToggleBlock, .array = kT, .count = 6, .toggleAfter = 15,
-     .skipVariants = kNotInVariant4},
-    {.kind = WaveKind::Bend, .array = kD, .count = 16},
-    {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kW, .count = 16, .cadence = 5, .gain = 0.01f,
-     .start = 13},
-    {.kind = WaveKind::Growing, .block = kGrow1, .array = kG1, .count = 10, .cadence = 2, .gain = 0.011f,
-     .skipVariants = VariantMask({3, 4})},
-    {.kind = WaveKind::Sine, .block = kSine1, .array = kS1, .count = 7, .cadence = 2},
-    {.kind = WaveKind::Growing, .block = kGrow2, .array = kG2, .count = 8, .cadence = 5, .gain = 0.01f, .pinned = 1},
-    {.kind = WaveKind::Growing, .block = kGrow3, .array = kG3, .count = 8, .cadence = 1, .gain = 0.002f},
-    {.kind = WaveKind::Sine, .block = kSine2, .array = kS2, .count = 15, .cadence = 1, .gain = 0.1f},
+constexpr Named<WaveGen> kNamedPlan[] = {
+    {Steps::kReverseRamp,
+     {.kind = WaveKind::ReverseRamp, .block = kRampBlock, .array = kR, .count = 5, .skipVariants = kNotInVariant4}},
+    {Steps::kReverseRampToggle,
+     {.kind = WaveKind::ReverseRamp, .block = kToggleBlock, .array = kT, .count = 6, .toggleAfter = 15,
+      .skipVariants = kNotInVariant4}},
+    {Steps::kBend, {.kind = WaveKind::Bend, .array = kD, .count = 16}},
+    {Steps::kBodyWave,
+     {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kW, .count = 16, .cadence = 5, .gain = 0.01f,
+      .start = 13}},
+    {Steps::kGrowingWave,
+     {.kind = WaveKind::Growing, .block = kGrow1, .array = kG1, .count = 10, .cadence = 2, .gain = 0.011f,
+      .skipVariants = VariantMask({3, 4})}},
+    {Steps::kSineWave, Sine(kSine1, kS1, 7, 2)},
+    {Steps::kGrowingWave2,
+     {.kind = WaveKind::Growing, .block = kGrow2, .array = kG2, .count = 8, .cadence = 5, .gain = 0.01f, .pinned = 1}},
+    {Steps::kGrowingWave3, Growing(kGrow3, kG3, 8, 0.002f, 1)},
+    {Steps::kSineWave2, Sine(kSine2, kS2, 15, 1, 0.1f)},
 };
+constexpr auto kPlan = InNamedOrder<Steps::kCount>(kNamedPlan);
 
 constexpr VariantScale kScales[] = {{3, 1.5f, 1, 1.2f}, {4, 1.2f, 1, 0.8f}};
 
@@ -153,32 +162,42 @@ constexpr GridPart kEye = {.name = "eye", .mesh = MeshOf(g_Fish03Eye), .turn = M
 
 constexpr int kDorsalLobeRows = MeshOf(g_Fish03Dorsal).rows - kFish03DorsalFinRows;
 
-constexpr GridPart kParts[] = {
-    {.name = "body", .mesh = MeshOf(g_Fish03Body), .mirror = Mirror::Halves, .turn = ByColumn(kD),
-     .terms = {Swell(ByColumn(kW))}, .offsetHook = BodyVariant, .emptyQuadsFirst = true},
-    {.name = "lower jaw", .mesh = MeshOf(g_Fish03LowerJaw), .mirror = Mirror::Halves, .turn = At(kD, 0),
-     .terms = {AddZ(ByColumn(kR), kAllRows, -1)}, .columns = 5, .offsetHook = JawVariant},
-    {.name = "upper jaw", .mesh = MeshOf(g_Fish03UpperJaw), .mirror = Mirror::Halves, .turn = At(kD, 0),
-     .terms = {AddZ(ByColumn(kT))}, .offsetHook = JawVariant},
+constexpr Named<GridPart> kNamedParts[] = {
+    {Parts::kBody,
+     {.name = "body", .mesh = MeshOf(g_Fish03Body), .mirror = Mirror::Halves, .turn = ByColumn(kD),
+      .terms = {Swell(ByColumn(kW))}, .offsetHook = BodyVariant, .emptyQuadsFirst = true}},
+    {Parts::kLowerJaw,
+     {.name = "lower jaw", .mesh = MeshOf(g_Fish03LowerJaw), .mirror = Mirror::Halves, .turn = At(kD, 0),
+      .terms = {AddZ(ByColumn(kR), kAllRows, -1)}, .columns = 5, .offsetHook = JawVariant}},
+    {Parts::kUpperJaw,
+     {.name = "upper jaw", .mesh = MeshOf(g_Fish03UpperJaw), .mirror = Mirror::Halves, .turn = At(kD, 0),
+      .terms = {AddZ(ByColumn(kT))}, .offsetHook = JawVariant}},
     // One table, two sections: the fin, then its lobe, which sways more toward its tip.
-    {.name = "dorsal", .mesh = RowsOf(g_Fish03Dorsal, 0, kFish03DorsalFinRows), .turn = ByColumn(kD),
-     .offsetHook = DorsalVariant},
-    {.name = "dorsal lobe", .mesh = RowsOf(g_Fish03Dorsal, kFish03DorsalFinRows, kDorsalLobeRows), .turn = ByColumn(kD),
-     .terms = {AddY(ByColumn(kG1))}, .columns = 5, .offsetHook = LobeVariant},
-    kPectoral,
-    TwinOf(kPectoral, "pectoral twin"),
-    {.name = "ventral", .mesh = MeshOf(g_Fish03Ventral), .turn = At(kD, 4), .terms = {Add(ByColumn(kG2), 0, 1, 1)},
-     .limits = kVentralColumns},
+    {Parts::kDorsal,
+     {.name = "dorsal", .mesh = RowsOf(g_Fish03Dorsal, 0, kFish03DorsalFinRows), .turn = ByColumn(kD),
+      .offsetHook = DorsalVariant}},
+    {Parts::kDorsalLobe,
+     {.name = "dorsal lobe", .mesh = RowsOf(g_Fish03Dorsal, kFish03DorsalFinRows, kDorsalLobeRows),
+      .turn = ByColumn(kD), .terms = {AddY(ByColumn(kG1))}, .columns = 5, .offsetHook = LobeVariant}},
+    {Parts::kPectoral, kPectoral},
+    {Parts::kPectoralTwin, TwinOf(kPectoral, "pectoral twin")},
+    {Parts::kVentral,
+     {.name = "ventral", .mesh = MeshOf(g_Fish03Ventral), .turn = At(kD, 4), .terms = {Add(ByColumn(kG2), 0, 1, 1)},
+      .limits = kVentralColumns}},
     // Keeps the rotation the ventral filament set; its wave mirrors the first's.
-    {.name = "ventral twin", .mesh = MeshOf(g_Fish03Ventral), .mirror = Mirror::Twin,
-     .terms = {Swell(ByColumn(kG2)), AddZ(ByColumn(kG2), kAllRows, -1)}, .limits = kVentralColumns},
-    {.name = "anal", .mesh = MeshOf(g_Fish03Anal), .turn = ByColumn(kD, 7), .terms = {AddY(ByColumn(kG3), RowBit(1))},
-     .offsetHook = AnalVariant, .hiddenInVariants = kNotInVariant4},
-    {.name = "tail", .mesh = MeshOf(g_Fish03Tail), .turn = At(kD, 15),
-     .terms = {AddY(At(kW, 15)), AddY(ByColumn(kS2), RowBit(1))}, .offsetHook = TailShape},
-    kEye,
-    TwinOf(kEye, "eye twin"),
+    {Parts::kVentralTwin,
+     {.name = "ventral twin", .mesh = MeshOf(g_Fish03Ventral), .mirror = Mirror::Twin,
+      .terms = {Swell(ByColumn(kG2)), AddZ(ByColumn(kG2), kAllRows, -1)}, .limits = kVentralColumns}},
+    {Parts::kAnal,
+     {.name = "anal", .mesh = MeshOf(g_Fish03Anal), .turn = ByColumn(kD, 7), .terms = {AddY(ByColumn(kG3), RowBit(1))},
+      .offsetHook = AnalVariant, .hiddenInVariants = kNotInVariant4}},
+    {Parts::kTail,
+     {.name = "tail", .mesh = MeshOf(g_Fish03Tail), .turn = At(kD, 15),
+      .terms = {AddY(At(kW, 15)), AddY(ByColumn(kS2), RowBit(1))}, .offsetHook = TailShape}},
+    {Parts::kEye, kEye},
+    {Parts::kEyeTwin, TwinOf(kEye, "eye twin")},
 };
+constexpr auto kParts = InNamedOrder<Parts::kCount>(kNamedParts);
 
 }  // namespace
 

@@ -21,31 +21,45 @@ public:
         CFishModel::SetSwimBox(xMin, xMax, yTop, yBottom, zLimit, z6);
     }
 
-    // The generators, in the order Draw calls them (the class's plan).
-    void ComputeReverseRamp(float* out, int n) { ComputePlanStep(0, out, n); }
-    void ComputeReverseRampToggle(float* out, int n) { ComputePlanStep(1, out, n); }
-    void ComputeBodyWave(float* out, int n) { ComputePlanStep(3, out, n); }
-    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(4, out, n); }
-    void ComputeSineWave(float* out, int n) { ComputePlanStep(5, out, n); }
-    void ComputeGrowingWave2(float* out, int n) { ComputePlanStep(6, out, n); }
-    void ComputeGrowingWave3(float* out, int n) { ComputePlanStep(7, out, n); }
-    void ComputeSineWave2(float* out, int n) { ComputePlanStep(8, out, n); }
+    // The generators in the order Draw calls them, and the mesh parts in
+    // drawing order (the description's plan and parts carry these names).
+    struct Steps {
+        enum {
+            kReverseRamp, kReverseRampToggle, kBend, kBodyWave, kGrowingWave, kSineWave, kGrowingWave2,
+            kGrowingWave3, kSineWave2, kCount
+        };
+    };
+    struct Parts {
+        enum {
+            kBody, kLowerJaw, kUpperJaw, kDorsal, kDorsalLobe, kPectoral, kPectoralTwin, kVentral, kVentralTwin,
+            kAnal, kTail, kEye, kEyeTwin, kCount
+        };
+    };
 
-    // The mesh parts, in drawing order; Draw sends them all.
-    void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
-    void DrawPart1(const FishFrame& f) { DrawPartAt(1, f); }  // lower jaw
-    void DrawPart2(const FishFrame& f) { DrawPartAt(2, f); }  // upper jaw
-    void DrawPart3(const FishFrame& f)                        // dorsal fin and its trailing lobe
+    void ComputeReverseRamp(float* out, int n) { ComputePlanStep(Steps::kReverseRamp, out, n); }
+    void ComputeReverseRampToggle(float* out, int n) { ComputePlanStep(Steps::kReverseRampToggle, out, n); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(Steps::kBodyWave, out, n); }
+    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(Steps::kGrowingWave, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(Steps::kSineWave, out, n); }
+    void ComputeGrowingWave2(float* out, int n) { ComputePlanStep(Steps::kGrowingWave2, out, n); }
+    void ComputeGrowingWave3(float* out, int n) { ComputePlanStep(Steps::kGrowingWave3, out, n); }
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(Steps::kSineWave2, out, n); }
+
+    // The mesh parts; Draw sends them all.
+    void DrawBody(const FishFrame& f) { DrawPartAt(Parts::kBody, f); }
+    void DrawPart1(const FishFrame& f) { DrawPartAt(Parts::kLowerJaw, f); }
+    void DrawPart2(const FishFrame& f) { DrawPartAt(Parts::kUpperJaw, f); }
+    void DrawPart3(const FishFrame& f)  // the dorsal fin and its trailing lobe
     {
-        DrawPartAt(3, f);
-        DrawPartAt(4, f);
+        DrawPartAt(Parts::kDorsal, f);
+        DrawPartAt(Parts::kDorsalLobe, f);
     }
-    void DrawPart4(const FishFrame& f) { DrawPartAt(5, f); }  // pectoral fins
-    void DrawPart4Mirror(const FishFrame& f) { DrawPartAt(6, f); }
-    void DrawPart5(const FishFrame& f) { DrawPartAt(7, f); }  // ventral filaments
-    void DrawPart5Mirror(const FishFrame& f) { DrawPartAt(8, f); }
-    void DrawPart6(const FishFrame& f) { DrawPartAt(9, f); }   // anal fin
-    void DrawPart7(const FishFrame& f) { DrawPartAt(10, f); }  // tail
-    void DrawPart8(const FishFrame& f) { DrawPartAt(11, f); }  // eyes
-    void DrawPart8Mirror(const FishFrame& f) { DrawPartAt(12, f); }
+    void DrawPart4(const FishFrame& f) { DrawPartAt(Parts::kPectoral, f); }
+    void DrawPart4Mirror(const FishFrame& f) { DrawPartAt(Parts::kPectoralTwin, f); }
+    void DrawPart5(const FishFrame& f) { DrawPartAt(Parts::kVentral, f); }  // ventral filaments
+    void DrawPart5Mirror(const FishFrame& f) { DrawPartAt(Parts::kVentralTwin, f); }
+    void DrawPart6(const FishFrame& f) { DrawPartAt(Parts::kAnal, f); }
+    void DrawPart7(const FishFrame& f) { DrawPartAt(Parts::kTail, f); }
+    void DrawPart8(const FishFrame& f) { DrawPartAt(Parts::kEye, f); }
+    void DrawPart8Mirror(const FishFrame& f) { DrawPartAt(Parts::kEyeTwin, f); }
 };

@@ -2,6 +2,7 @@
 // own small steps (the reverse growing wave, the eye twitch) are beside it.
 #include "fish/fish_species05.h"
 
+#include "fish/fish_pi.h"
 #include "fish/fish_registry.h"
 #include "fish/fish_species05_meshes.h"
 #include "platform/crt.h"
@@ -13,8 +14,10 @@
 namespace {
 
 using namespace fishdef;
-
-constexpr float kPi16 = 0.19634953f, kPi6 = 0.5235987f, kPi4 = 0.7853981f;
+using namespace fishpi;
+using Steps = CFishSpecies05::Steps;
+using Parts = CFishSpecies05::Parts;
+constexpr float kPi6 = rounded::kPi6;  // as its description writes it
 
 // Wave blocks, in layout order; only the body wave, the sine, the reverse and
 // the growing wave are read.
@@ -55,22 +58,28 @@ float ReverseGrowing(const CFishModel&, const FishWave& w, int i, int n)
     return std::sin(i * w.waveNumber + w.phase) * static_cast<float>(n - i) * 0.0015f;
 }
 
-constexpr WaveGen kPlan[] = {
-    {.kind = WaveKind::Bend, .array = kBend, .count = 14},
-    {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kBody, .count = 14, .cadence = 5, .gain = 0.0125f,
-     .start = 8},
-    {.kind = WaveKind::Sine, .block = kSineBlock, .array = kSine, .count = 11, .cadence = 5},
-    {.kind = WaveKind::ByHand, .block = kReverseBlock, .array = kReverse, .count = 8, .cadence = 2,
-     .value = ReverseGrowing},
-    {.kind = WaveKind::Growing, .block = kGrowingBlock, .array = kGrowing, .count = 5, .cadence = 5, .gain = 0.01f,
-     .pinned = 1},
+constexpr Named<WaveGen> kNamedPlan[] = {
+    {Steps::kBend, {.kind = WaveKind::Bend, .array = kBend, .count = 14}},
+    {Steps::kBodyWave,
+     {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kBody, .count = 14, .cadence = 5, .gain = 0.0125f,
+      .start = 8}},
+    {Steps::kSineWave, Sine(kSineBlock, kSine, 11)},
+    {Steps::kReverseGrowingWave,
+     {.kind = WaveKind::ByHand, .block = kReverseBlock, .array = kReverse, .count = 8, .cadence = 2,
+      .value = ReverseGrowing}},
+    {Steps::kGrowingWave,
+     {.kind = WaveKind::Growing, .block = kGrowingBlock, .array = kGrowing, .count = 5, .cadence = 5, .gain = 0.01f,
+      .pinned = 1}},
     // (i - 1) x 0.002, its first entry 0 and its last 1.2 times as far.
-    {.kind = WaveKind::Ramp, .array = kRamp, .count = 4, .pinned = 1, .lastTimes = 1.2f, .shift = -1,
-     .slope = 0.002f},
+    {Steps::kRamp,
+     {.kind = WaveKind::Ramp, .array = kRamp, .count = 4, .pinned = 1, .lastTimes = 1.2f, .shift = -1,
+      .slope = 0.002f}},
     // (i - 1) x 0.005; the class's one counter flips the stroke on its 102nd call.
-    {.kind = WaveKind::Ramp, .array = kToggle, .count = 4, .shift = -1, .slope = 0.005f, .toggleAfter = 100,
-     .sharedCounter = &CFishSpecies05::s_nToggleCalls},
+    {Steps::kRampToggle,
+     {.kind = WaveKind::Ramp, .array = kToggle, .count = 4, .shift = -1, .slope = 0.005f, .toggleAfter = 100,
+      .sharedCounter = &CFishSpecies05::s_nToggleCalls}},
 };
+constexpr auto kPlan = InNamedOrder<Steps::kCount>(kNamedPlan);
 
 // The eye's twitch shifts the current matrix until Draw pops it: a twitch of
 // the first eye moves both.
@@ -99,28 +108,35 @@ constexpr GridPart kPelvic = {.name = "pelvic", .mesh = MeshOf(g_Fish05Pelvic), 
 constexpr GridPart kEye = {.name = "eye", .mesh = MeshOf(g_Fish05Eye), .turn = At(kBend, 1), .strips = kEyeStrips,
                            .before = TwitchEye};
 
-constexpr GridPart kParts[] = {
-    {.name = "body", .mesh = MeshOf(g_Fish05Body), .mirror = Mirror::Halves, .turn = ByColumn(kBend),
-     .terms = {AddY(ByColumn(kBody))}, .emptyQuadsFirst = true},
-    {.name = "lower head", .mesh = MeshOf(g_Fish05LowerHead), .mirror = Mirror::Halves, .turn = At(kBend, 0),
-     .terms = {AddZ(ByColumn(kRamp), kAllRows, -1)}},
-    {.name = "upper head", .mesh = MeshOf(g_Fish05UpperHead), .mirror = Mirror::Halves, .turn = At(kBend, 0),
-     .terms = {AddZ(ByColumn(kToggle))}},
+constexpr Named<GridPart> kNamedParts[] = {
+    {Parts::kBody,
+     {.name = "body", .mesh = MeshOf(g_Fish05Body), .mirror = Mirror::Halves, .turn = ByColumn(kBend),
+      .terms = {AddY(ByColumn(kBody))}, .emptyQuadsFirst = true}},
+    {Parts::kLowerHead,
+     {.name = "lower head", .mesh = MeshOf(g_Fish05LowerHead), .mirror = Mirror::Halves, .turn = At(kBend, 0),
+      .terms = {AddZ(ByColumn(kRamp), kAllRows, -1)}}},
+    {Parts::kUpperHead,
+     {.name = "upper head", .mesh = MeshOf(g_Fish05UpperHead), .mirror = Mirror::Halves, .turn = At(kBend, 0),
+      .terms = {AddZ(ByColumn(kToggle))}}},
     // Columns 0 to 9 run from between segments 2 and 3 to between 11 and 12;
     // column 10 one step further. The root row stands 0.01 higher.
-    {.name = "dorsal", .mesh = MeshOf(g_Fish05Dorsal), .turn = LerpMeans(kBend, 2, 3, 11, 12, 9),
-     .terms = {AddY(LerpMeans(kBody, 2, 3, 11, 12, 9)), AddY(ByColumn(kSine), RowBit(0)),
-               AddZ(Const(0.01f), RowBit(1))}},
-    kPectoral,
-    TwinOf(kPectoral, "pectoral twin"),
-    kPelvic,
-    TwinOf(kPelvic, "pelvic twin"),
-    {.name = "anal", .mesh = MeshOf(g_Fish05Anal), .turn = ByColumn(kBend, 6), .terms = {AddY(ByColumn(kBody, 6))}},
-    {.name = "tail", .mesh = MeshOf(g_Fish05Tail), .turn = ByMap(kBend, kTailSegments),
-     .terms = {AddY(ByMap(kBody, kTailSegments))}, .strips = kTailStrip},
-    kEye,
-    TwinOf(kEye, "eye twin"),
+    {Parts::kDorsal,
+     {.name = "dorsal", .mesh = MeshOf(g_Fish05Dorsal), .turn = LerpMeans(kBend, 2, 3, 11, 12, 9),
+      .terms = {AddY(LerpMeans(kBody, 2, 3, 11, 12, 9)), AddY(ByColumn(kSine), RowBit(0)),
+                AddZ(Const(0.01f), RowBit(1))}}},
+    {Parts::kPectoral, kPectoral},
+    {Parts::kPectoralTwin, TwinOf(kPectoral, "pectoral twin")},
+    {Parts::kPelvic, kPelvic},
+    {Parts::kPelvicTwin, TwinOf(kPelvic, "pelvic twin")},
+    {Parts::kAnal,
+     {.name = "anal", .mesh = MeshOf(g_Fish05Anal), .turn = ByColumn(kBend, 6), .terms = {AddY(ByColumn(kBody, 6))}}},
+    {Parts::kTail,
+     {.name = "tail", .mesh = MeshOf(g_Fish05Tail), .turn = ByMap(kBend, kTailSegments),
+      .terms = {AddY(ByMap(kBody, kTailSegments))}, .strips = kTailStrip}},
+    {Parts::kEye, kEye},
+    {Parts::kEyeTwin, TwinOf(kEye, "eye twin")},
 };
+constexpr auto kParts = InNamedOrder<Parts::kCount>(kNamedParts);
 
 }  // namespace
 

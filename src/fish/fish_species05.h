@@ -23,25 +23,36 @@ public:
     // then two more for the shift in x and y. True when it twitches.
     bool EyeTwitch(float& dx, float& dy) const;
 
-    // The generators, in the order Draw calls them (the class's plan).
-    void ComputeBodyWave(float* out, int n) { ComputePlanStep(1, out, n); }
-    void ComputeSineWave(float* out, int n) { ComputePlanStep(2, out, n); }
-    void ComputeReverseGrowingWave(float* out, int n) { ComputePlanStep(3, out, n); }
-    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(4, out, n); }
-    void ComputeRamp(float* out, int n) { ComputePlanStep(5, out, n); }
-    void ComputeRampToggle(float* out, int n) { ComputePlanStep(6, out, n); }
+    // The generators in the order Draw calls them, and the mesh parts in
+    // drawing order (the description's plan and parts carry these names).
+    struct Steps {
+        enum { kBend, kBodyWave, kSineWave, kReverseGrowingWave, kGrowingWave, kRamp, kRampToggle, kCount };
+    };
+    struct Parts {
+        enum {
+            kBody, kLowerHead, kUpperHead, kDorsal, kPectoral, kPectoralTwin, kPelvic, kPelvicTwin, kAnal, kTail,
+            kEye, kEyeTwin, kCount
+        };
+    };
 
-    // The mesh parts, in drawing order; Draw sends them all.
-    void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
-    void DrawPart1(const FishFrame& f) { DrawPartAt(1, f); }    // lower head front
-    void DrawPart2(const FishFrame& f) { DrawPartAt(2, f); }    // upper head front
-    void DrawPart3(const FishFrame& f) { DrawPartAt(3, f); }    // dorsal fin
-    void DrawPart4(const FishFrame& f) { DrawPartAt(4, f); }    // pectoral fins
-    void DrawPart5(const FishFrame& f) { DrawPartAt(5, f); }
-    void DrawPart6(const FishFrame& f) { DrawPartAt(6, f); }    // pelvic fins
-    void DrawPart7(const FishFrame& f) { DrawPartAt(7, f); }
-    void DrawPart8(const FishFrame& f) { DrawPartAt(8, f); }    // anal fin
-    void DrawPart9(const FishFrame& f) { DrawPartAt(9, f); }    // tail
-    void DrawPart10(const FishFrame& f) { DrawPartAt(10, f); }  // eyes
-    void DrawPart11(const FishFrame& f) { DrawPartAt(11, f); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(Steps::kBodyWave, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(Steps::kSineWave, out, n); }
+    void ComputeReverseGrowingWave(float* out, int n) { ComputePlanStep(Steps::kReverseGrowingWave, out, n); }
+    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(Steps::kGrowingWave, out, n); }
+    void ComputeRamp(float* out, int n) { ComputePlanStep(Steps::kRamp, out, n); }
+    void ComputeRampToggle(float* out, int n) { ComputePlanStep(Steps::kRampToggle, out, n); }
+
+    // The mesh parts; Draw sends them all.
+    void DrawBody(const FishFrame& f) { DrawPartAt(Parts::kBody, f); }
+    void DrawPart1(const FishFrame& f) { DrawPartAt(Parts::kLowerHead, f); }  // lower head front
+    void DrawPart2(const FishFrame& f) { DrawPartAt(Parts::kUpperHead, f); }  // upper head front
+    void DrawPart3(const FishFrame& f) { DrawPartAt(Parts::kDorsal, f); }
+    void DrawPart4(const FishFrame& f) { DrawPartAt(Parts::kPectoral, f); }
+    void DrawPart5(const FishFrame& f) { DrawPartAt(Parts::kPectoralTwin, f); }
+    void DrawPart6(const FishFrame& f) { DrawPartAt(Parts::kPelvic, f); }
+    void DrawPart7(const FishFrame& f) { DrawPartAt(Parts::kPelvicTwin, f); }
+    void DrawPart8(const FishFrame& f) { DrawPartAt(Parts::kAnal, f); }
+    void DrawPart9(const FishFrame& f) { DrawPartAt(Parts::kTail, f); }
+    void DrawPart10(const FishFrame& f) { DrawPartAt(Parts::kEye, f); }
+    void DrawPart11(const FishFrame& f) { DrawPartAt(Parts::kEyeTwin, f); }
 };

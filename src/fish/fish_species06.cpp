@@ -3,15 +3,18 @@
 // they stand on, column by column.
 #include "fish/fish_species06.h"
 
+#include "fish/fish_pi.h"
 #include "fish/fish_registry.h"
 #include "fish/fish_species06_meshes.h"
 
 namespace {
 
 using namespace fishdef;
-
-constexpr float kPi32 = 0.09817477f, kPi24 = 0.1308997f, kPi12 = 0.2617994f, kPi10 = 0.31415924f;
-constexpr float kPi8 = 0.39269906f, kPi6 = 0.5235987f, kPi5 = 0.6283185f, kPi4 = 0.7853981f, kPi2 = 1.5707963f;
+using namespace fishpi;
+using Steps = CFishSpecies06::Steps;
+using Parts = CFishSpecies06::Parts;
+// The four its description writes otherwise: three rounded decimals and the float nearest pi / 32.
+constexpr float kPi24 = rounded::kPi24, kPi12 = rounded::kPi12, kPi6 = rounded::kPi6, kPi32 = Nearest(32);
 
 // Wave blocks, in layout order (5, 7 and 10 are kept and read by nothing).
 enum Block { kBodyBlock, kToggleBlock, kRampBlock, kSized, kGrow1, kSpare5, kGrow2, kSpare7, kSine1, kSine2, kSpare10 };
@@ -47,32 +50,24 @@ constexpr WaveGen ReverseRamp(int block, int array, int toggleAfter, int toggleJ
     return {.kind = WaveKind::ReverseRamp, .block = block, .array = array, .count = 5, .timesSize = true,
             .leaveLast = 2, .toggleAfter = toggleAfter, .toggleJitter = toggleJitter};
 }
-constexpr WaveGen Sized(WaveKind kind, int block, int array, int count, float gain = 1.0f)
-{
-    return {.kind = kind, .block = block, .array = array, .count = count, .cadence = 5, .gain = gain,
-            .timesSize = true};
-}
 
-constexpr WaveGen kPlan[] = {
-    ReverseRamp(kToggleBlock, kT, 15, 10),
-    ReverseRamp(kRampBlock, kR, -1, 0),
-    {.kind = WaveKind::Bend, .array = kD, .count = 9},
-    {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kW, .count = 9, .cadence = 3, .gain = 1.0f / 70,
-     .start = 3, .timesSize = true},
-    Sized(WaveKind::Sine, kSized, kS3, 9),
-    Sized(WaveKind::Growing, kGrow1, kG1, 6, 0.01f),
-    Sized(WaveKind::Growing, kGrow2, kG2, 5, 0.004f),
-    Sized(WaveKind::Sine, kSine1, kS1, 7),
-    Sized(WaveKind::Sine, kSine2, kS2, 9),
+constexpr Named<WaveGen> kNamedPlan[] = {
+    {Steps::kReverseRampToggle, ReverseRamp(kToggleBlock, kT, 15, 10)},
+    {Steps::kReverseRamp, ReverseRamp(kRampBlock, kR, -1, 0)},
+    {Steps::kBend, {.kind = WaveKind::Bend, .array = kD, .count = 9}},
+    {Steps::kBodyWave,
+     {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kW, .count = 9, .cadence = 3, .gain = 1.0f / 70,
+      .start = 3, .timesSize = true}},
+    {Steps::kSizedSineWave, TimesSize(Sine(kSized, kS3, 9))},
+    {Steps::kGrowingWave, TimesSize(Growing(kGrow1, kG1, 6, 0.01f))},
+    {Steps::kGrowingWave2, TimesSize(Growing(kGrow2, kG2, 5, 0.004f))},
+    {Steps::kSineWave, TimesSize(Sine(kSine1, kS1, 7))},
+    {Steps::kSineWave2, TimesSize(Sine(kSine2, kS2, 9))},
 };
+constexpr auto kPlan = InNamedOrder<Steps::kCount>(kNamedPlan);
 
 // The generators already multiply by the size: their offsets are added to
 // the scaled points.
-constexpr WaveTerm OnScaledPoint(WaveTerm term)
-{
-    term.scaled = false;
-    return term;
-}
 
 constexpr uint32_t kVariant3 = VariantMask({3});
 constexpr VariantScale kScales[] = {{3, 0.8f, 1, 0.8f}};
@@ -91,37 +86,48 @@ constexpr float kFromRoot[] = {6, 5, 4, 3, 2, 1};
 // Variant 3: the tail's edge taller and further back.
 constexpr VariantStretch kTallTail[] = {{kVariant3, RowBit(0), 1.0f, 1.0f, 1.5f}};
 
-constexpr GridPart kParts[] = {
-    {.name = "body", .mesh = MeshOf(g_Fish06Body), .mirror = Mirror::Halves, .turn = ByColumn(kD),
-     .terms = {OnScaledPoint(AddY(ByColumn(kW)))}},
-    {.name = "upper jaw", .mesh = MeshOf(g_Fish06UpperJaw), .mirror = Mirror::After, .turn = At(kD, 0),
-     .terms = {OnScaledPoint(AddZ(ByColumn(kR)))}, .emptyQuadsFirst = true},
-    {.name = "lower jaw", .mesh = MeshOf(g_Fish06LowerJaw), .mirror = Mirror::After, .turn = At(kD, 0),
-     .terms = {OnScaledPoint(AddZ(ByColumn(kT), kAllRows, -1))}, .emptyQuadsFirst = true},
-    {.name = "dorsal", .mesh = MeshOf(g_Fish06Dorsal), .turn = ByMap(kD, kDorsalAt),
-     .terms = {OnScaledPoint(AddY(ByMap(kW, kDorsalAt))), OnScaledPoint(AddY(ByColumn(kS3), RowBit(1))),
-               {.track = ByTable(kColumn, 0.015f), .z = 1, .rows = RowBit(1), .variants = kVariant3}},
-     .emptyQuadsFirst = true},
-    {.name = "pectoral", .mesh = MeshOf(g_Fish06Pectoral), .mirror = Mirror::Halves, .turn = At(kD, 1),
-     .terms = {OnScaledPoint(AddZ(ByColumn(kG1))),
-               {.track = ByTable(kFromRoot, 0.01f), .y = 1, .rows = RowBit(1), .mirrorSign = -1,
-                .variants = kVariant3}},
-     .emptyQuadsFirst = true},
+constexpr Named<GridPart> kNamedParts[] = {
+    {Parts::kBody,
+     {.name = "body", .mesh = MeshOf(g_Fish06Body), .mirror = Mirror::Halves, .turn = ByColumn(kD),
+      .terms = {AfterScale(AddY(ByColumn(kW)))}}},
+    {Parts::kUpperJaw,
+     {.name = "upper jaw", .mesh = MeshOf(g_Fish06UpperJaw), .mirror = Mirror::After, .turn = At(kD, 0),
+      .terms = {AfterScale(AddZ(ByColumn(kR)))}, .emptyQuadsFirst = true}},
+    {Parts::kLowerJaw,
+     {.name = "lower jaw", .mesh = MeshOf(g_Fish06LowerJaw), .mirror = Mirror::After, .turn = At(kD, 0),
+      .terms = {AfterScale(AddZ(ByColumn(kT), kAllRows, -1))}, .emptyQuadsFirst = true}},
+    {Parts::kDorsal,
+     {.name = "dorsal", .mesh = MeshOf(g_Fish06Dorsal), .turn = ByMap(kD, kDorsalAt),
+      .terms = {AfterScale(AddY(ByMap(kW, kDorsalAt))), AfterScale(AddY(ByColumn(kS3), RowBit(1))),
+                {.track = ByTable(kColumn, 0.015f), .z = 1, .rows = RowBit(1), .variants = kVariant3}},
+      .emptyQuadsFirst = true}},
+    {Parts::kPectoral,
+     {.name = "pectoral", .mesh = MeshOf(g_Fish06Pectoral), .mirror = Mirror::Halves, .turn = At(kD, 1),
+      .terms = {AfterScale(AddZ(ByColumn(kG1))),
+                {.track = ByTable(kFromRoot, 0.01f), .y = 1, .rows = RowBit(1), .mirrorSign = -1,
+                 .variants = kVariant3}},
+      .emptyQuadsFirst = true}},
     // The pelvic fins' trailing edges open and close together.
-    {.name = "pelvic", .mesh = MeshOf(g_Fish06Pelvic), .mirror = Mirror::Halves, .turn = At(kD, 3),
-     .terms = {{.track = ByColumn(kG2), .y = -1, .rows = RowBit(1), .scaled = false, .mirrorSign = -1}},
-     .emptyQuadsFirst = true},
-    {.name = "anal", .mesh = MeshOf(g_Fish06Anal), .turn = ByMap(kD, kAnalAt),
-     .terms = {OnScaledPoint(AddY(ByMap(kW, kAnalAt))), OnScaledPoint(AddY(ByColumn(kS1), RowBit(1)))},
-     .emptyQuadsFirst = true, .hiddenInVariants = kVariant3},
-    {.name = "tail", .mesh = MeshOf(g_Fish06Tail), .turn = ByMap(kD, kTailAt),
-     .terms = {OnScaledPoint(AddY(ByMap(kW, kTailAt))), OnScaledPoint(AddY(ByColumn(kS2), RowBit(0))),
-               {.track = Const(0.05f), .x = 1, .rows = RowBit(0), .variants = kVariant3}},
-     .stretches = kTallTail, .emptyQuadsFirst = true},
-    {.name = "eye", .mesh = MeshOf(g_Fish06Eye), .mirror = Mirror::After, .turn = At(kD, 0), .emptyQuadsFirst = true},
-    {.name = "gill cover", .mesh = MeshOf(g_Fish06Gill), .mirror = Mirror::Halves, .turn = At(kD, 0),
-     .emptyQuadsFirst = true},
+    {Parts::kPelvic,
+     {.name = "pelvic", .mesh = MeshOf(g_Fish06Pelvic), .mirror = Mirror::Halves, .turn = At(kD, 3),
+      .terms = {{.track = ByColumn(kG2), .y = -1, .rows = RowBit(1), .scaled = false, .mirrorSign = -1}},
+      .emptyQuadsFirst = true}},
+    {Parts::kAnal,
+     {.name = "anal", .mesh = MeshOf(g_Fish06Anal), .turn = ByMap(kD, kAnalAt),
+      .terms = {AfterScale(AddY(ByMap(kW, kAnalAt))), AfterScale(AddY(ByColumn(kS1), RowBit(1)))},
+      .emptyQuadsFirst = true, .hiddenInVariants = kVariant3}},
+    {Parts::kTail,
+     {.name = "tail", .mesh = MeshOf(g_Fish06Tail), .turn = ByMap(kD, kTailAt),
+      .terms = {AfterScale(AddY(ByMap(kW, kTailAt))), AfterScale(AddY(ByColumn(kS2), RowBit(0))),
+                {.track = Const(0.05f), .x = 1, .rows = RowBit(0), .variants = kVariant3}},
+      .stretches = kTallTail, .emptyQuadsFirst = true}},
+    {Parts::kEye,
+     {.name = "eye", .mesh = MeshOf(g_Fish06Eye), .mirror = Mirror::After, .turn = At(kD, 0), .emptyQuadsFirst = true}},
+    {Parts::kGillCover,
+     {.name = "gill cover", .mesh = MeshOf(g_Fish06Gill), .mirror = Mirror::Halves, .turn = At(kD, 0),
+      .emptyQuadsFirst = true}},
 };
+constexpr auto kParts = InNamedOrder<Parts::kCount>(kNamedParts);
 
 }  // namespace
 

@@ -16,25 +16,36 @@ public:
     // tail and no anal fin (the fish pass passes 0).
     void Draw(int variant) { DrawFrame(variant); }
 
-    // The generators, in the order Draw calls them (the class's plan).
-    void ComputeReverseRampToggle(float* out, int n) { ComputePlanStep(0, out, n); }
-    void ComputeReverseRamp(float* out, int n) { ComputePlanStep(1, out, n); }
-    void ComputeBodyWave(float* out, int n) { ComputePlanStep(3, out, n); }
-    void ComputeSizedSineWave(float* out, int n) { ComputePlanStep(4, out, n); }
-    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(5, out, n); }
-    void ComputeGrowingWave2(float* out, int n) { ComputePlanStep(6, out, n); }
-    void ComputeSineWave(float* out, int n) { ComputePlanStep(7, out, n); }
-    void ComputeSineWave2(float* out, int n) { ComputePlanStep(8, out, n); }
+    // The generators in the order Draw calls them, and the mesh parts in
+    // drawing order (the description's plan and parts carry these names).
+    struct Steps {
+        enum {
+            kReverseRampToggle, kReverseRamp, kBend, kBodyWave, kSizedSineWave, kGrowingWave, kGrowingWave2,
+            kSineWave, kSineWave2, kCount
+        };
+    };
+    struct Parts {
+        enum { kBody, kUpperJaw, kLowerJaw, kDorsal, kPectoral, kPelvic, kAnal, kTail, kEye, kGillCover, kCount };
+    };
 
-    // The mesh parts, in drawing order; Draw sends them all.
-    void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
-    void DrawPart1(const FishFrame& f) { DrawPartAt(1, f); }  // upper jaw
-    void DrawPart2(const FishFrame& f) { DrawPartAt(2, f); }  // lower jaw
-    void DrawPart3(const FishFrame& f) { DrawPartAt(3, f); }  // dorsal fin
-    void DrawPart4(const FishFrame& f) { DrawPartAt(4, f); }  // pectoral fins
-    void DrawPart5(const FishFrame& f) { DrawPartAt(5, f); }  // pelvic fins
-    void DrawPart6(const FishFrame& f) { DrawPartAt(6, f); }  // anal fin
-    void DrawPart7(const FishFrame& f) { DrawPartAt(7, f); }  // tail
-    void DrawPart8(const FishFrame& f) { DrawPartAt(8, f); }  // eyes
-    void DrawPart9(const FishFrame& f) { DrawPartAt(9, f); }  // gill covers
+    void ComputeReverseRampToggle(float* out, int n) { ComputePlanStep(Steps::kReverseRampToggle, out, n); }
+    void ComputeReverseRamp(float* out, int n) { ComputePlanStep(Steps::kReverseRamp, out, n); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(Steps::kBodyWave, out, n); }
+    void ComputeSizedSineWave(float* out, int n) { ComputePlanStep(Steps::kSizedSineWave, out, n); }
+    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(Steps::kGrowingWave, out, n); }
+    void ComputeGrowingWave2(float* out, int n) { ComputePlanStep(Steps::kGrowingWave2, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(Steps::kSineWave, out, n); }
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(Steps::kSineWave2, out, n); }
+
+    // The mesh parts; Draw sends them all.
+    void DrawBody(const FishFrame& f) { DrawPartAt(Parts::kBody, f); }
+    void DrawPart1(const FishFrame& f) { DrawPartAt(Parts::kUpperJaw, f); }
+    void DrawPart2(const FishFrame& f) { DrawPartAt(Parts::kLowerJaw, f); }
+    void DrawPart3(const FishFrame& f) { DrawPartAt(Parts::kDorsal, f); }
+    void DrawPart4(const FishFrame& f) { DrawPartAt(Parts::kPectoral, f); }
+    void DrawPart5(const FishFrame& f) { DrawPartAt(Parts::kPelvic, f); }
+    void DrawPart6(const FishFrame& f) { DrawPartAt(Parts::kAnal, f); }
+    void DrawPart7(const FishFrame& f) { DrawPartAt(Parts::kTail, f); }
+    void DrawPart8(const FishFrame& f) { DrawPartAt(Parts::kEye, f); }
+    void DrawPart9(const FishFrame& f) { DrawPartAt(Parts::kGillCover, f); }
 };

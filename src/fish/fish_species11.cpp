@@ -1,15 +1,17 @@
 // Species 11, the cuckoo catfish: its description. The template does the rest.
 #include "fish/fish_species11.h"
 
+#include "fish/fish_pi.h"
 #include "fish/fish_registry.h"
 #include "fish/fish_species11_meshes.h"
 
 namespace {
 
 using namespace fishdef;
-
-constexpr float kPi16 = 0.19634953f, kPi12 = 0.2617994f, kPi10 = 0.31415924f;
-constexpr float kPi6 = 0.5235987f, kPi4 = 0.7853981f;
+using namespace fishpi;
+using Steps = CFishSpecies11::Steps;
+using Parts = CFishSpecies11::Parts;
+constexpr float kPi12 = rounded::kPi12, kPi6 = rounded::kPi6;  // as its description writes them
 
 // Wave blocks W0 to W11, in layout order. W2, W3, W5 and W10 are read by
 // nothing; W4 and W8 stay zero, so their generators write zeros.
@@ -32,57 +34,68 @@ constexpr FishWave kWaves[] = {
     /* W11 */ {0, 0, kPi10, 0.02f, kPi4},
 };
 
-constexpr WaveGen Sine(int block, int array, int count) { return {WaveKind::Sine, block, array, count}; }
 constexpr WaveGen Ramp(int array, int count) { return {.kind = WaveKind::Ramp, .block = kW1, .array = array, .count = count}; }
 constexpr WaveGen RampToggle(int array, int count)
 {
     return {.kind = WaveKind::Ramp, .block = kW1, .array = array, .count = count, .toggleAfter = 50};
 }
 
-constexpr WaveGen kPlan[] = {
-    Ramp(kB, 6),
-    RampToggle(kC, 6),
-    {.kind = WaveKind::Bend, .array = kE, .count = 17},
-    {.kind = WaveKind::BodyWave, .block = kW0, .array = kD, .count = 17, .cadence = 3, .gain = 0.01f, .start = 5,
-     .writesAmplitude = true},
-    Sine(kW4, kF, 12),
-    Sine(kW7, kH, 13),
-    Sine(kW8, kI, 19),
-    Sine(kW9, kJ, 25),
-    Sine(kW11, kA, 6),
+constexpr Named<WaveGen> kNamedPlan[] = {
+    {Steps::kRamp, Ramp(kB, 6)},
+    {Steps::kRampToggle, RampToggle(kC, 6)},
+    {Steps::kBend, {.kind = WaveKind::Bend, .array = kE, .count = 17}},
+    {Steps::kBodyWave,
+     {.kind = WaveKind::BodyWave, .block = kW0, .array = kD, .count = 17, .cadence = 3, .gain = 0.01f, .start = 5,
+      .writesAmplitude = true}},
+    {Steps::kSineWave, Sine(kW4, kF, 12)},
+    {Steps::kSineWave2, Sine(kW7, kH, 13)},
+    {Steps::kSineWave5, Sine(kW8, kI, 19)},
+    {Steps::kSineWave3, Sine(kW9, kJ, 25)},
+    {Steps::kSineWave4, Sine(kW11, kA, 6)},
     // Again: the first four entries of both ramps, as the stroke flag now stands.
-    Ramp(kB, 4),
-    RampToggle(kC, 4),
+    {Steps::kRampAgain, Ramp(kB, 4)},
+    {Steps::kRampToggleAgain, RampToggle(kC, 4)},
 };
+constexpr auto kPlan = InNamedOrder<Steps::kCount>(kNamedPlan);
 
 // The adipose fin's column c turns and sways with segment 7 + c / 2.
 constexpr int8_t kAdiposeSegments[] = {14, 14, 16, 16, 18, 18, 20, 20, 22, 22, 24, 24, 26, 26, 28, 28, 30, 30, 32};
 
 // The paired parts draw their +y half, then the same strips with y negated.
-constexpr GridPart kParts[] = {
-    {.name = "body", .mesh = MeshOf(g_Fish11Body), .mirror = Mirror::After, .turn = ByColumn(kE),
-     .terms = {AddY(ByColumn(kD))}},
-    {.name = "upper jaw", .mesh = MeshOf(g_Fish11UpperJaw), .mirror = Mirror::After, .turn = At(kE, 0),
-     .terms = {AddZ(ByColumn(kC))}},
-    {.name = "lower jaw", .mesh = MeshOf(g_Fish11LowerJaw), .mirror = Mirror::After, .turn = At(kE, 0),
-     .terms = {{.track = ByColumn(kB), .z = -1, .toColumn = 4}}},
-    {.name = "dorsal", .mesh = MeshOf(g_Fish11Dorsal), .turn = At(kE, 5)},
+constexpr Named<GridPart> kNamedParts[] = {
+    {Parts::kBody,
+     {.name = "body", .mesh = MeshOf(g_Fish11Body), .mirror = Mirror::After, .turn = ByColumn(kE),
+      .terms = {AddY(ByColumn(kD))}}},
+    {Parts::kUpperJaw,
+     {.name = "upper jaw", .mesh = MeshOf(g_Fish11UpperJaw), .mirror = Mirror::After, .turn = At(kE, 0),
+      .terms = {AddZ(ByColumn(kC))}}},
+    {Parts::kLowerJaw,
+     {.name = "lower jaw", .mesh = MeshOf(g_Fish11LowerJaw), .mirror = Mirror::After, .turn = At(kE, 0),
+      .terms = {{.track = ByColumn(kB), .z = -1, .toColumn = 4}}}},
+    {Parts::kDorsal, {.name = "dorsal", .mesh = MeshOf(g_Fish11Dorsal), .turn = At(kE, 5)}},
     // The edge row follows sine W4, which stays zero.
-    {.name = "pectoral", .mesh = MeshOf(g_Fish11Pectoral), .mirror = Mirror::After, .turn = At(kE, 3),
-     .terms = {Add(ByColumn(kF), 1, 1, 0, RowBit(0))}},
+    {Parts::kPectoral,
+     {.name = "pectoral", .mesh = MeshOf(g_Fish11Pectoral), .mirror = Mirror::After, .turn = At(kE, 3),
+      .terms = {Add(ByColumn(kF), 1, 1, 0, RowBit(0))}}},
     // The edges flap out and in together, twice sine W7.
-    {.name = "pelvic", .mesh = MeshOf(g_Fish11Pelvic), .mirror = Mirror::After, .turn = At(kE, 6),
-     .terms = {{.track = ByColumn(kH), .y = 2, .rows = RowBit(0), .mirrorSign = -1}}},
-    {.name = "adipose", .mesh = MeshOf(g_Fish11Adipose), .turn = ByMap(kE, kAdiposeSegments),
-     .terms = {AddY(ByMap(kD, kAdiposeSegments)), AddY(ByColumn(kI), RowBit(1))}},
-    {.name = "tail", .mesh = MeshOf(g_Fish11Tail), .turn = At(kE, 16),
-     .terms = {AddY(At(kD, 15), RowBit(0)), AddY(ByColumn(kJ), RowBit(0)), AddY(At(kD, 16), RowBit(1))}},
-    {.name = "eye", .mesh = MeshOf(g_Fish11Eye), .mirror = Mirror::After, .turn = At(kE, 0)},
+    {Parts::kPelvic,
+     {.name = "pelvic", .mesh = MeshOf(g_Fish11Pelvic), .mirror = Mirror::After, .turn = At(kE, 6),
+      .terms = {{.track = ByColumn(kH), .y = 2, .rows = RowBit(0), .mirrorSign = -1}}}},
+    {Parts::kAdipose,
+     {.name = "adipose", .mesh = MeshOf(g_Fish11Adipose), .turn = ByMap(kE, kAdiposeSegments),
+      .terms = {AddY(ByMap(kD, kAdiposeSegments)), AddY(ByColumn(kI), RowBit(1))}}},
+    {Parts::kTail,
+     {.name = "tail", .mesh = MeshOf(g_Fish11Tail), .turn = At(kE, 16),
+      .terms = {AddY(At(kD, 15), RowBit(0)), AddY(ByColumn(kJ), RowBit(0)), AddY(At(kD, 16), RowBit(1))}}},
+    {Parts::kEye, {.name = "eye", .mesh = MeshOf(g_Fish11Eye), .mirror = Mirror::After, .turn = At(kE, 0)}},
     // Sine W11 moves the barbels up and out, both sides alike.
-    {.name = "barbel", .mesh = MeshOf(g_Fish11Barbel), .mirror = Mirror::After, .turn = At(kE, 0),
-     .terms = {{.track = ByColumn(kA), .y = 1, .mirrorSign = -1}, AddZ(ByColumn(kA))}},
-    {.name = "chin barbel", .mesh = MeshOf(g_Fish11ChinBarbel), .mirror = Mirror::After, .turn = At(kE, 0)},
+    {Parts::kBarbel,
+     {.name = "barbel", .mesh = MeshOf(g_Fish11Barbel), .mirror = Mirror::After, .turn = At(kE, 0),
+      .terms = {{.track = ByColumn(kA), .y = 1, .mirrorSign = -1}, AddZ(ByColumn(kA))}}},
+    {Parts::kChinBarbel,
+     {.name = "chin barbel", .mesh = MeshOf(g_Fish11ChinBarbel), .mirror = Mirror::After, .turn = At(kE, 0)}},
 };
+constexpr auto kParts = InNamedOrder<Parts::kCount>(kNamedParts);
 
 }  // namespace
 

@@ -14,20 +14,31 @@ public:
     // Updates and draws the fish; the mode is kept and changes nothing else.
     void Draw(int mode) { DrawFrame(mode); }
 
-    // The generators, in the order Draw calls them after the bend.
-    void ComputeFinWave(float* out, int n) { ComputePlanStep(1, out, n); }      // block 3; nothing reads it
-    void ComputeSineWave(float* out, int n) { ComputePlanStep(2, out, n); }     // block 4, all zero: the pectoral fins
-    void ComputeSineWave2(float* out, int n) { ComputePlanStep(3, out, n); }    // block 8; nothing reads it
-    void ComputeSineWave3(float* out, int n) { ComputePlanStep(4, out, n); }    // block 9: the tail's edge
-    void ComputeBodyWave(float* out, int n) { ComputePlanStep(5, out, n); }     // block 0; nothing reads it
+    // The generators in the order Draw calls them, and the mesh parts in
+    // drawing order (the description's plan and parts carry these names).
+    struct Steps {
+        enum { kBend, kFinWave, kSineWave, kSineWave2, kSineWave3, kBodyWave, kCount };
+    };
+    struct Parts {
+        enum { kBody, kUpperJaw, kLowerJaw, kDorsal, kAnal, kTail, kEyes, kPectorals, kCount };
+    };
 
-    // The mesh parts, in drawing order; Draw sends them all.
-    void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
-    void DrawPart1(const FishFrame& f) { DrawPartAt(1, f); }  // upper jaw and forehead
-    void DrawPart2(const FishFrame& f) { DrawPartAt(2, f); }  // lower jaw
-    void DrawPart3(const FishFrame& f) { DrawPartAt(3, f); }  // dorsal fin
-    void DrawPart4(const FishFrame& f) { DrawPartAt(4, f); }  // anal fin
-    void DrawPart5(const FishFrame& f) { DrawPartAt(5, f); }  // tail
-    void DrawPart6(const FishFrame& f) { DrawPartAt(6, f); }  // eyes
-    void DrawPart7(const FishFrame& f) { DrawPartAt(7, f); }  // pectoral fins
+    // Block 3's wave, then block 4's (all zero: the pectoral fins), block 8's,
+    // block 9's (the tail's edge) and block 0's body wave; only the fourth
+    // and the second are read.
+    void ComputeFinWave(float* out, int n) { ComputePlanStep(Steps::kFinWave, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(Steps::kSineWave, out, n); }
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(Steps::kSineWave2, out, n); }
+    void ComputeSineWave3(float* out, int n) { ComputePlanStep(Steps::kSineWave3, out, n); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(Steps::kBodyWave, out, n); }
+
+    // The mesh parts; Draw sends them all.
+    void DrawBody(const FishFrame& f) { DrawPartAt(Parts::kBody, f); }
+    void DrawPart1(const FishFrame& f) { DrawPartAt(Parts::kUpperJaw, f); }  // and the forehead
+    void DrawPart2(const FishFrame& f) { DrawPartAt(Parts::kLowerJaw, f); }
+    void DrawPart3(const FishFrame& f) { DrawPartAt(Parts::kDorsal, f); }
+    void DrawPart4(const FishFrame& f) { DrawPartAt(Parts::kAnal, f); }
+    void DrawPart5(const FishFrame& f) { DrawPartAt(Parts::kTail, f); }
+    void DrawPart6(const FishFrame& f) { DrawPartAt(Parts::kEyes, f); }
+    void DrawPart7(const FishFrame& f) { DrawPartAt(Parts::kPectorals, f); }
 };

@@ -3,6 +3,7 @@
 // the small functions beside the description.
 #include "fish/fish_species20.h"
 
+#include "fish/fish_pi.h"
 #include "fish/fish_registry.h"
 #include "fish/fish_species20_meshes.h"
 
@@ -11,8 +12,9 @@
 namespace {
 
 using namespace fishdef;
-
-constexpr float kPi4 = 0.785398126f, kPi10 = 0.314159244f, kPi6 = 0.523598731f;
+using namespace fishpi;
+using Steps = CFishSpecies20::Steps;
+using Parts = CFishSpecies20::Parts;
 
 // Wave blocks, in layout order.
 enum Block { kGrowBlock, kSineBlock };
@@ -67,12 +69,15 @@ void StillRoot(CFishModel&, float* out, int n)
         out[1] *= 0.5f;
 }
 
-constexpr WaveGen kPlan[] = {
-    {.kind = WaveKind::ByHand, .block = kGrowBlock, .array = kGrow, .count = 4, .value = Growing},
-    {.kind = WaveKind::ByHand, .block = kSineBlock, .array = kSine, .count = 10, .value = SineByVariant,
-     .post = StillRoot},
-    {.kind = WaveKind::Bend, .array = kBend, .count = 10},
+constexpr Named<WaveGen> kNamedPlan[] = {
+    {Steps::kGrowingWave,
+     {.kind = WaveKind::ByHand, .block = kGrowBlock, .array = kGrow, .count = 4, .value = Growing}},
+    {Steps::kSineWaveByMode,
+     {.kind = WaveKind::ByHand, .block = kSineBlock, .array = kSine, .count = 10, .value = SineByVariant,
+      .post = StillRoot}},
+    {Steps::kBend, {.kind = WaveKind::Bend, .array = kBend, .count = 10}},
 };
+constexpr auto kPlan = InNamedOrder<Steps::kCount>(kNamedPlan);
 
 // The rim (rows 4 and 5) of the disc's middle columns rises and falls, most
 // in column 6: column 3 + k and 9 - k take entry k of the growing wave.
@@ -96,30 +101,31 @@ constexpr GridPart kLobe = {.name = "lobe", .mesh = MeshOf(g_Fish20Lobe), .turn 
 constexpr GridPart kEye = {.name = "eye", .mesh = MeshOf(g_Fish20Eye), .turn = At(kBend, 0),
                            .terms = {Add(DriftValue(), 1, 0, 1)}};
 
-enum PartIndex { kCapPart, kBodyPart, kTailPart, kKeelPart };
-
-constexpr GridPart kParts[] = {
-    {.name = "cap", .mesh = MeshOf(g_Fish20Cap), .mirror = Mirror::After, .turn = At(kBend, 0)},
-    {.name = "body", .mesh = MeshOf(g_Fish20Body), .mirror = Mirror::After, .turn = At(kBend, 0),
-     .terms = {kRimWave}, .limits = kFirstFourStrips, .offsetHook = PullInVariant3},
+constexpr Named<GridPart> kNamedParts[] = {
+    {Parts::kCap, {.name = "cap", .mesh = MeshOf(g_Fish20Cap), .mirror = Mirror::After, .turn = At(kBend, 0)}},
+    {Parts::kBody,
+     {.name = "body", .mesh = MeshOf(g_Fish20Body), .mirror = Mirror::After, .turn = At(kBend, 0),
+      .terms = {kRimWave}, .limits = kFirstFourStrips, .offsetHook = PullInVariant3}},
     // Each column turns by its own bend angle; the wave waves it sideways
     // (up and down in variant 5).
-    {.name = "tail", .mesh = MeshOf(g_Fish20Tail), .turn = ByColumn(kBend),
-     .terms = {{.track = ByColumn(kSine), .y = 1, .variants = ~kVariant5},
-               {.track = ByColumn(kSine), .z = 1, .variants = kVariant5}},
-     .limits = kTailColumns},
-    {.name = "keel", .mesh = MeshOf(g_Fish20Keel), .turn = At(kBend, 0)},
-    kLobe,
-    TwinOf(kLobe, "lobe twin"),
-    kEye,
-    TwinOf(kEye, "eye twin"),
+    {Parts::kTail,
+     {.name = "tail", .mesh = MeshOf(g_Fish20Tail), .turn = ByColumn(kBend),
+      .terms = {{.track = ByColumn(kSine), .y = 1, .variants = ~kVariant5},
+                {.track = ByColumn(kSine), .z = 1, .variants = kVariant5}},
+      .limits = kTailColumns}},
+    {Parts::kKeel, {.name = "keel", .mesh = MeshOf(g_Fish20Keel), .turn = At(kBend, 0)}},
+    {Parts::kLobe, kLobe},
+    {Parts::kLobeTwin, TwinOf(kLobe, "lobe twin")},
+    {Parts::kEye, kEye},
+    {Parts::kEyeTwin, TwinOf(kEye, "eye twin")},
 };
+constexpr auto kParts = InNamedOrder<Parts::kCount>(kNamedParts);
 
 // Variants 3 and 4 draw the disc without its patch and the tail; 4 inside a
 // scale; 5 the tail and the keel.
-constexpr DrawStep kVariant3Steps[] = {Part(kBodyPart), Part(kTailPart)};
-constexpr DrawStep kVariant4Steps[] = {Push(), Scale(2.0f, 0.5f, 2.0f), Part(kBodyPart), Part(kTailPart), Pop()};
-constexpr DrawStep kVariant5Steps[] = {Push(), Part(kTailPart), Part(kKeelPart), Pop()};
+constexpr DrawStep kVariant3Steps[] = {Part(Parts::kBody), Part(Parts::kTail)};
+constexpr DrawStep kVariant4Steps[] = {Push(), Scale(2.0f, 0.5f, 2.0f), Part(Parts::kBody), Part(Parts::kTail), Pop()};
+constexpr DrawStep kVariant5Steps[] = {Push(), Part(Parts::kTail), Part(Parts::kKeel), Pop()};
 constexpr VariantProgram kPrograms[] = {
     {kVariant3, kVariant3Steps},
     {VariantMask({4}), kVariant4Steps},

@@ -16,21 +16,29 @@ public:
     // variant but 0, 3, 4 and 5 none (the fish pass passes 0).
     void Draw(int variant) { DrawFrame(variant); }
 
-    // The generators, in the order Draw calls them.
-    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(0, out, n); }
-    void ComputeSineWaveByMode(float* out, int n) { ComputePlanStep(1, out, n); }
+    // The generators in the order Draw calls them, and the mesh parts in
+    // drawing order (the description's plan and parts carry these names).
+    struct Steps {
+        enum { kGrowingWave, kSineWaveByMode, kBend, kCount };
+    };
+    struct Parts {
+        enum { kCap, kBody, kTail, kKeel, kLobe, kLobeTwin, kEye, kEyeTwin, kCount };
+    };
 
-    // The mesh parts, in drawing order; Draw sends them all in variant 0.
-    void DrawBody(const FishFrame& f)  // the patch (not in variants 3 and 4), then the disc
+    void ComputeGrowingWave(float* out, int n) { ComputePlanStep(Steps::kGrowingWave, out, n); }
+    void ComputeSineWaveByMode(float* out, int n) { ComputePlanStep(Steps::kSineWaveByMode, out, n); }
+
+    // The mesh parts; Draw sends them all in variant 0.
+    void DrawBody(const FishFrame& f)  // the cap (not in variants 3 and 4), then the disc
     {
         if (m_nDrawVariant != 3 && m_nDrawVariant != 4)
-            DrawPartAt(0, f);
-        DrawPartAt(1, f);
+            DrawPartAt(Parts::kCap, f);
+        DrawPartAt(Parts::kBody, f);
     }
-    void DrawPart1(const FishFrame& f) { DrawPartAt(2, f); }  // tail
-    void DrawPart2(const FishFrame& f) { DrawPartAt(3, f); }  // spine keel
-    void DrawPart3(const FishFrame& f) { DrawPartAt(4, f); }  // front lobes
-    void DrawPart3Mirror(const FishFrame& f) { DrawPartAt(5, f); }
-    void DrawPart4(const FishFrame& f) { DrawPartAt(6, f); }  // eyes
-    void DrawPart4Mirror(const FishFrame& f) { DrawPartAt(7, f); }
+    void DrawPart1(const FishFrame& f) { DrawPartAt(Parts::kTail, f); }
+    void DrawPart2(const FishFrame& f) { DrawPartAt(Parts::kKeel, f); }  // spine keel
+    void DrawPart3(const FishFrame& f) { DrawPartAt(Parts::kLobe, f); }  // front lobes
+    void DrawPart3Mirror(const FishFrame& f) { DrawPartAt(Parts::kLobeTwin, f); }
+    void DrawPart4(const FishFrame& f) { DrawPartAt(Parts::kEye, f); }
+    void DrawPart4Mirror(const FishFrame& f) { DrawPartAt(Parts::kEyeTwin, f); }
 };

@@ -1,15 +1,17 @@
 // Species 23, the clownfish: its description. The template does the rest.
 #include "fish/fish_species23.h"
 
+#include "fish/fish_pi.h"
 #include "fish/fish_registry.h"
 #include "fish/fish_species23_meshes.h"
 
 namespace {
 
 using namespace fishdef;
-
-constexpr float kPi16 = 0.19634953f, kPi12 = 0.2617994f, kPi10 = 0.31415924f;
-constexpr float kPi8 = 0.39269906f, kPi6 = 0.5235987f, kPi5 = 0.6283185f, kPi4 = 0.7853981f;
+using namespace fishpi;
+using Parts = CFishSpecies23::Parts;
+// The two its description writes as rounded decimals.
+constexpr float kPi12 = rounded::kPi12, kPi6 = rounded::kPi6;
 
 // Wave blocks, in layout order.
 enum Block { kA, kR1, kR2, kB, kSpare1, kC, kSpare2, kD, kSpare3, kE, kF };
@@ -36,7 +38,6 @@ constexpr SwimStyleRow kSwimStyle[] = {
     {kC, kPi16, 0.01f, true, kPi6, true},
 };
 
-constexpr WaveGen Sine(int block, int array, int count) { return {WaveKind::Sine, block, array, count}; }
 constexpr WaveGen Ramp(int array) { return {.kind = WaveKind::Ramp, .block = kR1, .array = array, .count = 4}; }
 
 constexpr WaveGen kPlan[] = {
@@ -80,32 +81,39 @@ constexpr GridPart kPelvic = {.name = "pelvic", .mesh = MeshOf(g_Fish23Pelvic), 
 constexpr GridPart kEye = {.name = "eye", .mesh = MeshOf(g_Fish23Eye), .turn = At(kBend, 0),
                            .terms = {Add(DriftValue(), 1, 0, 1)}, .hiddenInVariants = VariantMask({6})};
 
-constexpr GridPart kParts[] = {
-    {.name = "body", .mesh = MeshOf(g_Fish23Body), .mirror = Mirror::Halves, .turn = ByColumn(kBend),
-     .terms = {AddY(ByColumn(kBody))}, .emptyQuadsFirst = true},
-    {.name = "upper jaw", .mesh = MeshOf(g_Fish23UpperJaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
-     .terms = {AddZ(ByColumn(kRamp2))}},
-    {.name = "lower jaw", .mesh = MeshOf(g_Fish23LowerJaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
-     .terms = {AddZ(ByColumn(kRamp1), kAllRows, -1)}},
-    {.name = "spiny dorsal", .mesh = MeshOf(g_Fish23Dorsal), .turn = ByHand(DorsalTurn),
-     .terms = {AddY(Lerp(kBody, 6, 8, 14), RowBit(0)), AddY(ByColumn(kSineB), RowBit(1))},
-     .limits = kFirstFiveColumns},
-    {.name = "soft dorsal", .mesh = MeshOf(g_Fish23SoftDorsal), .turn = LerpMeans(kBend, 9, 10, 11, 12, 9),
-     .terms = {AddY(LerpMeans(kBody, 9, 10, 11, 12, 9))}, .hiddenInVariants = VariantMask({5, 6, 7})},
-    kPectoral,
-    TwinOf(kPectoral, "pectoral twin"),
-    kPelvic,
-    TwinOf(kPelvic, "pelvic twin"),
-    {.name = "anal", .mesh = MeshOf(g_Fish23Anal), .turn = Lerp(kBend, 9, 10, 14),
-     .terms = {AddY(Lerp(kBody, 9, 10, 14)), AddY(ByColumn(kSineE), RowBit(1))}},
+constexpr Named<GridPart> kNamedParts[] = {
+    {Parts::kBody,
+     {.name = "body", .mesh = MeshOf(g_Fish23Body), .mirror = Mirror::Halves, .turn = ByColumn(kBend),
+      .terms = {AddY(ByColumn(kBody))}, .emptyQuadsFirst = true}},
+    {Parts::kUpperJaw,
+     {.name = "upper jaw", .mesh = MeshOf(g_Fish23UpperJaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
+      .terms = {AddZ(ByColumn(kRamp2))}}},
+    {Parts::kLowerJaw,
+     {.name = "lower jaw", .mesh = MeshOf(g_Fish23LowerJaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
+      .terms = {AddZ(ByColumn(kRamp1), kAllRows, -1)}}},
+    {Parts::kSpinyDorsal,
+     {.name = "spiny dorsal", .mesh = MeshOf(g_Fish23Dorsal), .turn = ByHand(DorsalTurn),
+      .terms = {AddY(Lerp(kBody, 6, 8, 14), RowBit(0)), AddY(ByColumn(kSineB), RowBit(1))},
+      .limits = kFirstFiveColumns}},
+    {Parts::kSoftDorsal,
+     {.name = "soft dorsal", .mesh = MeshOf(g_Fish23SoftDorsal), .turn = LerpMeans(kBend, 9, 10, 11, 12, 9),
+      .terms = {AddY(LerpMeans(kBody, 9, 10, 11, 12, 9))}, .hiddenInVariants = VariantMask({5, 6, 7})}},
+    {Parts::kPectoral, kPectoral},
+    {Parts::kPectoralTwin, TwinOf(kPectoral, "pectoral twin")},
+    {Parts::kPelvic, kPelvic},
+    {Parts::kPelvicTwin, TwinOf(kPelvic, "pelvic twin")},
+    {Parts::kAnal,
+     {.name = "anal", .mesh = MeshOf(g_Fish23Anal), .turn = Lerp(kBend, 9, 10, 14),
+      .terms = {AddY(Lerp(kBody, 9, 10, 14)), AddY(ByColumn(kSineE), RowBit(1))}}},
     // The edge's sideways sway (sine F) is not scaled by the size; its lift is.
-    {.name = "tail", .mesh = MeshOf(g_Fish23Tail), .turn = ByHand(TailTurn),
-     .terms = {AddY(ByHand(TailSway)),
-               {.track = ByColumn(kSineF), .y = 1, .rows = RowBit(1), .scaled = false},
-               AddZ(ByColumn(kSineF), RowBit(1))}},
-    kEye,
-    TwinOf(kEye, "eye twin"),
+    {Parts::kTail,
+     {.name = "tail", .mesh = MeshOf(g_Fish23Tail), .turn = ByHand(TailTurn),
+      .terms = {AddY(ByHand(TailSway)), {.track = ByColumn(kSineF), .y = 1, .rows = RowBit(1), .scaled = false},
+                AddZ(ByColumn(kSineF), RowBit(1))}}},
+    {Parts::kEye, kEye},
+    {Parts::kEyeTwin, TwinOf(kEye, "eye twin")},
 };
+constexpr auto kParts = InNamedOrder<Parts::kCount>(kNamedParts);
 
 }  // namespace
 

@@ -1,15 +1,16 @@
 // Species 24, the peacock bass: its description. The template does the rest.
 #include "fish/fish_species24.h"
 
+#include "fish/fish_pi.h"
 #include "fish/fish_registry.h"
 #include "fish/fish_species24_meshes.h"
 
 namespace {
 
 using namespace fishdef;
-
-constexpr float kPi16 = 0.1963495f, kPi12 = 0.2617994f, kPi10 = 0.3141592f;
-constexpr float kPi6 = 0.5235987f, kPi4 = 0.7853981f;
+using namespace fishpi::rounded;  // its description writes rounded decimals
+using Steps = CFishSpecies24::Steps;
+using Parts = CFishSpecies24::Parts;
 
 // Wave blocks, in layout order.
 enum Block { kBodyBlock, kR1, kR2, kA, kB, kC, kD, kE };
@@ -27,34 +28,27 @@ constexpr FishWave kWaves[] = {
     /* E    */ {0, 0, kPi10, 0.02f, kPi4},
 };
 
-// Every generator's values carry the fish's size.
-constexpr WaveGen Sine(int block, int array, int count, int cadence = 5)
-{
-    return {.kind = WaveKind::Sine, .block = block, .array = array, .count = count, .cadence = cadence,
-            .timesSize = true};
-}
-
-constexpr WaveGen kPlan[] = {
+// Every generator's values carry the fish's size, so its offsets are added
+// to the scaled points.
+constexpr Named<WaveGen> kNamedPlan[] = {
     // The jaws' ramps; the first flips the stroke flag after 16 to 25 calls.
-    {.kind = WaveKind::ReverseRamp, .block = kR1, .array = kR7, .count = 7, .timesSize = true, .toggleAfter = 15,
-     .toggleJitter = 10},
-    {.kind = WaveKind::ReverseRamp, .block = kR2, .array = kR10, .count = 10, .timesSize = true},
-    {.kind = WaveKind::Bend, .array = kBend, .count = 12},
-    {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kBW, .count = 12, .cadence = 3, .gain = 0.01f,
-     .start = 7, .timesSize = true},
-    Sine(kA, kSA4, 4),
-    Sine(kA, kSA5, 5),
-    Sine(kB, kSB5, 5),
-    Sine(kC, kSC3, 3, 2),
-    Sine(kD, kSD5, 5),
-    Sine(kE, kSE11, 11),
+    {Steps::kReverseRampToggle,
+     {.kind = WaveKind::ReverseRamp, .block = kR1, .array = kR7, .count = 7, .timesSize = true, .toggleAfter = 15,
+      .toggleJitter = 10}},
+    {Steps::kReverseRamp,
+     {.kind = WaveKind::ReverseRamp, .block = kR2, .array = kR10, .count = 10, .timesSize = true}},
+    {Steps::kBend, {.kind = WaveKind::Bend, .array = kBend, .count = 12}},
+    {Steps::kBodyWave,
+     {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kBW, .count = 12, .cadence = 3, .gain = 0.01f,
+      .start = 7, .timesSize = true}},
+    {Steps::kSineA, TimesSize(Sine(kA, kSA4, 4))},
+    {Steps::kSineAAgain, TimesSize(Sine(kA, kSA5, 5))},
+    {Steps::kSineB, TimesSize(Sine(kB, kSB5, 5))},
+    {Steps::kSineC, TimesSize(Sine(kC, kSC3, 3, 2))},
+    {Steps::kSineD, TimesSize(Sine(kD, kSD5, 5))},
+    {Steps::kSineE, TimesSize(Sine(kE, kSE11, 11))},
 };
-
-// The waves already carry the size: they are added to the scaled points.
-constexpr WaveTerm Wave(Track t, float x, float y, float z, uint16_t rows = kAllRows, float mirrorSign = 1.0f)
-{
-    return {.track = t, .x = x, .y = y, .z = z, .rows = rows, .scaled = false, .mirrorSign = mirrorSign};
-}
+constexpr auto kPlan = InNamedOrder<Steps::kCount>(kNamedPlan);
 
 // Half steps of the segments the columns of the three-angle parts take
 // (2k: segment k, 2k + 1: the mean of k and k + 1).
@@ -62,28 +56,39 @@ constexpr int8_t kSoftDorsalSegments[] = {16, 17, 17, 18, 18};
 constexpr int8_t kAnalSegments[] = {14, 15, 15, 16, 16};
 constexpr int8_t kTailSegments[] = {20, 20, 22, 22, 22, 22, 22, 22, 22, 20, 20};
 
-constexpr GridPart kParts[] = {
-    {.name = "body", .mesh = MeshOf(g_Fish24Body), .mirror = Mirror::Halves, .turn = ByColumn(kBend),
-     .terms = {Wave(ByColumn(kBW), 0, 1, 0)}},
-    {.name = "upper jaw", .mesh = MeshOf(g_Fish24UpperJaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
-     .terms = {Wave(ByColumn(kR10), 0, 0, 1)}},
-    {.name = "lower jaw", .mesh = MeshOf(g_Fish24LowerJaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
-     .terms = {Wave(ByColumn(kR7), 0, 0, -1)}},
-    {.name = "spiny dorsal", .mesh = MeshOf(g_Fish24SpinyDorsal), .turn = At(kBend, 6),
-     .terms = {Wave(ByColumn(kSA4), 1, 1, 0, RowBit(1))}},
-    {.name = "soft dorsal", .mesh = MeshOf(g_Fish24SoftDorsal), .turn = ByMap(kBend, kSoftDorsalSegments),
-     .terms = {Wave(At(kBW, 7), 0, 1, 0), Wave(ByColumn(kSA5), 0, 1, 0, RowBit(1))}},
+constexpr Named<GridPart> kNamedParts[] = {
+    {Parts::kBody,
+     {.name = "body", .mesh = MeshOf(g_Fish24Body), .mirror = Mirror::Halves, .turn = ByColumn(kBend),
+      .terms = {AfterScale(AddY(ByColumn(kBW)))}}},
+    {Parts::kUpperJaw,
+     {.name = "upper jaw", .mesh = MeshOf(g_Fish24UpperJaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
+      .terms = {AfterScale(AddZ(ByColumn(kR10)))}}},
+    {Parts::kLowerJaw,
+     {.name = "lower jaw", .mesh = MeshOf(g_Fish24LowerJaw), .mirror = Mirror::Halves, .turn = At(kBend, 0),
+      .terms = {AfterScale(AddZ(ByColumn(kR7), kAllRows, -1))}}},
+    {Parts::kSpinyDorsal,
+     {.name = "spiny dorsal", .mesh = MeshOf(g_Fish24SpinyDorsal), .turn = At(kBend, 6),
+      .terms = {AfterScale(Add(ByColumn(kSA4), 1, 1, 0, RowBit(1)))}}},
+    {Parts::kSoftDorsal,
+     {.name = "soft dorsal", .mesh = MeshOf(g_Fish24SoftDorsal), .turn = ByMap(kBend, kSoftDorsalSegments),
+      .terms = {AfterScale(AddY(At(kBW, 7))), AfterScale(AddY(ByColumn(kSA5), RowBit(1)))}}},
     // The edge beats out and up; the twin's beats out on its own side.
-    {.name = "pectoral", .mesh = MeshOf(g_Fish24Pectoral), .mirror = Mirror::Halves, .turn = At(kBend, 4),
-     .terms = {Wave(ByColumn(kSB5), 0, 1, 0, RowBit(0), -1.0f), Wave(ByColumn(kSB5), 0, 0, 1, RowBit(0))}},
-    {.name = "pelvic", .mesh = MeshOf(g_Fish24Pelvic), .mirror = Mirror::Halves, .turn = At(kBend, 5),
-     .terms = {Wave(ByColumn(kSC3), 0, 1, 0, RowBit(0), -1.0f)}},
-    {.name = "anal", .mesh = MeshOf(g_Fish24Anal), .turn = ByMap(kBend, kAnalSegments),
-     .terms = {Wave(ByMap(kBW, kAnalSegments), 0, 1, 0), Wave(ByColumn(kSD5), 0, 1, 0, RowBit(1))}},
-    {.name = "tail", .mesh = MeshOf(g_Fish24Tail), .turn = ByMap(kBend, kTailSegments),
-     .terms = {Wave(ByMap(kBW, kTailSegments), 0, 1, 0), Wave(ByColumn(kSE11), 0, 1, 0, RowBit(0))}},
-    {.name = "eye", .mesh = MeshOf(g_Fish24Eye), .mirror = Mirror::Halves, .turn = At(kBend, 0)},
+    {Parts::kPectoral,
+     {.name = "pectoral", .mesh = MeshOf(g_Fish24Pectoral), .mirror = Mirror::Halves, .turn = At(kBend, 4),
+      .terms = {AfterScale(Add(ByColumn(kSB5), 0, 1, 0, RowBit(0), -1)),
+                AfterScale(AddZ(ByColumn(kSB5), RowBit(0)))}}},
+    {Parts::kPelvic,
+     {.name = "pelvic", .mesh = MeshOf(g_Fish24Pelvic), .mirror = Mirror::Halves, .turn = At(kBend, 5),
+      .terms = {AfterScale(Add(ByColumn(kSC3), 0, 1, 0, RowBit(0), -1))}}},
+    {Parts::kAnal,
+     {.name = "anal", .mesh = MeshOf(g_Fish24Anal), .turn = ByMap(kBend, kAnalSegments),
+      .terms = {AfterScale(AddY(ByMap(kBW, kAnalSegments))), AfterScale(AddY(ByColumn(kSD5), RowBit(1)))}}},
+    {Parts::kTail,
+     {.name = "tail", .mesh = MeshOf(g_Fish24Tail), .turn = ByMap(kBend, kTailSegments),
+      .terms = {AfterScale(AddY(ByMap(kBW, kTailSegments))), AfterScale(AddY(ByColumn(kSE11), RowBit(0)))}}},
+    {Parts::kEye, {.name = "eye", .mesh = MeshOf(g_Fish24Eye), .mirror = Mirror::Halves, .turn = At(kBend, 0)}},
 };
+constexpr auto kParts = InNamedOrder<Parts::kCount>(kNamedParts);
 
 }  // namespace
 

@@ -18,26 +18,36 @@ public:
     // The target pitch in whole degrees (kept in m_fPitch).
     int WholePitch() const { return static_cast<int>(m_fPitch); }
 
-    // The generators, in the order Draw calls them (the class's plan; the
-    // bend toward the heading is its step 2, and sine A runs twice, steps 4 and 5).
-    void ComputeReverseRampToggle(float* out, int n) { ComputePlanStep(0, out, n); }
-    void ComputeReverseRamp(float* out, int n) { ComputePlanStep(1, out, n); }
-    void ComputeBodyWave(float* out, int n) { ComputePlanStep(3, out, n); }
-    void ComputeSineWave(float* out, int n) { ComputePlanStep(4, out, n); }
-    void ComputeSineWave2(float* out, int n) { ComputePlanStep(6, out, n); }
-    void ComputeSineWave3(float* out, int n) { ComputePlanStep(7, out, n); }
-    void ComputeSineWave4(float* out, int n) { ComputePlanStep(8, out, n); }
-    void ComputeSineWave5(float* out, int n) { ComputePlanStep(9, out, n); }
+    // The generators in the order Draw calls them, sine A twice, and the mesh
+    // parts in drawing order (the description's plan and parts carry these names).
+    struct Steps {
+        enum {
+            kReverseRampToggle, kReverseRamp, kBend, kBodyWave, kSineA, kSineAAgain, kSineB, kSineC, kSineD, kSineE,
+            kCount
+        };
+    };
+    struct Parts {
+        enum { kBody, kUpperJaw, kLowerJaw, kSpinyDorsal, kSoftDorsal, kPectoral, kPelvic, kAnal, kTail, kEye, kCount };
+    };
 
-    // The mesh parts, in drawing order; Draw sends them all.
-    void DrawBody(const FishFrame& f) { DrawPartAt(0, f); }
-    void DrawPart1(const FishFrame& f) { DrawPartAt(1, f); }  // upper jaw
-    void DrawPart2(const FishFrame& f) { DrawPartAt(2, f); }  // lower jaw
-    void DrawPart3(const FishFrame& f) { DrawPartAt(3, f); }  // spiny dorsal fin
-    void DrawPart4(const FishFrame& f) { DrawPartAt(4, f); }  // soft dorsal fin
-    void DrawPart5(const FishFrame& f) { DrawPartAt(5, f); }  // pectoral fins
-    void DrawPart6(const FishFrame& f) { DrawPartAt(6, f); }  // pelvic fins
-    void DrawPart7(const FishFrame& f) { DrawPartAt(7, f); }  // anal fin
-    void DrawPart8(const FishFrame& f) { DrawPartAt(8, f); }  // tail
-    void DrawPart9(const FishFrame& f) { DrawPartAt(9, f); }  // eyes
+    void ComputeReverseRampToggle(float* out, int n) { ComputePlanStep(Steps::kReverseRampToggle, out, n); }
+    void ComputeReverseRamp(float* out, int n) { ComputePlanStep(Steps::kReverseRamp, out, n); }
+    void ComputeBodyWave(float* out, int n) { ComputePlanStep(Steps::kBodyWave, out, n); }
+    void ComputeSineWave(float* out, int n) { ComputePlanStep(Steps::kSineA, out, n); }
+    void ComputeSineWave2(float* out, int n) { ComputePlanStep(Steps::kSineB, out, n); }
+    void ComputeSineWave3(float* out, int n) { ComputePlanStep(Steps::kSineC, out, n); }
+    void ComputeSineWave4(float* out, int n) { ComputePlanStep(Steps::kSineD, out, n); }
+    void ComputeSineWave5(float* out, int n) { ComputePlanStep(Steps::kSineE, out, n); }
+
+    // The mesh parts; Draw sends them all.
+    void DrawBody(const FishFrame& f) { DrawPartAt(Parts::kBody, f); }
+    void DrawPart1(const FishFrame& f) { DrawPartAt(Parts::kUpperJaw, f); }
+    void DrawPart2(const FishFrame& f) { DrawPartAt(Parts::kLowerJaw, f); }
+    void DrawPart3(const FishFrame& f) { DrawPartAt(Parts::kSpinyDorsal, f); }
+    void DrawPart4(const FishFrame& f) { DrawPartAt(Parts::kSoftDorsal, f); }
+    void DrawPart5(const FishFrame& f) { DrawPartAt(Parts::kPectoral, f); }
+    void DrawPart6(const FishFrame& f) { DrawPartAt(Parts::kPelvic, f); }
+    void DrawPart7(const FishFrame& f) { DrawPartAt(Parts::kAnal, f); }
+    void DrawPart8(const FishFrame& f) { DrawPartAt(Parts::kTail, f); }
+    void DrawPart9(const FishFrame& f) { DrawPartAt(Parts::kEye, f); }
 };

@@ -145,10 +145,15 @@ void CFishModel::ComputeRamp(const WaveGen& gen, float* out, int n)
 {
     const float slope = gen.slope != 0.0f ? gen.slope : m_Wave[gen.block].amplitude;
     const bool reverse = gen.kind == WaveKind::ReverseRamp;
-    const int written = std::max(0, n - gen.leaveLast);
-    for (int i = 0; i < written; ++i)
-        out[i] = m_bStroke ? 0.0f : (reverse ? n - i : i + gen.shift) * slope;
-    FinishWave(*this, gen, out, written);
+    const int ramped = std::clamp(n - gen.leaveLast, 0, std::max(n, 0));
+    // In double precision the size is part of the product.
+    const double size = gen.timesSize ? m_nSize : 1;
+    for (int i = 0; i < ramped; ++i) {
+        const int step = reverse ? n - i : i + gen.shift;
+        out[i] = m_bStroke ? 0.0f : gen.inDouble ? static_cast<float>(size * slope * step) : step * slope;
+    }
+    FinishWave(*this, gen, out, ramped);
+    std::fill(out + ramped, out + std::max(n, 0), 0.0f);  // the entries left out end at 0
 }
 
 void CFishModel::ComputeRampToggle(const WaveGen& gen, float* out, int n)
@@ -164,6 +169,7 @@ void CFishModel::ComputeRampToggle(const WaveGen& gen, float* out, int n)
 
 void CFishModel::ComputeBendToHeading(float* out, int n, float target)
 {
+    n = std::clamp(n, 0, kFishMaxSegments);  // one entry per segment angle, no more
     const BendRule& rule = m_pClass->bend;
     if (std::fabs(m_fLastTarget - m_nTargetHeading) > 0.01f) {  // a new turn
         m_bBendReached = 0;

@@ -153,30 +153,98 @@ void ExpectBodyRowsAlongTheSegments(const FishVertex (&body)[Rows][Columns])
     }
 }
 
-// Constructing a fish of class Fish draws as the template does: the pitch
-// (rand() % 45), the counters of blocks 1 and 2 (% 15 each) and the wander
-// timer (% 200), four draws in all. `more(fish, seed)` checks what else the
-// species sets then.
-template <class Fish, class More>
-void ExpectTemplateDraws(std::initializer_list<unsigned> seeds, More more)
+// What a fish holds at birth, as a species' test recomputes it: its size,
+// speed, bend run, drift and body, each wave block's wave number, amplitude
+// and phase step (the blocks past those listed hold zeros), and the rand()
+// draws of its constructor in order (the template's unless it says).
+struct StartBlock {
+    double waveNumber = 0, amplitude = 0, step = 0;
+};
+struct StartDraw {
+    enum What { kPitch, kCounter, kWanderTimer, kDiscard };
+    What what = kDiscard;
+    int modulus = 1;
+    int block = 0;  // kCounter: whose counter
+};
+struct FishStart {
+    int size = 5;
+    float speed = 0.05f;
+    float pitch = 0.0f;  // where no draw sets it
+    int segments = 15;
+    bool drift = true;
+    std::array<float, 3> bodyDims = {1.0f, 0.34605f, 0.2778f};
+    std::vector<StartBlock> blocks;
+    std::vector<StartDraw> draws = {{StartDraw::kPitch, 45},
+                                    {StartDraw::kCounter, 15, 1},
+                                    {StartDraw::kCounter, 15, 2},
+                                    {StartDraw::kWanderTimer, 200}};
+};
+
+// A fish of class Fish built after srand(seed) for each seed holds the
+// values of `start` and the template's for the rest; its swim box is the
+// game's and its body `start`'s once it is given the box.
+template <class Fish>
+void ExpectStartValues(const FishStart& start, std::initializer_list<unsigned> seeds = {1u, 77u, 4242u})
 {
     for (unsigned seed : seeds) {
         SCOPED_TRACE(seed);
         crt::srand(seed);
-        const Fish fish;
-        EXPECT_EQ(fish.m_fPitch, static_cast<float>(RandValue(0, seed) % 45));
-        EXPECT_EQ(fish.m_Wave[1].counter, RandValue(1, seed) % 15);
-        EXPECT_EQ(fish.m_Wave[2].counter, RandValue(2, seed) % 15);
-        EXPECT_EQ(fish.m_nWanderTimer, RandValue(3, seed) % 200);
-        more(fish, seed);
+        Fish fish;
+        EXPECT_EQ(fish.m_bAlive, 1);
+        EXPECT_EQ(fish.m_bStroke, 1);
+        EXPECT_EQ(fish.m_nSize, start.size);
+        EXPECT_FLOAT_EQ(fish.m_fSpeed, start.speed);
+        EXPECT_EQ(fish.m_nTargetHeading, 0);
+        EXPECT_EQ(fish.m_fShownPitch, 0.0f);
+        EXPECT_EQ(fish.m_fHeading, 0.0f);
+        EXPECT_EQ(fish.m_bHit, 0);
+        EXPECT_EQ(fish.m_bNoWander, 0);
+        EXPECT_EQ(fish.m_nBendCounter, 0);
+        EXPECT_EQ(fish.m_nSwimState, 8);
+        EXPECT_EQ(fish.m_nDrawVariant, 0);
+        for (int i = 0; i < kFishMaxSegments; ++i)
+            EXPECT_EQ(fish.m_nBendAngle[i], 0) << "segment " << i;
+        for (float p : fish.m_fPos)
+            EXPECT_EQ(p, 0.0f);
+        EXPECT_EQ(fish.Class().segments, start.segments);
+        EXPECT_EQ(fish.Class().drift, start.drift);
+        EXPECT_FLOAT_EQ(fish.m_fDriftLimit, 0.008f);
+        EXPECT_EQ(fish.m_fDrift, 0.0f);
+        EXPECT_FLOAT_EQ(fish.m_fDriftStep, 0.002f);
+        // The draws, each into its place; counters not drawn stay 0.
+        float pitch = start.pitch;
+        int counters[kFishMaxWaves] = {}, wander = 0;
+        for (size_t k = 0; k < start.draws.size(); ++k) {
+            const StartDraw& d = start.draws[k];
+            const int r = RandValue(static_cast<int>(k), seed) % d.modulus;
+            if (d.what == StartDraw::kPitch)
+                pitch = static_cast<float>(r);
+            else if (d.what == StartDraw::kCounter)
+                counters[d.block] = r;
+            else if (d.what == StartDraw::kWanderTimer)
+                wander = r;
+        }
+        EXPECT_EQ(fish.m_fPitch, pitch);
+        EXPECT_EQ(fish.m_nWanderTimer, wander);
+        for (int b = 0; b < kFishMaxWaves; ++b) {
+            const StartBlock w = b < static_cast<int>(start.blocks.size()) ? start.blocks[b] : StartBlock{};
+            EXPECT_FLOAT_EQ(fish.m_Wave[b].waveNumber, static_cast<float>(w.waveNumber)) << "block " << b;
+            EXPECT_EQ(fish.m_Wave[b].amplitude, static_cast<float>(w.amplitude)) << "block " << b;
+            EXPECT_FLOAT_EQ(fish.m_Wave[b].phaseStep, static_cast<float>(w.step)) << "block " << b;
+            EXPECT_EQ(fish.m_Wave[b].phase, 0.0f) << "block " << b;
+            EXPECT_EQ(fish.m_Wave[b].counter, counters[b]) << "block " << b;
+        }
+        EXPECT_EQ(fish.Class().waves.size(), start.blocks.size());
+        fish.m_bBusy = 1;
+        fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
+        EXPECT_EQ(fish.m_bBusy, 0);
+        const float box[6] = {-50, 50, 13, -17, -75, -80};
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(fish.m_fSwimBox[i], box[i]) << i;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_FLOAT_EQ(fish.m_fBodyDims[i], start.bodyDims[static_cast<size_t>(i)]) << i;
     }
-    EXPECT_EQ(RandDraws([] { Fish fish; }), 4);
-}
-
-template <class Fish>
-void ExpectTemplateDraws(std::initializer_list<unsigned> seeds)
-{
-    ExpectTemplateDraws<Fish>(seeds, [](const Fish&, unsigned) {});
+    EXPECT_EQ(RandDraws([] { Fish fish; }), static_cast<int>(start.draws.size()));
 }
 
 // The recorded primitives of part `index` of the last Draw, where the parts

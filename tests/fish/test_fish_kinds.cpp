@@ -7,6 +7,7 @@
 #include "fish/fish_kind_c.h"
 #include "fish/fish_kind_d.h"
 #include "fish/fish_kind_e.h"
+#include "fish/fish_kind.h"
 #include "fish/fish_registry.h"
 #include "fish_test_util.h"
 
@@ -118,6 +119,48 @@ TEST(FishKinds, DefaultsAndWaveBlocks)
         EXPECT_FLOAT_EQ(fish->m_fBodyDims[1], 0.36675f);
         EXPECT_FLOAT_EQ(fish->m_fBodyDims[2], 0.331898f);
     }
+}
+
+// A kind's description sets its own run of segments, size, speed, body,
+// drift, pitch at birth and draws, as the later kinds need.
+constexpr FishWave kFourteen[14] = {};
+constexpr RandDraw kCountersAndTimer[] = {
+    {RandDraw::kCounter, 15, 1}, {RandDraw::kCounter, 15, 2}, {RandDraw::kWanderTimer, 200}};
+constexpr RandDraw kLaterCounters[] = {
+    {RandDraw::kPitch, 45}, {RandDraw::kCounter, 15, 4}, {RandDraw::kCounter, 15, 5}, {RandDraw::kWanderTimer, 200}};
+constexpr FishClass kLong = fishkind::Kind({.name = "long", .waves = kFourteen, .segments = 17, .size = 15,
+                                            .speed = 0.05f, .pitch = 90.0f, .draws = kCountersAndTimer,
+                                            .bodyDims = {1.0f, 0.34605f, 0.2778f}, .drift = true});
+constexpr FishClass kLater =
+    fishkind::Kind({.name = "later", .waves = kFourteen, .speed = 0.05f, .draws = kLaterCounters});
+
+TEST(FishKinds, ADescriptionSetsItsOwnRunsSizeSpeedPitchAndDraws)
+{
+    for (unsigned seed : {2u, 40u}) {
+        crt::srand(seed);
+        const CFishModel a(kLong);
+        EXPECT_EQ(a.Class().segments, 17);
+        EXPECT_TRUE(a.Class().drift);
+        EXPECT_EQ(a.m_nSize, 15);
+        EXPECT_FLOAT_EQ(a.m_fSpeed, 0.05f);
+        EXPECT_EQ(a.m_fPitch, 90.0f) << "fixed, not drawn";
+        EXPECT_EQ(a.m_Wave[1].counter, RandValue(0, seed) % 15);
+        EXPECT_EQ(a.m_Wave[2].counter, RandValue(1, seed) % 15);
+        EXPECT_EQ(a.m_nWanderTimer, RandValue(2, seed) % 200);
+        EXPECT_FLOAT_EQ(a.Class().bodyDims[1], 0.34605f);
+
+        crt::srand(seed);
+        const CFishModel b(kLater);
+        EXPECT_EQ(b.Class().waves.size(), 14u);
+        EXPECT_EQ(b.m_fPitch, static_cast<float>(RandValue(0, seed) % 45));
+        EXPECT_EQ(b.m_Wave[4].counter, RandValue(1, seed) % 15);
+        EXPECT_EQ(b.m_Wave[5].counter, RandValue(2, seed) % 15);
+        EXPECT_EQ(b.m_Wave[1].counter, 0);
+        EXPECT_EQ(b.m_nWanderTimer, RandValue(3, seed) % 200);
+        EXPECT_EQ(b.m_nSize, 5);
+    }
+    EXPECT_EQ(RandDraws([] { CFishModel fish(kLong); }), 3);
+    EXPECT_EQ(RandDraws([] { CFishModel fish(kLater); }), 4);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "fish_test_util.h"
 #include "support/vertex_recorder.h"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -33,6 +34,21 @@ TEST(FishSpeciesTable, TheSpeciesOfTheGameAreRegisteredByTheirOwnFiles)
     ASSERT_GE(all.size(), 2u);
     for (size_t i = 1; i < all.size(); ++i)
         EXPECT_LT(all[i - 1]->index, all[i]->index) << "in index order";
+}
+
+// A description's plan and parts carry the names the class's operations use
+// for them: a table whose entries stand out of their named places is refused
+// (at compile time in a description).
+TEST(FishDescriptions, NamedTablesKeepEveryEntryInItsPlace)
+{
+    using namespace fishdef;
+    const Named<WaveGen> inOrder[] = {{0, Sine(3, 0, 4)}, {1, Sine(3, 1, 5, 2)}};
+    const std::array<WaveGen, 2> plan = InNamedOrder<2>(inOrder);
+    EXPECT_EQ(plan[0].count, 4);
+    EXPECT_EQ(plan[1].count, 5);
+    EXPECT_EQ(plan[1].cadence, 2);
+    const Named<WaveGen> swapped[] = {{1, Sine(3, 1, 5)}, {0, Sine(3, 0, 4)}};
+    EXPECT_ANY_THROW(InNamedOrder<2>(swapped));
 }
 
 // A class that records which of its own operations an array called.

@@ -27,61 +27,36 @@ using Vec = std::array<float, 3>;
 
 // ---- construction ----
 
-TEST(FishSpecies00Construction, DrawsPitchTwoCountersAndTheWanderTimerInOrder)
+TEST(FishSpecies00Construction, StartsWithItsOwnValuesAndTheTemplatesDraws)
 {
-    ExpectTemplateDraws<CFishSpecies00>({1u, 77u, 4242u}, [](const CFishSpecies00& fish, unsigned) {
-        for (int b = 0; b < 14; ++b)
-            if (b != 1 && b != 2) {
-                EXPECT_EQ(fish.m_Wave[b].counter, 0) << b;
-            }
-    });
-}
-
-TEST(FishSpecies00Construction, StartsWithItsOwnValues)
-{
-    CFishSpecies00 fish;
-    EXPECT_EQ(fish.m_bAlive, 1);
-    EXPECT_EQ(fish.m_nSize, 5);
-    EXPECT_EQ(fish.m_bStroke, 1);
-    EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.1f);
-    EXPECT_EQ(fish.m_nTargetHeading, 0);
-    EXPECT_EQ(fish.m_fHeading, 0.0f);
-    EXPECT_EQ(fish.m_fShownPitch, 0.0f);
-    EXPECT_EQ(fish.m_nSwimState, 8);
-    EXPECT_EQ(fish.Class().segments, 17);
-    EXPECT_FLOAT_EQ(fish.m_fDriftLimit, 0.008f);
-    EXPECT_FLOAT_EQ(fish.m_fDriftStep, 0.002f);
-    EXPECT_EQ(fish.m_fDrift, 0.0f);
-    const float dims[3] = {1.0f, 0.728646f, 0.695804f};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_FLOAT_EQ(fish.m_fBodyDims[i], dims[i]) << i;
     // Blocks 0 to 13: wave number, amplitude, phase step.
-    const float k[14] = {kPi / 16, 0, 0, kPi / 4, kPi / 24, kPi / 24, kPi / 20,
-                         kPi / 16, kPi / 20, kPi / 4, kPi / 4, kPi / 4, kPi / 2, kPi / 4};
-    const float a[14] = {0.1f,   0.01f, 0.02f, 0.5f,  0.05f, 0.05f, 0.001f,
-                         0.01f, 0.001f, 0.03f, 0.05f, 0.05f, 0.01f, 0.03f};
-    const float s[14] = {kPi / 6, 0, 0, kPi / 6, kPi / 8, kPi / 8, kPi / 8,
-                         kPi / 6, kPi / 8, kPi / 6, kPi / 6, kPi / 6, kPi / 6, kPi / 6};
-    for (int b = 0; b < 14; ++b) {
-        EXPECT_NEAR(fish.m_Wave[b].waveNumber, k[b], 1e-6) << b;
-        EXPECT_FLOAT_EQ(fish.m_Wave[b].amplitude, a[b]) << b;
-        EXPECT_NEAR(fish.m_Wave[b].phaseStep, s[b], 1e-6) << b;
-        EXPECT_EQ(fish.m_Wave[b].phase, 0.0f) << b;
-    }
+    ExpectStartValues<CFishSpecies00>({.speed = 0.1f,
+                                       .segments = 17,
+                                       .bodyDims = {1.0f, 0.728646f, 0.695804f},
+                                       .blocks = {{kPi / 16, 0.1f, kPi / 6},
+                                                  {0, 0.01f, 0},
+                                                  {0, 0.02f, 0},
+                                                  {kPi / 4, 0.5f, kPi / 6},
+                                                  {kPi / 24, 0.05f, kPi / 8},
+                                                  {kPi / 24, 0.05f, kPi / 8},
+                                                  {kPi / 20, 0.001f, kPi / 8},
+                                                  {kPi / 16, 0.01f, kPi / 6},
+                                                  {kPi / 20, 0.001f, kPi / 8},
+                                                  {kPi / 4, 0.03f, kPi / 6},
+                                                  {kPi / 4, 0.05f, kPi / 6},
+                                                  {kPi / 4, 0.05f, kPi / 6},
+                                                  {kPi / 2, 0.01f, kPi / 6},
+                                                  {kPi / 4, 0.03f, kPi / 6}}});
     // Born above the speed ceiling, it keeps 0.1 until its first approach.
+    CFishSpecies00 fish;
     fish.ApproachSpeed(0.01f, 0.1f);
     EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.05f);
 }
 
-TEST(FishSpecies00Swimming, SetSwimBoxStoresTheBoxAndTheDepthBandIsTheTemplates)
+// (Its swim box is checked with its start values.)
+TEST(FishSpecies00Swimming, TheDepthBandIsTheTemplates)
 {
     CFishSpecies00 fish;
-    fish.m_bBusy = 1;
-    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-    EXPECT_EQ(fish.m_bBusy, 0);
-    const float box[6] = {-50, 50, 13, -17, -75, -80};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(fish.m_fSwimBox[i], box[i]) << i;
     const struct {
         float z;
         bool in;

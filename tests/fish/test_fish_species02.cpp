@@ -24,48 +24,23 @@ constexpr float kPi = 3.14159265f;
 
 using Vec = std::array<float, 3>;
 
-TEST(FishSpecies02Construction, DrawsThePitchTwoCountersAndTheWanderTimer)
+TEST(FishSpecies02Construction, StartsWithItsOwnValuesAndTheTemplatesDraws)
 {
-    ExpectTemplateDraws<CFishSpecies02>({1u, 77u});
-}
-
-TEST(FishSpecies02Construction, StartsWithItsOwnValues)
-{
-    CFishSpecies02 fish;
-    EXPECT_EQ(fish.m_bAlive, 1);
-    EXPECT_EQ(fish.m_nSize, 5);
-    EXPECT_EQ(fish.m_bStroke, 1);
-    EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.1f);
-    EXPECT_EQ(fish.m_nTargetHeading, 0);
-    EXPECT_EQ(fish.m_fHeading, 0.0f);
-    EXPECT_EQ(fish.m_nSwimState, 8);
-    EXPECT_EQ(fish.m_nDrawVariant, 0);
-    EXPECT_EQ(fish.Class().segments, 26);
-    EXPECT_FLOAT_EQ(fish.m_fDriftLimit, 0.008f);
-    EXPECT_FLOAT_EQ(fish.m_fDriftStep, 0.002f);
-    EXPECT_EQ(fish.m_fDrift, 0.0f);
-    struct Block {
-        float waveNumber, amplitude, step;
-    } blocks[] = {
-        {kPi / 16, 0, kPi / 6},     // body wave
-        {0, 0, 0},                  // toggle ramp: a step of 0
-        {0, 0.005f, 0},             // reverse ramp
-        {kPi / 4, 0.02f, kPi / 6},  // sine
-        {kPi / 24, 0.02f, kPi / 8}, // sine 2
-        {kPi / 20, 0, kPi / 8},     // growing
-        {kPi / 20, 0.03f, kPi / 12},// sine 3
-    };
-    for (int b = 0; b < 7; ++b) {
-        EXPECT_NEAR(fish.m_Wave[b].waveNumber, blocks[b].waveNumber, 1e-6) << b;
-        EXPECT_FLOAT_EQ(fish.m_Wave[b].amplitude, blocks[b].amplitude) << b;
-        EXPECT_NEAR(fish.m_Wave[b].phaseStep, blocks[b].step, 1e-6) << b;
-        EXPECT_EQ(fish.m_Wave[b].phase, 0.0f) << b;
-    }
-    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-    EXPECT_FLOAT_EQ(fish.m_fBodyDims[0], 1.0f);
-    EXPECT_FLOAT_EQ(fish.m_fBodyDims[1], 0.61084199f);
-    EXPECT_FLOAT_EQ(fish.m_fBodyDims[2], 0.23883f);
+    ExpectStartValues<CFishSpecies02>({.speed = 0.1f,
+                                       .segments = 26,
+                                       .bodyDims = {1.0f, 0.61084199f, 0.23883f},
+                                       .blocks = {
+                                           {kPi / 16, 0, kPi / 6},      // body wave
+                                           {0, 0, 0},                   // toggle ramp: a step of 0
+                                           {0, 0.005f, 0},              // reverse ramp
+                                           {kPi / 4, 0.02f, kPi / 6},   // sine
+                                           {kPi / 24, 0.02f, kPi / 8},  // sine 2
+                                           {kPi / 20, 0, kPi / 8},      // growing
+                                           {kPi / 20, 0.03f, kPi / 12}, // sine 3
+                                       }},
+                                      {1u, 77u});
     // Born above the speed ceiling, it keeps 0.1 until its first approach.
+    CFishSpecies02 fish;
     fish.ApproachSpeed(0.01f, 0.1f);
     EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.05f);
 }

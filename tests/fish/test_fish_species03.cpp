@@ -32,45 +32,31 @@ void ExpectNear(const Vec& a, const Vec& b, const std::string& what)
         EXPECT_NEAR(a[k], b[k], 2e-5) << what << " axis " << k;
 }
 
-TEST(FishSpecies03Construction, DrawsTwoDiscardedValuesTwoCountersAndTheWanderTimer)
+TEST(FishSpecies03Construction, StartsWithItsOwnValuesAfterTwoDiscardedDraws)
 {
-    for (unsigned seed : {1u, 77u}) {
-        crt::srand(seed);
-        const CFishSpecies03 fish;
-        EXPECT_EQ(fish.m_fPitch, 0.0f) << "the first two draws only advance the sequence";
-        EXPECT_EQ(fish.m_nTargetHeading, 0);
-        EXPECT_EQ(fish.m_Wave[1].counter, RandValue(2, seed) % 15);
-        EXPECT_EQ(fish.m_Wave[2].counter, RandValue(3, seed) % 15);
-        EXPECT_EQ(fish.m_nWanderTimer, RandValue(4, seed) % 200);
-    }
-    EXPECT_EQ(RandDraws([] { CFishSpecies03 fish; }), 5);
-}
-
-TEST(FishSpecies03Construction, StartsWithItsOwnValues)
-{
-    CFishSpecies03 fish;
-    EXPECT_EQ(fish.m_bAlive, 1);
-    EXPECT_EQ(fish.m_nSize, 5);
-    EXPECT_EQ(fish.m_bStroke, 1);
-    EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.1f);
-    EXPECT_EQ(fish.m_nSwimState, 8);
-    EXPECT_EQ(fish.Class().segments, 16);
-    EXPECT_FLOAT_EQ(fish.m_fBodyDims[0], 0.64383f);
-    EXPECT_FLOAT_EQ(fish.m_fBodyDims[1], 1.0f);
-    EXPECT_FLOAT_EQ(fish.m_fBodyDims[2], 0.181513f);
-    EXPECT_FLOAT_EQ(fish.m_fDriftLimit, 0.008f);
-    EXPECT_FLOAT_EQ(fish.m_fDriftStep, 0.002f);
     const float pi = 3.14159265f;
-    const float waveNumber[10] = {pi / 16, 0, 0, pi / 8, pi / 24, pi / 24, pi / 20, pi / 16, pi / 2, pi / 4};
-    const float amplitude[10] = {0, 0.003f, 0.003f, 0, 0.05f, 0.05f, 0, 0.01f, 0, 0.05f};
-    const float step[10] = {pi / 6, 0, 0, pi / 8, pi / 8, pi / 8, pi / 8, pi / 6, pi / 6, pi / 6};
-    for (int b = 0; b < 10; ++b) {
-        EXPECT_NEAR(fish.m_Wave[b].waveNumber, waveNumber[b], 1e-6) << b;
-        EXPECT_FLOAT_EQ(fish.m_Wave[b].amplitude, amplitude[b]) << b;
-        EXPECT_NEAR(fish.m_Wave[b].phaseStep, step[b], 1e-6) << b;
-        EXPECT_EQ(fish.m_Wave[b].phase, 0.0f) << b;
-    }
+    // The first two draws only advance the sequence: pitch and heading start at 0.
+    ExpectStartValues<CFishSpecies03>({.speed = 0.1f,
+                                       .segments = 16,
+                                       .bodyDims = {0.64383f, 1.0f, 0.181513f},
+                                       .blocks = {{pi / 16, 0, pi / 6},
+                                                  {0, 0.003f, 0},
+                                                  {0, 0.003f, 0},
+                                                  {pi / 8, 0, pi / 8},
+                                                  {pi / 24, 0.05f, pi / 8},
+                                                  {pi / 24, 0.05f, pi / 8},
+                                                  {pi / 20, 0, pi / 8},
+                                                  {pi / 16, 0.01f, pi / 6},
+                                                  {pi / 2, 0, pi / 6},
+                                                  {pi / 4, 0.05f, pi / 6}},
+                                       .draws = {{StartDraw::kDiscard, 2},
+                                                 {StartDraw::kDiscard, 2},
+                                                 {StartDraw::kCounter, 15, 1},
+                                                 {StartDraw::kCounter, 15, 2},
+                                                 {StartDraw::kWanderTimer, 200}}},
+                                      {1u, 77u});
     // Born above the speed ceiling, it keeps 0.1 until its first approach.
+    CFishSpecies03 fish;
     fish.ApproachSpeed(0.01f, 0.1f);
     EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.05f);
 }

@@ -33,54 +33,27 @@ void ExpectNear(const Vec& a, const Vec& b, const std::string& what)
 
 // ---- construction ----
 
-TEST(FishSpecies05Construction, DrawsThePitchThenTheWanderTimerAndNothingElse)
+TEST(FishSpecies05Construction, StartsWithItsOwnValuesAfterDrawingThePitchAndTheWanderTimer)
 {
-    for (unsigned seed : {1u, 77u, 4242u}) {
-        crt::srand(seed);
-        const CFishSpecies05 fish;
-        EXPECT_EQ(fish.m_fPitch, static_cast<float>(RandValue(0, seed) % 45)) << seed;
-        EXPECT_EQ(fish.m_nWanderTimer, RandValue(1, seed) % 200) << seed;
-        for (int b = 0; b < 10; ++b)
-            EXPECT_EQ(fish.m_Wave[b].counter, 0) << "no counter is drawn, block " << b + 1;
-    }
-    EXPECT_EQ(RandDraws([] { CFishSpecies05 fish; }), 2);
-}
-
-TEST(FishSpecies05Construction, StartsWithItsOwnValues)
-{
-    CFishSpecies05 fish;
-    EXPECT_EQ(fish.m_nSize, 5);
-    EXPECT_EQ(fish.m_bStroke, 1);
-    EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.1f);
-    EXPECT_EQ(fish.m_nSwimState, 8);
-    EXPECT_EQ(fish.m_nTargetHeading, 0);
-    EXPECT_EQ(fish.m_fHeading, 0.0f);
-    EXPECT_EQ(fish.Class().segments, 14);
-    fish.m_bBusy = 1;
-    fish.SetSwimBox(-50, 50, 3, -22, -75, -80);
-    EXPECT_EQ(fish.m_bBusy, 0);
-    const float dims[3] = {1.0f, 0.514202f, 0.36172f};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_FLOAT_EQ(fish.m_fBodyDims[i], dims[i]);
-    const float box[6] = {-50, 50, 13, -17, -75, -80};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(fish.m_fSwimBox[i], box[i]) << i;
-    // Blocks 1, 4, 5 and 7 drive the waves; the others stand empty.
-    struct Row {
-        int block;  // 1-based, as the layout counts them
-        float waveNumber, amplitude, step;
-    } rows[] = {{1, kPi / 16, 0.05f, kPi / 6}, {4, kPi / 4, 0.01f, kPi / 6}, {5, kPi / 16, 0.01f, kPi / 6},
-                {7, kPi / 16, 0.01f, kPi / 6}};
-    for (const Row& r : rows) {
-        const FishWave& w = fish.m_Wave[r.block - 1];
-        EXPECT_NEAR(w.waveNumber, r.waveNumber, 1e-6) << r.block;
-        EXPECT_FLOAT_EQ(w.amplitude, r.amplitude) << r.block;
-        EXPECT_NEAR(w.phaseStep, r.step, 1e-6) << r.block;
-        EXPECT_EQ(w.phase, 0.0f);
-    }
-    for (int b : {2, 3, 6, 8, 9, 10})
-        EXPECT_EQ(fish.m_Wave[b - 1].amplitude, 0.0f) << b;
+    // Blocks 1, 4, 5 and 7 (as the layout counts them) drive the waves; the
+    // others stand empty, and no counter is drawn.
+    ExpectStartValues<CFishSpecies05>({.speed = 0.1f,
+                                       .segments = 14,
+                                       .drift = false,
+                                       .bodyDims = {1.0f, 0.514202f, 0.36172f},
+                                       .blocks = {{kPi / 16, 0.05f, kPi / 6},
+                                                  {},
+                                                  {},
+                                                  {kPi / 4, 0.01f, kPi / 6},
+                                                  {kPi / 16, 0.01f, kPi / 6},
+                                                  {},
+                                                  {kPi / 16, 0.01f, kPi / 6},
+                                                  {},
+                                                  {},
+                                                  {}},
+                                       .draws = {{StartDraw::kPitch, 45}, {StartDraw::kWanderTimer, 200}}});
     // Born above the speed ceiling, it keeps 0.1 until its first approach.
+    CFishSpecies05 fish;
     fish.ApproachSpeed(0.01f, 0.1f);
     EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.05f);
 }

@@ -64,40 +64,24 @@ protected:
 
 // ---- construction ----
 
-TEST(FishSpecies11Construction, DrawsPitchTwoCountersAndTheWanderCounterInOrder)
+TEST(FishSpecies11Construction, StartsWithItsOwnDefaultsAndTheTemplatesDraws)
 {
-    ExpectTemplateDraws<CFishSpecies11>({1u, 42u, 977u});
-}
-
-TEST(FishSpecies11Construction, StartsWithItsOwnDefaults)
-{
-    const CFishSpecies11 fish;
-    EXPECT_EQ(fish.m_bAlive, 1);
-    EXPECT_EQ(fish.m_nSize, 5);
-    EXPECT_EQ(fish.m_bStroke, 1);
-    EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.05f);
-    EXPECT_EQ(fish.m_nTargetHeading, 0);
-    EXPECT_EQ(fish.m_fShownPitch, 0.0f);
-    EXPECT_EQ(fish.m_fHeading, 0.0f);
-    EXPECT_EQ(fish.m_nSwimState, 8);
-    EXPECT_EQ(fish.m_nDrawVariant, 0);
-    EXPECT_FLOAT_EQ(fish.m_fDriftLimit, 0.008f);
-    EXPECT_FLOAT_EQ(fish.m_fDriftStep, 0.002f);
-    EXPECT_EQ(fish.Class().segments, 17);
-    EXPECT_EQ(fish.Class().waves.size(), 12u);
     // W0 to W11: wave number, amplitude, step (W4, W6 and W8 all zero).
-    const float pi16 = static_cast<float>(kPi / 16), pi12 = static_cast<float>(kPi / 12);
-    const float pi10 = static_cast<float>(kPi / 10), pi6 = static_cast<float>(kPi / 6), pi4 = static_cast<float>(kPi / 4);
-    const float expected[12][3] = {{pi12, 0.1f, pi4},   {0, 0.003f, 0},       {0, 0.003f, 0},     {pi16, 0.01f, pi6},
-                                   {0, 0, 0},           {pi16, 0.01f, pi6},   {0, 0, 0},          {pi16, 0.03f, pi6},
-                                   {0, 0, 0},           {pi16, 0.01f, pi6},   {pi10, 0.02f, pi4}, {pi10, 0.02f, pi4}};
-    for (int w = 0; w < 12; ++w) {
-        EXPECT_NEAR(fish.m_Wave[w].waveNumber, expected[w][0], 1e-6) << "W" << w;
-        EXPECT_NEAR(fish.m_Wave[w].amplitude, expected[w][1], 1e-7) << "W" << w;
-        EXPECT_NEAR(fish.m_Wave[w].phaseStep, expected[w][2], 1e-6) << "W" << w;
-        EXPECT_EQ(fish.m_Wave[w].phase, 0.0f) << "W" << w;
-    }
-    EXPECT_EQ(fish.m_Wave[0].counter, 0);
+    ExpectStartValues<CFishSpecies11>({.segments = 17,
+                                       .drift = false,
+                                       .blocks = {{kPi / 12, 0.1, kPi / 4},
+                                                  {0, 0.003, 0},
+                                                  {0, 0.003, 0},
+                                                  {kPi / 16, 0.01, kPi / 6},
+                                                  {},
+                                                  {kPi / 16, 0.01, kPi / 6},
+                                                  {},
+                                                  {kPi / 16, 0.03, kPi / 6},
+                                                  {},
+                                                  {kPi / 16, 0.01, kPi / 6},
+                                                  {kPi / 10, 0.02, kPi / 4},
+                                                  {kPi / 10, 0.02, kPi / 4}}},
+                                      {1u, 42u, 977u});
 }
 
 // ---- one frame ----

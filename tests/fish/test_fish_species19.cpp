@@ -41,45 +41,23 @@ void ExpectNear(const Vec& a, const Vec& b, const std::string& what)
         EXPECT_NEAR(a[k], b[k], 2e-5) << what << " axis " << k;
 }
 
-TEST(FishSpecies19Construction, DrawsPitchTwoCountersAndTheWanderCounterInOrder)
+TEST(FishSpecies19Construction, StartValuesOscillatorsAndTheTemplatesDraws)
 {
-    ExpectTemplateDraws<CFishSpecies19>({1u, 19u, 4242u});
-}
-
-TEST(FishSpecies19Construction, StartValuesAndOscillators)
-{
-    const CFishSpecies19 fish;
-    EXPECT_EQ(fish.m_bAlive, 1);
-    EXPECT_EQ(fish.m_nSize, 5);
-    EXPECT_EQ(fish.m_bStroke, 1);
-    EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.05f);
-    EXPECT_EQ(fish.m_nTargetHeading, 0);
-    EXPECT_EQ(fish.m_fShownPitch, 0.0f);
-    EXPECT_EQ(fish.m_fHeading, 0.0f);
-    EXPECT_EQ(fish.m_nSwimState, 8);
-    EXPECT_EQ(fish.m_bNoWander, 0);
-    EXPECT_FLOAT_EQ(fish.m_fDriftLimit, 0.008f);
-    EXPECT_EQ(fish.m_fDrift, 0.0f);
-    EXPECT_FLOAT_EQ(fish.m_fDriftStep, 0.002f);
-    EXPECT_EQ(fish.Class().segments, 15);
-    EXPECT_FALSE(fish.Class().drift);
     // Wave number, amplitude and phase step of each oscillator, as fractions
     // of pi (the stored floats lie within a step of them); phases start at 0.
-    struct Wave {
-        double waveNumber, amplitude, step;
-    } const waves[11] = {
-        {kPi / 12, 0.1, kPi / 4}, {0, 0.003, 0},          {0, 0.003, 0},  {kPi / 10, 0.03, kPi / 6},
-        {0, 0, 0},                {kPi / 16, 0.01, kPi / 6}, {0, 0, 0},   {kPi / 16, 0.03, kPi / 6},
-        {kPi / 10, 0.02, kPi / 6}, {kPi / 8, 0.03, kPi / 6}, {kPi / 10, 0.02, kPi / 4},
-    };
-    for (int b = 0; b < 11; ++b) {
-        EXPECT_NEAR(fish.m_Wave[b].waveNumber, waves[b].waveNumber, 1e-6) << b;
-        EXPECT_NEAR(fish.m_Wave[b].amplitude, waves[b].amplitude, 1e-8) << b;
-        EXPECT_NEAR(fish.m_Wave[b].phaseStep, waves[b].step, 1e-6) << b;
-        EXPECT_EQ(fish.m_Wave[b].phase, 0.0f) << b;
-    }
-    for (int b = 11; b < kFishMaxWaves; ++b)
-        EXPECT_EQ(fish.m_Wave[b].amplitude, 0.0f) << b;
+    ExpectStartValues<CFishSpecies19>({.drift = false,
+                                       .blocks = {{kPi / 12, 0.1, kPi / 4},
+                                                  {0, 0.003, 0},
+                                                  {0, 0.003, 0},
+                                                  {kPi / 10, 0.03, kPi / 6},
+                                                  {},
+                                                  {kPi / 16, 0.01, kPi / 6},
+                                                  {},
+                                                  {kPi / 16, 0.03, kPi / 6},
+                                                  {kPi / 10, 0.02, kPi / 6},
+                                                  {kPi / 8, 0.03, kPi / 6},
+                                                  {kPi / 10, 0.02, kPi / 4}}},
+                                      {1u, 19u, 4242u});
 }
 
 class Species19Test : public FishSpeciesTest<CFishSpecies19> {

@@ -35,46 +35,22 @@ void ExpectNear(const Vec& a, const Vec& b, const std::string& what)
         EXPECT_NEAR(a[k], b[k], 2e-5) << what << " axis " << k;
 }
 
-TEST(FishSpecies20Construction, DrawsThePitchThenTheWanderCounter)
+TEST(FishSpecies20Construction, StartsWithItsOwnValuesAfterDrawingThePitchAndTheWanderCounter)
 {
-    for (unsigned seed : {1u, 77u, 4242u}) {
-        crt::srand(seed);
-        const CFishSpecies20 fish;
-        EXPECT_EQ(fish.TargetPitch(), static_cast<float>(RandValue(0, seed) % 45)) << seed;
-        EXPECT_EQ(fish.m_nWanderTimer, RandValue(1, seed) % 200) << seed;
-        EXPECT_EQ(fish.m_Wave[0].counter, 0);
-        EXPECT_EQ(fish.m_Wave[1].counter, 0);
-    }
-    EXPECT_EQ(RandDraws([] { CFishSpecies20 fish; }), 2);
-}
-
-TEST(FishSpecies20Construction, StartsWithItsOwnValues)
-{
+    ExpectStartValues<CFishSpecies20>({.speed = 0.1f,
+                                       .segments = 10,
+                                       .bodyDims = {0.975275993f, 1.99839401f, 1.95247996f},
+                                       .blocks = {{kPi / 4, 0.01, kPi / 6}, {kPi / 10, 0.01, kPi / 6}},
+                                       .draws = {{StartDraw::kPitch, 45}, {StartDraw::kWanderTimer, 200}}});
+    // Wave number pi/4 and pi/10, step pi/6, each one float step below the
+    // nearest float.
     CFishSpecies20 fish;
-    EXPECT_EQ(fish.m_bAlive, 1);
-    EXPECT_EQ(fish.m_nSize, 5);
-    EXPECT_EQ(fish.m_bStroke, 1);
-    EXPECT_EQ(fish.m_nTargetHeading, 0);
-    EXPECT_EQ(fish.m_fShownPitch, 0.0f);
-    EXPECT_EQ(fish.m_nSwimState, 8);
-    EXPECT_EQ(fish.Class().segments, 10);
-    EXPECT_FLOAT_EQ(fish.m_fDriftLimit, 0.008f);
-    EXPECT_EQ(fish.m_fDrift, 0.0f);
-    EXPECT_FLOAT_EQ(fish.m_fDriftStep, 0.002f);
-    EXPECT_FLOAT_EQ(fish.m_fBodyDims[0], 0.975275993f);
-    EXPECT_FLOAT_EQ(fish.m_fBodyDims[1], 1.99839401f);
-    EXPECT_FLOAT_EQ(fish.m_fBodyDims[2], 1.95247996f);
-    // Wave number pi/4 and pi/10, amplitude 0.01, step pi/6, each one float
-    // step below the nearest float.
     const float waveNumber[2] = {std::nextafter(float(kPi / 4), 0.0f), std::nextafter(float(kPi / 10), 0.0f)};
     for (int b = 0; b < 2; ++b) {
         EXPECT_EQ(fish.m_Wave[b].waveNumber, waveNumber[b]) << b;
-        EXPECT_EQ(fish.m_Wave[b].amplitude, 0.01f) << b;
         EXPECT_EQ(fish.m_Wave[b].phaseStep, std::nextafter(float(kPi / 6), 0.0f)) << b;
-        EXPECT_EQ(fish.m_Wave[b].phase, 0.0f) << b;
     }
     // Born at twice the speed ceiling, it keeps 0.1 until its first approach.
-    EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.1f);
     fish.ApproachSpeed(0.01f, 0.1f);
     EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.05f);
 }

@@ -45,39 +45,27 @@ void ExpectNear(const Vec& a, const Vec& b, const char* what)
         EXPECT_NEAR(a[k], b[k], 2e-5) << what << " axis " << k;
 }
 
-TEST(FishSpecies24Construction, DrawsPitchTwoRampCountersAndTheWanderTimer)
+TEST(FishSpecies24Construction, IsABigFastFishWithItsOwnWaveBlocksAndTheTemplatesDraws)
 {
-    ExpectTemplateDraws<CFishSpecies24>({1u, 77u, 4242u}, [](const CFishSpecies24& fish, unsigned seed) {
+    // Blocks: body, R1, R2, sines A to E. Wave numbers pi/12, -, -, pi/16 x 4, pi/10.
+    ExpectStartValues<CFishSpecies24>({.size = 7,
+                                       .speed = 0.2f,
+                                       .drift = false,
+                                       .bodyDims = {1.0f, 0.36675f, 0.331898f},
+                                       .blocks = {{kPi / 12, 0.1, kPi / 4},
+                                                  {0, 0.01, 0},
+                                                  {0, 0.01, 0},
+                                                  {kPi / 16, 0.005, kPi / 6},
+                                                  {kPi / 16, 0.05, kPi / 6},
+                                                  {kPi / 16, 0.03, kPi / 6},
+                                                  {kPi / 16, 0.01, kPi / 6},
+                                                  {kPi / 10, 0.02, kPi / 4}}});
+    for (unsigned seed : {1u, 77u, 4242u}) {
+        crt::srand(seed);
+        const CFishSpecies24 fish;
         EXPECT_EQ(fish.WholePitch(), RandValue(0, seed) % 45);
         EXPECT_EQ(fish.m_fPitch, static_cast<float>(fish.WholePitch())) << "a whole number of degrees";
-    });
-}
-
-TEST(FishSpecies24Construction, IsABigFastFishWithItsOwnWaveBlocks)
-{
-    const CFishSpecies24 fish;
-    EXPECT_EQ(fish.m_nSize, 7);
-    EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.2f);
-    EXPECT_EQ(fish.m_bStroke, 1);
-    EXPECT_EQ(fish.m_bAlive, 1);
-    EXPECT_EQ(fish.m_nSwimState, 8);
-    EXPECT_EQ(fish.m_fShownPitch, 0.0f);
-    EXPECT_FALSE(fish.Class().drift);
-    EXPECT_EQ(fish.Class().segments, 15);
-    // Blocks: body, R1, R2, sines A to E. Wave numbers pi/12, -, -, pi/16 x 4, pi/10.
-    struct Block {
-        double waveNumber, amplitude, phaseStep;
-    } blocks[8] = {{kPi / 12, 0.1, kPi / 4},  {0, 0.01, 0},           {0, 0.01, 0},
-                   {kPi / 16, 0.005, kPi / 6}, {kPi / 16, 0.05, kPi / 6}, {kPi / 16, 0.03, kPi / 6},
-                   {kPi / 16, 0.01, kPi / 6},  {kPi / 10, 0.02, kPi / 4}};
-    for (int b = 0; b < 8; ++b) {
-        EXPECT_NEAR(fish.m_Wave[b].waveNumber, blocks[b].waveNumber, 1e-6) << b;
-        EXPECT_NEAR(fish.m_Wave[b].amplitude, blocks[b].amplitude, 1e-7) << b;
-        EXPECT_NEAR(fish.m_Wave[b].phaseStep, blocks[b].phaseStep, 1e-6) << b;
-        EXPECT_EQ(fish.m_Wave[b].phase, 0.0f) << b;
     }
-    for (int b = 8; b < kFishMaxWaves; ++b)
-        EXPECT_EQ(fish.m_Wave[b].amplitude, 0.0f) << "no block " << b;
 }
 
 TEST(FishSpecies24Construction, SwimBoxRaisesTheTopAndBottomAndSetsTheBodyDims)

@@ -3,6 +3,7 @@
 #include "fish/fish_species23.h"
 #include "fish_test_util.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
@@ -253,7 +254,7 @@ TEST_F(WaveTest, RampsShiftedCutShortOrWithTheirLastEntryScaled)
         const char* name;
         float slope;
         WaveGen gen;
-        std::vector<float> expected;  // -99: not written
+        std::vector<float> expected;
     } cases[] = {
         {"ramp, last entry x 1.3", 0.01f, {.kind = WaveKind::Ramp, .count = 3, .pinned = 1, .lastTimes = 1.3f},
          {0, 0.01f, 0.026f}},
@@ -262,10 +263,11 @@ TEST_F(WaveTest, RampsShiftedCutShortOrWithTheirLastEntryScaled)
         {"ramp one behind, first pinned, last x 1.2", 0.002f,
          {.kind = WaveKind::Ramp, .count = 4, .pinned = 1, .lastTimes = 1.2f, .shift = -1}, {0, 0, 0.002f, 0.0048f}},
         {"ramp one behind", 0.005f, {.kind = WaveKind::Ramp, .count = 4, .shift = -1}, {-0.005f, 0, 0.005f, 0.01f}},
+        // The entries left out of the ramp are 0, whatever the array held.
         {"reverse, last two left, times size", 0.003f,
-         {.kind = WaveKind::ReverseRamp, .count = 5, .timesSize = true, .leaveLast = 2}, {0.075f, 0.06f, 0.045f, -99, -99}},
+         {.kind = WaveKind::ReverseRamp, .count = 5, .timesSize = true, .leaveLast = 2}, {0.075f, 0.06f, 0.045f, 0, 0}},
         {"reverse, last left, times size", 0.003f,
-         {.kind = WaveKind::ReverseRamp, .count = 5, .timesSize = true, .leaveLast = 1}, {0.075f, 0.06f, 0.045f, 0.03f, -99}},
+         {.kind = WaveKind::ReverseRamp, .count = 5, .timesSize = true, .leaveLast = 1}, {0.075f, 0.06f, 0.045f, 0.03f, 0}},
     };
     for (const Case& c : cases) {
         fish.m_Wave[0].amplitude = c.slope;
@@ -277,8 +279,66 @@ TEST_F(WaveTest, RampsShiftedCutShortOrWithTheirLastEntryScaled)
         fish.m_bStroke = 1;
         const std::vector<float> still = Run(c.gen);
         for (size_t i = 0; i < out.size(); ++i)
-            EXPECT_EQ(still[i], c.expected[i] == -99 ? -99.0f : 0.0f) << c.name << ", stroke set [" << i << "]";
+            EXPECT_EQ(still[i], 0.0f) << c.name << ", stroke set [" << i << "]";
     }
+}
+
+// A generator asked for fewer entries than its pins, its start, its held run
+// or the entries a ramp leaves out writes those n entries and nothing past
+// them; n = 0 writes nothing.
+TEST_F(WaveTest, SmallCountsStayInsideTheirEntries)
+{
+    const WaveGen gens[] = {
+        {.kind = WaveKind::Sine, .count = 9, .pinned = 1, .lastTimes = 2},
+        {.kind = WaveKind::Sine, .count = 9, .pinned = 1u << 5},
+        {.kind = WaveKind::Growing, .count = 9, .gain = 0.01f, .writesAmplitude = true, .pinned = 0b111},
+        {.kind = WaveKind::BodyWave, .count = 12, .gain = 0.01f, .start = 6, .writesAmplitude = true},
+        {.kind = WaveKind::Mirrored, .count = 13, .start = 4, .end = 8},
+        {.kind = WaveKind::Ramp, .count = 4, .pinned = 1, .lastTimes = 1.3f, .shift = -1},
+        {.kind = WaveKind::ReverseRamp, .count = 7, .timesSize = true, .leaveLast = 2, .toggleAfter = 15,
+         .toggleJitter = 10},
+        {.kind = WaveKind::ReverseRamp, .count = 6, .leaveLast = 1},
+    };
+    fish.m_bStroke = 0;
+    for (const WaveGen& gen : gens)
+        for (int n : {0, 1, 2, 3}) {
+            float out[16];
+            std::fill(out, out + 16, -99.0f);
+            fish.ComputeWave(gen, out, n);
+            for (int i = n; i < 16; ++i)
+                EXPECT_EQ(out[i], -99.0f) << "kind " << int(gen.kind) << ", n = " << n << ": entry " << i;
+            for (int i = 0; i < n; ++i)
+                EXPECT_NE(out[i], -99.0f) << "kind " << int(gen.kind) << ", n = " << n << ": entry " << i;
+        }
+}
+
+// The bend writes one entry per segment angle the template has room for.
+TEST(FishBendBounds, ACountPastTheSegmentsWritesNoMore)
+{
+    CFishSpecies23 fish;
+    fish.m_nTargetHeading = 180;
+    fish.m_fLastTarget = 0.0f;
+    std::vector<float> out(kFishMaxSegments + 8, -99.0f);
+    for (int frame = 0; frame < 80; ++frame)
+        fish.ComputeBendToHeading(out.data(), static_cast<int>(out.size()), 180.0f);
+    EXPECT_EQ(fish.m_fLastTarget, 180.0f) << "the field after the segment angles is the bend's own";
+    for (size_t i = kFishMaxSegments; i < out.size(); ++i)
+        EXPECT_EQ(out[i], -99.0f) << i;
+    EXPECT_EQ(out[kFishMaxSegments - 1], 180.0f) << "the last segment came round";
+}
+
+// A ramp in double precision forms size x slope x step in double and stores
+// it once as a float.
+TEST_F(WaveTest, RampsInDoublePrecisionRoundOnce)
+{
+    fish.m_nSize = 7;
+    fish.m_bStroke = 0;
+    fish.m_Wave[0].amplitude = 0.003f;
+    const WaveGen gen{.kind = WaveKind::ReverseRamp, .count = 9, .timesSize = true, .inDouble = true, .leaveLast = 1};
+    const std::vector<float> out = Run(gen);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(out[i], static_cast<float>(7.0 * double(0.003f) * (9 - i))) << i;
+    EXPECT_EQ(out[8], 0.0f);
 }
 
 // A toggle counter shared by every fish of a class flips the stroke of

@@ -119,6 +119,29 @@ QImage RenderFish(const OffscreenTarget& target, int width, int height, QRgb bac
     return target.Read();
 }
 
+// A place a picture test looks at a fish at the origin from. The game's
+// camera looks along -z, so a fish swimming in x shows its side.
+struct FishView {
+    const char* name;
+    float x, y, z;
+    bool side = false;
+};
+
+// The views of a fish `d` away: its side, the front, above and three
+// quarters; with `all`, from behind and below too.
+inline std::vector<FishView> ViewsOfAFish(float d, bool all = false)
+{
+    std::vector<FishView> views = {{"side", 0, 0, d, true},
+                                   {"front", -d, 0, 0},
+                                   {"above", 0, d, 0},
+                                   {"three quarters", -0.6f * d, 0.35f * d, 0.75f * d}};
+    if (all) {
+        views.push_back({"behind", d, 0, 0.01f});
+        views.push_back({"below", 0, -d, 0.01f});
+    }
+    return views;
+}
+
 // A picture test of fish: the fixture above with an offscreen target of
 // width x height cleared to `background`, the textures of the species listed,
 // and fish drawn as the fish pass draws them (bound texture, translation,
@@ -157,6 +180,20 @@ protected:
     QImage Render(float ex, float ey, float ez, float fov, Scene scene)
     {
         return RenderFish(*m_target, m_width, m_height, m_background, fov, ex, ey, ez, scene);
+    }
+    // What `scene` draws seen from each view with a field of view of `fov`
+    // degrees, checked by check(view, picture) under the view's name; the
+    // pictures in order.
+    template <typename Scene, typename Check>
+    std::vector<QImage> RenderViews(const std::vector<FishView>& views, float fov, Scene scene, Check check)
+    {
+        std::vector<QImage> pictures;
+        for (const FishView& v : views) {
+            SCOPED_TRACE(v.name);
+            pictures.push_back(Render(v.x, v.y, v.z, fov, scene));
+            check(v, pictures.back());
+        }
+        return pictures;
     }
     // One Draw of `fish` at (x, y, z), where it is put first (it moves as it is drawn).
     template <typename Fish>
@@ -304,4 +341,71 @@ Census CountFish(const QImage& image, QRgb background, int x0, int x1, Classify 
     c.top = f.top;
     c.bottom = f.bottom;
     return c;
+}
+
+// The fish pixels outside the largest connected piece of a picture (a fin
+// apart from the body shows as a piece of its own). Pixels join their four
+// neighbours, or with `reach` r > 0 every pixel up to r away in x and y.
+// `marked`, when given, is the picture with those pixels in magenta.
+inline long LoosePixels(const QImage& image, QRgb background, int reach = 0, QImage* marked = nullptr,
+                        long* total = nullptr)
+{
+    const int w = image.width(), h = image.height();
+    std::vector<int> label(size_t(w) * h, 0);
+    long all = 0, largest = 0;
+    int next = 0, main = 0;
+    std::vector<int> stack;
+    auto visit = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= w || y >= h)
+            return;
+        const int j = y * w + x;
+        if (!label[j] && !IsBackgroundPixel(image.pixel(x, y), background)) {
+            label[j] = next;
+            stack.push_back(j);
+        }
+    };
+    for (int start = 0; start < w * h; ++start) {
+        if (label[start] || IsBackgroundPixel(image.pixel(start % w, start / w), background))
+            continue;
+        long size = 0;
+        label[start] = ++next;
+        stack.push_back(start);
+        while (!stack.empty()) {
+            const int i = stack.back(), x = i % w, y = i / w;
+            stack.pop_back();
+            ++size;
+            if (reach == 0) {
+                visit(x + 1, y);
+                visit(x - 1, y);
+                visit(x, y + 1);
+                visit(x, y - 1);
+            } else {
+                for (int dy = -reach; dy <= reach; ++dy)
+                    for (int dx = -reach; dx <= reach; ++dx)
+                        visit(x + dx, y + dy);
+            }
+        }
+        all += size;
+        if (size > largest) {
+            largest = size;
+            main = next;
+        }
+    }
+    if (marked != nullptr) {
+        *marked = image.copy();
+        for (int i = 0; i < w * h; ++i)
+            if (label[i] && label[i] != main)
+                marked->setPixel(i % w, i / w, qRgb(255, 0, 255));
+    }
+    if (total != nullptr)
+        *total = all;
+    return all - largest;
+}
+
+// The share of the fish pixels that LoosePixels finds (0 for no fish).
+inline double LooseShare(const QImage& image, QRgb background, int reach = 0)
+{
+    long total = 0;
+    const long loose = LoosePixels(image, background, reach, nullptr, &total);
+    return total ? double(loose) / double(total) : 0.0;
 }

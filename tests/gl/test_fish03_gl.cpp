@@ -69,32 +69,20 @@ TEST_F(Fish03GLTest, TextureIsTheAngelfishPicture)
 TEST_F(Fish03GLTest, SeenFromTheSideTheFrontAndAboveItShowsSilverWithBlackBars)
 {
     CFishSpecies03 fish = SettledFish<CFishSpecies03>();
-    struct View {
-        const char* name;
-        float x, y, z;
-        bool side;
-    };
-    // The game's camera looks along -z: a fish swimming in x shows its side.
-    const View views[] = {{"side", 0, 0, 10, true},
-                          {"front", -10, 0, 0, false},
-                          {"above", 0, 10, 0, false},
-                          {"three quarters", -6, 3.5f, 7.5f, false}};
-    std::vector<QImage> pictures;
-    for (const View& v : views) {
-        SCOPED_TRACE(v.name);
-        const QImage image = Render(v.x, v.y, v.z, 40.0f, [&] { DrawAt(fish, Texture(3), 0, 0); });
-        pictures.push_back(image);
-        const Census c = Count(image);
-        EXPECT_GT(c.fish, v.side ? 8000 : 1500) << "the fish fills part of the view";
-        EXPECT_LT(c.orange, c.fish / 100) << "no clownfish orange";
-        EXPECT_GT(c.silver, c.fish / 4) << "silver and grey";
-        if (v.side) {
-            EXPECT_GT(c.black, c.fish / 12) << "black bars";
-            EXPECT_GT(c.red, 20) << "the red eye";
-            // Fins included, an angelfish stands taller than it is long.
-            EXPECT_GT(c.bottom - c.top, c.right - c.left) << "taller than long";
-        }
-    }
+    const auto draw = [&] { DrawAt(fish, Texture(3), 0, 0); };
+    const std::vector<QImage> pictures =
+        RenderViews(ViewsOfAFish(10), 40.0f, draw, [&](const FishView& v, const QImage& image) {
+            const Census c = Count(image);
+            EXPECT_GT(c.fish, v.side ? 8000 : 1500) << "the fish fills part of the view";
+            EXPECT_LT(c.orange, c.fish / 100) << "no clownfish orange";
+            EXPECT_GT(c.silver, c.fish / 4) << "silver and grey";
+            if (v.side) {
+                EXPECT_GT(c.black, c.fish / 12) << "black bars";
+                EXPECT_GT(c.red, 20) << "the red eye";
+                // Fins included, an angelfish stands taller than it is long.
+                EXPECT_GT(c.bottom - c.top, c.right - c.left) << "taller than long";
+            }
+        });
     Keep(pictures, "");
 }
 

@@ -56,33 +56,22 @@ CFishSpecies05 SwimmingRam()
 TEST_F(Fish05GLTest, SeenFromTheSideTheFrontAndAboveItShowsAGoldAndBlueRamWithItsBlackMarks)
 {
     CFishSpecies05 fish = SwimmingRam();
-    struct View {
-        const char* name;
-        float x, y, z;
-        bool side;
-    };
-    const View views[] = {{"side", 0, 0, 9, true},
-                          {"front", -9, 0, 0, false},
-                          {"above", 0, 9, 0, false},
-                          {"three quarters", -5.5f, 3, 6.5f, false}};
-    std::vector<QImage> pictures;
-    for (const View& v : views) {
-        SCOPED_TRACE(v.name);
-        const QImage image = Render(v.x, v.y, v.z, 40.0f, [&] { DrawRam(fish); });
-        pictures.push_back(image);
-        const Census c = Count(image);
-        EXPECT_GT(c.fish, v.side ? 8000 : 1000) << "the fish fills part of the view";
-        if (v.side) {
-            EXPECT_GT(c.gold + c.orange, c.fish / 8) << "a golden head and breast";
-            EXPECT_GT(c.blue, c.fish / 10) << "violet-blue and spangled";
-            EXPECT_GT(c.black, c.fish / 60) << "the eye bar, the blotch, the dorsal's first rays";
-            EXPECT_GT(c.red, 30) << "the red eye and fin rims";
-            // A deep body, still longer than tall with its fins.
-            const float aspect = float(c.bottom - c.top) / float(c.right - c.left);
-            EXPECT_GT(aspect, 0.45f);
-            EXPECT_LT(aspect, 0.85f);
-        }
-    }
+    const auto draw = [&] { DrawRam(fish); };
+    const std::vector<QImage> pictures =
+        RenderViews(ViewsOfAFish(9), 40.0f, draw, [&](const FishView& v, const QImage& image) {
+            const Census c = Count(image);
+            EXPECT_GT(c.fish, v.side ? 8000 : 1000) << "the fish fills part of the view";
+            if (v.side) {
+                EXPECT_GT(c.gold + c.orange, c.fish / 8) << "a golden head and breast";
+                EXPECT_GT(c.blue, c.fish / 10) << "violet-blue and spangled";
+                EXPECT_GT(c.black, c.fish / 60) << "the eye bar, the blotch, the dorsal's first rays";
+                EXPECT_GT(c.red, 30) << "the red eye and fin rims";
+                // A deep body, still longer than tall with its fins.
+                const float aspect = float(c.bottom - c.top) / float(c.right - c.left);
+                EXPECT_GT(aspect, 0.45f);
+                EXPECT_LT(aspect, 0.85f);
+            }
+        });
     KeepPictures("PV_FISH05_PNG", pictures, "", 2);
 }
 

@@ -61,30 +61,20 @@ TEST_F(Fish06GLTest, TextureIsTheKillifishPicture)
 TEST_F(Fish06GLTest, SeenFromEverySideItIsOneLongSpottedFish)
 {
     CFishSpecies06 fish = SettledFish<CFishSpecies06>();
-    struct View {
-        const char* name;
-        float x, y, z;
-        bool side;
-    };
-    const View views[] = {{"side", 0, 0, 10, true},    {"front", -10, 0, 0, false},
-                          {"above", 0, 10, 0, false},  {"behind", 10, 0, 0, false},
-                          {"below", 0, -10, 0.01f, false}, {"three quarters", -6, 3.5f, 7.5f, false}};
-    std::vector<QImage> pictures;
-    for (const View& v : views) {
-        SCOPED_TRACE(v.name);
-        const QImage image = Render(v.x, v.y, v.z, 30.0f, [&] { DrawFishAt(fish, Texture(6), 0, 0); });
-        pictures.push_back(image);
-        const Census c = Count(image);
-        EXPECT_GT(c.fish.pixels, v.side ? 5000 : 800) << "the fish fills part of the view";
-        EXPECT_LT(c.orange, c.fish.pixels / 50) << "no clownfish orange";
-        if (v.side) {
-            EXPECT_GT(c.teal, c.fish.pixels / 20) << "blue-green flanks and tail";
-            EXPECT_GT(c.red, c.fish.pixels / 30) << "carmine spots and bands";
-            EXPECT_GT(c.pale, 10) << "the streamers' white tips";
-            // Long and low: with its lyre tail more than twice as long as deep.
-            EXPECT_GT(c.fish.right - c.fish.left, 2 * (c.fish.bottom - c.fish.top));
-        }
-    }
+    const auto draw = [&] { DrawFishAt(fish, Texture(6), 0, 0); };
+    const std::vector<QImage> pictures =
+        RenderViews(ViewsOfAFish(10, true), 30.0f, draw, [&](const FishView& v, const QImage& image) {
+            const Census c = Count(image);
+            EXPECT_GT(c.fish.pixels, v.side ? 5000 : 800) << "the fish fills part of the view";
+            EXPECT_LT(c.orange, c.fish.pixels / 50) << "no clownfish orange";
+            if (v.side) {
+                EXPECT_GT(c.teal, c.fish.pixels / 20) << "blue-green flanks and tail";
+                EXPECT_GT(c.red, c.fish.pixels / 30) << "carmine spots and bands";
+                EXPECT_GT(c.pale, 10) << "the streamers' white tips";
+                // Long and low: with its lyre tail more than twice as long as deep.
+                EXPECT_GT(c.fish.right - c.fish.left, 2 * (c.fish.bottom - c.fish.top));
+            }
+        });
     KeepPictures("PV_FISH06_PNG", pictures, "", 2);
 }
 

@@ -45,53 +45,6 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
     });
 }
 
-// The fish pixels outside the largest patch of the picture (pixels up to two
-// apart joined, so that a fin seen edge-on is not broken up): pieces of fish
-// that came loose (marked magenta in `marked` when given).
-long LoosePixels(const QImage& image, QImage* marked = nullptr)
-{
-    const int w = image.width(), h = image.height();
-    std::vector<int> label(size_t(w) * h, 0);
-    long total = 0, largest = 0;
-    int next = 0, main = 0;
-    std::vector<int> stack;
-    for (int start = 0; start < w * h; ++start) {
-        if (label[start] || IsBackgroundPixel(image.pixel(start % w, start / w), kBackground))
-            continue;
-        long size = 0;
-        label[start] = ++next;
-        stack.push_back(start);
-        while (!stack.empty()) {
-            const int i = stack.back();
-            stack.pop_back();
-            ++size;
-            for (int dy = -2; dy <= 2; ++dy)
-                for (int dx = -2; dx <= 2; ++dx) {
-                    const int x = i % w + dx, y = i / w + dy;
-                    if (x < 0 || y < 0 || x >= w || y >= h)
-                        continue;
-                    const int j = y * w + x;
-                    if (!label[j] && !IsBackgroundPixel(image.pixel(x, y), kBackground)) {
-                        label[j] = next;
-                        stack.push_back(j);
-                    }
-                }
-        }
-        total += size;
-        if (size > largest) {
-            largest = size;
-            main = next;
-        }
-    }
-    if (marked != nullptr) {
-        *marked = image.copy();
-        for (int i = 0; i < w * h; ++i)
-            if (label[i] && label[i] != main)
-                marked->setPixel(i % w, i / w, qRgb(255, 0, 255));
-    }
-    return total - largest;
-}
-
 // A fish that has swum a little, level, heading 0 (toward -x).
 template <typename Fish>
 Fish SwimmingFish()
@@ -114,20 +67,13 @@ void Keep(const std::vector<QImage>& pictures, const char* suffix, int across = 
 TEST_F(Fish11GLTest, FromEverySideASpottedCreamCatfish)
 {
     CFishSpecies11 fish = SwimmingFish<CFishSpecies11>();
-    struct View {
-        const char* name;
-        float x, y, z;
-        bool side;
-    };
-    const View views[] = {{"side", 0, 0, 9, true},          {"front", -9, 0, 0, false},
-                          {"above", 0, 9, 0.01f, false},    {"below", 0, -9, 0.01f, false},
-                          {"behind", 9, 0.5f, 0.5f, false}, {"three quarters", -6, 3.5f, 7.5f, false}};
     std::vector<QImage> pictures;
-    for (const View& v : views) {
+    for (const FishView& v : ViewsOfAFish(9, true)) {
         SCOPED_TRACE(v.name);
         const QImage image = Render(v.x, v.y, v.z, [&] { DrawAt(fish, Texture(11), 0, 0); });
         QImage marked;
-        const long loose = LoosePixels(image, &marked);
+        // Pixels up to two apart joined: a fin seen edge-on is not broken up.
+        const long loose = LoosePixels(image, kBackground, 2, &marked);
         pictures.push_back(marked);
         const Census c = Count(image);
         EXPECT_GT(c.fish, v.side ? 8000 : 1500) << "the fish fills part of the view";
@@ -168,7 +114,7 @@ TEST_F(Fish11GLTest, ATurnAtTheWallHoldsTogetherFrameByFrame)
             const Census c = Count(image);
             QImage marked;
             // A sheet seen edge-on (the tail from above) may break up a little.
-            EXPECT_LT(LoosePixels(image, &marked), c.fish / 50) << "frame " << frame;
+            EXPECT_LT(LoosePixels(image, kBackground, 2, &marked), c.fish / 50) << "frame " << frame;
             EXPECT_GT(c.fish, 1500) << "frame " << frame;
             pictures.push_back(marked);
             if (!seenFromAbove)

@@ -44,45 +44,6 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
     });
 }
 
-// The share of the fish's pixels outside its largest connected piece: a fin
-// that leaves the body in a turn shows as a piece of its own.
-double LooseShare(const QImage& image)
-{
-    const int w = image.width(), h = image.height();
-    std::vector<int> label(static_cast<size_t>(w * h), -1);
-    std::vector<long> sizes;
-    long total = 0;
-    std::vector<int> stack;
-    for (int start = 0; start < w * h; ++start) {
-        if (label[start] >= 0 || IsBackgroundPixel(image.pixel(start % w, start / w), kBackground))
-            continue;
-        const int id = static_cast<int>(sizes.size());
-        sizes.push_back(0);
-        stack.push_back(start);
-        label[start] = id;
-        while (!stack.empty()) {
-            const int i = stack.back();
-            stack.pop_back();
-            ++sizes[id];
-            const int x = i % w, y = i / w;
-            const int next[4][2] = {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}};
-            for (const auto& n : next) {
-                if (n[0] < 0 || n[0] >= w || n[1] < 0 || n[1] >= h)
-                    continue;
-                const int j = n[1] * w + n[0];
-                if (label[j] < 0 && !IsBackgroundPixel(image.pixel(n[0], n[1]), kBackground)) {
-                    label[j] = id;
-                    stack.push_back(j);
-                }
-            }
-        }
-        total += sizes[id];
-    }
-    if (total == 0)
-        return 1.0;
-    return 1.0 - double(*std::max_element(sizes.begin(), sizes.end())) / double(total);
-}
-
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
 {
     KeepPictures("PV_FISH19_PNG", pictures, suffix, 4);
@@ -91,33 +52,21 @@ void Keep(const std::vector<QImage>& pictures, const char* suffix)
 TEST_F(Fish19GLTest, SeenFromEverySideItIsBlackRimmedInOrange)
 {
     CFishSpecies19 fish = SettledFish<CFishSpecies19>();
-    struct View {
-        const char* name;
-        float x, y, z;
-        bool side;
-    };
-    const View views[] = {{"side", 0, 0, 10, true},
-                          {"front", -10, 0, 0, false},
-                          {"behind", 10, 0, 0.01f, false},
-                          {"above", 0, 10, 0, false},
-                          {"three quarters", -6, 3.5f, 7.5f, false}};
-    std::vector<QImage> pictures;
-    for (const View& v : views) {
-        SCOPED_TRACE(v.name);
-        const QImage image = Render(v.x, v.y, v.z, 40.0f, [&] { DrawFishAt(fish, Texture(19), 0, 0); });
-        pictures.push_back(image);
-        const Census c = Count(image);
-        EXPECT_GT(c.fish, v.side ? 12000 : 1200) << "the fish fills part of the view";
-        EXPECT_LT(c.silver, c.fish / 50) << "no silver";
-        EXPECT_LT(LooseShare(image), 0.01) << "one piece";
-        if (v.side) {
-            EXPECT_GT(c.black, c.fish / 2) << "a black fish";
-            EXPECT_GT(c.orange, c.fish / 40) << "its orange rim";
-            EXPECT_LT(c.orange, c.fish / 4);
-            // The sails make it far taller than long.
-            EXPECT_GT(c.bottom - c.top, 1.4 * (c.right - c.left)) << "taller than long";
-        }
-    }
+    const auto draw = [&] { DrawFishAt(fish, Texture(19), 0, 0); };
+    const std::vector<QImage> pictures =
+        RenderViews(ViewsOfAFish(10, true), 40.0f, draw, [&](const FishView& v, const QImage& image) {
+            const Census c = Count(image);
+            EXPECT_GT(c.fish, v.side ? 12000 : 1200) << "the fish fills part of the view";
+            EXPECT_LT(c.silver, c.fish / 50) << "no silver";
+            EXPECT_LT(LooseShare(image, kBackground), 0.01) << "one piece";
+            if (v.side) {
+                EXPECT_GT(c.black, c.fish / 2) << "a black fish";
+                EXPECT_GT(c.orange, c.fish / 40) << "its orange rim";
+                EXPECT_LT(c.orange, c.fish / 4);
+                // The sails make it far taller than long.
+                EXPECT_GT(c.bottom - c.top, 1.4 * (c.right - c.left)) << "taller than long";
+            }
+        });
     Keep(pictures, "");
 }
 
@@ -135,7 +84,7 @@ TEST_F(Fish19GLTest, InATurnItHoldsTogetherFrameByFrame)
         for (const Eye& eye : eyes) {
             next = fish;  // each view draws the same frame
             const QImage image = Render(eye.x, eye.y, eye.z, 40.0f, [&] { DrawFishAt(next, Texture(19), 0, 0); });
-            EXPECT_LT(LooseShare(image), 0.01) << "no fin apart from the body";
+            EXPECT_LT(LooseShare(image, kBackground), 0.01) << "no fin apart from the body";
             if (frame % 6 == 0)
                 pictures.push_back(image);
         }

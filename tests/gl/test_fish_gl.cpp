@@ -98,14 +98,8 @@ TEST_F(FishGLTest, TextureIsTheClownfishPicture)
 TEST_F(FishGLTest, SeenFromTheSideTheFrontAndAboveItShowsOrangeWithWhiteBarsEdgedInBlack)
 {
     CFishSpecies23 fish = SwimmingFish();
-    struct View {
-        const char* name;
-        float x, y, z;
-    };
-    // The game's camera looks along -z: a fish swimming in x shows its side.
-    const View views[] = {{"side", 0, 0, 10}, {"front", -10, 0, 0}, {"above", 0, 10, 0}, {"three quarters", -6, 3.5f, 7.5f}};
     std::vector<QImage> renders;
-    for (const View& v : views) {
+    for (const FishView& v : ViewsOfAFish(10)) {
         SCOPED_TRACE(v.name);
         const QImage image = Render(fish, v.x, v.y, v.z);
         ASSERT_FALSE(image.isNull());

@@ -4,12 +4,14 @@
 // black stripe.
 #include "fish/fish_species23_meshes.h"
 #include "gl/fish_gl_fixture.h"
+#include "gl/texture_pixels.h"
 
 #include <GL/glew.h>
 
 #include <algorithm>
 
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,13 +21,10 @@ protected:
     // The picture of species k as the game loaded it, bottom row first.
     void Load(int species)
     {
-        glBindTexture(GL_TEXTURE_2D, LoadFishTexture(species));
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &m_width);
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &m_height);
-        m_pixels.assign(size_t(m_width) * m_height * 4, 0);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
-        glBindTexture(GL_TEXTURE_2D, 0);
+        TexturePixels p = ReadTexturePixels(LoadFishTexture(species));
+        m_width = p.width;
+        m_height = p.height;
+        m_pixels = std::move(p.rgba);
     }
     // Mean of the three channels of the texel under (s, t), 0..255.
     int Brightness(float s, float t) const
