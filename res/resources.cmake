@@ -8,6 +8,22 @@
 #   pv_resource(<id> <file> <tool target> [tool args...])
 # runs `<tool> [tool args...] ${PV_RES_DIR}/<file>` and embeds the result as <id>.
 
+# The numbers the code is built on, from the header the code includes:
+# PV_FISH_SPECIES_COUNT, PV_FISH_TEXTURE_ID_BASE, PV_PLANT_TEXTURE_ID_BASE, ...
+set(PV_NUMBERS_HEADER ${CMAKE_SOURCE_DIR}/src/settings/tank_numbers.h)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PV_NUMBERS_HEADER})
+file(STRINGS ${PV_NUMBERS_HEADER} PV_NUMBER_LINES REGEX "^constexpr int [A-Z_]+ = [0-9]+;")
+foreach(line ${PV_NUMBER_LINES})
+  string(REGEX REPLACE "^constexpr int ([A-Z_]+) = ([0-9]+);.*$" "\\1" name "${line}")
+  string(REGEX REPLACE "^constexpr int ([A-Z_]+) = ([0-9]+);.*$" "\\2" value "${line}")
+  set(PV_${name} ${value})
+endforeach()
+foreach(name FISH_SPECIES_COUNT FISH_TEXTURE_ID_BASE PLANT_TEXTURE_ID_BASE PLANT_TEXTURE_COUNT)
+  if(NOT DEFINED PV_${name})
+    message(FATAL_ERROR "${PV_NUMBERS_HEADER}: no line `constexpr int ${name} = <decimal>;`")
+  endif()
+endforeach()
+
 set(PV_RES_DIR ${CMAKE_BINARY_DIR}/res)
 file(MAKE_DIRECTORY ${PV_RES_DIR})
 
@@ -49,7 +65,7 @@ function(pv_include_list name out_var)
 endfunction()
 
 # The plant pictures: each res/tools/plant_texture_cao<N>.h paints picture
-# cao<N> (resource 2000 + N), each plant_paint_*.h a part of one, each
+# cao<N> (resource PLANT_TEXTURE_ID_BASE + N), each plant_paint_*.h a part of one, each
 # plant_picture_*.h a picture of its own; gen_textures includes every one found.
 pv_include_list(plant_texture_list.h PV_PLANT_TEXTURES "plant_texture_cao*.h" "plant_paint_*.h" "plant_picture_*.h")
 target_include_directories(pv_gen_textures PRIVATE ${PV_GENERATED})
@@ -84,7 +100,10 @@ pv_resource(308 Particle2.bmp pv_gen_textures Particle2)
 foreach(h ${PV_PLANT_TEXTURES})
   get_filename_component(file ${h} NAME_WE)
   string(REGEX REPLACE "^plant_texture_cao" "" number ${file})
-  math(EXPR id "2000 + ${number}")
+  if(NOT number MATCHES "^[0-9]+$" OR number GREATER_EQUAL PV_PLANT_TEXTURE_COUNT)
+    message(FATAL_ERROR "${h}: a plant picture is plant_texture_cao<N>.h with N below ${PV_PLANT_TEXTURE_COUNT}")
+  endif()
+  math(EXPR id "${PV_PLANT_TEXTURE_ID_BASE} + ${number}")
   pv_resource(${id} cao${number}.bmp pv_gen_textures cao${number})
 endforeach()
 
@@ -109,22 +128,23 @@ endif()
 
 # Fish textures: one for each species that brings res/tools/gen_fish_textures<NN>.h
 # or whose picture another object paints a part of (fish_paint<NN>_<name>.h)
-# (the tools are in res/fish_meshes.cmake), fish<NN>.bmp as resource 10000 + NN.
+# (the tools are in res/fish_meshes.cmake), fish<NN>.bmp as resource
+# FISH_TEXTURE_ID_BASE + NN.
 file(GLOB PV_FISH_TEXTURE_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/tools/gen_fish_textures[0-9]*.h
   ${CMAKE_SOURCE_DIR}/res/tools/fish_paint[0-9]*_*.h)
 set(PV_FISH_PICTURES "")
 foreach(header ${PV_FISH_TEXTURE_HEADERS})
   get_filename_component(name ${header} NAME_WE)
   string(REGEX REPLACE "^(gen_fish_textures|fish_paint)0*([0-9]+)(_.*)?$" "\\2" species ${name})
-  if(NOT species MATCHES "^[0-9]+$")
-    message(FATAL_ERROR "${header}: a fish texture header is named gen_fish_textures<species index>.h, a part fish_paint<species index>_<name>.h")
+  if(NOT species MATCHES "^[0-9]+$" OR species GREATER_EQUAL PV_FISH_SPECIES_COUNT)
+    message(FATAL_ERROR "${header}: a fish texture header is named gen_fish_textures<species index>.h, a part fish_paint<species index>_<name>.h, with an index below ${PV_FISH_SPECIES_COUNT}")
   endif()
   list(APPEND PV_FISH_PICTURES ${species})
 endforeach()
 list(REMOVE_DUPLICATES PV_FISH_PICTURES)
 list(SORT PV_FISH_PICTURES COMPARE NATURAL)
 foreach(species ${PV_FISH_PICTURES})
-  math(EXPR id "10000 + ${species}")
+  math(EXPR id "${PV_FISH_TEXTURE_ID_BASE} + ${species}")
   pv_resource(${id} fish${species}.bmp pv_gen_fish_textures fish${species})
 endforeach()
 

@@ -1,15 +1,17 @@
 #include "fish/fish_registry.h"
 
+#include "platform/registration.h"
+
 #include <array>
-#include <cstdio>
-#include <cstdlib>
+#include <cstring>
+#include <string>
 
 namespace {
 
 // Filled while the program starts, before main.
-std::array<FishSpecies, kFishSpeciesCount>& Table()
+std::array<FishSpecies, FISH_SPECIES_COUNT>& Table()
 {
-    static std::array<FishSpecies, kFishSpeciesCount> table;
+    static std::array<FishSpecies, FISH_SPECIES_COUNT> table;
     return table;
 }
 
@@ -24,17 +26,16 @@ std::vector<FishKind>& Kinds()
 void RegisterFishSpecies(const FishSpecies& species)
 {
     const int k = species.index;
-    if (k < 0 || k >= kFishSpeciesCount || Table()[static_cast<size_t>(k)].description) {
-        std::fprintf(stderr, "fish species %d registered twice or out of the table (%s)\n", k,
-                     species.description ? species.description->name : "?");
-        std::abort();
-    }
+    if (k < 0 || k >= FISH_SPECIES_COUNT)
+        RefuseRegistration("fish species", std::to_string(k), "is outside the species table");
+    if (Table()[static_cast<size_t>(k)].description)
+        RefuseRegistration("fish species", std::to_string(k));
     Table()[static_cast<size_t>(k)] = species;
 }
 
 const FishSpecies* FindFishSpecies(int index)
 {
-    if (index < 0 || index >= kFishSpeciesCount)
+    if (index < 0 || index >= FISH_SPECIES_COUNT)
         return nullptr;
     const FishSpecies& s = Table()[static_cast<size_t>(index)];
     return s.description ? &s : nullptr;
@@ -49,7 +50,13 @@ std::vector<const FishSpecies*> RegisteredFishSpecies()
     return all;
 }
 
-void RegisterFishKind(const FishKind& kind) { Kinds().push_back(kind); }
+void RegisterFishKind(const FishKind& kind)
+{
+    for (const FishKind& k : Kinds())
+        if (std::strcmp(k.name, kind.name) == 0)
+            RefuseRegistration("fish kind", kind.name);
+    Kinds().push_back(kind);
+}
 
 std::vector<const FishKind*> RegisteredFishKinds()
 {

@@ -3,12 +3,10 @@
 // reaches the species only through this table.
 #pragma once
 #include "fish/fish_array.h"
+#include "settings/tank_numbers.h"
 
 #include <memory>
 #include <vector>
-
-constexpr int kFishSpeciesCount = 25;
-constexpr int kFishTextureIdBase = 10000;  // the texture of species k is resource 10000 + k
 
 struct FishSpecies {
     int index = -1;
@@ -18,7 +16,7 @@ struct FishSpecies {
 };
 
 // Adds a species; a second class for one index, or an index outside 0..24,
-// stops the program with a message (it is a mistake in the build).
+// is refused (RefuseRegistration: a mistake in the build).
 void RegisterFishSpecies(const FishSpecies& species);
 // Species k, or null when no class has registered it.
 const FishSpecies* FindFishSpecies(int index);
@@ -32,6 +30,7 @@ struct FishKind {
     int arrays = 1;
     std::unique_ptr<IFishArray> (*makeArray)() = nullptr;
 };
+// Adds a kind; a second kind of the same name is refused.
 void RegisterFishKind(const FishKind& kind);
 std::vector<const FishKind*> RegisteredFishKinds();
 
@@ -47,7 +46,7 @@ template <class Fish>
 struct FishSpeciesRegistrar {
     FishSpeciesRegistrar(int index, const FishClass& description)
     {
-        RegisterFishSpecies({index, &description, kFishTextureIdBase + index, MakeFishArray<Fish>});
+        RegisterFishSpecies({index, &description, FISH_TEXTURE_ID_BASE + index, MakeFishArray<Fish>});
     }
 };
 

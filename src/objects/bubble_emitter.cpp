@@ -1,7 +1,7 @@
 #include "objects/bubble_emitter.h"
 
 #include "gfx/builtin_texture.h"
-#include "gfx/settings.h"
+#include "gfx/temp_folder.h"
 #include "gfx/texture.h"
 #include "gfx/vertex_sink.h"
 #include "platform/crt.h"

@@ -1,6 +1,9 @@
 #include "platform/dialog_template.h"
 
+#include "platform/registration.h"
+
 #include <map>
+#include <string>
 
 namespace {
 
@@ -14,11 +17,20 @@ std::map<UINT, DialogTemplate>& Templates()
 
 void RegisterDialogTemplate(const DialogTemplate& dialogTemplate)
 {
-    Templates().insert_or_assign(dialogTemplate.id, dialogTemplate);
+    if (!Templates().emplace(dialogTemplate.id, dialogTemplate).second)
+        RefuseRegistration("dialog template", std::to_string(dialogTemplate.id));
 }
 
 const DialogTemplate* FindDialogTemplate(UINT id)
 {
     auto it = Templates().find(id);
     return it == Templates().end() ? nullptr : &it->second;
+}
+
+std::vector<UINT> RegisteredDialogTemplateIds()
+{
+    std::vector<UINT> ids;
+    for (const auto& [id, t] : Templates())
+        ids.push_back(id);
+    return ids;
 }

@@ -27,10 +27,13 @@ struct DialogTemplate {
     std::vector<DialogItem> items;
 };
 
-// Makes a template known by its id; a later one with the same id replaces it.
+// Makes a template known by its id; a second one with the same id is
+// refused (RefuseRegistration).
 void RegisterDialogTemplate(const DialogTemplate& dialogTemplate);
 // Null when no template has this id.
 const DialogTemplate* FindDialogTemplate(UINT id);
+// The ids of every registered template, in rising order.
+std::vector<UINT> RegisteredDialogTemplateIds();
 
 // Registers a template when the program starts: one beside each dialog's table.
 struct DialogTemplateRegistration {

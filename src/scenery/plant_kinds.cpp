@@ -1,9 +1,11 @@
 #include "scenery/plant_kinds.h"
 
-#include "gfx/settings.h"
+#include "platform/registration.h"
 #include "scenery/tank_scenery.h"
+#include "settings/settings.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -54,12 +56,25 @@ void BindKindTexture(const SceneryContext& c, const KindTexture& t)
 
 bool RegisterPlantKind(const PlantKind& kind)
 {
+    if (kind.kind < 0 || kind.kind >= PLANT_KIND_COUNT)
+        RefuseRegistration("plant kind", std::to_string(kind.kind), "is outside the kinds the settings count");
+    const KindTexture& t = kind.texture;
+    if ((t.source == KindTexture::Plant && (t.index < 0 || t.index >= PLANT_TEXTURE_COUNT)) ||
+        (t.source == KindTexture::Fish && (t.index < 0 || t.index >= FISH_SPECIES_COUNT)))
+        RefuseRegistration("plant kind", std::to_string(kind.kind), "wears a picture the game does not have");
+    for (const PlantKind& k : KindTable())
+        if (k.kind == kind.kind)
+            RefuseRegistration("plant kind", std::to_string(kind.kind));
     InsertSorted(KindTable(), kind, [](const PlantKind& a, const PlantKind& b) { return a.kind < b.kind; });
     return true;
 }
 
 bool RegisterScenerySetUp(const ScenerySetUp& step)
 {
+    // One place in the set-up's sequence for each object.
+    for (const ScenerySetUp& s : SetUpTable())
+        if (s.order == step.order)
+            RefuseRegistration("scenery set-up step", std::to_string(step.order));
     InsertSorted(SetUpTable(), step, [](const ScenerySetUp& a, const ScenerySetUp& b) {
         return a.phase != b.phase ? a.phase < b.phase : a.order < b.order;
     });
@@ -68,6 +83,11 @@ bool RegisterScenerySetUp(const ScenerySetUp& step)
 
 bool RegisterSceneryList(const SceneryList& list)
 {
+    if (list.slot < 0 || list.slot >= kSceneListCount)
+        RefuseRegistration("scenery list", std::to_string(list.slot), "is outside the set-up's lists");
+    for (const SceneryList& l : ListTable())
+        if (l.slot == list.slot)
+            RefuseRegistration("scenery list", std::to_string(list.slot));
     InsertSorted(ListTable(), list, [](const SceneryList& a, const SceneryList& b) { return a.slot < b.slot; });
     return true;
 }
@@ -114,7 +134,7 @@ void DrawPlantKind(SceneryContext& c, const PlantKind& k)
 void DrawPlantKinds(SceneryContext& c, PlantPass pass)
 {
     for (const PlantKind& k : KindTable()) {
-        if (k.pass != pass || k.kind < 0 || k.kind >= PLANT_KIND_COUNT)
+        if (k.pass != pass)
             continue;
         BindKindTexture(c, k.texture);
         // The scenery holds one object per kind: a kind is on or off.

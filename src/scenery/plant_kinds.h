@@ -25,8 +25,8 @@ class CTankScenery;
 struct SceneryContext {
     CTankScenery& scenery;
     const float* tankBounds;  // left, right, top, bottom, back, front
-    const GLuint* texPlant;   // the plant textures, 18
-    const GLuint* texFish;    // the fish textures, 25
+    const GLuint* texPlant;   // the plant pictures, PLANT_TEXTURE_COUNT
+    const GLuint* texFish;    // the fish pictures, FISH_SPECIES_COUNT
     GLuint* lists;            // the set-up's display lists by slot, kSceneListCount
 
     float Bottom() const { return tankBounds[3]; }
@@ -86,7 +86,11 @@ struct SceneryList {
     void (*compile)(SceneryContext& c) = nullptr;
 };
 
-// Registration; each returns true, for a namespace-scope constant.
+// Registration; each returns true, for a namespace-scope constant. A kind
+// outside 0 .. PLANT_KIND_COUNT - 1, registered twice or wearing a picture
+// outside the plant pictures or the fish pictures, a second step for one
+// place in the sequence, a list slot outside the set-up's or filled twice are
+// refused (RefuseRegistration: a mistake in the build).
 bool RegisterPlantKind(const PlantKind& kind);
 bool RegisterScenerySetUp(const ScenerySetUp& step);
 bool RegisterSceneryList(const SceneryList& list);

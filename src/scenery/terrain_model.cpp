@@ -1,10 +1,10 @@
 #include "scenery/terrain_model.h"
 
-#include "gfx/settings.h"
 #include "scenery/color_layers.h"
 #include "scenery/plant_kinds.h"
 #include "scenery/tank_scenery.h"
 #include "scenery/terrain_model_meshes.h"
+#include "settings/settings.h"
 
 #include <iterator>
 

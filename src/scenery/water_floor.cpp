@@ -2,7 +2,7 @@
 
 #include "gfx/app_title.h"
 #include "gfx/builtin_texture.h"
-#include "gfx/settings.h"
+#include "gfx/temp_folder.h"
 #include "gfx/texture.h"
 #include "gfx/vertex_sink.h"
 #include "platform/crt.h"

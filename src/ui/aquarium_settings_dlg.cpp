@@ -1,6 +1,8 @@
 #include "ui/aquarium_settings_dlg.h"
 
 #include "platform/dialog_color.h"
+#include "settings/settings_file.h"
+#include "settings/wave_volume.h"
 #include "ui/dialog_art.h"
 #include "ui/dialog_commands.h"
 #include "ui/dialog_frame.h"
@@ -8,8 +10,6 @@
 #include "ui/skin_about_dlg.h"
 #include "ui/tool_ids.h"
 #include "ui/ui_resource.h"
-
-#include <cstdlib>
 
 namespace {
 
@@ -303,19 +303,16 @@ BOOL CAquariumSettingsDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void CAquariumSettingsDlg::LoadSettings()
 {
-    const CSettingsFile file;
+    // The phases are the running ones the game window keeps.
+    TANKSETTINGS held = g_Settings;
+    held.g_fFrontRot = g_fFrontPhaseSaved;
+    held.g_fBackRot = g_fBackPhaseSaved;
+    const TANKSETTINGS read = ReadAquariumSection(CSettingsFile(), held);
     for (const SettingsField& field : g_AquariumFields) {
-        const std::string text = file.Read(AQUARIUM_SECTION, field.key);
-        switch (field.kind) {
-        case SettingKind::Flag:
-            // Only exactly 1 sets a flag; "FRONT MANJIANBIAN" is read and not used.
-            if (!IsFrontGradient(field))
-                SetFieldValue(m_Values, field, std::atoi(text.c_str()) == 1 ? 1 : 0);
-            break;
-        case SettingKind::Colour: SetFieldValue(m_Values, field, static_cast<int32_t>(std::atol(text.c_str()))); break;
-        case SettingKind::Phase: PhaseOf(field) = static_cast<float>(std::atof(text.c_str())); break;
-        case SettingKind::Number: SetFieldValue(m_Values, field, std::atoi(text.c_str())); break;
-        }
+        if (field.kind == SettingKind::Phase)
+            PhaseOf(field) = read.*field.phase;
+        else if (!IsFrontGradient(field))  // read, and not used
+            SetFieldValue(m_Values, field, GetFieldValue(read, field));
     }
     for (const AquariumControl& control : kControls)
         ShowValue(control);
@@ -323,15 +320,11 @@ void CAquariumSettingsDlg::LoadSettings()
 
 void CAquariumSettingsDlg::SaveSettings()
 {
-    const CSettingsFile file;
-    for (const SettingsField& field : g_AquariumFields) {
-        double value = GetFieldValue(m_Values, field);
-        if (field.kind == SettingKind::Phase)
-            value = PhaseOf(field);
-        else if (IsFrontGradient(field))
-            value = 0;
-        file.Write(AQUARIUM_SECTION, field.key, FormatFieldValue(field, value));
-    }
+    TANKSETTINGS written = m_Values;
+    written.g_fFrontRot = g_fFrontPhaseSaved;
+    written.g_fBackRot = g_fBackPhaseSaved;
+    written.g_bFrontGradient = 0;
+    CSettingsFile().WriteAquariumSection(written);
     ApplyAquariumSettings(m_Values);
 }
 

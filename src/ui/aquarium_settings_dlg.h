@@ -1,11 +1,13 @@
 // "3D Parvolune - Aquarium Settings": the lights, colours and their cycles,
 // fog, bubbles and the wave volume. The dialog keeps its own copy of the
-// section "Aquarium Settings" and, every 100 ms while it is open, writes it
-// to the settings file and hands it to the tank (a live preview).
+// section "Aquarium Settings" (read as the game reads it) and, every 100 ms
+// while it is open, writes it to the settings file and hands it to the tank
+// (a live preview).
 #pragma once
-#include "gfx/settings.h"
 #include "platform/cursor.h"
 #include "platform/dialog.h"
+#include "settings/settings.h"
+#include "settings/shared_state.h"
 #include "ui/controls/color_swatch.h"
 #include "ui/controls/hover_button.h"
 #include "ui/controls/hyperlink.h"
@@ -33,7 +35,8 @@ public:
     void OnClose() override;
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) override;
 
-    // Reads the section into the members and the controls (a missing key reads as 0).
+    // Reads the section into the members and the controls, as the game reads
+    // it at start (ReadAquariumSection): a key the file lacks shows the tank's value.
     void LoadSettings();
     // Writes the section from the members and hands it to ApplyAquariumSettings.
     void SaveSettings();

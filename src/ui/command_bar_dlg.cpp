@@ -1,8 +1,7 @@
 #include "ui/command_bar_dlg.h"
 
-#include "ui/aquarium_settings_dlg.h"
 #include "ui/dialog_art.h"
-#include "ui/fish_settings_dlg.h"
+#include "ui/dialog_commands.h"
 #include "ui/ui_resource.h"
 
 #include <algorithm>
@@ -131,17 +130,16 @@ void CCommandBarDlg::OnRipple() { ChooseTool(ID_TOOL_RIPPLE); }
 void CCommandBarDlg::OnShoot() { ChooseTool(ID_TOOL_SHOOT); }
 void CCommandBarDlg::OnMoveCannon() { ChooseTool(ID_TOOL_MOVE_CANNON); }
 
+// The two dialogs leave the bar's tool as it is.
 void CCommandBarDlg::OnFishSettings()
 {
-    CFishSettingsDlg dialog(nullptr);
-    dialog.DoModal();
+    RunDialogCommand(ID_TOOL_FISH_SETTINGS);
     CDialog::OnOK();
 }
 
 void CCommandBarDlg::OnAquariumSettings()
 {
-    CAquariumSettingsDlg dialog(nullptr);
-    dialog.DoModal();
+    RunDialogCommand(ID_TOOL_AQUARIUM_SETTINGS);
     CDialog::OnOK();
 }
 

@@ -1,13 +1,14 @@
 #include "ui/count_grid_dlg.h"
 
 #include "platform/crt.h"
+#include "settings/settings_file.h"
 #include "ui/dialog_art.h"
 #include "ui/dialog_frame.h"
 #include "ui/help_page.h"
 #include "ui/ui_resource.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -358,19 +359,16 @@ void CCountGridDlg::OnNextPage()
 
 void CCountGridDlg::LoadCounts()
 {
-    const CSettingsFile file;
+    // The counts the tank holds, then the file's as the tank takes them.
     const CountSection& s = *m_slots.section;
-    for (int i = 0; i < SlotCount(); ++i)
-        m_nCount[i] = std::atoi(file.Read(s.section, CountKey(s, i).c_str()).c_str());
+    std::copy_n(s.counts(g_Settings), SlotCount(), m_nCount);
+    ReadCountSection(CSettingsFile(), s, m_nCount);
 }
 
 void CCountGridDlg::SaveCounts()
 {
-    const CSettingsFile file;
-    const CountSection& s = *m_slots.section;
-    for (int i = 0; i < SlotCount(); ++i)
-        file.Write(s.section, CountKey(s, i).c_str(), std::to_string(m_nCount[i]));
-    m_slots.apply(m_nCount);
+    CSettingsFile().WriteCounts(*m_slots.section, m_nCount);
+    ApplyCounts(*m_slots.section, m_nCount);
 }
 
 // ---- repainting ----

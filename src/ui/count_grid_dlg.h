@@ -2,22 +2,21 @@
 // a grid of slots (5 columns of 100 x 90 cells), one per species or plant
 // kind, each showing its count; the selected slot (mouse, arrows) gets
 // counts added and removed (buttons, A and D, double clicks, the wheel);
-// Random gives every slot 0 or 1, Clear 0. Every 500 ms, on OK and on
-// closing, the counts go to their section of the settings file and to the
-// tank. Hidden page controls (tabs, Prev, Next) are kept as the templates
-// have them.
+// Random gives every slot 0 or 1, Clear 0. The dialog opens with the counts
+// of the settings file as the game reads them; every 500 ms, on OK and on
+// closing, they go to their section of the file and to the tank. Hidden
+// page controls (tabs, Prev, Next) are kept as the templates have them.
 #pragma once
-#include "gfx/settings.h"
 #include "platform/cursor.h"
 #include "platform/dialog.h"
+#include "settings/settings.h"
 #include "ui/controls/hover_button.h"
 #include "ui/controls/hyperlink.h"
 #include "ui/count_grid_picture.h"
 
 // What a grid dialog's slots are.
 struct CountGridSlots {
-    const CountSection* section;  // the INI section; its count is the number of slots
-    void (*apply)(const int* counts);
+    const CountSection* section;  // the INI section and the tank's counts; its count is the number of slots
     // The page pictures of pages 0 and 1 (0: none), and the function that
     // makes page 0's picture when the dialog opens.
     UINT pagePicture[2];

@@ -1,6 +1,6 @@
 #include "ui/fish_grid_picture.h"
 
-#include "gfx/settings.h"
+#include "settings/tank_numbers.h"
 #include "ui/ui_resource.h"
 
 namespace {

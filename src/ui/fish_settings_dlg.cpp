@@ -6,6 +6,8 @@
 
 namespace {
 
+static_assert(FISH_SPECIES_COUNT <= COUNT_GRID_SLOTS, "every species has a slot in the grid");
+
 const DialogTemplateRegistration kRegister(
     CountGridTemplate(CFishSettingsDlg::IDD, "3D Parvolune - Fish Settings", 245, false));
 
@@ -14,7 +16,7 @@ const DialogCommandRegistration kCommand(ID_TOOL_FISH_SETTINGS, [] {
     dialog.DoModal();
 });
 
-const CountGridSlots kFishSlots = {&g_FishCountSection, ApplyFishCounts, {IDB_FISH_PAGE0, IDB_FISH_PAGE1},
+const CountGridSlots kFishSlots = {&g_FishCountSection, {IDB_FISH_PAGE0, IDB_FISH_PAGE1},
                                    RegisterFishGridPicture};
 
 }  // namespace

@@ -2,14 +2,14 @@
 
 #include "gfx/app_title.h"
 #include "gfx/load_report.h"
-#include "gfx/settings.h"
 #include "platform/crt.h"
 #include "platform/dialog_file.h"
 #include "platform/profile.h"
+#include "settings/settings_file.h"
+#include "settings/shared_state.h"
 #include "ui/dialog_art.h"
 #include "ui/dialog_commands.h"
 #include "ui/load_report_box.h"
-#include "ui/settings_text.h"
 #include "ui/tool_ids.h"
 #include "ui/ui_resource.h"
 

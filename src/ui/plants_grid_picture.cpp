@@ -1,7 +1,7 @@
 #include "ui/plants_grid_picture.h"
 
-#include "gfx/settings.h"
 #include "scenery/plant_kinds.h"
+#include "settings/tank_numbers.h"
 #include "ui/count_grid_picture.h"
 #include "ui/ui_resource.h"
 

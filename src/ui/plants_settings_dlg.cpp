@@ -7,15 +7,21 @@
 
 namespace {
 
+static_assert(PLANT_KIND_COUNT <= COUNT_GRID_SLOTS, "every plant kind has a slot in the grid");
+
 const DialogTemplateRegistration kRegister(
     CountGridTemplate(CPlantsSettingsDlg::IDD, "3D Parvolune - Plants Settings", 240, true));
 
-const DialogCommandRegistration kCommand(ID_TOOL_PLANTS_SETTINGS, [] {
-    CPlantsSettingsDlg dialog(nullptr);
-    dialog.DoModal();
-});
+// After it the command bar's tool comes back with the next tick.
+const DialogCommandRegistration kCommand(
+    ID_TOOL_PLANTS_SETTINGS,
+    [] {
+        CPlantsSettingsDlg dialog(nullptr);
+        dialog.DoModal();
+    },
+    ToolAfterDialog::BarsTool);
 
-const CountGridSlots kPlantSlots = {&g_PlantCountSection, ApplyPlantCounts, {IDB_PLANTS_PAGE0, IDB_FISH_PAGE1},
+const CountGridSlots kPlantSlots = {&g_PlantCountSection, {IDB_PLANTS_PAGE0, IDB_FISH_PAGE1},
                                     RegisterPlantsGridPicture};
 
 }  // namespace

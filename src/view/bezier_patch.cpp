@@ -1,8 +1,8 @@
 // The back-wall Bezier patch: its control grid and its triangle-strip list.
 #include "view/bezier_patch.h"
 
-#include "gfx/settings.h"
 #include "gfx/vertex_sink.h"
+#include "settings/settings.h"
 #include "view/tank_view.h"
 
 #include <cmath>

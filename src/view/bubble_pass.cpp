@@ -1,7 +1,7 @@
 // The bubbles during play: a column rising from an air stone on the floor.
 #include "view/tank_view.h"
 
-#include "gfx/settings.h"
+#include "settings/settings.h"
 
 namespace {
 

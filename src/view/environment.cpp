@@ -2,7 +2,8 @@
 // the plants drawn live each frame.
 #include "view/tank_view.h"
 
-#include "gfx/settings.h"
+#include "settings/settings.h"
+#include "settings/shared_state.h"
 
 #include <cmath>
 

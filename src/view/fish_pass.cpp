@@ -3,10 +3,10 @@
 #include "view/tank_view.h"
 
 #include "fish/fish_registry.h"
-#include "gfx/settings.h"
 #include "platform/crt.h"
 #include "platform/winapp.h"
 #include "scenery/floor_grid.h"
+#include "settings/settings.h"
 #include "ui/game_over_dlg.h"
 
 #include <cmath>

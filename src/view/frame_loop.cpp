@@ -1,9 +1,10 @@
 // The 40 ms tick: one frame per tick, drawn in passes.
 #include "view/tank_view.h"
 
-#include "gfx/settings.h"
 #include "platform/glcontext.h"
 #include "platform/sound.h"
+#include "settings/settings.h"
+#include "settings/shared_state.h"
 #include "view/light.h"
 
 float g_fEyeX = 0.0f, g_fEyeY = 0.0f, g_fEyeZ = 0.0f;

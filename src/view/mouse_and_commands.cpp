@@ -9,13 +9,6 @@ namespace {
 constexpr float ZOOM_STEP = 0.1f;
 constexpr float ZOOM_NEAREST = -20.0f;
 
-// Commands that open a dialog rather than choose a tool.
-bool OpensADialog(int id)
-{
-    return id == ID_TOOL_FISH_SETTINGS || id == ID_TOOL_AQUARIUM_SETTINGS || id == ID_TOOL_MUSIC_SETTINGS ||
-           id == ID_TOOL_BACKGROUND_SETTINGS || id == ID_TOOL_PLANTS_SETTINGS;
-}
-
 }  // namespace
 
 void CTankView::OnMouseMove(UINT flags, CPoint point)
@@ -90,16 +83,11 @@ void CTankView::ZoomCamera()
 BOOL CTankView::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const int id = LOWORD(wParam);
-    if (OpensADialog(id)) {
-        // A dialog the game does not have yet leaves the tool as it is.
-        const int before = m_nMode;
+    // The dialogs' commands are those the dialogs register.
+    if (IsDialogCommand(id)) {
         m_nMode = id;
-        if (!RunDialogCommand(id)) {
-            m_nMode = before;
-            return CWnd::OnCommand(wParam, lParam);
-        }
-        // After the Plants dialog the bar's tool comes back with the next tick.
-        if (id != ID_TOOL_PLANTS_SETTINGS) {
+        RunDialogCommand(id);
+        if (ToolAfterDialogCommand(id) == ToolAfterDialog::MoveCannon) {
             m_nMode = m_wndCommandBar.m_nCommand = ID_TOOL_MOVE_CANNON;
             SetModeCursor(1);
         }

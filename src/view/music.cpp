@@ -2,8 +2,10 @@
 #include "view/tank_view.h"
 
 #include "gfx/resource_file.h"
-#include "gfx/settings.h"
+#include "gfx/temp_folder.h"
 #include "platform/sound.h"
+#include "settings/settings.h"
+#include "settings/wave_volume.h"
 
 namespace {
 constexpr int MUSIC_RESOURCE = 227;

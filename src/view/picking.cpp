@@ -2,7 +2,7 @@
 // the mouse found by testing thin bars at known coordinates.
 #include "view/tank_view.h"
 
-#include "gfx/settings.h"
+#include "settings/tank_numbers.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // display lists of the repeated plants.
 #include "view/tank_view.h"
 
-#include "gfx/settings.h"
+#include "settings/settings.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include "view/tank_view.h"
 
 #include "gfx/matrix.h"
-#include "gfx/settings.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "settings/settings.h"
 
 #include <chrono>
 #include <cstdio>

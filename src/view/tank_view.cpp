@@ -3,16 +3,18 @@
 
 #include "fish/fish_registry.h"
 #include "gfx/builtin_texture.h"
-#include "gfx/settings.h"
+#include "gfx/temp_folder.h"
 #include "gfx/texture.h"
 #include "platform/files.h"
 #include "platform/glcontext.h"
 #include "platform/winapp.h"
+#include "settings/settings_file.h"
 #include "view/light.h"
 #include "view/species_portraits.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <string>
 
 namespace {
@@ -33,6 +35,17 @@ const PIXELFORMATDESCRIPTOR g_pfd = [] {
 }();
 
 }  // namespace
+
+std::vector<int> FishPicturesInUse()
+{
+    std::set<int> pictures;
+    for (const FishSpecies* species : RegisteredFishSpecies())
+        pictures.insert(species->textureId - FISH_TEXTURE_ID_BASE);
+    for (const PlantKind& kind : PlantKinds())
+        if (kind.texture.source == KindTexture::Fish)
+            pictures.insert(kind.texture.index);
+    return {pictures.begin(), pictures.end()};
+}
 
 BYTE g_bMusicRestart = 1;
 
@@ -116,11 +129,14 @@ void CTankView::InitGL()
     for (int i = 0; i < 4; ++i)
         LoadBuiltinTexture(folder, backgroundIds[i], "BackGround" + std::to_string(i), &m_texBackground[i],
                            LoadMipmapTexture);
-    // Every fish picture there is: decorations take parts of fish pictures too.
-    for (int k = 0; k < 25; ++k)
-        LoadBuiltinTexture(folder, 10000 + k, "fish" + std::to_string(k), &m_texFish[k], LoadBmpTexture);
-    for (int k = 0; k < 18; ++k)
-        LoadBuiltinTexture(folder, 2000 + k, "cao" + std::to_string(k), &m_texPlant[k], LoadBmpTexture);
+    // The fish pictures the registries name: each species' own, and those
+    // the plant kinds wear (decorations take parts of fish pictures too).
+    for (const int k : FishPicturesInUse())
+        LoadBuiltinTexture(folder, FISH_TEXTURE_ID_BASE + k, "fish" + std::to_string(k), &m_texFish[k],
+                           LoadBmpTexture);
+    for (int k = 0; k < PLANT_TEXTURE_COUNT; ++k)
+        LoadBuiltinTexture(folder, PLANT_TEXTURE_ID_BASE + k, "cao" + std::to_string(k), &m_texPlant[k],
+                           LoadBmpTexture);
 
     LoadSettings();
     m_WaterFloor.Init(static_cast<int>(m_fTankBounds[1] - m_fTankBounds[0]), static_cast<int>(-m_fTankBounds[4]), 1);

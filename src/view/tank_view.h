@@ -2,7 +2,6 @@
 // tank on its 40 ms timer and takes the player's input.
 #pragma once
 #include "fish/fish_array.h"
-#include "gfx/settings.h"
 #include "objects/bubble_emitter.h"
 #include "objects/cannon.h"
 #include "objects/food_emitter.h"
@@ -10,6 +9,7 @@
 #include "platform/wnd.h"
 #include "scenery/plant_kinds.h"
 #include "scenery/tank_scenery.h"
+#include "settings/settings.h"
 #include "ui/background_settings_dlg.h"
 #include "ui/command_bar_dlg.h"
 #include "ui/music_settings_dlg.h"
@@ -41,7 +41,7 @@ public:
 
     // The fish of each species, by species index, made from the species
     // table (null: no class registered, no fish).
-    std::unique_ptr<IFishArray> m_pFishArrays[25];
+    std::unique_ptr<IFishArray> m_pFishArrays[FISH_SPECIES_COUNT];
     // The one spare fish (of species 3) the fish pass keeps out of view.
     std::unique_ptr<IFishArray> m_pSpareFish;
     // The arrays of the fish kinds outside the species table: never sized.
@@ -189,8 +189,8 @@ public:
     BEZIER_PATCH m_BezierPatch;
     int m_nBezierDivs = 0;
     GLuint m_texBackground[4] = {};
-    GLuint m_texFish[25] = {};
-    GLuint m_texPlant[18] = {};
+    GLuint m_texFish[FISH_SPECIES_COUNT] = {};
+    GLuint m_texPlant[PLANT_TEXTURE_COUNT] = {};
     int m_nMouseX = 0;
     int m_nMouseY = 0;
     BYTE m_bMouseMoved = 0;
@@ -253,3 +253,7 @@ void ComputeShadowMapSize(int cx, int cy, bool anySize, int maxSize, int* width,
 void ComputeFrustum(int width, int height, double out[4]);
 // The shadow texture matrix rows as texture-generation planes: B x P x V.
 void ComputeShadowPlanes(const float projection[16], const float view[16], float planes[16]);
+
+// The fish pictures the game window loads, in rising order: every registered
+// species' own, and every one a plant kind wears.
+std::vector<int> FishPicturesInUse();

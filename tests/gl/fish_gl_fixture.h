@@ -1,11 +1,11 @@
 // Set-up shared by the GL tests of fish classes: a current context with
 // framebuffer objects, no stale GL error, and the species' built-in textures.
 #pragma once
+#include "fish/fish_array.h"
 #include "gfx/builtin_texture.h"
-#include "gfx/settings.h"
+#include "gfx/temp_folder.h"
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
-#include "fish/fish_array.h"
 #include "gl/offscreen_target.h"
 #include "platform/crt.h"
 

@@ -4,7 +4,7 @@
 // its pixels show.
 #pragma once
 #include "gfx/builtin_texture.h"
-#include "gfx/settings.h"
+#include "gfx/temp_folder.h"
 #include "gfx/texture.h"
 #include "gl/gl_feedback.h"
 #include "gl/gl_fixture.h"

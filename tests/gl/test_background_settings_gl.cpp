@@ -4,13 +4,14 @@
 // mode, the back wall showing the current one, the section written and read
 // back, and files that are no picture refused with one message and nothing
 // lost. Pictures load in the background: the test waits for them.
-#include "gfx/settings.h"
+#include "settings/settings.h"
 #include "gl/picture_files.h"
 #include "gl/tank_window.h"
 #include "platform/crt.h"
 #include "platform/dialog_file.h"
 #include "platform/native.h"
 #include "platform/profile.h"
+#include "settings/shared_state.h"
 #include "support/scratch_dir.h"
 #include "ui/background_settings_dlg.h"
 #include "ui/tool_ids.h"

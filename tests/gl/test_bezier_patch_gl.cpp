@@ -1,6 +1,6 @@
 // The back-wall patch's display list: its strips, corners and texture coordinates.
-#include "gfx/settings.h"
 #include "gl/gl_fixture.h"
+#include "settings/settings.h"
 #include "support/vertex_recorder.h"
 #include "view/tank_view.h"
 

@@ -1,5 +1,5 @@
 // The bubble emitter with real textures and a real GL context.
-#include "gfx/settings.h"
+#include "gfx/temp_folder.h"
 #include "gl/gl_fixture.h"
 #include "objects/bubble_emitter.h"
 

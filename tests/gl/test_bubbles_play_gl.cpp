@@ -1,8 +1,8 @@
 // The bubbles during play: a column rising from the floor, as many and as
 // fast as the settings say, read back from the screen.
-#include "gfx/settings.h"
 #include "gl/tank_window.h"
 #include "objects/rand_tape.h"
+#include "settings/settings.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // A tank without fish that hold the game is played, not lost: it is drawn and
 // no "Game Over" comes until there are fish to shoot; shooting the last such
 // fish still ends the game.
-#include "gfx/settings.h"
+#include "settings/settings.h"
 #include "gl/tank_window.h"
 
 #include <QApplication>

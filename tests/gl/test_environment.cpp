@@ -1,6 +1,7 @@
 // The foreground tint of the environment pass.
-#include "gfx/settings.h"
 #include "gl/gl_fixture.h"
+#include "settings/settings.h"
+#include "settings/shared_state.h"
 #include "view/tank_view.h"
 
 #include <array>

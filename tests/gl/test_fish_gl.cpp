@@ -3,12 +3,12 @@
 // PV_FISH_PNG to a file name to keep the pictures.
 #include "fish/fish_species23.h"
 #include "gfx/builtin_texture.h"
-#include "gfx/settings.h"
 #include "gfx/texture.h"
 #include "gl/fish_gl_fixture.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
 #include "platform/crt.h"
+#include "settings/settings.h"
 
 #include <GL/glew.h>
 

@@ -1,7 +1,7 @@
 // What each object of the frame looks like depends on itself, not on the tool
 // or on the normal, colour and picture coordinate some other object left
 // current: the floor, the backdrop, the help text and the cannon.
-#include "gfx/settings.h"
+#include "settings/settings.h"
 #include "gl/tank_window.h"
 
 #include <algorithm>

@@ -2,10 +2,10 @@
 // mouse, and what the fish pass does with them.
 #include "app/main_frame.h"
 #include "app/resource.h"
-#include "gfx/settings.h"
+#include "gl/tank_camera.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
-#include "gl/tank_camera.h"
+#include "settings/settings.h"
 #include "support/scratch.h"
 #include "support/settings_file.h"
 

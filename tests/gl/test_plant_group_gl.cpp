@@ -1,12 +1,12 @@
 // The plant group with a real GL context: each layout binds its own picture
 // and leaves the caller's matrix as it was, the stems stand on the tank
 // floor and the leaves sit on their rings' pivots.
-#include "gfx/settings.h"
 #include "gl/scenery_gl_fixture.h"
 #include "scenery/plant_group.h"
 #include "scenery/plant_group_meshes.h"
 #include "scenery/plant_kinds.h"
 #include "scenery/tank_scenery.h"
+#include "settings/settings.h"
 
 #include <GL/glew.h>
 

@@ -2,7 +2,7 @@
 // context: what their draws do to the caller's matrix, the cluster's lists,
 // and how the models look with their own pictures, and move.
 #include "gfx/builtin_texture.h"
-#include "gfx/settings.h"
+#include "gfx/temp_folder.h"
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"

@@ -1,7 +1,7 @@
 // The ripple tool on the real window: the copy of the frame goes back over
 // the view as it was taken, and rings that reach the screen's edges keep the
 // edge of the picture there instead of the far side of the screen.
-#include "gfx/settings.h"
+#include "settings/settings.h"
 #include "gl/tank_window.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Shadows on this GL (no GL_ARB_shadow_ambient): the dim pass shows where the
 // lit pass drops shadowed fragments, so a fish's shadow is darkened floor.
-#include "gfx/settings.h"
 #include "gl/tank_window.h"
+#include "settings/settings.h"
 
 #include <algorithm>
 #include <vector>

@@ -4,10 +4,10 @@
 #include "app/main_frame.h"
 #include "app/resource.h"
 #include "fish/fish_registry.h"
-#include "gfx/settings.h"
 #include "platform/crt.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "settings/settings.h"
 #include "support/settings_file.h"
 #include "ui/fish_grid_picture.h"
 #include "ui/ui_resource.h"
@@ -97,7 +97,7 @@ TEST_F(SpeciesPortraitTest, BuiltSpeciesShowTheirOwnFishFillingThePicture)
     };
     // Every species: those whose class registers itself are built.
     std::vector<Case> cases;
-    for (int species = 0; species < kFishSpeciesCount; ++species)
+    for (int species = 0; species < FISH_SPECIES_COUNT; ++species)
         cases.push_back({species, FindFishSpecies(species) != nullptr});
     for (const Case& c : cases) {
         std::vector<uint32_t> argb;

@@ -1,9 +1,9 @@
 // The game window on a real X display: set-up, frames and their passes.
 #include "app/main_frame.h"
 #include "app/resource.h"
-#include "gfx/settings.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "settings/settings.h"
 #include "support/scratch.h"
 #include "support/settings_file.h"
 

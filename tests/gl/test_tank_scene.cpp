@@ -2,11 +2,11 @@
 // show where the set-up puts them.
 #include "app/main_frame.h"
 #include "app/resource.h"
-#include "gfx/settings.h"
+#include "gl/tank_camera.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
-#include "gl/tank_camera.h"
 #include "scenery/decoration_mesh_a_meshes.h"
+#include "settings/settings.h"
 #include "support/scratch.h"
 #include "support/settings_file.h"
 

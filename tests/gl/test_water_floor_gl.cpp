@@ -2,7 +2,7 @@
 // how it looks with the floor picture bound on texture unit 1 as the game
 // window binds it. Set PV_FLOOR_PNG to a file name to keep the render.
 #include "gfx/resource_file.h"
-#include "gfx/settings.h"
+#include "gfx/temp_folder.h"
 #include "gfx/texture.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"

@@ -80,6 +80,19 @@ public:
         return lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
     }
 
+    // Runs body in a child process (for state kept once per process) and
+    // returns its exit code, or -1.
+    static int InChild(const std::function<int()>& body)
+    {
+        const pid_t child = fork();
+        if (child == 0)
+            _exit(body());
+        int status = 0;
+        if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+            return -1;
+        return WEXITSTATUS(status);
+    }
+
     // Runs body in a child process as a user without privileges, so that
     // permission bits bind: as root, a user id that has no password entry,
     // with the scratch tree made its own; else the user running the tests.

@@ -1,13 +1,14 @@
 // The Aquarium settings dialog driven through its widgets: every control
 // reaches the settings block within 100 ms and the file, how the section is
 // read back, the volume, the colour chooser, the cursors.
-#include "gfx/settings.h"
 #include "platform/dialog_color.h"
 #include "platform/msgbox.h"
 #include "platform/sound.h"
+#include "platform/widget_port.h"
+#include "settings/settings.h"
+#include "settings/shared_state.h"
 #include "ui/aquarium_settings_dlg.h"
 #include "ui/ui_resource.h"
-#include "platform/widget_port.h"
 #include "ui_fixture.h"
 
 #include <QTest>
@@ -113,31 +114,37 @@ TEST_F(AquariumTest, EveryControlReachesTheTankWithinATenthOfASecond)
     EXPECT_EQ(IniText(kSection, "QIPAONUM"), "200");
 }
 
-TEST_F(AquariumTest, TheSectionReadsBackAsTheDialogRules)
+TEST_F(AquariumTest, TheSectionReadsAsTheGameReadsIt)
 {
     WriteIni("[Aquarium Settings]\r\nShow Light=1\r\nCHECK LOCKFORE=2\r\nFRONT GUDING=-1\r\nBACK GUDING=1\r\n"
              "BACK AUTOJIANBIAN=1\r\nFRONTCOLOR=255\r\nLOCKFORE ROT=3.75\r\nLIGHTQIANGDU=0\r\nQIPAONUM=500\r\n");
+    // What the tank holds for the keys the file lacks.
+    g_Settings.g_bShowShadow = 1;
+    g_Settings.g_nVolume = 4321;
+    g_fBackPhaseSaved = 6.5f;
     Open();
-    // Only exactly 1 sets a flag; a missing key is 0 (the shadow's default 1 included).
+    // Only exactly 1 sets a flag; a missing key shows the tank's value.
     EXPECT_EQ(dlg.m_bShowLight, 1);
     EXPECT_EQ(dlg.m_bLockFore, 0);
     EXPECT_EQ(dlg.m_bFrontFixed, 0);
-    EXPECT_EQ(dlg.m_bShowWater, 0);
+    EXPECT_EQ(dlg.m_bShowWater, 1);
+    EXPECT_EQ(dlg.m_nVolume, 4321);
     EXPECT_EQ(Picture(1044), static_cast<HBITMAP>(dlg.m_bmpUnchecked));
+    EXPECT_EQ(Picture(1006), static_cast<HBITMAP>(dlg.m_bmpChecked));
     // Both radios of a group stay on as read.
     EXPECT_EQ(Picture(1048), static_cast<HBITMAP>(dlg.m_bmpRadioOn));
     EXPECT_EQ(Picture(1047), static_cast<HBITMAP>(dlg.m_bmpRadioOn));
     EXPECT_EQ(Picture(1046), static_cast<HBITMAP>(dlg.m_bmpRadioOff));
     EXPECT_EQ(dlg.m_swFrontColor.GetColor(), RGB(255, 0, 0));
-    EXPECT_FLOAT_EQ(g_fFrontPhaseSaved, 3.75f);
-    // A value past a slider's end: the thumb stops there, the member keeps it
-    // until any slider moves.
-    EXPECT_EQ(dlg.m_nBubbleSpeed, 0);
-    EXPECT_EQ(dlg.m_sliderBubbleSpeed.GetPos(), 1);
-    EXPECT_EQ(dlg.m_nBubbleCount, 500);
-    KeyOn(1011, Qt::Key_Down);
-    EXPECT_EQ(dlg.m_nBubbleSpeed, 1);
+    // A phase keeps its whole part, as at start; a missing one is the running phase.
+    EXPECT_EQ(g_fFrontPhaseSaved, 3.0f);
+    EXPECT_EQ(g_fBackPhaseSaved, 6.5f);
+    // Values past a slider's end are held as the tank holds them: a bubble
+    // speed divisor below 1 is the slowest speed.
+    EXPECT_EQ(dlg.m_nBubbleSpeed, 100);
+    EXPECT_EQ(dlg.m_sliderBubbleSpeed.GetPos(), 100);
     EXPECT_EQ(dlg.m_nBubbleCount, 200);
+    EXPECT_EQ(dlg.m_sliderBubbleCount.GetPos(), 200);
     // One click on a group sets it right.
     ClickOn(1047);
     EXPECT_EQ(Picture(1048), static_cast<HBITMAP>(dlg.m_bmpRadioOff));
@@ -147,7 +154,8 @@ TEST_F(AquariumTest, TheSectionReadsBackAsTheDialogRules)
 TEST_F(AquariumTest, OpeningAndClosingChangesOnlyThePhases)
 {
     const std::string written = Section({{"Show Water", "1"}, {"BACKCOLOR", "16777215"}, {"YINLIANG", "1234"},
-                                         {"LOCKFORE ROT", "1.000000"}, {"LOCKBACK ROT", "2.000000"}});
+                                         {"LOCKFORE ROT", "1.000000"}, {"LOCKBACK ROT", "2.000000"},
+                                         {"LIGHTQIANGDU", "1"}});
     WriteIni(written);
     CAquariumSettingsDlg modal;
     RunModal<CAquariumSettingsDlg>(modal, [&](CAquariumSettingsDlg& d) {
@@ -167,12 +175,13 @@ TEST_F(AquariumTest, OpeningAndClosingChangesOnlyThePhases)
 TEST_F(AquariumTest, AHandWrittenSectionIsCompletedAndNormalised)
 {
     WriteIni("[Aquarium Settings]\r\nYINLIANG= 0012\r\nFRONT MANJIANBIAN=1\r\nBACKCOLOR=-1\r\n");
+    g_Settings.g_nBubbleSpeed = 7;  // the tank's, for the missing key
     Open();
     dlg.SaveSettings();
     EXPECT_EQ(IniText(kSection, "YINLIANG"), "12");
     EXPECT_EQ(IniText(kSection, "FRONT MANJIANBIAN"), "0");
     EXPECT_EQ(IniText(kSection, "BACKCOLOR"), "-1");
-    EXPECT_EQ(IniText(kSection, "LIGHTQIANGDU"), "0");
+    EXPECT_EQ(IniText(kSection, "LIGHTQIANGDU"), "7");
     EXPECT_EQ(IniText(kSection, "LOCKBACK ROT"), "0.000000");
     for (const SettingsField& field : g_AquariumFields)
         EXPECT_NE(IniText(kSection, field.key), "<missing>") << field.key;

@@ -1,7 +1,7 @@
 // The command bar: at the mouse, each tool button sets its tool and ends the
 // bar, the two dialog buttons run their dialog and leave the tool alone.
-#include "gfx/settings.h"
 #include "platform/dialog_window.h"
+#include "settings/settings.h"
 #include "ui/command_bar_dlg.h"
 #include "ui/tool_ids.h"
 #include "ui_fixture.h"

@@ -1,8 +1,8 @@
 // The Fish settings dialog driven through its widgets: the grid's selection
 // by mouse (the drawn cells), keys and wheel, the edits and their limits, the
 // 500 ms save to the settings file and the tank's counts, and its picture.
-#include "gfx/settings.h"
 #include "platform/crt.h"
+#include "settings/settings.h"
 #include "ui/fish_grid_picture.h"
 #include "ui/fish_settings_dlg.h"
 #include "ui_fixture.h"
@@ -145,14 +145,14 @@ TEST_F(FishSettingsTest, EveryWayOfAddingAndRemovingActsOnTheSelectedSlot)
     }
 }
 
-TEST_F(FishSettingsTest, AddStopsAtFiftyFishInAllAndCountsAboveAreKept)
+TEST_F(FishSettingsTest, AddStopsAtFiftyFishInAllAndCountsAboveShowAsTheTankHoldsThem)
 {
     WriteIni(CountsSection({{0, 49}, {4, 75}}));
     Open();
-    EXPECT_EQ(dlg.m_nCount[4], 75);  // shown as read
+    EXPECT_EQ(dlg.m_nCount[4], 50);  // the tank holds 50 of them
     Click(CellCentre(1));
     Key(Qt::Key_A);
-    EXPECT_EQ(dlg.m_nCount[1], 0);  // 49 + 75 is above 50 already: refused
+    EXPECT_EQ(dlg.m_nCount[1], 0);  // 49 + 50 is above 50 already: refused
 
     WriteIni(CountsSection({{0, 49}}));
     dlg.LoadCounts();
@@ -168,11 +168,11 @@ TEST_F(FishSettingsTest, AddStopsAtFiftyFishInAllAndCountsAboveAreKept)
     Key(Qt::Key_D);
     EXPECT_EQ(dlg.m_nCount[0], 48);
 
-    // A count above 50 goes back to the file as it is; the tank gets 50.
+    // A count above 50 goes back to the file as the tank holds it.
     WriteIni(CountsSection({{4, 75}}));
     dlg.LoadCounts();
     dlg.SaveCounts();
-    EXPECT_EQ(IniText("Fish Number", "Fish4"), "75");
+    EXPECT_EQ(IniText("Fish Number", "Fish4"), "50");
     EXPECT_EQ(g_Settings.g_nFishCount[4], 50);
 }
 

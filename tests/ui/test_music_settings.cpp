@@ -4,11 +4,11 @@
 // the section written and read back, and files that cannot play told once
 // and skipped with the playlist kept. The dialog's clock is the test's own
 // (its timer stopped, a tick a call) unless a test needs it running.
-#include "gfx/settings.h"
 #include "platform/crt.h"
 #include "platform/dialog_file.h"
 #include "platform/msgbox.h"
 #include "platform/sound.h"
+#include "settings/shared_state.h"
 #include "support/processor_time.h"
 #include "support/scratch_dir.h"
 #include "support/wav_file.h"

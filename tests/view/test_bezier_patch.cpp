@@ -1,5 +1,5 @@
 // The back-wall patch's control grid and curve evaluation.
-#include "gfx/settings.h"
+#include "settings/settings.h"
 #include "view/tank_view.h"
 
 #include <gtest/gtest.h>

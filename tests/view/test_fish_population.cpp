@@ -1,8 +1,8 @@
 // Fish counts, placement above the floor, the shot test and the restart,
 // without a window.
 #include "fish/fish_registry.h"
-#include "gfx/settings.h"
 #include "platform/crt.h"
+#include "settings/settings.h"
 #include "support/vertex_recorder.h"
 #include "view/tank_view.h"
 

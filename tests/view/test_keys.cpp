@@ -146,6 +146,14 @@ TEST_F(KeysTest, CapsLockGivesUpperCaseAndWithShiftLowerCase)
 
 namespace {
 
+// Two dialogs of the tests' own, beside the game's.
+constexpr int ID_TEST_DIALOG = 9801;
+constexpr int ID_TEST_DIALOG_KEEPING_THE_TOOL = 9802;
+int g_dialogsRun = 0;
+const DialogCommandRegistration kTestDialog(ID_TEST_DIALOG, [] { ++g_dialogsRun; });
+const DialogCommandRegistration kTestDialogKeepingTheTool(ID_TEST_DIALOG_KEEPING_THE_TOOL, [] { ++g_dialogsRun; },
+                                                          ToolAfterDialog::BarsTool);
+
 TEST(MouseAndCommands, ToolsClickFlagsAndZoom)
 {
     VertexRecorder recorder;
@@ -159,14 +167,18 @@ TEST(MouseAndCommands, ToolsClickFlagsAndZoom)
     view.OnLButtonUp(0, CPoint(10, 20));
     EXPECT_EQ(view.m_bLButtonDown, 0);
 
-    // A settings command runs its dialog; then the tool is the cannon mover,
-    // also on the bar.
-    static int fishDialogs = 0;
-    RegisterDialogCommand(ID_TOOL_FISH_SETTINGS, [] { ++fishDialogs; });
-    view.OnCommand(ID_TOOL_FISH_SETTINGS, 0);
-    EXPECT_EQ(fishDialogs, 1);
+    // A dialog's command runs its dialog; then the tool is the cannon mover,
+    // also on the bar, or the bar's tool comes back with the next tick.
+    const int run = g_dialogsRun;
+    view.OnCommand(ID_TEST_DIALOG, 0);
+    EXPECT_EQ(g_dialogsRun, run + 1);
     EXPECT_EQ(view.m_nMode, ID_TOOL_MOVE_CANNON);
     EXPECT_EQ(view.m_wndCommandBar.m_nCommand, ID_TOOL_MOVE_CANNON);
+    view.OnCommand(ID_TOOL_RIPPLE, 0);
+    view.OnCommand(ID_TEST_DIALOG_KEEPING_THE_TOOL, 0);
+    EXPECT_EQ(g_dialogsRun, run + 2);
+    EXPECT_EQ(view.m_nMode, ID_TEST_DIALOG_KEEPING_THE_TOOL);
+    EXPECT_EQ(view.m_wndCommandBar.m_nCommand, ID_TOOL_RIPPLE);
 
     view.OnCommand(ID_TOOL_ZOOM_IN, 0);
     view.m_fCameraZ = -19.95f;

@@ -1,10 +1,10 @@
 // The scene set-up without a window: spots, sizes, pick bars, the number of
 // random values the window's construction and set-up take, and the counts a
 // first run draws after them.
-#include "gfx/settings.h"
 #include "platform/crt.h"
 #include "platform/places_fixture.h"
 #include "scenery/floor_grid.h"
+#include "settings/settings_file.h"
 #include "support/vertex_recorder.h"
 #include "view/tank_view.h"
 

@@ -1,15 +1,12 @@
-// The shared settings block, read from the INI file at start and changed by the
-// settings dialogs through the apply functions; the table of its fields that
-// the reader, the apply functions and the dialogs share; and the flags the
-// dialogs share with the game window.
+// The settings block the game reads every frame, the table of its fields
+// that the file reader, the apply functions and the dialogs share, and the
+// apply functions through which the dialogs change it. The file itself is
+// settings_file.h.
 #pragma once
 #include "platform/wintypes.h"
+#include "settings/tank_numbers.h"
 
 #include <string>
-
-constexpr int FISH_SPECIES_COUNT = 25;
-constexpr int PLANT_KIND_COUNT = 17;
-constexpr int MAX_FISH_COUNT = 50;
 
 struct TANKSETTINGS {
     int g_bShowShadow = 0;         // "Show Water"
@@ -47,7 +44,7 @@ extern TANKSETTINGS g_Settings;
 // ---- the fields of section "Aquarium Settings" ----
 
 enum class SettingKind {
-    Flag,    // "1" or "0"; each reader compares it as its code does (== 1 or != 0)
+    Flag,    // "1" or "0": set exactly when its number is 1
     Colour,  // a COLORREF, "%ld"
     Phase,   // a float, "%f"
     Number,  // an int, "%d", held to the range of its control
@@ -82,8 +79,9 @@ void SetFieldValue(TANKSETTINGS& s, const SettingsField& field, double value);
 // The value as the writers store it: flags "1" for 1 else "0", colours "%ld"
 // of the 32-bit value, phases "%f", numbers "%d".
 std::string FormatFieldValue(const SettingsField& field, double value);
-// A number held to its range (below it: `belowMin`), a phase that is not a
-// number as 0; flags and colours as they are (their readers decide).
+// The value every reader of the block takes: a flag 1 for exactly 1, else 0;
+// a number held to its range (below it: `belowMin`); a phase that is not a
+// number as 0; a colour as it is (its red, green and blue bytes are drawn).
 double MendFieldValue(const SettingsField& field, double value);
 
 // ---- the count sections ----
@@ -92,68 +90,21 @@ struct CountSection {
     const char* section;  // "Fish Number", "Plants Number"
     const char* prefix;   // keys "Fish0" .. / "Plants0" ..
     int count;
-    int readLimit;  // the start-up reader holds a count to 0..readLimit
+    int readLimit;  // a count read from the file is held to 0..readLimit
+    // The section's count table and changed flags in a block.
+    int* (*counts)(TANKSETTINGS& s);
+    BYTE* (*changed)(TANKSETTINGS& s);
 };
 extern const CountSection g_FishCountSection;
 extern const CountSection g_PlantCountSection;
 // "Fish7", "Plants16", ...
 std::string CountKey(const CountSection& section, int k);
 
-// ---- the settings file ----
-
-// The temporary folder with its trailing separator; on failure an empty
-// string, and the first failure of the run shows a message box
-// "Error Find TempPath." titled "ERROR".
-std::string GetTempFolder();
-
-// The settings file: Quenmarl.ini in the settings folder, else in the fallback
-// folder (a private place of the user that later runs find again). Empty when there is neither (reported once with a message box); the
-// settings then keep their defaults and nothing is written.
-std::string GetSettingsFilePath();
-
-// The settings file as one load or save sees it: its path is asked once, when
-// the object is made. Values are read whole, however long.
-class CSettingsFile {
-public:
-    CSettingsFile();
-    // The value of the key; empty when the key is missing or empty, or when
-    // there is no settings file.
-    std::string Read(const char* section, const char* key) const;
-    // Failed writes are ignored.
-    void Write(const char* section, const char* key, const std::string& text) const;
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
-// Fills g_Settings from the settings file and writes the missing keys back with
-// their defaults (missing counts get a random 0 or 1 from crt::rand, fish keys
-// first). Numbers end inside their ranges, counts inside 0..readLimit; the text
-// of present keys is kept.
-void ReadSettingsFile();
-
 // Copies the aquarium fields (not the counts or changed flags), numbers held
 // to their ranges.
 void ApplyAquariumSettings(TANKSETTINGS settings);
-// Marks each count that differs from the one held as changed, then stores it
-// held to 0..MAX_FISH_COUNT.
+// Marks each count of the section that differs from the one held as changed,
+// then stores it held to 0..MAX_FISH_COUNT.
+void ApplyCounts(const CountSection& section, const int* counts);
 void ApplyFishCounts(const int counts[FISH_SPECIES_COUNT]);
 void ApplyPlantCounts(const int counts[PLANT_KIND_COUNT]);
-
-// The wave volume of a volume setting (0 loudest .. 65535 silent) on both
-// channels.
-void SetWaveVolume(int volumeSetting);
-
-// ---- shared with the game window ----
-
-// 1 while the player's own music is in charge (the Music dialog keeps it; 1
-// at program start).
-extern BYTE g_bOwnMusic;
-// 1 while the player's own background picture is shown (the Background dialog
-// keeps it).
-extern BYTE g_bOwnBackground;
-// The running phases of the colour cycles: kept by the game window, saved by
-// the Aquarium dialog as "LOCKFORE ROT" and "LOCKBACK ROT".
-extern float g_fFrontPhaseSaved;
-extern float g_fBackPhaseSaved;
