@@ -5,6 +5,7 @@
 // back, and files that are no picture refused with one message and nothing
 // lost. Pictures load in the background: the test waits for them.
 #include "settings/settings.h"
+#include "gfx/load_report.h"
 #include "gl/picture_files.h"
 #include "gl/tank_window.h"
 #include "platform/crt.h"
@@ -153,6 +154,10 @@ protected:
         d.Slides().LoadAll(60000);
         ASSERT_FALSE(d.Slides().Loading());
         d.TakeLoadedPictures();
+        // The report waits for the tank's playlist too, looked at in the background.
+        for (int i = 0; i < 1200 && load_report::Gathering(); ++i)
+            AfxPumpMessages(100);
+        ASSERT_FALSE(load_report::Gathering());
     }
     void AddLoaded(const std::string& path)
     {
