@@ -17,6 +17,11 @@ constexpr FishWave Wave(int n, float a, int s) { return {0, 0, fishpi::rounded::
 constexpr FishWave kBodyWave = Wave(12, 0.1f, 4);
 constexpr FishWave kRampWave = {0, 0, 0, 0.003f, 0};
 
+// The same block in the floats one step below pi / n, as the later kinds
+// store their fractions of pi, and the body wave in that spelling.
+constexpr FishWave WaveBelow(int n, float a, int s) { return {0, 0, fishpi::Below(n), a, fishpi::Below(s)}; }
+constexpr FishWave kBodyWaveBelow = WaveBelow(12, 0.1f, 4);
+
 // What a kind's constructor sets, with the values most kinds share.
 struct KindDescription {
     const char* name = "";

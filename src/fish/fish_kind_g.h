@@ -1,0 +1,11 @@
+// Fish kind G: kept in arrays of the game window outside the species table
+// and never built during a run (fish_kind.h).
+#pragma once
+#include "fish/fish_model.h"
+
+extern const FishClass kFishKindG;
+
+class CFishKindG : public CFishModel {
+public:
+    CFishKindG() : CFishModel(kFishKindG) {}
+};

@@ -1,0 +1,17 @@
+// Fish kind I: its twelve wave blocks ({} a block left zero), and
+// the game window's 2 arrays of it.
+#include "fish/fish_kind_i.h"
+
+#include "fish/fish_kind.h"
+
+namespace {
+using namespace fishkind;
+constexpr FishWave kWaves[] = {
+    kBodyWaveBelow, kRampWave, kRampWave, WaveBelow(5, 0.01f, 8), WaveBelow(5, 0.01f, 8), WaveBelow(24, 0.05f, 8),
+    {}, WaveBelow(4, 0.01f, 8), WaveBelow(2, 0.02f, 6), WaveBelow(4, 0.01f, 6), WaveBelow(4, 0.03f, 24),
+    WaveBelow(4, 0.02f, 24),
+};
+const FishKindRegistrar<CFishKindI> kRegistered("I", 2);
+}  // namespace
+
+constexpr FishClass kFishKindI = fishkind::Kind({.name = "kind I", .waves = kWaves});

@@ -1,0 +1,11 @@
+// Fish kind K: kept in arrays of the game window outside the species table
+// and never built during a run (fish_kind.h).
+#pragma once
+#include "fish/fish_model.h"
+
+extern const FishClass kFishKindK;
+
+class CFishKindK : public CFishModel {
+public:
+    CFishKindK() : CFishModel(kFishKindK) {}
+};
