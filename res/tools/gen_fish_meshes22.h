@@ -102,14 +102,18 @@ inline Grid Tail(GridSize size)
 inline Grid Pectoral(GridSize size)
 {
     const float x = kBody.XOf(kSegments.U(4));
-    const V3 upper = kBody.OnFlank(x + 0.004f, -0.028f, 0.003f), lower = kBody.OnFlank(x - 0.004f, -0.066f, 0.003f);
+    const V3 upper = kBody.OnFlank(x + 0.004f, -0.004f, 0.003f), lower = kBody.OnFlank(x - 0.004f, -0.046f, 0.003f);
     static const Profile length{{0.0f, 0.090f}, {0.25f, 0.112f}, {0.5f, 0.118f}, {0.75f, 0.110f}, {1.0f, 0.086f}};
-    return FanFin(size, {upper, lower}, Splay(Lerp(upper, lower, 0.5f), {1.0f, 0.55f, -0.10f}, 0.75f, -0.85f, length),
-                  {0, 1, 0}, OnRegion(kPectoralFin));
+    // The fan's plane leans out from the flank toward its upper rays, so that
+    // it shows as a paddle from above too, not as a sliver.
+    Fan fan = Splay(Lerp(upper, lower, 0.5f), {1.0f, 0.45f, -0.10f}, 0.75f, -0.85f, length);
+    fan.up = Normalize(V3{0.0f, 0.7f, 1.0f} - fan.back * Dot(V3{0.0f, 0.7f, 1.0f}, fan.back));
+    return FanFin(size, {upper, lower}, fan, {0, 1, 0}, OnRegion(kPectoralFin));
 }
 
 // The feeler, turned with segment 5: a thread from the throat down and back,
-// curving toward the tail, thinner toward its tip.
+// curving toward the tail, thinner toward its tip; its width is tilted out
+// of the vertical so that it shows from the side and from above alike.
 inline V3 FeelerRoot()
 {
     const float u = kSegments.U(5), theta = 0.9f * kPi;
@@ -124,7 +128,7 @@ inline Grid Feeler(GridSize size)
 {
     auto across = [](float a) {
         const V3 t = FeelerPath(std::min(1.0f, a + 0.01f)) - FeelerPath(std::max(0.0f, a - 0.01f));
-        return V3{-t.z, 0.0f, t.x};
+        return Normalize(V3{-t.z, 0.0f, t.x}) * 0.75f + V3{0.0f, 0.66f, 0.0f};
     };
     return Ribbon(size, FeelerPath, across, [](float a) { return 0.016f - 0.006f * a; }, {0, 1, 0},
                   OnRegion(kFeelerSkin));

@@ -89,12 +89,12 @@ inline Rgb TailColour(float a, float b)
     return c * (1.0f + 0.05f * kit::Fbm(a, b, 8, 2, 34u)) * (0.85f + 0.15f * (1.0f - b));
 }
 
-// The clear pectoral fin: the pale water-blue of a thin membrane, faint rays.
+// The clear pectoral fin: a thin membrane that lets the turquoise flank
+// under it show through, one ray a column of its fan.
 inline Rgb PectoralColour(float a, float b)
 {
-    static const FinLook fin{kit::FromBytes(150, 176, 196), kit::FromBytes(196, 214, 226),
-                             kit::FromBytes(186, 206, 220), 0.9f};
-    return FinColour(fin, a, b, 35u);
+    static const RayFinLook fin{LitFlank(kBody, -0.22f, -0.03f, kTurquoise), kit::FromBytes(200, 216, 226), 14, 0.7f};
+    return RayFinColour(fin, a, b, 35u);
 }
 
 // The feeler: orange, paler toward its tip.
