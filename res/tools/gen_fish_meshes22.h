@@ -106,8 +106,8 @@ inline Grid Pectoral(GridSize size)
     static const Profile length{{0.0f, 0.090f}, {0.25f, 0.112f}, {0.5f, 0.118f}, {0.75f, 0.110f}, {1.0f, 0.086f}};
     // The fan's plane leans out from the flank toward its upper rays, so that
     // it shows as a paddle from above too, not as a sliver.
-    Fan fan = Splay(Lerp(upper, lower, 0.5f), {1.0f, 0.45f, -0.10f}, 0.75f, -0.85f, length);
-    fan.up = Normalize(V3{0.0f, 0.7f, 1.0f} - fan.back * Dot(V3{0.0f, 0.7f, 1.0f}, fan.back));
+    Fan fan = Splay(Lerp(upper, lower, 0.5f), {1.0f, 0.6f, -0.10f}, 0.75f, -0.85f, length);
+    fan.up = Normalize(V3{0.0f, 0.35f, 1.0f} - fan.back * Dot(V3{0.0f, 0.35f, 1.0f}, fan.back));
     return FanFin(size, {upper, lower}, fan, {0, 1, 0}, OnRegion(kPectoralFin));
 }
 
