@@ -130,8 +130,9 @@ inline Grid Feeler(GridSize size)
         const V3 t = FeelerPath(std::min(1.0f, a + 0.01f)) - FeelerPath(std::max(0.0f, a - 0.01f));
         return Normalize(V3{-t.z, 0.0f, t.x}) * 0.75f + V3{0.0f, 0.66f, 0.0f};
     };
-    return Ribbon(size, FeelerPath, across, [](float a) { return 0.016f - 0.006f * a; }, {0, 1, 0},
-                  OnRegion(kFeelerSkin));
+    // Narrow where it leaves the throat, so that both edges stay over segment 5.
+    auto width = [](float a) { return 0.004f + 0.012f * std::min(1.0f, a / 0.2f) - 0.006f * a; };
+    return Ribbon(size, FeelerPath, across, width, {0, 1, 0}, OnRegion(kFeelerSkin));
 }
 
 // The eye on the head over segment 1: a ring round the iris (the last column

@@ -30,7 +30,6 @@ TEST(FishMeshes, DwarfGouramiPartsStandOverTheSegmentsWhoseBendTheyTake)
             {"feeler's root", At(g_Fish22Feeler), 7, {0, 1}, 1, fixed(5)},
             {"tail stalk", At(g_Fish22TailStalk), 9, {0, 1, 2}, 9, fixed(13)},
             {"tail", At(g_Fish22Tail), 9, {0}, 9, fixed(13)},
-            {"pupil", At(g_Fish22Pupil), 5, {0, 1}, 5, fixed(1)},
             {"upper jaw", At(g_Fish22UpperJaw), 4, {0, 1, 2, 3, 4}, 4, fixed(0)},
             {"lower jaw", At(g_Fish22LowerJaw), 4, {0, 1, 2, 3}, 4, fixed(0)},
         });
