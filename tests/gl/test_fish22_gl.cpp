@@ -103,8 +103,9 @@ TEST_F(Fish22GLTest, FromEverySideItShowsRedOrangeAndTurquoise)
             EXPECT_GT(c.fish, v.side ? 15000 : 1500) << "the fish fills part of the view";
             EXPECT_GT(c.red, c.fish / (v.side ? 5 : 20)) << "red-orange bars";
             EXPECT_GT(c.turquoise, c.fish / (v.side ? 5 : 10)) << "turquoise-blue";
-            if (v.side)
+            if (v.side) {
                 EXPECT_GT(c.bottom - c.top, (c.right - c.left) / 2) << "a deep fish, its fins and feelers included";
+            }
         });
     Keep(pictures, "");
 }
