@@ -51,13 +51,17 @@ inline Grid BodyTable(GridSize size)
     return g;
 }
 
-// Normals of a sheet from its neighbours along both directions, facing away from `inside`.
+// Normals of a sheet from its neighbours along both directions, facing away
+// from `inside`; where a row's neighbours meet (shared roots) the other
+// rows' direction along the sheet is taken.
 inline void SheetNormals(Grid& g, V3 inside, int firstColumn)
 {
     const int rows = static_cast<int>(g.size()), columns = static_cast<int>(g[0].size());
-    for (int r = 0; r < rows; ++r)
-        for (int c = firstColumn; c < columns; ++c) {
-            const V3 along = g[r][std::min(c + 1, columns - 1)].p - g[r][std::max(c - 1, 0)].p;
+    for (int c = firstColumn; c < columns; ++c)
+        for (int r = 0; r < rows; ++r) {
+            V3 along{0, 0, 0};
+            for (int k = 0; k < rows && Length(along) < 1e-5f; ++k)
+                along = g[(r + k) % rows][std::min(c + 1, columns - 1)].p - g[(r + k) % rows][std::max(c - 1, 0)].p;
             const V3 across = g[std::min(r + 1, rows - 1)][c].p - g[std::max(r - 1, 0)][c].p;
             V3 n = Normalize(Cross(along, across));
             if (Dot(n, g[r][c].p - inside) < 0)
@@ -202,7 +206,7 @@ inline Grid Pectoral(GridSize size)
 // The pelvic fin (bend 10): small and pointed, under the belly, down and back.
 inline Grid Pelvic(GridSize size)
 {
-    return PairedFin(size, FlankRoots(kPelvicSegment, -0.108f, -0.114f, 3, 0.0509f), {0.42f, 0.48f, -0.78f}, 0.12f,
+    return PairedFin(size, FlankRoots(kPelvicSegment, -0.111f, -0.117f, 3, 0.0509f), {0.42f, 0.48f, -0.78f}, 0.12f,
                      -0.35f, 0.9f, [](float a) { return 0.55f + 0.45f * std::pow(std::max(0.0f, std::sin(kPi * a)), 0.7f) + 0.2f * a; },
                      {-0.1014f, 0.0509f, -0.2107f}, {0.0065f, 0.1265f, -0.1073f}, kPelvicFin);
 }
@@ -211,7 +215,7 @@ inline Grid Pelvic(GridSize size)
 // segment 13 down and back; its columns stand over their segments' x.
 inline Grid Gonopodium(GridSize size)
 {
-    static const float share[] = {0.0f, 0.06f, 0.12f, 0.37f, 0.43f, 0.49f, 0.79f, 0.89f, 1.0f};
+    static const float share[] = {0.0f, 0.03f, 0.055f, 0.37f, 0.43f, 0.49f, 0.79f, 0.89f, 1.0f};
     const V3 from{0.1155f, 0.0f, -0.0745f}, to{0.2375f, 0.0f, -0.1785f};
     const V3 d = Normalize(to - from), up{-d.z, 0.0f, d.x};
     Grid g = MakeGrid(size);

@@ -47,8 +47,8 @@ struct ColumnShape {
 };
 inline constexpr std::array<ColumnShape, 18> kColumns = {{
     {-0.4540f, -0.0021f, -0.0896f, 0.0440f, 0.0f},
-    {-0.4280f, 0.0130f, -0.1000f, 0.0560f, 0.00f},
-    {-0.3920f, 0.0330f, -0.1100f, 0.0660f, 0.02f},
+    {-0.4300f, 0.0130f, -0.1000f, 0.0560f, 0.00f},
+    {-0.3890f, 0.0340f, -0.1100f, 0.0660f, 0.02f},
     {-0.3380f, 0.0620f, -0.1180f, 0.0760f, 0.08f},
     {-0.2660f, 0.0880f, -0.1220f, 0.0820f, 0.14f},
     {-0.2480f, 0.1020f, -0.1240f, 0.0850f, 0.18f},
@@ -185,7 +185,7 @@ inline const Region kMouthCornerPatch{0.340693f, 1.02344f, 0.383941f, 1.04375f};
 // ---- the parts' places (the segments their class turns them by) ------------------
 
 // The eye turns with the mean of segments 1 and 2.
-inline constexpr float kEyeX = -0.4097f, kEyeZ = -0.0079f, kEyeRadius = 0.0235f;
+inline constexpr float kEyeX = -0.4075f, kEyeZ = -0.0079f, kEyeRadius = 0.0210f;
 
 // The dorsal fin: column c roots over segment 8 + c / 2, its edge high in
 // front and falling away to a point behind its last root.
