@@ -153,11 +153,11 @@ inline const Region kPelvicFin{0.66f, 0.26f, 0.80f, 0.45f};
 inline const EyeDisc kEyeDisc{0.90f, 0.24f, 26.0f, kPicture};
 
 // High on the head, ahead of body column 0.
-inline const EyeDome kEye{.x = -0.376f, .z = 0.044f, .radius = 0.029f, .rings = {0.0f, 0.6f, 1.0f},
+inline const EyeDome kEye{.x = -0.377f, .z = 0.045f, .radius = 0.031f, .rings = {0.0f, 0.6f, 1.0f},
                           .lifts = {0.009f, 0.006f, 0.0012f}};
 
 // The marks of the flank (x, z of the side view): the spot mid-flank and the
-// ringed spot low on the gill cover.
+// pale-edged spot low on the gill cover.
 constexpr float kFlankSpotX = -0.030f, kFlankSpotZ = 0.000f, kFlankSpotRadius = 0.030f;
 constexpr float kGillSpotX = -0.338f, kGillSpotZ = -0.064f, kGillSpotRadius = 0.015f;
 

@@ -1,7 +1,7 @@
 // Species 8, the firemouth cichlid (Thorichthys meeki): its picture, fish8.
 // A grey-blue body, olive-grey on the back, spangled blue-green on the scales,
 // with faint dark vertical bars, a black spot mid-flank and a black,
-// gold-ringed spot low on the gill cover; chin, throat, chest and belly
+// pale-edged spot low on the gill cover; chin, throat, chest and belly
 // bright red-orange. The dorsal, anal and tail fins blue-grey with blue-green
 // spangles and red-orange margins; the pelvic fins red-orange with a pale blue
 // spine; clear pectoral fins; a golden eye.
@@ -20,7 +20,6 @@ inline const Rgb kFireOrange = kit::FromBytes(242, 110, 40);
 inline const Rgb kBar = kit::FromBytes(58, 64, 78);
 inline const Rgb kBlack = kit::FromBytes(18, 18, 24);
 inline const Rgb kSpangle = kit::FromBytes(110, 206, 214);
-inline const Rgb kGold = kit::FromBytes(236, 190, 76);
 inline const Rgb kFinGrey = kit::FromBytes(104, 122, 146);
 inline const Rgb kPaleBlue = kit::FromBytes(176, 214, 236);
 
@@ -62,12 +61,12 @@ inline Rgb BodyColour(float u, float v)
     c = Mix(c, kBar, 0.45f * Bars(p.x) * SmoothStep(0.05f, 0.20f, v) * (1.0f - SmoothStep(0.55f, 0.75f, v)));
     // The fire: the chin and throat up to below the eye, the chest and the
     // belly back to the anal fin.
-    const float from = Mix(0.50f, 0.70f, SmoothStep(0.12f, 0.45f, u));
+    const float from = Mix(0.46f, 0.66f, SmoothStep(0.12f, 0.45f, u));
     const float fire = SmoothStep(from, from + 0.12f, v) * (1.0f - SmoothStep(0.72f, 0.88f, u));
     c = Mix(c, Mix(kFireOrange, kFire, SmoothStep(0.6f, 0.9f, v)), fire);
-    // The spots: mid-flank, and low on the gill cover in a golden ring.
+    // The spots: mid-flank, and low on the gill cover with a pale edge.
     c = Mix(c, kBlack, 0.92f * Disc(p.x, p.z, kFlankSpotX, kFlankSpotZ, kFlankSpotRadius));
-    c = Mix(c, Mix(c, kGold, 0.6f), Disc(p.x, p.z, kGillSpotX, kGillSpotZ, kGillSpotRadius + 0.004f));
+    c = Mix(c, Mix(c, kPaleBlue, 0.35f), Disc(p.x, p.z, kGillSpotX, kGillSpotZ, kGillSpotRadius + 0.003f));
     c = Mix(c, kBlack, Disc(p.x, p.z, kGillSpotX, kGillSpotZ, kGillSpotRadius));
     // The gill cover's rim, curved back toward the throat.
     const float rim = std::fabs(p.x - (-0.318f + 0.9f * (p.z + 0.01f) * (p.z + 0.01f)));
