@@ -1,5 +1,6 @@
 // Helpers of the fish tests.
 #pragma once
+#include "fish/fish_array.h"
 #include "fish/fish_model.h"
 #include "platform/crt.h"
 #include "support/vertex_recorder.h"
@@ -66,8 +67,9 @@ void ExpectPartsInOrder(const VertexRecorder& recorder, const CFishModel& fish, 
         EXPECT_STREQ(fish.Class().parts[i].name, shapes[i].name);
 }
 
-// One Draw of `fish` and of a copy of size `size`, from the same random
-// sequence: every vertex of the copy lies size / fish's size as far out.
+// One Draw (in the class's form) of `fish` and of a copy of size `size`, from
+// the same random sequence: every vertex of the copy lies size / fish's size
+// as far out.
 template <class Fish>
 void ExpectDrawnLargerInEveryCoordinate(VertexRecorder& recorder, const Fish& fish, int size)
 {
@@ -75,11 +77,11 @@ void ExpectDrawnLargerInEveryCoordinate(VertexRecorder& recorder, const Fish& fi
     big.m_nSize = size;
     recorder.primitives.clear();
     crt::srand(9);
-    small.Draw(0);
+    DrawInItsForm(small);
     const std::vector<RecordedPrimitive> seen = recorder.primitives;
     recorder.primitives.clear();
     crt::srand(9);
-    big.Draw(0);
+    DrawInItsForm(big);
     const float k = static_cast<float>(size) / fish.m_nSize;
     ASSERT_EQ(recorder.primitives.size(), seen.size());
     for (size_t s = 0; s < seen.size(); ++s) {
