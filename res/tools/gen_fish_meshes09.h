@@ -50,18 +50,20 @@ inline Point OnSideView(Point q)
 }
 
 // The body (column j at segment j): the back line is the game's own; the
-// flank's rows at the tail root reach a little behind it. Textured as the
-// side view.
+// flank's rows at the tail root reach a little behind it. The lower flank's
+// row sits low, so the belly under it is full where the pelvic fins root.
+// Textured as the side view.
+constexpr float kBodyRowTheta[] = {0.0f, 0.25f * kPi, 0.5f * kPi, 0.85f * kPi, kPi};
 inline Grid Body(GridSize size)
 {
-    Grid g = BodyGrid(kBody, kSegments, size, {});
+    Grid g = MakeGrid(size);
     for (int r = 0; r < size.rows; ++r)
         for (int j = 0; j < size.columns; ++j) {
-            Point& q = g[r][j];
+            Point q = BodyPoint(kBody, {}, kSegments.U(static_cast<float>(j)), kBodyRowTheta[r]);
             q.p.x = r > 0 && r < size.rows - 1 && j == size.columns - 1 ? kTailRootX : kRidge[j].x;
             if (r == 0 || r == size.rows - 1)
                 q.p.y = 0.0f;
-            q = OnSideView(q);
+            g[r][j] = OnSideView(q);
         }
     for (int j = 0; j < size.columns; ++j) {
         g[0][j].p.z = kRidge[j].z;
@@ -177,7 +179,7 @@ inline Grid Pelvic(GridSize size)
                        {0.0409f, 0.065f, -0.228f},  {0.035f, 0.055f, -0.218f}, {0.015f, 0.040f, -0.211f}};
     for (int c = 0; c < size.columns; ++c) {
         const float a = Along(c, size.columns);
-        root[c] = {Mix(-0.0724f, -0.054f, a), Mix(0.0181f, 0.020f, a), -0.2058f};
+        root[c] = {Mix(-0.0724f, -0.054f, a), 0.0181f, -0.2058f};
         edge[c] = tips[c];
     }
     return EdgeFirst(size, root, edge, {0, 1, -0.5f}, OnRegion(kPelvicFin), kPelvicBox);

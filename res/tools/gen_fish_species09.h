@@ -73,7 +73,7 @@ inline const BodyShape kBody{
     .back = ColumnProfile(kMouthZ, RidgeHeights().data(), 0.0316f),
     .belly = ColumnProfile(kMouthZ, kBellyZ, -0.058f),
     .thickness = ColumnProfile(0.0f, kHalfWidth, 0.013f),
-    .egg = 0.10f,
+    .egg = -0.08f,
 };
 
 inline Segments ColumnSegments()

@@ -15,7 +15,7 @@ using namespace fishpaint;
 
 inline const Rgb kGold = kit::FromBytes(236, 170, 62);
 inline const Rgb kBronze = kit::FromBytes(150, 104, 46);
-inline const Rgb kCream = kit::FromBytes(236, 226, 200);
+inline const Rgb kCream = kit::FromBytes(246, 240, 222);
 inline const Rgb kSnoutRed = kit::FromBytes(214, 58, 34);
 inline const Rgb kBarBlack = kit::FromBytes(22, 26, 24);
 inline const Rgb kFinRed = kit::FromBytes(222, 40, 28);
@@ -45,7 +45,7 @@ inline Rgb SkinColour(float x, float z)
     // The snout and lips red, a warm blush on the cheek behind them.
     c = Mix(c, kSnoutRed, 1.0f - SmoothStep(-0.462f, -0.432f, x));
     c = Mix(c, kit::FromBytes(232, 120, 56), 0.35f * (1.0f - SmoothStep(-0.40f, -0.30f, x)) * SmoothStep(0.2f, 0.5f, v));
-    c = c * Scales(x, z, 0.024f, 0.019f, 0.10f);
+    c = c * Scales(x, z, 0.018f, 0.014f, 0.05f);
     c = c * (1.0f + 0.05f * kit::Fbm(x * 6.0f, z * 6.0f, 6, 3, 9u));
     const Rgb bar = Mix(kBarBlack, kit::FromBytes(30, 44, 38), 0.5f * SmoothStep(0.4f, 0.9f, v));
     return Mix(c, bar, Bars(x, z));
@@ -54,7 +54,7 @@ inline Rgb SkinColour(float x, float z)
 inline Rgb FlankColour(float x, float z)
 {
     const float u = std::clamp(kBody.UOf(x), 0.004f, 1.0f);
-    return Shade(SkinColour(x, z), kBody.Normal(u, kBody.ThetaAt(u, z)), 0.25f);
+    return Matte(SkinColour(x, z), kBody.Normal(u, kBody.ThetaAt(u, z)), 3.0f) * 1.08f;
 }
 
 // The body and the head pieces: the side view over the whole lower band of
@@ -71,7 +71,7 @@ inline Layer BodyLayer()
 // The dorsal fin (a front to rear, b root to edge): black, a red margin.
 inline Rgb DorsalColour(float a, float b)
 {
-    static const FinLook look{kBarBlack, kit::FromBytes(40, 34, 32), kFinRed, 0.70f, 2.0f, 12};
+    static const FinLook look{kBarBlack, kit::FromBytes(40, 34, 32), kFinRed, 0.80f, 2.0f, 12};
     return FinColour(look, a, b, 21u) * 1.15f;
 }
 
