@@ -157,15 +157,16 @@ inline Grid EdgeFirst(GridSize size, const std::vector<V3>& root, const std::vec
 }
 
 // A pectoral fin (bend 3): rooted low in the flank behind the gill cover
-// (sunk into the body), held out sideways and back.
+// (sunk into the body) over segment 3, held out sideways and back.
 inline Grid Pectoral(GridSize size)
 {
-    const std::vector<V3> root = {{-0.276f, 0.040f, -0.100f}, {-0.279f, 0.038f, -0.110f},
-                                  {-0.282f, 0.037f, -0.120f}, {-0.285f, 0.0364f, -0.130f},
-                                  {-0.288f, 0.037f, -0.138f}, {-0.2909f, 0.038f, -0.145f}};
-    const std::vector<V3> edge = {{-0.175f, 0.125f, -0.0967f}, {-0.150f, 0.148f, -0.110f},
-                                  {-0.1389f, 0.1543f, -0.125f}, {-0.145f, 0.140f, -0.142f},
-                                  {-0.165f, 0.115f, -0.156f},  {-0.200f, 0.085f, -0.1653f}};
+    const std::vector<V3> root = {{-0.2760f, 0.040f, -0.100f}, {-0.2765f, 0.038f, -0.110f},
+                                  {-0.2770f, 0.037f, -0.120f}, {-0.2775f, 0.0364f, -0.130f},
+                                  {-0.2780f, 0.037f, -0.138f}, {-0.2785f, 0.038f, -0.145f}};
+    // The leading ray short and reaching a little forward, the rest fanned back.
+    const std::vector<V3> edge = {{-0.2909f, 0.050f, -0.0967f}, {-0.200f, 0.120f, -0.105f},
+                                  {-0.150f, 0.150f, -0.118f},   {-0.1389f, 0.1543f, -0.135f},
+                                  {-0.160f, 0.125f, -0.152f},   {-0.200f, 0.085f, -0.1653f}};
     return EdgeFirst(size, root, edge, {0.2f, 0.3f, 1.0f}, OnRegion(kPectoralFin), kPectoralBox);
 }
 
