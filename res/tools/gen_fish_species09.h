@@ -111,9 +111,9 @@ inline constexpr Box kTailBox{0.3027f, 0.4999f, -0.0030f, -0.0003f, -0.2221f, 0.
 inline constexpr Box kEyeBox{-0.4504f, -0.4198f, -0.0609f, -0.0422f, -0.0564f, -0.0249f, 0.0059f, 0.1280f, 1.6113f,
                              1.7334f};
 
-// ---- the texture: 512 x 512, laid at t 1..2 ----
+// ---- the texture: 512 x 256, laid at t 1..2 ----
 
-inline const PictureSize kPicture{512, 512};
+inline const PictureSize kPicture{512, 256};
 // The body and the head pieces: the side view through the back line's
 // points (column 0 and the tail root in s, column 0 and the highest point in t).
 inline const SideView kSide{{kRidge[0].s, kRidge[0].t, kRidge[11].s, kRidge[5].t},
@@ -129,15 +129,17 @@ inline const Region kPectoralFin{kPectoralBox.s0, kPectoralBox.t0, kPectoralBox.
 inline const Region kPelvicFin{kPelvicBox.s0, kPelvicBox.t0, kPelvicBox.s1, kPelvicBox.t1};
 inline const Region kAnalFin{kAnalBox.s0, kAnalBox.t1, kAnalBox.s1, kAnalBox.t0};  // root at the top
 inline const Region kTailFin{kTailBox.s0, kTailBox.t0, kTailBox.s1, kTailBox.t1};
+// The eye's disc is round in texture coordinates (as the eye's box is), so
+// it is measured on a square picture.
 inline const EyeDisc kEyeDisc{0.5f * (kEyeBox.s0 + kEyeBox.s1), 0.5f * (kEyeBox.t0 + kEyeBox.t1),
-                              0.5f * (kEyeBox.s1 - kEyeBox.s0) * 512.0f, kPicture};
+                              0.5f * (kEyeBox.s1 - kEyeBox.s0) * 512.0f, PictureSize{512, 512}};
 
 // Another picture part lies on the anal fin's region (decoration A's stone,
 // s 0.693 to 0.765, t up to 1.765, and a few pixels round it): the fin's
 // rear columns keep their edge above it. The t of the fin's edge at a (0 at
 // column 0, 1 at the last): the region's foot up to column 4 (a 0.5), above
 // the stone from column 5 (a 0.625) on, a straight line between.
-constexpr float kAnalClearT = 1.7759f;
+constexpr float kAnalClearT = 1.780f;  // 1.765 and 3 pixels of the picture's 256 rows, and a little
 constexpr float AnalEdgeT(float a)
 {
     return a <= 0.5f ? kAnalBox.t0 : a >= 0.625f ? kAnalClearT : kAnalBox.t0 + (a - 0.5f) / 0.125f * (kAnalClearT - kAnalBox.t0);

@@ -112,13 +112,14 @@ TEST(FishSpecies09Mesh, NormalsAreUnitAndTextureCoordinatesInThePicture)
 }
 
 // Decoration A paints its stone into this picture at s 0.693 to 0.7648, t
-// 1.1816 to 1.765, and 3 pixels round it (of 512). No quad of a fin may
+// 1.1816 to 1.765, and 3 pixels round it (of 512 x 256). No quad of a fin may
 // reach into it: a fin's quads lie inside the hull of their four corners,
 // so it is enough that each quad's corners are all on one side of the
 // rectangle.
 TEST(FishSpecies09Mesh, NoFinReachesIntoTheStonesRectangle)
 {
-    const float m = 3.0f / 512, s0 = 0.693f - m, s1 = 0.7648f + m, t0 = 1.1816f - m, t1 = 1.765f + m;
+    const float ms = 3.0f / 512, mt = 3.0f / 256;
+    const float s0 = 0.693f - ms, s1 = 0.7648f + ms, t0 = 1.1816f - mt, t1 = 1.765f + mt;
     for (const GridPart& part : kFishSpecies09.parts) {
         if (std::string(part.name) == "body")
             continue;  // the body's own texture is the side view, which the stone crosses
