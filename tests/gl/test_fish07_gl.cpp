@@ -6,6 +6,7 @@
 #include "fish/fish_species23.h"
 #include "gl/fish_gl_fixture.h"
 #include "gl/offscreen_target.h"
+#include "support/vertex_recorder.h"
 
 #include <GL/glew.h>
 
@@ -109,6 +110,81 @@ TEST_F(Fish07GLTest, InATurnItHoldsTogetherFrameByFrame)
     }
     EXPECT_EQ(fish.m_fHeading, 180.0f);
     Keep(pictures, "-turn");
+}
+
+// Every variant leaves the matrix stack as it found it: the narrowed ones
+// scale inside Draw's own push, and those that draw nothing still pop.
+TEST_F(Fish07GLTest, EveryVariantLeavesTheMatrixStackBalanced)
+{
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef(1.0f, 2.0f, 3.0f);
+    GLint depth = 0;
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    for (int variant : {0, 1, 2, 3, 4, 5, 9, 31, 40, -1}) {
+        CFishSpecies07 fish = SettledFish<CFishSpecies07>();
+        fish.Draw(variant);
+        GLint after = 0;
+        float m[16];
+        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &after);
+        glGetFloatv(GL_MODELVIEW_MATRIX, m);
+        EXPECT_EQ(after, depth) << "variant " << variant;
+        const float expected[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 1, 2, 3, 1};
+        for (int i = 0; i < 16; ++i)
+            EXPECT_EQ(m[i], expected[i]) << "variant " << variant << " entry " << i;
+    }
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    glPopMatrix();
+}
+
+// The modelview matrix at the start of each primitive a Draw sends.
+class MatrixRecorder : public VertexRecorder {
+public:
+    void Begin(GLenum mode) override
+    {
+        VertexRecorder::Begin(mode);
+        std::array<float, 16> m{};
+        glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
+        matrices.push_back(m);
+    }
+    std::vector<std::array<float, 16>> matrices;
+};
+
+// Variants 3 and 4 draw their parts under glScalef(0.7, 1, 1) and
+// glScalef(0.7, 0.8, 0.5) of the model's axes: every part's matrix is
+// variant 0's with its x, y and z columns so scaled.
+TEST_F(Fish07GLTest, Variants3And4ScaleTheModelAxes)
+{
+    const CFishSpecies07 settled = SettledFish<CFishSpecies07>();
+    auto matricesOf = [&](int variant) {
+        MatrixRecorder recorder;
+        CFishSpecies07 fish = settled;
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        glTranslatef(0.5f, -1.0f, -6.0f);
+        fish.Draw(variant);
+        glPopMatrix();
+        return recorder.matrices;
+    };
+    const auto plain = matricesOf(0);
+    ASSERT_FALSE(plain.empty());
+    struct Case {
+        int variant;
+        float scale[3];
+    } cases[] = {{3, {0.7f, 1.0f, 1.0f}}, {4, {0.7f, 0.8f, 0.5f}}, {1, {1, 1, 1}}};
+    for (const Case& c : cases) {
+        const auto scaled = matricesOf(c.variant);
+        ASSERT_FALSE(scaled.empty()) << c.variant;
+        for (const auto& m : scaled)
+            for (int column = 0; column < 4; ++column)
+                for (int row = 0; row < 4; ++row) {
+                    const float k = column < 3 ? c.scale[column] : 1.0f;
+                    EXPECT_NEAR(m[4 * column + row], plain[0][4 * column + row] * k, 1e-5)
+                        << "variant " << c.variant << " column " << column << " row " << row;
+                }
+    }
 }
 
 TEST_F(Fish07GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)
