@@ -73,7 +73,7 @@ inline Grid PairedFin(GridSize size, V3 root, V3 direction, float length, V3 acr
 inline Grid Pectoral(GridSize size)
 {
     const float x = kBody.XOf(kSegments.U(kPectoralSegment));
-    const V3 root = kBody.OnFlank(x, -0.032f, -0.002f);
+    const V3 root = kBody.OnFlank(x - 0.005f, -0.032f, -0.002f);  // its base astride segment 1
     return PairedFin(size, root, {0.75f, 0.60f, -0.30f}, 0.080f, {1.0f, -0.05f, -0.35f},
                      [](float a) { return 0.016f + 0.014f * std::sin(kPi * std::pow(a, 0.8f)) - 0.012f * a; },
                      kPectoralFin);
