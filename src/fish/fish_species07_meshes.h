@@ -9,7 +9,7 @@ extern const FishVertex g_Fish07UpperJaw[4][5];          // ridge to mouth line;
 extern const FishVertex g_Fish07LowerJaw[2][5];          // mouth line, then the throat; tip first
 extern const FishVertex g_Fish07Dorsal[2][8];            // the fin's edge, then its root; front to back
 extern const FishVertex g_Fish07Pectoral[2][9];          // front and rear edge, root (column 0) to tip
-extern const FishVertex g_Fish07Pelvic[2][8];            // trailing and leading edge, root (column 0) to tip
+extern const FishVertex g_Fish07Pelvic[2][8];            // upper and lower edge, root (column 0) to tip
 extern const FishVertex g_Fish07Anal[2][7];              // the fin's edge, then its root; back to front
 extern const FishVertex g_Fish07Tail[2][13];             // the forked edge from the upper lobe to the lower, then the root
 extern const FishVertex g_Fish07Eye[3][5];               // centre, iris ring, rim; four sectors round

@@ -218,8 +218,9 @@ TEST(FishSpecies07Waves, RampsFallToAZeroLastEntryAndStayInTheirEntries)
                 (fish.*gen)(out, n);
                 for (int i = 0; i + 1 < n; ++i)
                     EXPECT_NEAR(out[i], size * 0.003 * (n - i), 1e-7) << what << " entry " << i;
-                if (n > 0)
+                if (n > 0) {
                     EXPECT_EQ(out[n - 1], 0.0f) << what << " last entry";
+                }
                 EXPECT_EQ(buffer[0], 9.0f) << what << " nothing before the array";
                 EXPECT_EQ(out[n], 9.0f) << what << " nothing after it";
             }
