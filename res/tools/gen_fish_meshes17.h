@@ -36,6 +36,7 @@ inline Grid Body(GridSize size)
 // A half of the snout: rows at the body's thetas `rows`, from the head's
 // first section (column 0, the body's own points) over `span` columns to the
 // tip at uTip; the columns past the span rest at the tip, inside the lip.
+// The picture runs on from the head's section to the tip's place in the side view.
 inline Grid Snout(GridSize size, const std::vector<int>& rows, int span, float uTip)
 {
     const float uBody = kSegments.U(0.0f);
@@ -44,9 +45,14 @@ inline Grid Snout(GridSize size, const std::vector<int>& rows, int span, float u
         for (int k = 0; k < size.columns; ++k) {
             const int row = rows[static_cast<size_t>(r)];
             const float along = Along(std::min(k, span - 1), span);
-            g[r][k] = k == 0 ? kHeadFront[row] : SidePoint(Mix(uBody, uTip, along), RowTheta(row, kBodySize.rows));
+            const Point& head = kHeadFront[row];
+            Point& q = g[r][k];
+            q = k == 0 ? head : SidePoint(Mix(uBody, uTip, along), RowTheta(row, kBodySize.rows));
             if (along == 1.0f)  // the tip closes on the midline
-                g[r][k].p = {kBody.XOf(uTip), 0.0f, kBody.MidLine(uTip)};
+                q.p = {kBody.XOf(uTip), 0.0f, kBody.MidLine(uTip)};
+            const ST tip = kSide.At({kBody.XOf(uTip), 0.0f, kBody.MidLine(uTip)});
+            q.s = Mix(head.s, tip.s, along);
+            q.t = Mix(head.t, tip.t, along);
         }
     return g;
 }
@@ -91,18 +97,18 @@ inline Grid Tail(GridSize size)
 {
     const int n = size.columns;
     const std::vector<V3> roots = {
-        {kTailRootX, 0.00025f, 0.016f}, {kTailRootX, 0.00025f, 0.005f}, {kTailRootX, 0.00025f, -0.006f},
-        {kTailRootX, 0.00025f, -0.018f}};
+        {kTailRootX, 0.00025f, 0.028f}, {kTailRootX, 0.00025f, 0.009f}, {kTailRootX, 0.00025f, -0.012f},
+        {kTailRootX, 0.00025f, -0.032f}};
     const V3 top{kTailTipX, 0.0025f, kTailTop}, notch{kTailNotchX, 0.0025f, kTailNotchZ},
         bottom{kTailTipX, 0.0025f, kTailBottom};
     const float half = 0.5f * (n - 1);
     std::vector<V3> edge(n);
     for (int c = 0; c < n; ++c) {
         const float f = c < n / 2 ? c / half : (c - half) / half;
-        // Each lobe's inner edge bows a little toward the fork.
+        // Each lobe's inner edge bows out a little: broad lobes.
         const V3 p = c < n / 2 ? Lerp(top, notch, f) : Lerp(notch, bottom, f);
-        const float bow = 0.012f * std::sin(kPi * f);
-        edge[c] = p + V3{-bow, 0, 0};
+        const float bow = 0.010f * std::sin(kPi * f);
+        edge[c] = p + V3{bow, 0, 0};
     }
     return FinSheet(size, SharedRoots(roots, n), edge, {0, 1, 0}, OnRegion(kTailFin));
 }
@@ -117,21 +123,27 @@ inline Grid PairedFin(GridSize size, const std::vector<V3>& roots, const Fan& fa
 
 inline Grid Pectoral(GridSize size)
 {
-    const V3 top = kBody.OnFlank(kPectoralX - 0.006f, kPectoralZ + 0.008f, -0.002f);
+    // The base runs along the flank, so that the fin has breadth seen from above.
+    const V3 top = kBody.OnFlank(kPectoralX - 0.009f, kPectoralZ + 0.012f, -0.002f);
     const V3 middle = kBody.OnFlank(kPectoralX, kPectoralZ, -0.002f);
-    const V3 bottom = kBody.OnFlank(kPectoralX + 0.006f, kPectoralZ - 0.008f, -0.002f);
-    static const Profile length{{0.0f, 0.058f}, {0.35f, 0.068f}, {0.7f, 0.066f}, {1.0f, 0.050f}};
-    const Fan fan = Splay(middle, {1.0f, 0.55f, 0.1f}, 0.38f, -0.06f, length);
+    const V3 bottom = kBody.OnFlank(kPectoralX + 0.009f, kPectoralZ - 0.008f, -0.002f);
+    static const Profile length{{0.0f, 0.054f}, {0.35f, 0.068f}, {0.7f, 0.065f}, {1.0f, 0.050f}};
+    // Held out from the flank like a paddle: back and outward in a plane
+    // tipped a little from level, so that it shows from above as from the
+    // side, and keeps breadth while its edge flaps up and in.
+    const V3 up = Normalize({0.2f, -0.5f, 0.85f});
+    const V3 back = Normalize(V3{1.0f, 0.8f, 0.0f} - up * Dot(V3{1.0f, 0.8f, 0.0f}, up));
+    const Fan fan{middle, back, Normalize(Cross(up, back)), 0.5f, -0.5f, length};
     return PairedFin(size, {top, middle, bottom}, fan, kPectoralFin);
 }
 
 inline Grid Pelvic(GridSize size)
 {
-    const V3 front = kBody.OnFlank(kPelvicX - 0.0004f, -0.090f, -0.002f);
-    const V3 middle = kBody.OnFlank(kPelvicX + 0.0008f, -0.093f, -0.002f);
-    const V3 rear = kBody.OnFlank(kPelvicX + 0.002f, -0.0955f, -0.002f);
+    const V3 front = kBody.OnFlank(kPelvicX - 0.0004f, -0.0905f, 0.0f);
+    const V3 middle = kBody.OnFlank(kPelvicX + 0.0008f, -0.092f, 0.0f);
+    const V3 rear = kBody.OnFlank(kPelvicX + 0.002f, -0.0935f, 0.0f);
     static const Profile length{{0.0f, 0.062f}, {0.4f, 0.066f}, {0.8f, 0.058f}, {1.0f, 0.046f}};
-    const Fan fan = Splay(middle, {1.0f, 0.30f, -0.85f}, 0.45f, -0.40f, length);
+    const Fan fan = Splay(middle, {1.0f, 0.60f, -0.85f}, 0.45f, -0.40f, length);
     return PairedFin(size, {front, middle, rear}, fan, kPelvicFin);
 }
 

@@ -15,20 +15,21 @@ using namespace fishkit;
 constexpr GridSize kBodySize = SizeOf<decltype(g_Fish17Body)>();
 
 // The spine from the snout tip (x -0.5) to the tail root (x 0.3627); u below
-// is (x + 0.5) / 0.8627. Deepest under the back fin, the belly fullest
-// ahead of it, a narrow tail stalk pinched flat at the tail root.
+// is (x + 0.5) / 0.8627. Deepest under the back fin (about a quarter of the
+// length to the tail root), the belly fullest ahead of it, a tail stalk
+// pinched flat at the tail root.
 inline const BodyShape kBody{
     .snoutX = -0.5f,
     .tailX = 0.3627f,
-    .back = {{0.0f, -0.020f}, {0.012f, 0.002f}, {0.030f, 0.016f}, {0.0537f, 0.0253f}, {0.1159f, 0.045f},
-             {0.2318f, 0.063f}, {0.3478f, 0.075f}, {0.4637f, 0.0825f}, {0.4827f, 0.0837f}, {0.6086f, 0.0776f},
-             {0.6955f, 0.066f}, {0.8114f, 0.046f}, {0.9273f, 0.028f}, {1.0f, 0.022f}},
-    .belly = {{0.0f, -0.020f}, {0.012f, -0.042f}, {0.030f, -0.054f}, {0.0537f, -0.0616f}, {0.1159f, -0.076f},
-              {0.2318f, -0.089f}, {0.3478f, -0.097f}, {0.4057f, -0.1001f}, {0.4637f, -0.099f},
-              {0.5796f, -0.092f}, {0.6839f, -0.080f}, {0.7534f, -0.066f}, {0.8114f, -0.052f},
-              {0.9273f, -0.032f}, {1.0f, -0.024f}},
+    .back = {{0.0f, -0.0200f}, {0.012f, 0.0020f}, {0.030f, 0.0160f}, {0.0537f, 0.0253f}, {0.1159f, 0.0575f},
+             {0.2318f, 0.0805f}, {0.3478f, 0.0920f}, {0.4637f, 0.0958f}, {0.4827f, 0.0962f}, {0.6086f, 0.0892f},
+             {0.6955f, 0.0816f}, {0.8114f, 0.0666f}, {0.9273f, 0.0495f}, {1.0f, 0.0414f}},
+    .belly = {{0.0f, -0.0200f}, {0.012f, -0.0420f}, {0.030f, -0.0540f}, {0.0537f, -0.0616f}, {0.1159f, -0.0931f},
+              {0.2318f, -0.1094f}, {0.3478f, -0.1150f}, {0.4057f, -0.1151f}, {0.4637f, -0.1150f},
+              {0.5796f, -0.1115f}, {0.6839f, -0.1024f}, {0.7534f, -0.0896f}, {0.8114f, -0.0759f},
+              {0.9273f, -0.0551f}, {1.0f, -0.0460f}},
     .thickness = {{0.0f, 0.0f}, {0.0116f, 0.022f}, {0.0290f, 0.036f}, {0.0537f, 0.046f}, {0.0765f, 0.050f},
-                  {0.1159f, 0.054f}, {0.2318f, 0.059f}, {0.3478f, 0.061f}, {0.4637f, 0.059f}, {0.5796f, 0.053f},
+                  {0.1159f, 0.054f}, {0.2318f, 0.063f}, {0.3478f, 0.066f}, {0.4637f, 0.062f}, {0.5796f, 0.054f},
                   {0.6955f, 0.043f}, {0.8114f, 0.031f}, {0.9273f, 0.016f}, {1.0f, 0.0f}},
     .egg = -0.08f,
 };
@@ -37,7 +38,7 @@ inline const BodyShape kBody{
 // segments 1 and 2, the paired fins with segment 4, the back fin with 7 to
 // 9, the belly fin with 10.5 to 12.5 and the tail with 15: each stands over
 // its segments.
-inline const std::vector<float> kColumnX = {-0.4537f, -0.4445f, -0.4235f, -0.30f,  -0.19f,  -0.159f,
+inline const std::vector<float> kColumnX = {-0.4537f, -0.4465f, -0.4255f, -0.30f,  -0.19f,  -0.159f,
                                             -0.128f,  -0.097f,  -0.043f,  0.011f,  0.065f,  0.119f,
                                             0.173f,   0.227f,   0.295f,   0.3627f};
 inline Segments ColumnSegments()
@@ -81,24 +82,24 @@ inline const std::vector<std::pair<float, float>> kDorsalEdge = {
 constexpr float kAnalY = 0.001f;
 inline const std::vector<float> kAnalSegments = {10.5f, 11.0f, 11.0f, 11.5f, 12.0f, 12.0f, 12.5f, 12.5f};
 inline const std::vector<std::pair<float, float>> kAnalEdge = {
-    {0.100f, -0.146f}, {0.118f, -0.1689f}, {0.136f, -0.158f}, {0.154f, -0.139f},
-    {0.172f, -0.121f}, {0.189f, -0.104f},  {0.207f, -0.088f}, {0.2267f, -0.073f}};
+    {0.100f, -0.152f}, {0.118f, -0.1689f}, {0.136f, -0.163f}, {0.154f, -0.152f},
+    {0.172f, -0.145f}, {0.189f, -0.137f},  {0.207f, -0.128f}, {0.2267f, -0.118f}};
 
 // The pectoral fins: small clear paddles low behind the gill cover, held
 // out from the flank; the pelvic fins hang under the belly ahead of the
 // back fin. Both turn with segment 4 and stand close to it.
-constexpr float kPectoralX = -0.199f, kPectoralZ = -0.019f;
+constexpr float kPectoralX = -0.195f, kPectoralZ = -0.006f;
 constexpr float kPelvicX = -0.1825f;
 
 // The tail: a forked fan from the tail root.
-constexpr float kTailRootX = 0.3607f, kTailTipX = 0.4995f, kTailNotchX = 0.418f;
+constexpr float kTailRootX = 0.3607f, kTailTipX = 0.4995f, kTailNotchX = 0.45f;
 constexpr float kTailTop = 0.1073f, kTailBottom = -0.1179f, kTailNotchZ = -0.006f;
 
 // ---- the texture: 512 x 512, laid out at t 1 to 2 as the game's tables are ----
 
 inline const PictureSize kPicture{512, 512};
 // The body and the snout in side view.
-inline const SideView kSide{{0.0093f, 1.401f, 0.994f, 1.727f}, -0.5f, 0.3627f, -0.1001f, 0.0837f};
+inline const SideView kSide{{0.0093f, 1.401f, 0.994f, 1.727f}, -0.5f, 0.3627f, -0.1155f, 0.0965f};
 // The back fin in its own side view above the body; the belly fin beside it
 // (upside down: its root at the bottom of the picture's top band).
 inline const SideView kDorsalView{{0.3379f, 1.7407f, 0.6007f, 1.9944f}, -0.0837f, 0.0249f, 0.0766f, 0.181f};
@@ -110,7 +111,7 @@ inline const Region kTailFin{0.665f, 1.01f, 0.99f, 1.385f};
 inline const EyeDisc kEyeDisc{0.5555f, 1.296f, 40.0f, kPicture};
 
 // The eye: large, a little below the line of the back's blue stripe.
-inline const EyeDome kEye{.x = -0.434f, .z = -0.012f, .radius = 0.0225f, .rings = {1.0f, 0.55f, 0.0f},
+inline const EyeDome kEye{.x = -0.434f, .z = -0.012f, .radius = 0.0215f, .rings = {1.0f, 0.55f, 0.0f},
                           .lifts = {-0.002f, 0.009f, 0.014f}};
 
 }  // namespace fish17

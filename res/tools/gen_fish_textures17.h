@@ -25,14 +25,14 @@ inline const Rgb kClear = kit::FromBytes(168, 186, 196);
 // begins over the eye and fades out at the adipose place.
 inline float StripeMiddle(float x)
 {
-    static const Profile middle{{-0.46f, 0.004f}, {-0.40f, 0.010f}, {-0.30f, 0.016f}, {-0.15f, 0.019f},
-                                {0.0f, 0.016f},   {0.12f, 0.010f},  {0.25f, 0.004f},  {0.36f, 0.002f}};
+    static const Profile middle{{-0.46f, 0.004f}, {-0.40f, 0.010f}, {-0.30f, 0.016f}, {-0.15f, 0.018f},
+                                {0.0f, 0.014f},   {0.12f, 0.008f},  {0.25f, 0.003f},  {0.36f, 0.002f}};
     return middle(x);
 }
 inline float StripeHalf(float x)
 {
-    static const Profile half{{-0.46f, 0.008f}, {-0.38f, 0.012f}, {-0.2f, 0.015f}, {0.0f, 0.0145f},
-                              {0.15f, 0.011f},  {0.26f, 0.008f}};
+    static const Profile half{{-0.46f, 0.009f}, {-0.38f, 0.0135f}, {-0.2f, 0.0172f}, {0.0f, 0.0168f},
+                              {0.15f, 0.0128f}, {0.26f, 0.0092f}};
     return half(x);
 }
 constexpr float kStripeEnd = 0.262f;   // the adipose place
