@@ -342,6 +342,15 @@ constexpr WaveGen TimesSize(WaveGen gen, bool inDouble = false)
     gen.inDouble = inDouble;
     return gen;
 }
+// A reverse ramp times the size whose last `leaveLast` entries are 0; with
+// toggleAfter >= 0 it also toggles the stroke (after toggleAfter calls plus
+// rand() % toggleJitter).
+constexpr WaveGen SizedReverseRamp(int block, int array, int count, bool inDouble, int leaveLast,
+                                   int toggleAfter = -1, int toggleJitter = 0)
+{
+    return {.kind = WaveKind::ReverseRamp, .block = block, .array = array, .count = count, .timesSize = true,
+            .inDouble = inDouble, .leaveLast = leaveLast, .toggleAfter = toggleAfter, .toggleJitter = toggleJitter};
+}
 
 // The y-negated twin of a part, with the same waves.
 constexpr GridPart TwinOf(GridPart part, const char* name)

@@ -43,17 +43,10 @@ constexpr SwimStyleRow kSwimStyle[] = {
     {kGrow1, kPi32, 0.0f, false, kPi8, true},
 };
 
-// Every generator of the class multiplies by the size; the ramps leave their
-// last two entries at 0.
-constexpr WaveGen ReverseRamp(int block, int array, int toggleAfter, int toggleJitter)
-{
-    return {.kind = WaveKind::ReverseRamp, .block = block, .array = array, .count = 5, .timesSize = true,
-            .leaveLast = 2, .toggleAfter = toggleAfter, .toggleJitter = toggleJitter};
-}
 
 constexpr Named<WaveGen> kNamedPlan[] = {
-    {Steps::kReverseRampToggle, ReverseRamp(kToggleBlock, kT, 15, 10)},
-    {Steps::kReverseRamp, ReverseRamp(kRampBlock, kR, -1, 0)},
+    {Steps::kReverseRampToggle, SizedReverseRamp(kToggleBlock, kT, 5, false, 2, 15, 10)},
+    {Steps::kReverseRamp, SizedReverseRamp(kRampBlock, kR, 5, false, 2)},
     {Steps::kBend, {.kind = WaveKind::Bend, .array = kD, .count = 9}},
     {Steps::kBodyWave,
      {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kW, .count = 9, .cadence = 3, .gain = 1.0f / 70,

@@ -42,13 +42,6 @@ constexpr SwimStyleRow kSwimStyle[] = {
     {kSpare5, kPi24, 0.02f, true, kPi8, true},
 };
 
-// Every generator multiplies by the size in double precision; the ramps
-// leave their last entry at 0.
-constexpr WaveGen ReverseRamp(int block, int array, int toggleAfter, int toggleJitter)
-{
-    return {.kind = WaveKind::ReverseRamp, .block = block, .array = array, .count = 5, .timesSize = true,
-            .inDouble = true, .leaveLast = 1, .toggleAfter = toggleAfter, .toggleJitter = toggleJitter};
-}
 constexpr WaveGen WritingAmplitude(WaveGen gen)
 {
     gen.writesAmplitude = true;
@@ -56,8 +49,8 @@ constexpr WaveGen WritingAmplitude(WaveGen gen)
 }
 
 constexpr Named<WaveGen> kNamedPlan[] = {
-    {Steps::kReverseRampToggle, ReverseRamp(kToggleBlock, kT, 15, 10)},
-    {Steps::kReverseRamp, ReverseRamp(kRampBlock, kR, -1, 0)},
+    {Steps::kReverseRampToggle, SizedReverseRamp(kToggleBlock, kT, 5, true, 1, 15, 10)},
+    {Steps::kReverseRamp, SizedReverseRamp(kRampBlock, kR, 5, true, 1)},
     {Steps::kBend, {.kind = WaveKind::Bend, .array = kD, .count = 12}},
     {Steps::kBodyWave,
      WritingAmplitude({.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kW, .count = 12, .cadence = 3,

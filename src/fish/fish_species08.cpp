@@ -45,12 +45,6 @@ constexpr SwimStyleRow kSwimStyle[] = {
     {kGrowBlock, kPi24, 0.01f, true, kPi8, true},
 };
 
-// The ramps multiply by the size; their last entry is left at 0.
-constexpr WaveGen ReverseRamp(int block, int array, int toggleAfter, int toggleJitter)
-{
-    return {.kind = WaveKind::ReverseRamp, .block = block, .array = array, .count = 7, .timesSize = true,
-            .inDouble = true, .leaveLast = 1, .toggleAfter = toggleAfter, .toggleJitter = toggleJitter};
-}
 // A sine times the size, in double precision.
 constexpr WaveGen SizedSine(int block, int array, int count) { return TimesSize(Sine(block, array, count), true); }
 // A growing wave times the size whose factor i x gain is left in the block's amplitude.
@@ -63,8 +57,8 @@ constexpr WaveGen SizedGrowing(int block, int array, int count, float gain, uint
 }
 
 constexpr Named<WaveGen> kNamedPlan[] = {
-    {Steps::kReverseRampToggle, ReverseRamp(kToggleBlock, kT, 15, 10)},
-    {Steps::kReverseRamp, ReverseRamp(kRampBlock, kR, -1, 0)},
+    {Steps::kReverseRampToggle, SizedReverseRamp(kToggleBlock, kT, 7, true, 1, 15, 10)},
+    {Steps::kReverseRamp, SizedReverseRamp(kRampBlock, kR, 7, true, 1)},
     {Steps::kBend, {.kind = WaveKind::Bend, .array = kD, .count = 14}},
     {Steps::kBodyWave,
      {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kW, .count = 14, .cadence = 3, .gain = 0.01f,

@@ -39,20 +39,12 @@ constexpr SwimStyleRow kSwimStyle[] = {
     {kSine3Block, kPi24, 0.02f, true, kPi8, true},
 };
 
-// Both ramps fall to 0 at their last entry, times the size, in double
-// precision; the toggle flips the stroke once its counter passes 15 plus a
-// fresh rand() % 10.
-constexpr WaveGen ReverseRamp(int block, int array, int toggleAfter, int jitter)
-{
-    return {.kind = WaveKind::ReverseRamp, .block = block, .array = array, .count = 6, .timesSize = true,
-            .inDouble = true, .leaveLast = 1, .toggleAfter = toggleAfter, .toggleJitter = jitter};
-}
 // The fin sines, times the size in double precision.
 constexpr WaveGen FinSine(int block, int array, int count, int cadence = 5) { return TimesSize(Sine(block, array, count, cadence), true); }
 
 constexpr Named<WaveGen> kNamedPlan[] = {
-    {Steps::kReverseRampToggle, ReverseRamp(kToggleBlock, kToggle, 15, 10)},
-    {Steps::kReverseRamp, ReverseRamp(kRampBlock, kReverse, -1, 0)},
+    {Steps::kReverseRampToggle, SizedReverseRamp(kToggleBlock, kToggle, 6, true, 1, 15, 10)},
+    {Steps::kReverseRamp, SizedReverseRamp(kRampBlock, kReverse, 6, true, 1)},
     {Steps::kBend, {.kind = WaveKind::Bend, .array = kBend, .count = 12}},
     {Steps::kBodyWave,
      {.kind = WaveKind::BodyWave, .block = kBodyBlock, .array = kBody, .count = 12, .gain = 0.01f, .start = 6,

@@ -5,6 +5,7 @@
 #include "platform/crt.h"
 #include "support/vertex_recorder.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -39,6 +40,46 @@ inline int RandValue(int i, unsigned seed = 1)
     for (int k = 0; k < i; ++k)
         crt::rand();
     return crt::rand();
+}
+
+// A stroke toggle draws a threshold 15 + rand() % 10 at every call and flips
+// the stroke when the calls counted since the last flip exceed it: for each
+// of many seeds the flip comes on the call the raw sequence names, and only on
+// the 17th to 26th. `toggle` makes one call on the fish; `check` looks at the
+// fish after its flip.
+template <class Fish>
+void ExpectStrokeFlipsByDrawnThreshold(const std::function<void(Fish&)>& toggle, int toggleBlock,
+                                       const std::function<void(const Fish&, const Fish&)>& check = {})
+{
+    int earliest = 100, latest = 0;
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        // Call k (counter k - 1) flips when k - 1 > 15 + the k-th value % 10.
+        crt::srand(seed);
+        int expected = 0;
+        for (int k = 1; !expected; ++k)
+            if (k - 1 > 15 + crt::rand() % 10)
+                expected = k;
+        Fish fish;
+        fish.m_Wave[toggleBlock].counter = 0;  // as a flip leaves it
+        fish.m_bStroke = 0;
+        const Fish before = fish;
+        crt::srand(seed);
+        int flipped = 0;
+        for (int call = 1; call <= 30 && !flipped; ++call) {
+            toggle(fish);
+            if (fish.m_bStroke)
+                flipped = call;
+        }
+        EXPECT_EQ(flipped, expected) << "seed " << seed;
+        EXPECT_EQ(fish.m_Wave[toggleBlock].counter, 0);
+        if (check)
+            check(before, fish);
+        earliest = std::min(earliest, flipped);
+        latest = std::max(latest, flipped);
+    }
+    EXPECT_GE(earliest, 17);
+    EXPECT_LE(latest, 26);
+    EXPECT_LT(earliest, latest) << "the threshold is drawn anew";
 }
 
 // A mesh part as one frame sends it: strips of `points` vertices each.

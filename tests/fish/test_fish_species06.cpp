@@ -171,34 +171,12 @@ TEST(FishSpecies06Waves, RampsWriteThreeEntriesTimesTheSizeAndTheLastTwoZero)
 // stroke when the calls counted since the last flip exceed it.
 TEST(FishSpecies06Waves, TheStrokeFlipsAgainOnThe17thTo26thCallByTheDrawnThreshold)
 {
-    int earliest = 100, latest = 0;
-    for (unsigned seed = 1; seed <= 300; ++seed) {
-        // The expected call, from the raw sequence: call k (counter k - 1) flips
-        // when k - 1 > 15 + the k-th value % 10.
-        crt::srand(seed);
-        int expected = 0;
-        for (int k = 1; !expected; ++k)
-            if (k - 1 > 15 + crt::rand() % 10)
-                expected = k;
-        CFishSpecies06 fish;
-        fish.m_Wave[1].counter = 0;  // as a flip leaves it
-        fish.m_bStroke = 0;
-        crt::srand(seed);
-        float t[5];
-        int flipped = 0;
-        for (int call = 1; call <= 30 && !flipped; ++call) {
+    ExpectStrokeFlipsByDrawnThreshold<CFishSpecies06>(
+        [](CFishSpecies06& fish) {
+            float t[5];
             fish.ComputeReverseRampToggle(t, 5);
-            if (fish.m_bStroke)
-                flipped = call;
-        }
-        EXPECT_EQ(flipped, expected) << "seed " << seed;
-        EXPECT_EQ(fish.m_Wave[1].counter, 0);
-        earliest = std::min(earliest, flipped);
-        latest = std::max(latest, flipped);
-    }
-    EXPECT_GE(earliest, 17);
-    EXPECT_LE(latest, 26);
-    EXPECT_LT(earliest, latest) << "the threshold is drawn anew";
+        },
+        1);
     CFishSpecies06 fish;
     float t[5];
     EXPECT_EQ(RandDraws([&] { fish.ComputeReverseRampToggle(t, 5); }), 1);

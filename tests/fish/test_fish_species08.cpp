@@ -231,34 +231,16 @@ TEST(FishSpecies08Waves, RampsFallToZeroAtTheirLastEntryAndStayInBounds)
 // stroke when the calls counted since the last flip exceed it.
 TEST(FishSpecies08Waves, TheStrokeFlipsAgainOnThe17thTo26thCallByTheDrawnThreshold)
 {
-    int earliest = 100, latest = 0;
-    for (unsigned seed = 1; seed <= 300; ++seed) {
-        crt::srand(seed);
-        int expected = 0;
-        for (int k = 1; !expected; ++k)
-            if (k - 1 > 15 + crt::rand() % 10)
-                expected = k;
-        CFishSpecies08 fish;
-        fish.m_Wave[1].counter = 0;  // as a flip leaves it
-        fish.m_bStroke = 0;
-        const int drawn = fish.m_Wave[2].counter;
-        crt::srand(seed);
-        float t[7];
-        int flipped = 0;
-        for (int call = 1; call <= 30 && !flipped; ++call) {
+    ExpectStrokeFlipsByDrawnThreshold<CFishSpecies08>(
+        [](CFishSpecies08& fish) {
+            float t[7];
             fish.ComputeReverseRampToggle(t, 7);
-            if (fish.m_bStroke)
-                flipped = call;
-        }
-        EXPECT_EQ(flipped, expected) << "seed " << seed;
-        EXPECT_EQ(fish.m_Wave[1].counter, 0);
-        EXPECT_EQ(fish.m_Wave[2].counter, drawn) << "the plain ramp's counter is not the toggle's";
-        earliest = std::min(earliest, flipped);
-        latest = std::max(latest, flipped);
-    }
-    EXPECT_GE(earliest, 17);
-    EXPECT_LE(latest, 26);
-    EXPECT_LT(earliest, latest) << "the threshold is drawn anew";
+        },
+        1,
+        [](const CFishSpecies08& before, const CFishSpecies08& after) {
+            EXPECT_EQ(after.m_Wave[2].counter, before.m_Wave[2].counter)
+                << "the plain ramp's counter is not the toggle's";
+        });
     CFishSpecies08 fish;
     float t[7];
     EXPECT_EQ(RandDraws([&] { fish.ComputeReverseRampToggle(t, 7); }), 1);
