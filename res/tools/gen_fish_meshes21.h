@@ -60,10 +60,12 @@ inline Grid Dorsal(GridSize size)
     std::vector<float> over(n);
     for (int c = 0; c < n; ++c)
         over[c] = 4.0f + 0.3f * c;
-    const std::vector<V3> root = AtY(AnchorRow(kBody, kSegments, over, Ridge::Back, 0.004f), 0.0004f);
-    static const Profile height{{0.0f, 0.004f}, {0.35f, 0.009f}, {0.6f, 0.036f}, {0.82f, 0.084f}, {0.93f, 0.074f},
-                                {1.0f, 0.016f}};
-    return EdgeFirst(MidlineFin(size, root, Sample(height, n), 1.0f, 0.3f, OnRegion(kDorsalFin)));
+    std::vector<V3> root = AtY(AnchorRow(kBody, kSegments, over, Ridge::Back, 0.004f), 0.0004f);
+    for (V3& p : root)
+        p.z = std::max(p.z, 0.098f);
+    static const Profile height{{0.0f, 0.004f}, {0.35f, 0.009f}, {0.6f, 0.036f}, {0.82f, 0.084f}, {0.93f, 0.070f},
+                                {1.0f, 0.008f}};
+    return EdgeFirst(MidlineFin(size, root, Sample(height, n), 1.0f, 0.2f, OnRegion(kDorsalFin)));
 }
 
 // The dorsal fin's trailing fold: rooted over segment 7 (its root row turns
@@ -71,11 +73,12 @@ inline Grid Dorsal(GridSize size)
 inline Grid DorsalFold(GridSize size)
 {
     const int n = size.columns;
-    std::vector<V3> root = AtY(AnchorRow(kBody, kSegments, 6.9f, 7.3f, n, Ridge::Back, 0.006f), 0.0003f);
+    std::vector<V3> root = AtY(AnchorRow(kBody, kSegments, 6.96f, 7.3f, n, Ridge::Back, 0.006f), 0.0003f);
     std::vector<V3> edge(n);
     for (int c = 0; c < n; ++c) {
         const float a = Along(c, n);
         edge[c] = OnOutline(Mix(-0.004f, 0.165f, a), Ridge::Back, Mix(0.026f, 0.002f, std::sqrt(a)));
+        edge[c].z = std::max(edge[c].z, 0.085f);
         edge[c].y = 0.0003f;
     }
     return FinSheet(size, root, edge, {0, 1, 0}, OnRegion(kDorsalFoldFin));
@@ -112,8 +115,8 @@ inline Grid Pectoral(GridSize size)
         for (int r = 0; r < 2; ++r) {
             const float x = r == 0 ? front : rear;
             V3 p = kBody.OnFlank(x, rootZ, -0.003f);
-            p.y += 0.105f * a;
-            p.z = rootZ - 0.013f * a - 0.003f * r * a;
+            p.y = std::max(p.y, 0.0635f) + 0.105f * a;
+            p.z = rootZ - 0.012f * a - 0.002f * r * a;
             Point& q = g[r][c];
             q.p = p;
             q.n = Normalize({0.05f, -0.10f, 1.0f});
@@ -136,7 +139,7 @@ inline Grid Pelvic(GridSize size)
         const float x = Mix(-0.232f, -0.218f, a), u = kBody.UOf(x), theta = 0.93f * kPi;
         root[c] = kBody.Surface(u, theta) - kBody.Normal(u, theta) * 0.002f;
         root[c].y = std::max(root[c].y, 0.017f);
-        edge[c] = root[c] + V3{0.030f + 0.010f * a, 0.016f + 0.018f * a, -0.060f + 0.012f * a};
+        edge[c] = root[c] + V3{0.022f + 0.006f * a, 0.016f + 0.018f * a, -0.060f + 0.012f * a};
     }
     return EdgeFirst(FinSheet(size, root, edge, {0, 1, -0.4f}, OnRegion(kPelvicFin)));
 }
@@ -172,6 +175,8 @@ inline Grid Anal(GridSize size)
         root.z = std::max(root.z, -0.102f);
         V3 edge = OnOutline(kBody.XOf(kSegments.U(8.5f + 0.2f * c)), Ridge::Belly, -0.052f * a * a);
         edge.z = std::max(edge.z, -0.102f);
+        root.x = std::max(root.x, 0.104f);
+        edge.x = std::max(edge.x, 0.104f);
         root.y = 0.0004f;
         edge.y = 0.0004f + 0.004f * a;
         const V3 rows[2] = {root, edge};
@@ -188,7 +193,8 @@ inline Grid Anal(GridSize size)
 }
 
 // The small pointed tail, the anal fin running on into it: thirteen root
-// points up the tail's root at segment 13, each shared by two edge columns;
+// points up the tail's root at segment 13, each shared by two edge columns
+// (the table's root points 13 to 25, which the class never sends, repeat the last);
 // the edge (bend 14) from the anal fin's end down to its lowest point,
 // round the tip and up to its highest, then forward to the back.
 inline Grid Tail(GridSize size)
@@ -202,7 +208,7 @@ inline Grid Tail(GridSize size)
     const V3 lowest{cx + ax * std::cos(lowAngle), 0, cz + below * std::sin(lowAngle)};
     const V3 highest{cx + ax * std::cos(highAngle), 0, cz + above * std::sin(highAngle)};
     for (int c = 0; c < n; ++c) {
-        const int h = std::min(c / 2, 12);
+        const int h = std::min(c, 12);  // root point h serves edge columns 2h and 2h + 1
         const V3 root{rootX, 0.0003f, Mix(bottom, top, h / 12.0f)};
         V3 edge;
         if (c < kTailLowest) {
