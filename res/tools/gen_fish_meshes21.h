@@ -69,7 +69,8 @@ inline Grid Dorsal(GridSize size)
 }
 
 // The dorsal fin's trailing fold: rooted over segment 7 (its root row turns
-// with bend 7), its low edge (bend 8) running back along the slope of the back.
+// with bend 7), its low edge (bend 8) running back along the slope of the
+// back no further than segment 8, where a turn keeps it on the back.
 inline Grid DorsalFold(GridSize size)
 {
     const int n = size.columns;
@@ -77,7 +78,7 @@ inline Grid DorsalFold(GridSize size)
     std::vector<V3> edge(n);
     for (int c = 0; c < n; ++c) {
         const float a = Along(c, n);
-        edge[c] = OnOutline(Mix(-0.004f, 0.165f, a), Ridge::Back, Mix(0.026f, 0.002f, std::sqrt(a)));
+        edge[c] = OnOutline(Mix(-0.004f, 0.075f, a), Ridge::Back, Mix(0.026f, 0.002f, std::sqrt(a)));
         edge[c].z = std::max(edge[c].z, 0.085f);
         edge[c].y = 0.0003f;
     }
@@ -151,7 +152,7 @@ inline Grid AnalFront(GridSize size)
     const int n = size.columns;
     std::vector<V3> root(n), edge(n);
     for (int c = 0; c < n; ++c) {
-        const float x = Mix(0.051f, 0.125f, Along(c, n));
+        const float x = Mix(0.051f, 0.095f, Along(c, n));
         root[c] = OnOutline(x, Ridge::Belly, 0.014f);
         edge[c] = OnOutline(x, Ridge::Belly, -0.012f);
         root[c].y = edge[c].y = -0.0003f;
