@@ -139,7 +139,8 @@ using TrackFn = float (*)(const CFishModel& fish, const FishFrame& frame, const 
 // Where a part reads a value for column c:
 //   kFixed   one entry of a working array (or the mean of two);
 //   kColumn  entry first + c, at most `clampTo` (-1: no clamp);
-//   kLerp    a straight line from one such point to another over `steps` columns;
+//   kLerp    a straight line from one such point to another over `steps` columns
+//            (advancing every `every` columns: column c stands at step c / every);
 //   kMap     entry positions per column in half steps (2k: entry k; 2k + 1:
 //            the mean of k and k + 1);
 //   kConst   the number `value`; kTable  value x table[c];
@@ -151,6 +152,7 @@ struct Track {
     int a = 0, a2 = 0;  // the first point: mean of entries a and a2
     int b = 0, b2 = 0;  // kLerp: the second point
     int steps = 1;      // kLerp: columns from the first point to the second
+    int every = 1;      // kLerp: columns that share one step of the line
     int clampTo = -1;   // kColumn
     const int8_t* halfSteps = nullptr;  // kMap, one per column
     const float* table = nullptr;       // kTable, one per column
@@ -287,9 +289,9 @@ constexpr Track ByColumnUpTo(int array, int first, int last)
     return {.array = array, .mode = Track::kColumn, .a = first, .a2 = first, .clampTo = last};
 }
 constexpr Track Lerp(int array, int from, int to, int steps) { return {array, Track::kLerp, from, from, to, to, steps}; }
-constexpr Track LerpMeans(int array, int from, int from2, int to, int to2, int steps)
+constexpr Track LerpMeans(int array, int from, int from2, int to, int to2, int steps, int every = 1)
 {
-    return {array, Track::kLerp, from, from2, to, to2, steps};
+    return {array, Track::kLerp, from, from2, to, to2, steps, every};
 }
 // Column c reads the entry at halfSteps[c] / 2 (a half step: the mean of two).
 template <int N>
@@ -478,7 +480,7 @@ struct FishClass {
     // ---- policies: where the class leaves the template's way ----
     FishTilt tilt = FishTilt::EaseAndTilt;
     float extraYaw = 0.0f;            // degrees about the model's z before the tilt
-    float degree = 0.017453292f;      // radians per degree of the tilt's heading
+    double degree = 0.017453292f;     // radians per degree of the tilt's heading (as a float unless in double)
     bool degreeInDouble = false;      // the tilt's heading converted in double precision
     bool wanders = true;              // Draw calls Wander
     bool swimStyleDraws = true;       // SetSwimStyle draws and discards one rand()
@@ -551,7 +553,8 @@ constexpr bool CheckFishClass(const FishClass& c)
             return t.table != nullptr;
         if (t.array == kDriftArray)
             return t.mode == Track::kFixed;
-        if (t.array < 0 || t.array >= kFishMaxArrays || t.a < 0 || t.a2 < 0 || t.b < 0 || t.b2 < 0 || t.steps < 1)
+        if (t.array < 0 || t.array >= kFishMaxArrays || t.a < 0 || t.a2 < 0 || t.b < 0 || t.b2 < 0 || t.steps < 1 ||
+            t.every < 1)
             return false;
         if (t.mode == Track::kMap)
             for (int i = 0; i < t.tableSize; ++i)

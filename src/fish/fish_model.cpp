@@ -147,16 +147,22 @@ void CFishModel::StandUp()
         return;
     EaseShownPitch();
     float sinH, cosH;
+    HeadingSinCos(sinH, cosH);
+    glRotatef(-m_fShownPitch, sinH, -cosH, 0.0f);
+}
+
+void CFishModel::HeadingSinCos(float& sinH, float& cosH) const
+{
+    const FishClass& c = *m_pClass;
     if (c.degreeInDouble) {
-        const double h = m_fHeading * static_cast<double>(c.degree);
+        const double h = m_fHeading * c.degree;
         sinH = static_cast<float>(std::sin(h));
         cosH = static_cast<float>(std::cos(h));
     } else {
-        const float h = m_fHeading * c.degree;
+        const float h = m_fHeading * static_cast<float>(c.degree);
         sinH = std::sin(h);
         cosH = std::cos(h);
     }
-    glRotatef(-m_fShownPitch, sinH, -cosH, 0.0f);
 }
 
 void CFishModel::DrawParts(const FishFrame& frame)

@@ -77,6 +77,8 @@ public:
     // Its steps.
     void ComputeWaves(FishFrame& frame);
     void StandUp();  // push, stand the model up, turn and tilt it
+    // The sine and cosine of the heading in radians, as the tilt's axis takes them.
+    void HeadingSinCos(float& sinH, float& cosH) const;
     void DrawParts(const FishFrame& frame);
 
     // ---- fields, in the template's order ----

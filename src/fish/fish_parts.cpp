@@ -34,7 +34,7 @@ float CFishModel::Sample(const Track& track, const FishFrame& frame, const GridP
         return v[track.clampTo >= 0 ? std::min(track.a + column, track.clampTo) : track.a + column];
     case Track::kLerp: {
         const float from = entry(track.a, track.a2);
-        return from + column * (entry(track.b, track.b2) - from) / track.steps;
+        return from + column / track.every * (entry(track.b, track.b2) - from) / track.steps;
     }
     case Track::kMap: {
         const int h = track.halfSteps[column];

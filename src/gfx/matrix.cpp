@@ -50,4 +50,4 @@ void MatrixRotate(float m[16], float angle, float x, float y, float z)
     m[15] = 1;
 }
 
-double DegToRad(double degrees) { return degrees * 0.017453291681077746; }
+double DegToRad(double degrees) { return degrees * kRadiansPerDegree; }

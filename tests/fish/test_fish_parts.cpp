@@ -129,6 +129,28 @@ TEST_F(EmitterTest, RotationPerColumnOnceOrKept)
     EXPECT_FLOAT_EQ(fish.Sample(Track{}, frame, at), 0.0f);
 }
 
+constexpr GridPart kNeverAdvances[] = {{.mesh = MeshOf(kGrid), .turn = LerpMeans(0, 0, 0, 1, 1, 2, 0)}};
+
+// A line between two means that advances every second column: columns 2h
+// and 2h + 1 read step h of it, and a line of one column a step is as before.
+TEST_F(EmitterTest, ALineBetweenTwoMeansCanAdvanceEverySecondColumn)
+{
+    frame[2][8] = 10;
+    frame[2][9] = 30;
+    frame[2][12] = -50;
+    frame[2][13] = -70;
+    const float from = (10.0f + 30.0f) / 2, to = (-50.0f - 70.0f) / 2;
+    for (int c = 0; c < 20; ++c) {
+        const GridPoint at{0, 0, c};
+        const int h = c / 2;
+        EXPECT_NEAR(fish.Sample(LerpMeans(2, 8, 9, 12, 13, 10, 2), frame, at), from - h * (from - to) * 0.1f, 1e-4)
+            << "column " << c;
+        EXPECT_NEAR(fish.Sample(LerpMeans(2, 8, 9, 12, 13, 10), frame, at), from - c * (from - to) * 0.1f, 1e-4)
+            << "column " << c;
+    }
+    static_assert(!CheckFishClass({.segments = 1, .parts = kNeverAdvances}), "a line that never advances is refused");
+}
+
 TEST_F(EmitterTest, EmptyQuadsFirstAndFewerColumnsInAVariant)
 {
     fish.m_nDrawVariant = 7;

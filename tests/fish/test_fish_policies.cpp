@@ -1,6 +1,7 @@
 // Class policies: where a class leaves the template's way, each told by its
 // description and tried on a small class of the tests' own.
 #include "fish/fish_model.h"
+#include "gfx/matrix.h"
 #include "fish_test_util.h"
 #include "support/vertex_recorder.h"
 
@@ -91,6 +92,33 @@ TEST(FishPolicies, SpeedStyleHeadingAndPitchOperationsFollowTheClass)
         EXPECT_FLOAT_EQ(plain.m_fPitch, c.plainAfter) << c.pitch << " " << c.step;
         EXPECT_FLOAT_EQ(whole.m_fPitch, c.wholeAfter) << c.pitch << " " << c.step;
     }
+}
+
+constexpr FishClass kDegreeInDouble =
+    Policy({.name = "degree in double", .degree = kRadiansPerDegree, .degreeInDouble = true});
+
+// The tilt's axis takes the heading in radians: by default through the float
+// degree constant in float arithmetic, or through DegToRad's double constant
+// in double arithmetic where the class says so.
+TEST(FishPolicies, TheTiltTakesTheHeadingThroughTheClasssDegreeConstant)
+{
+    CFishOf<kTemplateWay> plain;
+    CFishOf<kDegreeInDouble> exact;
+    int differ = 0;
+    for (float heading = -360.0f; heading <= 360.0f; heading += 7.25f) {
+        plain.m_fHeading = exact.m_fHeading = heading;
+        float s = 0, c = 0;
+        plain.HeadingSinCos(s, c);
+        const float h = heading * 0.017453292f;
+        EXPECT_EQ(s, std::sin(h)) << heading;
+        EXPECT_EQ(c, std::cos(h)) << heading;
+        exact.HeadingSinCos(s, c);
+        EXPECT_EQ(s, static_cast<float>(std::sin(DegToRad(heading)))) << heading;
+        EXPECT_EQ(c, static_cast<float>(std::cos(DegToRad(heading)))) << heading;
+        differ += s != std::sin(h) || c != std::cos(h);
+    }
+    EXPECT_GT(differ, 0) << "the two constants are not the same number";
+    EXPECT_EQ(DegToRad(1.0), kRadiansPerDegree);
 }
 
 constexpr FishClass kNoWander = Policy({.name = "no wander", .tilt = FishTilt::None, .wanders = false});
