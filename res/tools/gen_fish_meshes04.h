@@ -107,12 +107,12 @@ inline Grid Pelvic(GridSize size)
     const int n = size.columns;
     const float u = kSegments.U(kPelvicSegment), x = kBody.XOf(u), belly = kBody.Belly(u);
     const V3 lead{x - 0.003f, 0.016f, belly + 0.012f}, trail{x + 0.003f, 0.026f, belly + 0.022f};
-    const V3 tip{x + 0.150f, 0.052f, belly - 0.150f};
+    const V3 tip{x + 0.185f, 0.050f, belly - 0.115f};
     std::vector<V3> front(n), back(n);
     for (int c = 0; c < n; ++c) {
         const float a = Along(c, n);
         front[c] = Lerp(lead, tip, a);
-        const float width = 0.050f * std::sin(kPi * std::pow(a, 0.75f)) * (1.0f - 0.25f * a);
+        const float width = 0.060f * std::sin(kPi * std::pow(a, 0.75f)) * (1.0f - 0.25f * a);
         back[c] = Lerp(trail, tip, a) + Normalize(V3{0.55f, 0.05f, 1.0f}) * width;
     }
     return FinSheet(size, front, back, {0, 1, -0.3f}, OnRegion(kPelvicFin));
@@ -128,7 +128,7 @@ inline Grid Tail(GridSize size)
         roots.push_back({x, 0.0f, Mix(kBody.Back(1.0f) - 0.008f, kBody.Belly(1.0f) + 0.008f, Along(k, 9))});
     const Fan fan{{kTailRootX, 0.0f, kTailCentreZ}, {1, 0, 0}, {0, 0, 0.92f}, 1.40f, -1.40f, [](float a) {
                       const float f = 2.0f * a - 1.0f;
-                      return 0.188f + 0.012f * (1.0f - f * f);
+                      return 0.200f + 0.014f * (1.0f - f * f);
                   }};
     Grid g = FanFin(size, roots, fan, {0, 1, 0}, OnSide(kFinView));
     PackRoots(g[0], 3);

@@ -90,7 +90,7 @@ inline Rgb FinColour(float x, float z)
     const float u = std::clamp(kBody.UOf(x), 0.0f, 1.0f);
     const float back = kBody.Back(u), belly = kBody.Belly(u);
     float off = 0.0f, angle = 0.0f;
-    if (x > kTailRootX - 0.01f && z < back && z > belly) {  // the tail: rays from its root
+    if (x > kTailRootX - 0.01f) {  // the tail: rays from its root
         off = std::hypot(x - kTailRootX, z - kTailCentreZ) / 0.19f;
         angle = std::atan2(z - kTailCentreZ, x - kTailRootX) * 14.0f;
     } else {
@@ -100,8 +100,11 @@ inline Rgb FinColour(float x, float z)
     Rgb c = Mix(kFinDark, kit::FromBytes(62, 60, 44), SmoothStep(0.2f, 1.0f, off));
     c = c * (0.85f + 0.15f * SmoothStep(0.0f, 0.5f, std::fabs(std::sin(angle))));
     c = c * (1.0f + 0.08f * kit::Fbm(NoiseS(x), NoiseT(z), 10, 3, 88u));
-    const kit::Cellular fleck = kit::Voronoi(NoiseS(x), NoiseT(z), 30, 31u);
-    c = Mix(c, kOrange, 0.7f * (1.0f - SmoothStep(0.35f, 0.6f, off)) * (1.0f - SmoothStep(0.005f, 0.009f, fleck.f1)));
+    const kit::Cellular fleck = kit::Voronoi(NoiseS(x), NoiseT(z), 24, 31u);
+    const float some = kit::Unit(fleck.id) < 0.35f ? 1.0f : 0.0f;
+    c = Mix(c, kOrange, 0.6f * some * (1.0f - SmoothStep(0.25f, 0.5f, off)) * (1.0f - SmoothStep(0.004f, 0.007f, fleck.f1)));
+    // A paler margin on the outer rim.
+    c = Mix(c, kit::FromBytes(92, 84, 60), 0.5f * SmoothStep(0.85f, 1.0f, off));
     return Ocellus(x, z, c);
 }
 
