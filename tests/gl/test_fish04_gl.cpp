@@ -6,11 +6,14 @@
 #include "fish/fish_species04.h"
 #include "fish/fish_species23.h"
 #include "gl/fish_gl_fixture.h"
+#include "gl/gl_feedback.h"
 #include "platform/crt.h"
 
 #include <GL/glew.h>
 
 #include <QImage>
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -84,6 +87,51 @@ TEST_F(Fish04GLTest, HoldsTogetherThroughATurn)
         EXPECT_LT(loose, total / 100) << "frame " << frame << ": pieces apart from the fish";
     }
     Keep(pictures, "-turn");
+}
+
+struct Extent {
+    float lo[3] = {1e9f, 1e9f, 1e9f}, hi[3] = {-1e9f, -1e9f, -1e9f};
+};
+Extent ExtentOf(const std::vector<std::array<float, 3>>& points)
+{
+    Extent e;
+    for (const auto& p : points)
+        for (int k = 0; k < 3; ++k) {
+            e.lo[k] = std::min(e.lo[k], p[k]);
+            e.hi[k] = std::max(e.hi[k], p[k]);
+        }
+    return e;
+}
+
+// At heading 0 the snout points toward falling x (0.5 of the size ahead of
+// the fish's centre) and the tail the other way; mode 4 stretches the fish
+// by 1.2 along its length and leaves its depth.
+TEST_F(Fish04GLTest, ItSwimsHeadFirstAndModeFourStretchesItAlongItsLength)
+{
+    for (int heading : {0, 180}) {
+        SCOPED_TRACE(heading);
+        CFishSpecies04 fish = SettledFish<CFishSpecies04>();
+        fish.m_nTargetHeading = heading;
+        fish.m_nWallState = 1;  // comes round at once
+        fish.m_fPos[0] = 0;
+        CFishSpecies04 stretched = fish;
+        crt::srand(3);
+        const Extent e = ExtentOf(FeedbackPoints([&] { fish.Draw(0); }, 10.0f));
+        crt::srand(3);
+        const Extent s = ExtentOf(FeedbackPoints([&] { stretched.Draw(4); }, 10.0f));
+        const float ahead = heading == 0 ? -e.lo[0] : e.hi[0], behind = heading == 0 ? e.hi[0] : -e.lo[0];
+        EXPECT_NEAR(ahead, 0.5f * 5, 0.05f) << "the lips";
+        EXPECT_GT(behind, 0.45f * 5) << "the tail";
+        EXPECT_LT(e.hi[2] - e.lo[2], 0.5f * 5) << "thick-set, but far less thick than long";
+        if (heading == 0) {
+            EXPECT_NEAR(s.lo[0], 1.2f * e.lo[0], 0.01f) << "the lips 1.2 times as far ahead";
+            EXPECT_NEAR(s.hi[2] - s.lo[2], e.hi[2] - e.lo[2], 1e-3f) << "as thick";
+        }
+        fish.m_nWallState = 0;
+        const float x = fish.m_fPos[0];
+        fish.Draw(0);
+        EXPECT_EQ(fish.m_fPos[0] < x, heading == 0) << "it moves the way its snout points";
+    }
 }
 
 TEST_F(Fish04GLTest, BesideTheClownfishItIsTheDarkerDeeperFish)
