@@ -434,10 +434,11 @@ TEST_F(Species21Test, TheTailsLowestAndHighestPointsNeverTakeThePinnedWave)
         const std::vector<Vec> b = edge(phase);
         for (int c = 0; c < 26; ++c) {
             const float apart = std::hypot(a[size_t(c)][0] - b[size_t(c)][0], a[size_t(c)][1] - b[size_t(c)][1]);
-            if (c == 3 || c == 23)
+            if (c == 3 || c == 23) {
                 EXPECT_EQ(apart, 0.0f) << "edge point " << c << " at phase " << phase;
-            else if (c == 13)
+            } else if (c == 13) {
                 EXPECT_GT(apart, 1e-3f) << "the edge's middle waves, phase " << phase;
+            }
         }
     }
 }
@@ -458,9 +459,10 @@ TEST_F(Species21Test, AtTheWallTheTurnedFishNeverShowsItsOldHeadingAgain)
         next.ComputeBendToHeading(probe[0], 16, 180.0f);
         if (next.m_fHeading == 180.0f)
             snapped = true;
-        if (snapped)
+        if (snapped) {
             for (int i = 0; i < 16; ++i)
                 EXPECT_EQ(probe[0][i], 180.0f) << "frame " << frame << " segment " << i;
+        }
         fish.Draw();
     }
     EXPECT_TRUE(snapped);
