@@ -178,10 +178,9 @@ TEST_F(Species04Test, SineKindsWaveByTheirBlocksOnTheirCadence)
             EXPECT_EQ(out[g.count], 9.0f) << g.name << ": nothing past its count";
         }
         // The two that keep their last factor in the amplitude.
-        if (g.block == 0)
-            EXPECT_FLOAT_EQ(fish.m_Wave[0].amplitude, 0.07f);
-        if (g.block == 6)
-            EXPECT_FLOAT_EQ(fish.m_Wave[6].amplitude, 0.07f);
+        if (g.block == 0 || g.block == 6) {
+            EXPECT_FLOAT_EQ(fish.m_Wave[g.block].amplitude, 0.07f);
+        }
     }
 }
 
