@@ -51,7 +51,7 @@ constexpr float kUpperJawTipU = 0.012f;
 
 // The eye over segment 0.5, above the centre line, large for the head.
 inline const EyeDome kEye{.x = SegmentX(0.5f), .z = 0.028f, .radius = 0.036f, .rings = {1.0f, 0.6f, 0.0f},
-                          .lifts = {0.002f, 0.008f, 0.011f}};
+                          .lifts = {0.002f, 0.008f, 0.014f}};
 
 // The midline fins: the segment each root column stands on (those sharing
 // a segment a little apart along it), and each column's edge as a rise and
