@@ -46,7 +46,7 @@ inline Grid SnoutCap(GridSize size, float from, float to)
 inline Grid Dorsal(GridSize size)
 {
     const std::vector<V3> root = AnchorRow(kBody, kSegments, 4, 7, size.columns, Ridge::Back, 0.004f);
-    return EdgeFirst(MidlineFin(size, root, {0.190f, 0.200f, 0.172f, 0.112f}, 1.0f, 0.36f, OnRegion(kDorsalFin)));
+    return EdgeFirst(MidlineFin(size, root, {0.172f, 0.166f, 0.136f, 0.086f}, 1.0f, 0.50f, OnRegion(kDorsalFin)));
 }
 
 // The small anal fin under the tail stalk, column c over segment 7 + c; no
@@ -75,10 +75,10 @@ inline Grid Adipose(GridSize size)
 }
 
 // The broad tail, turned once with segment 13: its root a line up the end of
-// the tail stalk, its edge slightly hollow, the lower lobe the longer.
+// the tail stalk (a little inside it), its edge slightly hollow, the lower lobe the longer.
 inline Grid Tail(GridSize size)
 {
-    const float x = kBody.XOf(1.0f), mid = kBody.MidLine(1.0f);
+    const float x = kBody.XOf(1.0f) - 0.005f, mid = kBody.MidLine(1.0f);
     const float top = kBody.Back(1.0f) - 0.003f, bottom = kBody.Belly(1.0f) + 0.003f;
     std::vector<V3> root(size.columns), edge(size.columns);
     for (int c = 0; c < size.columns; ++c) {
@@ -91,6 +91,16 @@ inline Grid Tail(GridSize size)
 
 // Where a pectoral fin leaves the flank: just above the head's lateral edge.
 inline V3 OnPectoralRoot(float segment, float theta) { return kBody.Surface(kSegments.U(segment), theta); }
+
+// The pectoral fin's plane: `back` toward the tail and out, the side
+// square to it; its leading rays start at kPectoralFrom.
+inline const V3 kPectoralBack = Normalize({1.0f, 0.30f, -0.08f});
+inline V3 PectoralSide()
+{
+    const V3 v{-0.05f, 1.0f, -0.06f};
+    return Normalize(v - kPectoralBack * Dot(v, kPectoralBack));
+}
+constexpr float kPectoralFrom = 1.55f;
 
 // The pectoral fin's membrane, turned once with the mean of segments 3 and
 // 4: a broad fan held out flat behind its spine, from eight root points over
@@ -105,10 +115,8 @@ inline Grid Pectoral(GridSize size)
         root[k] = OnPectoralRoot(Mix(3.42f, 3.58f, a), Mix(theta0, theta1, a)) + V3{0, -0.003f, 0};
     }
     const V3 centre = Lerp(root[0], root[roots - 1], 0.5f);
-    const V3 back = Normalize({1.0f, 0.42f, -0.10f});
-    const V3 side = Normalize(V3{-0.05f, 1.0f, -0.06f} - back * Dot(V3{-0.05f, 1.0f, -0.06f}, back));
-    static const Profile length{{0.0f, 0.192f}, {0.35f, 0.182f}, {0.75f, 0.150f}, {1.0f, 0.110f}};
-    const Fan fan{centre, back, side, 1.42f, 0.10f, [](float a) { return length(a); }};
+    static const Profile length{{0.0f, 0.200f}, {0.35f, 0.192f}, {0.75f, 0.170f}, {1.0f, 0.140f}};
+    const Fan fan{centre, kPectoralBack, PectoralSide(), kPectoralFrom, -0.05f, [](float a) { return length(a); }};
     const std::vector<V3> edge = FanEdge(fan, size.columns);
     // Edge column c meets root c / 2; the roots' row holds them in its first half.
     std::vector<V3> paired(size.columns);
@@ -131,11 +139,10 @@ inline Grid Pectoral(GridSize size)
 inline Grid PectoralSpine(GridSize size)
 {
     const V3 root = OnPectoralRoot(3.0f, EdgeTheta() - 0.07f * kPi) + V3{0, -0.004f, 0};
-    const V3 back = Normalize({1.0f, 0.42f, -0.10f});
-    const V3 side = Normalize(V3{-0.05f, 1.0f, -0.06f} - back * Dot(V3{-0.05f, 1.0f, -0.06f}, back));
-    const V3 dir = Normalize(back * std::cos(1.36f) + side * std::sin(1.36f));
-    auto path = [root, dir](float a) { return root + dir * (0.205f * a) + V3{0, 0, 0.006f * std::sin(kPi * a)}; };
-    return Ribbon(size, path, [](float) { return V3{-0.55f, 0.15f, 1.0f}; },
+    const float angle = kPectoralFrom - 0.04f;
+    const V3 dir = Normalize(kPectoralBack * std::cos(angle) + PectoralSide() * std::sin(angle));
+    auto path = [root, dir](float a) { return root + dir * (0.185f * a) + V3{0, 0, 0.006f * std::sin(kPi * a)}; };
+    return Ribbon(size, path, [](float) { return V3{0.6f, 0.0f, 0.8f}; },
                   [](float a) { return 0.013f * (1.0f - 0.7f * a); }, {0, 0.2f, 1}, OnRegion(kSpine));
 }
 

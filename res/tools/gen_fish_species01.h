@@ -48,11 +48,11 @@ inline const Region kDorsalFin{0.01f, 0.05f, 0.20f, 0.45f};
 inline const Region kTailFin{0.23f, 0.05f, 0.45f, 0.45f};
 inline const Region kSmallFins{0.48f, 0.05f, 0.66f, 0.45f};  // pectoral, pelvic, anal, adipose
 inline const Region kSpine{0.69f, 0.05f, 0.76f, 0.45f};
-inline const EyeDisc kEyeDisc{0.88f, 0.25f, 24.0f, kPicture};
+inline const EyeDisc kEyeDisc{0.88f, 0.25f, 26.0f, kPicture};
 
 // Small eyes set high on the sides of the head, bulging a little (they roll
 // by up to 0.008 with the drift).
-inline const EyeDome kEye{.x = -0.302f, .z = 0.010f, .radius = 0.019f, .rings = {0.0f, 0.62f, 1.0f},
-                          .lifts = {0.013f, 0.011f, 0.006f}, .phase = 0.3f};
+inline const EyeDome kEye{.x = -0.302f, .z = 0.002f, .radius = 0.025f, .rings = {0.0f, 0.62f, 1.0f},
+                          .lifts = {0.014f, 0.012f, 0.006f}, .phase = 0.3f};
 
 }  // namespace fish01

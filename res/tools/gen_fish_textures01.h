@@ -17,7 +17,7 @@ inline const Rgb kBelly = kit::FromBytes(118, 110, 96);
 inline const Rgb kSpotPale = kit::FromBytes(214, 204, 176);
 inline const Rgb kFinDusk = kit::FromBytes(54, 50, 44);
 inline const Rgb kBristle = kit::FromBytes(196, 180, 150);
-inline const Rgb kLip = kit::FromBytes(150, 134, 116);
+inline const Rgb kLip = kit::FromBytes(196, 170, 146);
 
 // How much of a pale spot lies at (x, w): x along the body, w round it (both
 // in body units); cells of `cell`, spots of `radius` times 0.6 to 1.
@@ -62,19 +62,22 @@ inline Rgb BodyColour(float u, float v)
     c = Mix(c, kSpotPale, 0.85f * spot * (1.0f - under));
     // The bristles: fleshy tentacles, pale, along the snout's rim and up its
     // middle, thinning out toward the eyes.
-    const float snout = 1.0f - SmoothStep(0.07f, 0.14f, u);
-    const float rim = 1.0f - SmoothStep(0.06f, 0.16f, std::fabs(v - edgeV + 0.06f));
-    const float middle = 1.0f - SmoothStep(0.0f, 0.16f, v);
-    const float bristle = SpotCover(p.x * 1.3f, w * 1.3f, 0.018f, 0.0075f, 17u);
-    c = Mix(c, kBristle, 0.95f * bristle * snout * std::max(rim, middle) * (1.0f - under * 0.7f));
+    const float snout = 1.0f - SmoothStep(0.08f, 0.15f, u);
+    const float rim = 1.0f - SmoothStep(0.10f, 0.22f, std::fabs(v - edgeV + 0.08f));
+    const float middle = 1.0f - SmoothStep(0.05f, 0.22f, v);
+    const float bristle = std::max(SpotCover(p.x, w, 0.022f, 0.0090f, 17u), SpotCover(p.x, w, 0.016f, 0.0050f, 19u));
+    c = Mix(c, kBristle, bristle * snout * std::max(rim, middle) * (1.0f - under * 0.5f));
     // The sucker mouth: a round pale disc under the snout with a dark slit.
     const float mouthX = -0.400f, mouthR = 0.042f;
     const float d = std::hypot(p.x - mouthX, p.y * 1.1f);
-    const float disc = (1.0f - SmoothStep(mouthR - 0.004f, mouthR, d)) * SmoothStep(0.80f, 0.88f, v);
-    const float papillae = 0.9f + 0.1f * std::sin(p.x * 900.0f) * std::sin(p.y * 900.0f);
+    const float below = SmoothStep(0.74f, 0.84f, v);
+    const float disc = (1.0f - SmoothStep(mouthR - 0.004f, mouthR, d)) * below;
+    const float ring = (1.0f - SmoothStep(0.003f, 0.007f, std::fabs(d - mouthR - 0.002f))) * below;
+    const float papillae = 0.88f + 0.12f * std::sin(p.x * 900.0f) * std::sin(p.y * 900.0f);
+    c = Mix(c, kArmourDark * 0.7f, ring);
     c = Mix(c, kLip * papillae, disc);
-    c = Mix(c, kit::FromBytes(46, 34, 30), disc * (1.0f - SmoothStep(0.004f, 0.008f, std::fabs(p.x - mouthX + 0.008f))) *
-                                              (1.0f - SmoothStep(0.022f, 0.03f, std::fabs(p.y))));
+    c = Mix(c, kit::FromBytes(40, 28, 26), disc * (1.0f - SmoothStep(0.005f, 0.010f, std::fabs(p.x - mouthX + 0.006f))) *
+                                              (1.0f - SmoothStep(0.024f, 0.032f, std::fabs(p.y))));
     return Mix(Shade(c, kBody.Normal(u, theta), 0.18f), c * 0.9f, 0.5f * under);
 }
 
@@ -105,7 +108,7 @@ inline Rgb SpineColour(float a, float b)
 // A small dark eye with a grey-gold ring, on the head's own skin.
 inline Rgb EyeDiscColour(float rho, float dx, float dy)
 {
-    static const EyeLook eye{kit::FromBytes(176, 160, 112), kit::FromBytes(70, 62, 48), kit::FromBytes(30, 28, 24)};
+    static const EyeLook eye{kit::FromBytes(214, 190, 120), kit::FromBytes(96, 84, 60), kit::FromBytes(22, 20, 18)};
     static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
     return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
 }
