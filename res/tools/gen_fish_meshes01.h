@@ -135,14 +135,15 @@ inline Grid Pectoral(GridSize size)
 }
 
 // The pectoral spine, turned once with segment 3: a stout ray from the flank
-// along the fin's leading edge, a little above it, tapering to its tip.
+// along the fin's leading edge, a little above it, tapering to its tip;
+// upright at its root (over segment 3), leaning back toward the tip.
 inline Grid PectoralSpine(GridSize size)
 {
     const V3 root = OnPectoralRoot(3.0f, EdgeTheta() - 0.07f * kPi) + V3{0, -0.004f, 0};
     const float angle = kPectoralFrom - 0.04f;
     const V3 dir = Normalize(kPectoralBack * std::cos(angle) + PectoralSide() * std::sin(angle));
     auto path = [root, dir](float a) { return root + dir * (0.185f * a) + V3{0, 0, 0.006f * std::sin(kPi * a)}; };
-    return Ribbon(size, path, [](float) { return V3{0.6f, 0.0f, 0.8f}; },
+    return Ribbon(size, path, [](float a) { return V3{0.6f * a, 0.0f, 0.8f}; },
                   [](float a) { return 0.013f * (1.0f - 0.7f * a); }, {0, 0.2f, 1}, OnRegion(kSpine));
 }
 
