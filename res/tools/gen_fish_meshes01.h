@@ -46,7 +46,7 @@ inline Grid SnoutCap(GridSize size, float from, float to)
 inline Grid Dorsal(GridSize size)
 {
     const std::vector<V3> root = AnchorRow(kBody, kSegments, 4, 7, size.columns, Ridge::Back, 0.004f);
-    return EdgeFirst(MidlineFin(size, root, {0.172f, 0.166f, 0.136f, 0.086f}, 1.0f, 0.50f, OnRegion(kDorsalFin)));
+    return EdgeFirst(MidlineFin(size, root, {0.190f, 0.184f, 0.152f, 0.100f}, 1.0f, 0.50f, OnRegion(kDorsalFin)));
 }
 
 // The small anal fin under the tail stalk, column c over segment 7 + c; no
@@ -63,7 +63,7 @@ inline Grid Anal(GridSize size)
 inline Grid Pelvic(GridSize size)
 {
     const std::vector<V3> root = AnchorRow(kBody, kSegments, 6, 9, size.columns, Ridge::Belly, 0.003f);
-    return MidlineFin(size, root, {0.050f, 0.062f, 0.046f, 0.012f}, -1.0f, 1.1f, OnRegion(kSmallFins));
+    return MidlineFin(size, root, {0.056f, 0.070f, 0.052f, 0.016f}, -1.0f, 1.1f, OnRegion(kSmallFins));
 }
 
 // The adipose fin, column c over segment 9 + c: a short spine over segment
@@ -84,7 +84,7 @@ inline Grid Tail(GridSize size)
     for (int c = 0; c < size.columns; ++c) {
         const float a = Along(c, size.columns);
         root[c] = {x, 0, Mix(top, bottom, a)};
-        edge[c] = {x + Mix(0.180f, 0.220f, a) - 0.030f * std::sin(kPi * a), 0, mid + Mix(0.112f, -0.122f, a)};
+        edge[c] = {x + Mix(0.172f, 0.205f, a) - 0.028f * std::sin(kPi * a), 0, mid + Mix(0.128f, -0.140f, a)};
     }
     return EdgeFirst(FinSheet(size, root, edge, {0, 1, 0}, OnRegion(kTailFin)));
 }
