@@ -120,8 +120,12 @@ TEST_F(FishPopulationTest, KindsOutsideTheSpeciesTableKeepEmptyArrays)
 
 TEST_F(FishPopulationTest, SpeciesWithoutAClassHaveNoFish)
 {
-    view.SetFishCount(1, 10);
-    EXPECT_EQ(view.FishArray(1), nullptr);
+    // Any index of the table that no class has registered yet.
+    for (int k = 0; k < FISH_SPECIES_COUNT; ++k)
+        if (FindFishSpecies(k) == nullptr) {
+            view.SetFishCount(k, 10);
+            EXPECT_EQ(view.FishArray(k), nullptr) << k;
+        }
     EXPECT_EQ(view.FishArray(25), nullptr);
     view.SetFishCount(99, 1);  // out of the table: nothing
 }
