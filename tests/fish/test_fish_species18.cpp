@@ -264,8 +264,9 @@ TEST(FishSpecies18Waves, TheToggleFlipsTheStrokeOnCall52MinusItsCounterThenEvery
             fish.ComputeRampToggle(t, call % 2 ? 5 : 0);
             if (fish.m_bStroke != before) {
                 flips.push_back(call);
-                if (call % 2)
+                if (call % 2) {
                     EXPECT_EQ(t[4], before ? 0.0f : 0.012f) << "the old state's ramp";
+                }
             }
         }
         ASSERT_EQ(flips.size(), 3u);
