@@ -85,7 +85,7 @@ inline Grid Keel(GridSize size)
     const float x0 = kBody.XOf(kSegments.U(15));
     std::vector<V3> root(n), edge(n);
     for (int c = 0; c < n; ++c) {
-        const float a = Along(c, n), x = x0 + 0.014f * (a - 0.5f), u = kBody.UOf(x);
+        const float a = Along(c, n), x = x0 + 0.010f * (a - 0.5f), u = kBody.UOf(x);
         root[c] = {x, 0, kBody.Back(u) - 0.004f};
         edge[c] = root[c] + V3{0, 0, 0.004f + 0.006f * std::sin(kPi * a)};
     }
