@@ -19,7 +19,7 @@ inline const Rgb kFinClear = kit::FromBytes(226, 190, 160);
 
 // The saddle bands: their centres along u, evenly from the nape to the tail root.
 constexpr int kBands = 12;
-constexpr float kFirstBandU = 0.19f, kLastBandU = 0.96f;
+constexpr float kFirstBandU = 0.17f, kLastBandU = 0.96f;
 
 // How dark (0 .. 1) the bands are at (u, theta): broad on the back,
 // narrowing down the flank, ending above the belly with ragged ends.
@@ -80,7 +80,7 @@ inline Rgb HeadColour(float a, float b)
     const float u = std::max(a * HeadU(), 0.001f), theta = b * kPi;
     const V3 p = kBody.Surface(u, theta);
     const float v = b;
-    Rgb c = Mix(kFlank, kBelly, SmoothStep(0.45f, 0.8f, v));
+    Rgb c = GroundAt(u, theta);
     const float cap = 1.0f - SmoothStep(0.26f, 0.36f, v + 0.05f * kit::Fbm(a * 3, b * 2, 8, 2, 3u));
     const float stripe = 1.0f - SmoothStep(0.010f, 0.016f, std::fabs(p.z - (kEyeZ - 0.004f) - 0.25f * (p.x - kEyeX)));
     const float onHead = SmoothStep(0.12f, 0.30f, a);

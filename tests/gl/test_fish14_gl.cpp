@@ -11,6 +11,7 @@
 
 #include <QImage>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -110,6 +111,30 @@ TEST_F(Fish14GLTest, InATurnItHoldsTogetherFrameByFrame)
     }
     EXPECT_EQ(fish.m_fHeading, 180.0f);
     Keep(pictures, "-turn");
+}
+
+// The head seen close, from the side, the front, above and three quarters:
+// the small eye high on it shows as a dark pupil in a gold ring on every
+// view but the one from above, and the barbels stay on the snout.
+TEST_F(Fish14GLTest, CloseToTheHeadTheEyeShowsGoldRingedAndTheBarbelsStayOnTheSnout)
+{
+    CFishSpecies14 fish = SettledFish<CFishSpecies14>();
+    const float headX = 0.44f * fish.m_nSize;  // the head at the origin
+    const auto draw = [&] { DrawFishAt(fish, Texture(14), headX, 0); };
+    const std::vector<FishView> views = {
+        {"side", 0, 0, 2.2f, true}, {"front", -2.6f, 0.3f, 0.8f}, {"above", 0, 2.6f, 0.01f}, {"three quarters", -1.6f, 0.8f, 1.8f}};
+    const std::vector<QImage> pictures = RenderViews(views, 40.0f, draw, [&](const FishView& v, const QImage& image) {
+        long gold = 0;
+        ForEachFishPixel(image, kBackground, 0, kWidth, [&](int r, int g, int b) {
+            if (r > 150 && g > 0.72 * r && g < 0.95 * r && b < 0.55 * g)
+                ++gold;
+        });
+        if (std::string(v.name) != "above") {
+            EXPECT_GT(gold, 8) << "a gold eye ring";
+        }
+        EXPECT_LT(LooseShare(image, kBackground), 0.01) << "one piece";
+    });
+    Keep(pictures, "-head");
 }
 
 TEST_F(Fish14GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)
