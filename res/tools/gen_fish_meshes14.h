@@ -32,8 +32,8 @@ inline Grid Head(GridSize size)
     const int rings = static_cast<int>(kHeadRingU.size()) + 1;
     for (int c = 0; c < size.columns; ++c) {
         const float b = Along(c, size.columns), theta = kPi * b;
-        // The first ring just behind the body's first column, a little inside it.
-        const float u = HeadU() + 0.010f, mid = kBody.MidLine(u);
+        // The first ring on the body's first column, a little inside it.
+        const float u = HeadU(), mid = kBody.MidLine(u);
         Point q = HeadPoint(u, theta);
         q.p = {q.p.x, q.p.y * kHeadInset, mid + (q.p.z - mid) * kHeadInset};
         g[0][c] = q;

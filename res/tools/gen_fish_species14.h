@@ -28,7 +28,7 @@ inline const BodyShape kBody{
     .belly = {{0.0f, 0.034f}, {0.03f, 0.021f}, {0.07f, 0.015f}, {0.115f, 0.012f}, {0.20f, 0.010f}, {0.50f, 0.009f},
               {0.75f, 0.013f}, {0.90f, 0.020f}, {1.0f, 0.026f}},
     .thickness = {{0.0f, 0.0f}, {0.03f, 0.019f}, {0.07f, 0.031f}, {0.115f, 0.038f}, {0.25f, 0.042f},
-                  {0.50f, 0.040f}, {0.75f, 0.032f}, {0.90f, 0.024f}, {1.0f, 0.017f}},
+                  {0.50f, 0.040f}, {0.75f, 0.032f}, {0.90f, 0.022f}, {1.0f, 0.010f}},
     .egg = 0.05f,
 };
 
@@ -46,11 +46,11 @@ inline Segments BodySegments()
 }
 inline const Segments kSegments = BodySegments();
 
-// The head: its first ring just inside the body's first column (sunk by
-// kHeadInset), then rings at these u toward the snout tip (the last one the
+// The head: its first ring on the body's first column, sunk inside it by
+// kHeadInset, then rings at these u toward the snout tip (the last one the
 // mouth); columns round the half section ridge to belly.
 inline const std::vector<float> kHeadRingU = {0.080f, 0.052f, 0.028f, 0.012f};
-constexpr float kHeadInset = 0.97f;
+constexpr float kHeadInset = 0.92f;
 
 // The barbels: from the mouth ring (the last ring) at the head columns that
 // carry them, each a direction and a length; the other columns' tips stay
@@ -67,10 +67,10 @@ inline const std::array<Barbel, 2> kBarbels = {{{1, Normalize({-0.60f, 0.55f, -0
 // hanging out, down and back.
 constexpr float kPelvicFrontX = -0.078f, kPelvicBackX = -0.044f, kPelvicRootZ = 0.016f;
 
-// The tail: rooted down the tail root just inside the last column, its edge
+// The tail: rooted down the tail root on the last column, its edge
 // a small round fan from the upper tip (column 0) to the lower.
-constexpr float kTailRootX = 0.414f;
-constexpr float kTailReach = 0.086f, kTailHalfHeight = 0.050f, kTailSpread = 1.70f;  // radians either side
+constexpr float kTailRootX = 0.4225f;
+constexpr float kTailReach = 0.0775f, kTailHalfHeight = 0.050f, kTailSpread = 1.50f;  // radians either side
 
 // The eye: small, high on the head, a little in front of its middle.
 constexpr float kEyeX = -0.446f, kEyeZ = 0.066f, kEyeRadius = 0.0085f;
