@@ -49,7 +49,7 @@ enum class WaveKind : uint8_t {
     Sine,         // gain x amplitude x sin(i k + phase)
     Growing,      // sin(i k + phase) x i x gain
     BodyWave,     // 0 below start, else gain x (i - start) x 0.5 x sin(i k + phase)
-    Mirrored,     // the sine up to start; out[start] again up to end; then out[start + end - i]
+    Mirrored,     // the sine up to start; out[start] again up to end; then out[start + end - i] down to out[0]
     Ramp,         // 0 while the stroke flag is set, else (i + shift) x slope (the block's amplitude)
     ReverseRamp,  // 0 while the stroke flag is set, else (n - i) x slope
     ByHand,       // value(fish, block, i, n) after the shared phase step
@@ -179,6 +179,7 @@ enum class Mirror : uint8_t {
     Halves,  // each strip twice in a row: as stored, then with y negated
     After,   // every strip as stored, then every strip again with y negated
     Twin,    // only the y-negated pass (the twin of another part)
+    InStrip,  // each strip runs its columns, then the same columns with y negated
 };
 
 // One strip of a part: the rows it joins (first vertex from a, second from

@@ -180,14 +180,19 @@ void CFishModel::DrawGridPart(const GridPart& part, const FishFrame& frame)
                    (p.z * k[2] + before[2]) * size + after[2], p.nx, p.ny, p.nz, p.s, p.t);
     };
 
-    auto drawStrip = [&](int s, bool mirrored) {
+    auto sendColumns = [&](int s, bool mirrored) {
         const RowPair& rows = in.strips[static_cast<size_t>(s)];
-        sink.Begin(in.primitive);
         for (int c = 0; c < columns && !empty; ++c) {
             emit(mesh.At(rows.a, c / rows.divA), {s, rows.a, c, mirrored, true});
             for (int k = 0; k < rows.repeatB; ++k)
                 emit(mesh.At(rows.b, c / rows.divB), {s, rows.b, c, mirrored, false});
         }
+    };
+    auto drawStrip = [&](int s, bool mirrored) {
+        sink.Begin(in.primitive);
+        sendColumns(s, mirrored);
+        if (part.mirror == Mirror::InStrip)
+            sendColumns(s, true);
         sink.End();
     };
     auto drawCap = [&](bool mirrored) {
@@ -213,6 +218,12 @@ void CFishModel::DrawGridPart(const GridPart& part, const FishFrame& frame)
         drawCap(mirrored);
         break;
     }
+    case Mirror::InStrip:
+        for (int s = 0; s < strips; ++s)
+            drawStrip(s, false);
+        drawCap(false);
+        drawCap(true);
+        break;
     case Mirror::Halves:
         for (int s = 0; s < strips; ++s) {
             drawStrip(s, false);

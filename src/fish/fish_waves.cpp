@@ -121,13 +121,15 @@ void CFishModel::ComputeMirroredWave(const WaveGen& gen, float* out, int n)
 {
     FishWave& w = m_Wave[gen.block];
     StepPhase(w, gen.cadence);
+    // The fold ends where its last entry mirrors entry 0: no more are written.
+    n = std::min(n, gen.start + gen.end + 1);
     for (int i = 0; i < n; ++i) {
         if (i <= gen.start)
             out[i] = w.amplitude * std::sin(i * w.waveNumber + w.phase);
         else if (i <= gen.end)
             out[i] = out[gen.start];
         else
-            out[i] = gen.start + gen.end - i >= 0 ? out[gen.start + gen.end - i] : 0.0f;
+            out[i] = out[gen.start + gen.end - i];
     }
     FinishWave(*this, gen, out, n);
 }

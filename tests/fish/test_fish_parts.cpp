@@ -265,6 +265,35 @@ TEST_F(EmitterTest, MirrorsComeStripByStripOrAllAfterwards)
     }
 }
 
+// A strip mirrored inside itself runs its columns as stored, then the same
+// columns with y negated, in one primitive; a term keeps or flips its sign
+// in the second half as in the other mirrors.
+TEST_F(EmitterTest, AStripMirroredInsideItselfRunsItsColumnsTwice)
+{
+    frame[0][1] = 0.5f;  // a sway of 0.5 on column 1 only
+    for (float sign : {1.0f, -1.0f}) {
+        recorder.primitives.clear();
+        const WaveTerm sway{.track = ByColumn(0), .y = 1, .mirrorSign = sign};
+        fish.DrawGridPart(GridPart{.mesh = MeshOf(kGrid), .mirror = Mirror::InStrip, .turn = At(1, 0),
+                                   .terms = {sway}},
+                          frame);
+        ASSERT_EQ(recorder.primitives.size(), 2u);
+        for (size_t s = 0; s < 2; ++s) {
+            ASSERT_EQ(recorder.primitives[s].vertices.size(), 8u);
+            for (int i = 0; i < 8; ++i) {
+                const bool mirrored = i >= 4;
+                const int column = (i % 4) / 2;
+                const FishVertex& p = kGrid[s + i % 2][column];
+                const float w = column == 1 ? 0.5f * (mirrored ? sign : 1.0f) : 0.0f;
+                const float y = ((mirrored ? -p.y : p.y) + w) * 2;
+                EXPECT_EQ(V(s, i).position, (std::array<float, 3>{p.x * 2, y, p.z * 2})) << s << " " << i;
+                EXPECT_EQ(V(s, i).normal, (std::array<float, 3>{p.nx, p.ny, p.nz})) << "normals as stored";
+                EXPECT_EQ(V(s, i).texCoord, (std::array<float, 2>{p.s, p.t}));
+            }
+        }
+    }
+}
+
 TEST_F(EmitterTest, VariantsChangeThePrimitiveTheStripsAndColumnsAndStretchRows)
 {
     constexpr VariantPrimitive kLinesIn4[] = {{VariantMask({4, 5}), GL_LINES}};

@@ -103,6 +103,24 @@ TEST_F(WaveTest, MirroredWaveIsSymmetricAboutItsHeldRun)
     }
 }
 
+// Asked for more entries than the fold holds, the wave writes its
+// start + end + 1 entries and leaves the rest as they were.
+TEST_F(WaveTest, MirroredWaveWritesNoEntryPastItsFold)
+{
+    const WaveGen gen{.kind = WaveKind::Mirrored, .count = 13, .start = 5, .end = 7};
+    for (int n : {13, 14, 20, 40}) {
+        std::vector<float> out(48, -99.0f);
+        fish.m_Wave[0].counter = 0;
+        fish.ComputeWave(gen, out.data(), n);
+        for (int i = 0; i < 13; ++i) {
+            const int folded = i <= 5 ? i : i <= 7 ? 5 : 12 - i;
+            EXPECT_NEAR(out[i], 0.02f * std::sin(folded * 0.25f + fish.m_Wave[0].phase), 1e-6) << n << " " << i;
+        }
+        for (int i = 13; i < 48; ++i)
+            EXPECT_EQ(out[i], -99.0f) << "n = " << n << ": entry " << i;
+    }
+}
+
 TEST_F(WaveTest, RampsAreZeroWhileTheStrokeFlagIsSet)
 {
     fish.m_Wave[0].amplitude = 0.003f;
