@@ -30,8 +30,9 @@ TEST(FishSpecies12Mesh, TheBodyRunsFromTheRidgeDownTheFlankToTheBellyLine)
             EXPECT_LT(g_Fish12Body[r][j].ny, 0.0f) << "flank normals face out, " << r << " " << j;
             widest = std::max(widest, -g_Fish12Body[r][j].y);
         }
-        if (j > 0)
+        if (j > 0) {
             EXPECT_GT(g_Fish12Body[0][j].x, g_Fish12Body[0][j - 1].x) << "head to tail, " << j;
+        }
         deepest = std::max(deepest, g_Fish12Body[0][j].z - g_Fish12Body[5][j].z);
     }
     // Deep and flat: the depth a third of the body's length or more, the width

@@ -189,8 +189,9 @@ TEST(FishSpecies12Swimming, WallsOfTheSwimBox)
         EXPECT_EQ(fish.m_fPos[1], c.y2 == 0 ? c.y : c.y2) << c.name;
         EXPECT_EQ(fish.m_fPos[2], c.z2) << c.name;
         EXPECT_FLOAT_EQ(fish.m_fSpeed, c.speed) << c.name;
-        if (c.wall == 1 || c.wall == 2)
+        if (c.wall == 1 || c.wall == 2) {
             EXPECT_EQ(fish.m_nTargetHeading, 180 - c.heading) << c.name << " turns back";
+        }
     }
 }
 
@@ -268,8 +269,9 @@ TEST(FishSpecies12Waves, APhaseOfExactly6283185StaysOnlyAboveItRestarts)
         EXPECT_NEAR(out[1], 0.02 * std::sin(kPi / 5 + kept), 1e-7);
         fish.m_Wave[3].counter = 6;
         fish.ComputeSineWave(out, 10);  // steps past 2 pi, then restarts
-        if (phase == 6.283185f)
+        if (phase == 6.283185f) {
             EXPECT_EQ(fish.m_Wave[3].phase, 0.0f);
+        }
     }
 }
 
