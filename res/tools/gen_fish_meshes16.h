@@ -13,7 +13,9 @@ inline Grid Body(GridSize size) { return BodyGrid(kBody, kSegments, size, kSkin)
 
 // The head in front of the body's first column: from the ridge down to the
 // lips (the head), or from the lips to the chin (the mouth), carried on to
-// the snout tip.
+// the snout tip over the mouth's columns, so that the lips meet column for
+// column (the head's last column repeats the tip).
+constexpr int kSnoutSpan = SizeOf<decltype(g_Fish16Mouth)>().columns;
 inline Grid Snout(GridSize size, bool upper)
 {
     std::vector<SnoutRow> rows;
@@ -22,7 +24,7 @@ inline Grid Snout(GridSize size, bool upper)
         const float theta = upper ? a * kLipsTheta : Mix(kLipsTheta, kPi, a);
         rows.push_back({theta, theta});
     }
-    return fishkit::Snout(kBody, kSkin, size, kSegments.U(0), rows, size.columns, false);
+    return fishkit::Snout(kBody, kSkin, size, kSegments.U(0), rows, kSnoutSpan, false);
 }
 
 // A small fan splayed back and out from the flank; three root points, each
@@ -30,9 +32,9 @@ inline Grid Snout(GridSize size, bool upper)
 inline Grid Pectoral(GridSize size)
 {
     const float middleZ = 0.5f * (kPectoralTop + kPectoralBottom);
-    const V3 top = kBody.OnFlank(kPectoralX, kPectoralTop, -0.004f);
-    const V3 middle = kBody.OnFlank(kPectoralX - 0.006f, middleZ, -0.004f);
-    const V3 bottom = kBody.OnFlank(kPectoralX - 0.012f, kPectoralBottom, -0.004f);
+    const V3 top = kBody.OnFlank(kPectoralX, kPectoralTop, -0.010f);
+    const V3 middle = kBody.OnFlank(kPectoralX - 0.006f, middleZ, -0.010f);
+    const V3 bottom = kBody.OnFlank(kPectoralX - 0.012f, kPectoralBottom, -0.010f);
     static const Profile length{{0.0f, 0.052f}, {0.3f, 0.070f}, {0.55f, 0.074f}, {0.8f, 0.066f}, {1.0f, 0.050f}};
     const Fan fan = Splay(middle, {1.0f, 0.85f, 0.0f}, 1.05f, -0.95f, length);
     Grid g = FanFin(size, {top, middle, bottom}, fan, {0, 1, 0}, OnRegion(kPectoralRegion));
