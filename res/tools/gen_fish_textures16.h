@@ -74,7 +74,7 @@ inline Rgb BodyColour(float u, float v)
     const float spot = std::hypot(p.x - kEyeSpot.x, p.down - kEyeSpot.down);
     dark = Mix(dark, kit::FromBytes(26, 22, 12), 1.0f - SmoothStep(0.6f, 0.9f, spot / kEyeSpotRadius));
     Rgb c = Mix(dark, kGold, GoldLines(u, v));
-    const float edge = 0.585f + 0.025f * std::sin(p.x * 31.0f) + 0.02f * kit::Fbm(u, 0.5f, 6, 2, 1604u);
+    const float edge = 0.585f + 0.014f * std::sin(p.x * 31.0f) + 0.02f * kit::Fbm(u, 0.5f, 6, 2, 1604u);
     const float white = SmoothStep(edge - 0.012f, edge + 0.012f, v);
     const float fringe = Line(v - edge + 0.02f, 0.03f) * (1.0f - white);
     c = Mix(c, Mix(kGold, kOlive, 0.35f), 0.7f * fringe);
