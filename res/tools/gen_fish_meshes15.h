@@ -105,7 +105,7 @@ inline Grid Pectoral(GridSize size)
 {
     std::vector<V3> roots;
     for (int k = 0; k < 4; ++k)
-        roots.push_back(kBody.OnFlank(kPectoralX + 0.002f * (1.5f - k), Mix(kPectoralTop, kPectoralBottom, k / 3.0f), -0.004f));
+        roots.push_back(kBody.OnFlank(kPectoralX + 0.002f * (1.5f - k), Mix(kPectoralTop, kPectoralBottom, k / 3.0f), -0.001f));
     const V3 centre = kBody.OnFlank(kPectoralX, 0.5f * (kPectoralTop + kPectoralBottom), -0.004f);
     static const Profile length{{0.0f, 0.040f}, {0.25f, 0.052f}, {0.5f, 0.056f}, {0.75f, 0.052f}, {1.0f, 0.040f}};
     const Fan fan = Splay(centre, {0.45f, 1.0f, -0.05f}, 0.80f, -0.80f, length);
@@ -119,10 +119,12 @@ inline Grid Pectoral(GridSize size)
 inline Grid Pelvic(GridSize size)
 {
     const auto path = [](float a) {
-        return V3{kPelvicX + 0.070f * a + 0.030f * a * a, 0.014f + 0.022f * a, 0.008f - 0.330f * a};
+        return V3{kPelvicX - 0.006f + 0.070f * a + 0.030f * a * a, 0.006f + 0.030f * a, 0.003f - 0.325f * a};
     };
-    const auto across = [](float) { return V3{1.0f, 0.0f, 0.15f}; };
-    const auto width = [](float a) { return 0.026f * (1.0f - a) + 0.006f; };
+    const auto across = [](float) { return V3{1.0f, 0.0f, 0.10f}; };
+    // Narrow where it leaves the body, its root astride the segment whose
+    // bend it takes; widest a quarter of the way down, then tapering.
+    const auto width = [](float a) { return 0.012f + 0.016f * std::min(1.0f, 4.0f * a) * (1.0f - a); };
     return Ribbon(size, path, across, width, {0, 1, 0}, OnRegion(kPelvicRegion));
 }
 

@@ -25,9 +25,9 @@ inline const BodyShape kBody{
     .belly = {{0.0f, 0.024f}, {0.03f, 0.014f}, {0.06f, 0.009f}, {0.12f, 0.004f}, {0.22f, -0.010f}, {0.34f, -0.018f},
               {0.46f, -0.020f}, {0.60f, -0.019f}, {0.74f, -0.014f}, {0.86f, -0.004f}, {0.95f, 0.008f},
               {1.0f, 0.018f}},
-    .thickness = {{0.0f, 0.0f}, {0.012f, 0.014f}, {0.04f, 0.022f}, {0.12f, 0.031f}, {0.24f, 0.043f}, {0.38f, 0.049f},
+    .thickness = {{0.0f, 0.0f}, {0.012f, 0.016f}, {0.04f, 0.026f}, {0.09f, 0.032f}, {0.14f, 0.036f}, {0.24f, 0.043f}, {0.38f, 0.049f},
                   {0.52f, 0.048f}, {0.68f, 0.042f}, {0.84f, 0.032f}, {1.0f, 0.022f}},
-    .egg = 0.08f,
+    .egg = 0.20f,
 };
 
 // Where the body's columns stand along x. The paired fins and the anal
@@ -89,8 +89,8 @@ inline const EyeDisc kEyeDisc{0.90f, 0.76f, 26.0f, kPicture};
 
 // A large eye high on the short head, rings from the rim (B) through the
 // iris ring (A) to the centre (C).
-inline const EyeDome kEye{.x = -0.440f, .z = 0.068f, .radius = 0.0200f, .rings = {1.0f, 0.62f, 0.0f},
-                          .lifts = {0.002f, 0.007f, 0.009f}};
+inline const EyeDome kEye{.x = -0.447f, .z = 0.064f, .radius = 0.0165f, .rings = {1.0f, 0.62f, 0.0f},
+                          .lifts = {0.002f, 0.008f, 0.011f}};
 
 // The lips: the head's last row and the lower jaw's first, rising from the
 // body's first column to the snout tip (the mouth turned up).
