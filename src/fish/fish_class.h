@@ -242,7 +242,14 @@ struct GridPart {
     void (*before)(CFishModel& fish) = nullptr;
     bool emptyQuadsFirst = false;  // an empty GL_QUADS pair before the strips
     uint32_t hiddenInVariants = 0;
+    bool hiddenInOtherVariants = false;  // also hidden in variants below 0 or above 31
 };
+
+// Whether a part is left out of draw variant v (any int).
+constexpr bool HiddenInVariant(const GridPart& part, int v)
+{
+    return v >= 0 && v < 32 ? InVariants(part.hiddenInVariants, v) : part.hiddenInOtherVariants;
+}
 
 // ---- what a variant draws --------------------------------------------------
 
@@ -369,6 +376,15 @@ constexpr uint32_t VariantMask(std::initializer_list<int> variants)
     for (int v : variants)
         mask |= 1u << v;
     return mask;
+}
+
+// A part drawn in the variants listed only: hidden in every other one,
+// those below 0 and above 31 included.
+constexpr GridPart DrawnOnlyIn(GridPart part, std::initializer_list<int> variants)
+{
+    part.hiddenInVariants = ~VariantMask(variants);
+    part.hiddenInOtherVariants = true;
+    return part;
 }
 
 // The plan and the parts of a description, each entry with the name the

@@ -199,6 +199,6 @@ void CFishModel::DrawParts(const FishFrame& frame)
         if (s.variant == v)
             glScalef(s.x, s.y, s.z);
     for (const GridPart& part : c.parts)
-        if (!InVariants(part.hiddenInVariants, v))
+        if (!HiddenInVariant(part, v))
             DrawGridPart(part, frame);
 }

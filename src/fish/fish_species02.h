@@ -13,7 +13,7 @@ public:
 
     // Updates and draws the fish; variants 3, 4, 5 and 7 change what is
     // drawn, any other value draws as 0 (the fish pass passes 0).
-    void Draw(int variant) { DrawFrame(variant >= 0 && variant < 32 ? variant : 0); }
+    void Draw(int variant) { DrawFrame(variant); }
 
     // The generators in the order Draw calls them, and the mesh parts (the
     // description's plan and parts carry these names; the fish pass draws the
