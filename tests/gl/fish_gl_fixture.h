@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <initializer_list>
 #include <map>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -142,6 +143,10 @@ inline std::vector<FishView> ViewsOfAFish(float d, bool all = false)
     return views;
 }
 
+// The fish pixels apart from the largest piece, and their share (below).
+inline long LoosePixels(const QImage& image, QRgb background, int reach, QImage* marked, long* total);
+inline double LooseShare(const QImage& image, QRgb background, int reach);
+
 // A picture test of fish: the fixture above with an offscreen target of
 // width x height cleared to `background`, the textures of the species listed,
 // and fish drawn as the fish pass draws them (bound texture, translation,
@@ -200,6 +205,63 @@ protected:
     void DrawAt(Fish& fish, GLuint texture, float x, float y, float z = 0.0f)
     {
         DrawFishWith(fish, texture, x, y, z, [](Fish& f) { DrawInItsForm(f); });
+    }
+
+    // A place the camera looks at the origin from.
+    struct Eye {
+        float x, y, z;
+    };
+    // `fish` through its turn to heading 180, 48 frames, each seen from every
+    // eye (each view draws the same frame, by draw(copy)): no picture shows a
+    // fin apart from the body, and the turn ends at 180. The pictures of
+    // every `keepEvery`-th frame, to look at.
+    template <class Fish, class DrawOne>
+    std::vector<QImage> ExpectTurnHoldsTogetherSeenFrom(Fish& fish, std::initializer_list<Eye> eyes, int keepEvery,
+                                                        DrawOne draw)
+    {
+        fish.m_nTargetHeading = 180;
+        std::vector<QImage> pictures;
+        for (int frame = 1; frame <= 48; ++frame) {
+            SCOPED_TRACE(frame);
+            Fish next = fish;
+            for (const Eye& eye : eyes) {
+                next = fish;  // each view draws the same frame
+                const QImage image = Render(eye.x, eye.y, eye.z, 40.0f, [&] { draw(next); });
+                EXPECT_LT(LooseShare(image, m_background, 0), 0.01) << "no fin apart from the body";
+                if (frame % keepEvery == 0)
+                    pictures.push_back(image);
+            }
+            fish = next;
+        }
+        EXPECT_EQ(fish.m_fHeading, 180.0f);
+        return pictures;
+    }
+    // `fish` through its turn to heading 180, `frames` frames, seen `distance`
+    // away from above and from the side by turns, drawn by draw(fish): every
+    // frame shows the fish (over 1000 pixels) with under 1 % of them apart
+    // from it (pixels `reach` apart join). Frames 0 and 1 of every `keepEvery`,
+    // to look at.
+    template <class Fish, class DrawOne>
+    std::vector<QImage> ExpectTurnHoldsTogetherAboveAndSide(Fish& fish, int frames, float distance, int reach,
+                                                            int keepEvery, DrawOne draw)
+    {
+        fish.m_nTargetHeading = 180;
+        std::vector<QImage> pictures;
+        for (int frame = 0; frame < frames; ++frame) {
+            const bool fromAbove = frame % 2 == 0;
+            const QImage image = Render(0, fromAbove ? distance : 0.0f, fromAbove ? 0.0f : distance, 40.0f,
+                                        [&] { draw(fish); });
+            if (frame % keepEvery == 0 || frame % keepEvery == 1)
+                pictures.push_back(image);
+            long total = 0;
+            const long loose = LoosePixels(image, m_background, reach, nullptr, &total);
+            EXPECT_GT(total, 1000) << "frame " << frame;
+            if (total <= 1000)
+                return pictures;
+            EXPECT_LT(loose, total / 100) << "frame " << frame << ": pieces apart from the fish (" << loose
+                                          << " of " << total << ")";
+        }
+        return pictures;
     }
 
     int m_width, m_height;

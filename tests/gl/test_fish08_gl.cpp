@@ -96,19 +96,8 @@ TEST_F(Fish08GLTest, SeenFromEverySideItIsADeepGreyBlueFishWithAFieryThroat)
 TEST_F(Fish08GLTest, HoldsTogetherThroughATurn)
 {
     CFishSpecies08 fish = SwimmingFiremouth();
-    fish.m_nTargetHeading = 180;
-    std::vector<QImage> pictures;
-    for (int frame = 0; frame < 48; ++frame) {
-        const bool fromAbove = frame % 2 == 0;
-        const QImage image = Render(0, fromAbove ? 14.0f : 0.0f, fromAbove ? 0.0f : 14.0f, 40.0f,
-                                    [&] { DrawFiremouth(fish, 0, 0); });
-        if (frame % 6 == 0 || frame % 6 == 1)
-            pictures.push_back(image);
-        long total = 0;
-        const long loose = LoosePixels(image, kBackground, 1, nullptr, &total);
-        ASSERT_GT(total, 1000) << "frame " << frame;
-        EXPECT_LT(loose, total / 100) << "frame " << frame << ": pieces apart from the fish";
-    }
+    const std::vector<QImage> pictures = ExpectTurnHoldsTogetherAboveAndSide(
+        fish, 48, 14.0f, 1, 6, [&](CFishSpecies08& f) { DrawFiremouth(f, 0, 0); });
     Keep(pictures, "-turn");
 }
 

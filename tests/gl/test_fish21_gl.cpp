@@ -120,19 +120,8 @@ TEST_F(Fish21GLTest, HoldsTogetherThroughATurn)
 {
     CFishSpecies21 fish = SwimmingFish<CFishSpecies21>();
     fish.m_nSize = 7;
-    fish.m_nTargetHeading = 180;
-    std::vector<QImage> pictures;
-    for (int frame = 0; frame < 40; ++frame) {
-        const bool fromAbove = frame % 2 == 0;
-        const QImage image = Render(0, fromAbove ? 16.0f : 0.0f, fromAbove ? 0.0f : 16.0f, 40.0f,
-                                    [&] { DrawKnifefish(fish, 0, 0); });
-        if (frame % 8 == 0 || frame % 8 == 1)
-            pictures.push_back(image);
-        long total = 0;
-        const long loose = LoosePixels(image, kBackground, 3, nullptr, &total);
-        ASSERT_GT(total, 1000) << "frame " << frame;
-        EXPECT_LT(loose, total / 100) << "frame " << frame << ": pieces apart from the fish (" << loose << " of " << total << ")";
-    }
+    const std::vector<QImage> pictures = ExpectTurnHoldsTogetherAboveAndSide(
+        fish, 40, 16.0f, 3, 8, [&](CFishSpecies21& f) { DrawKnifefish(f, 0, 0); });
     Keep(pictures, "-turn");
 }
 

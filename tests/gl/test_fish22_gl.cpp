@@ -137,19 +137,8 @@ TEST_F(Fish22GLTest, TheEyeSitsHighOnTheHeadBehindTheMouth)
 TEST_F(Fish22GLTest, HoldsTogetherThroughATurn)
 {
     CFishSpecies22 fish = SwimmingGourami();
-    fish.m_nTargetHeading = 180;
-    std::vector<QImage> pictures;
-    for (int frame = 0; frame < 40; ++frame) {
-        const bool fromAbove = frame % 2 == 0;
-        const QImage image =
-            Render(0, fromAbove ? 12.0f : 0.0f, fromAbove ? 0.0f : 12.0f, 40.0f, [&] { DrawGourami(fish, 0, 0); });
-        if (frame % 8 == 0 || frame % 8 == 1)
-            pictures.push_back(image);
-        long total = 0;
-        const long loose = LoosePixels(image, kBackground, 1, nullptr, &total);
-        ASSERT_GT(total, 1000) << "frame " << frame;
-        EXPECT_LT(loose, total / 100) << "frame " << frame << ": pieces apart from the fish";
-    }
+    const std::vector<QImage> pictures = ExpectTurnHoldsTogetherAboveAndSide(
+        fish, 40, 12.0f, 1, 8, [&](CFishSpecies22& f) { DrawGourami(f, 0, 0); });
     Keep(pictures, "-turn");
 }
 

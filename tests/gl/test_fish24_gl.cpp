@@ -126,19 +126,8 @@ TEST_F(Fish24GLTest, SeenFromTheSideTheFrontAndAboveItShowsGoldWithBlackBars)
 TEST_F(Fish24GLTest, HoldsTogetherThroughATurn)
 {
     CFishSpecies24 fish = SwimmingFish<CFishSpecies24>();
-    fish.m_nTargetHeading = 180;
-    std::vector<QImage> pictures;
-    for (int frame = 0; frame < 40; ++frame) {
-        const bool fromAbove = frame % 2 == 0;
-        const QImage image = Render(0, fromAbove ? 16.0f : 0.0f, fromAbove ? 0.0f : 16.0f, 40.0f,
-                                    [&] { DrawBass(fish, 0, 0); });
-        if (frame % 8 == 0 || frame % 8 == 1)
-            pictures.push_back(image);
-        long total = 0;
-        const long loose = LoosePixels(image, kBackground, 0, nullptr, &total);
-        ASSERT_GT(total, 1000) << "frame " << frame;
-        EXPECT_LT(loose, total / 100) << "frame " << frame << ": pieces apart from the fish";
-    }
+    const std::vector<QImage> pictures = ExpectTurnHoldsTogetherAboveAndSide(
+        fish, 40, 16.0f, 0, 8, [&](CFishSpecies24& f) { DrawBass(f, 0, 0); });
     Keep(pictures, "-turn");
 }
 
