@@ -323,3 +323,61 @@ protected:
     VertexRecorder recorder;
     Fish fish;
 };
+
+// A part of a species recomputed from its rules: every strip of its table
+// sent as stored and mirrored passes, each vertex the stored point (times
+// `size`, y negated in a mirrored pass) moved by the part's waves and turned
+// by the angle of its column, with the stored normal and texture coordinate.
+template <class Fish>
+struct StripRule {
+    using Vec = std::array<float, 3>;
+    const char* name;
+    void (Fish::*draw)(const FishFrame&);
+    const FishVertex* mesh;
+    int columns;
+    std::vector<bool> passes;  // per strip: as stored, then y negated?
+    bool stripsThenMirrors;    // all strips, then all mirrored
+    // The point with its offsets, before turning: (x, y, z) given the stored
+    // point scaled and its y negated in a mirrored pass.
+    std::function<Vec(Vec q, int row, int c, bool mirrored)> moved;
+    std::function<float(int c)> angle;
+};
+
+// Each rule's part drawn alone from frame `f`: the strips it sends, after the
+// empty quads where emptyQuadsFirst(name) says so, follow the rule.
+template <class Fish, size_t N>
+void ExpectStripsFollowRules(VertexRecorder& recorder, Fish& fish, const FishFrame& f,
+                             const StripRule<Fish> (&rules)[N], const std::function<bool(const char*)>& emptyQuadsFirst,
+                             float size = 5)
+{
+    using Vec = std::array<float, 3>;
+    for (const StripRule<Fish>& rule : rules) {
+        recorder.primitives.clear();
+        (fish.*rule.draw)(f);
+        ASSERT_FALSE(recorder.primitives.empty()) << rule.name;
+        const size_t skip = emptyQuadsFirst(rule.name) ? 1 : 0;
+        if (skip)
+            EXPECT_TRUE(recorder.primitives[0].vertices.empty()) << rule.name << ": the empty quads first";
+        const size_t passes = rule.passes.size();
+        const int strips = static_cast<int>((recorder.primitives.size() - skip) / passes);
+        ASSERT_GE(strips, 1) << rule.name;
+        for (int s = 0; s < strips; ++s)
+            for (size_t pass = 0; pass < passes; ++pass) {
+                const size_t prim = skip + (rule.stripsThenMirrors ? pass * strips + s : s * passes + pass);
+                ASSERT_EQ(recorder.primitives[prim].vertices.size(), size_t(2 * rule.columns)) << rule.name;
+                for (int c = 0; c < rule.columns; ++c)
+                    for (int k = 0; k < 2; ++k) {
+                        const FishVertex& p = rule.mesh[(s + k) * rule.columns + c];
+                        const bool mirrored = rule.passes[pass];
+                        const Vec q =
+                            rule.moved({p.x * size, (mirrored ? -p.y : p.y) * size, p.z * size}, s + k, c, mirrored);
+                        const RecordedVertex& v = recorder.primitives[prim].vertices[2 * c + k];
+                        ExpectSamePoint(v.position, TurnedAboutZ(q, rule.angle(c)),
+                                        std::string(rule.name) + " strip " + std::to_string(s) + " pass " +
+                                            std::to_string(pass) + " column " + std::to_string(c));
+                        EXPECT_EQ(v.normal, (Vec{p.nx, p.ny, p.nz})) << rule.name << " normals as stored";
+                        EXPECT_EQ(v.texCoord, (std::array<float, 2>{p.s, p.t})) << rule.name;
+                    }
+            }
+    }
+}

@@ -337,18 +337,7 @@ TEST_F(Species06Test, PartsTurnAndWaveByTheirRules)
     const std::vector<float> analAt = {4, 5, 5, 6, 6.5f, 7, 7};
     const std::vector<float> tailAt = {7, 7.5f, 8, 8, 8, 8, 8, 7.5f, 7};
     // The generators include the size: their offsets add to the scaled points.
-    struct Rule {
-        const char* name;
-        void (CFishSpecies06::*draw)(const FishFrame&);
-        const FishVertex* mesh;
-        int columns;
-        std::vector<bool> passes;  // per strip: as stored, then y negated?
-        bool stripsThenMirrors;   // all strips, then all mirrored
-        // The point at size 5 with its offsets, before turning: (x, y, z)
-        // given the stored point scaled and its y negated in a mirrored pass.
-        std::function<Vec(Vec q, int row, int c, bool mirrored)> moved;
-        std::function<float(int c)> angle;
-    } rules[] = {
+    const StripRule<CFishSpecies06> rules[] = {
         {"body", &CFishSpecies06::DrawBody, &g_Fish06Body[0][0], 9, {false, true}, false,
          [&](Vec q, int, int c, bool) { return Vec{q[0], q[1] + f[kW][c], q[2]}; },
          [&](int c) { return f[kD][c]; }},
@@ -387,31 +376,7 @@ TEST_F(Species06Test, PartsTurnAndWaveByTheirRules)
         {"gill cover", &CFishSpecies06::DrawPart9, &g_Fish06Gill[0][0], 4, {false, true}, false,
          [&](Vec q, int, int, bool) { return q; }, [&](int) { return f[kD][0]; }},
     };
-    for (const Rule& rule : rules) {
-        recorder.primitives.clear();
-        (fish.*rule.draw)(f);
-        const size_t skip = std::string(rule.name) == "body" ? 0 : 1;
-        const size_t passes = rule.passes.size();
-        const int strips = static_cast<int>((recorder.primitives.size() - skip) / passes);
-        ASSERT_GE(strips, 1) << rule.name;
-        for (int s = 0; s < strips; ++s)
-            for (size_t pass = 0; pass < passes; ++pass) {
-                const size_t prim = skip + (rule.stripsThenMirrors ? pass * strips + s : s * passes + pass);
-                ASSERT_EQ(recorder.primitives[prim].vertices.size(), size_t(2 * rule.columns)) << rule.name;
-                for (int c = 0; c < rule.columns; ++c)
-                    for (int k = 0; k < 2; ++k) {
-                        const FishVertex& p = rule.mesh[(s + k) * rule.columns + c];
-                        const bool mirrored = rule.passes[pass];
-                        const Vec q = rule.moved({p.x * 5, (mirrored ? -p.y : p.y) * 5, p.z * 5}, s + k, c, mirrored);
-                        const RecordedVertex& v = recorder.primitives[prim].vertices[2 * c + k];
-                        ExpectSamePoint(v.position, TurnedAboutZ(q, rule.angle(c)),
-                                   std::string(rule.name) + " strip " + std::to_string(s) + " pass " +
-                                       std::to_string(pass) + " column " + std::to_string(c));
-                        EXPECT_EQ(v.normal, (Vec{p.nx, p.ny, p.nz})) << rule.name << " normals as stored";
-                        EXPECT_EQ(v.texCoord, (std::array<float, 2>{p.s, p.t})) << rule.name;
-                    }
-            }
-    }
+    ExpectStripsFollowRules(recorder, fish, f, rules, [](const char* name) { return std::string(name) != "body"; });
 }
 
 // Variant 3's vertex changes (the fish pass never asks for it), read with

@@ -473,18 +473,7 @@ TEST_F(Species07Test, PartsTurnAndWaveByTheirRules)
     auto dorsal = [&](int array, int c) { return c < 2 ? f[array][5] : c < 5 ? f[array][6] : mean(array, 6, 7); };
     auto anal = [&](int array, int c) { return c < 3 ? f[array][8] : c < 5 ? mean(array, 7, 8) : f[array][7]; };
     const float lift = f[kR][0];
-    struct Rule {
-        const char* name;
-        void (CFishSpecies07::*draw)(const FishFrame&);
-        const FishVertex* mesh;
-        int columns;
-        std::vector<bool> passes;  // per strip: as stored, then y negated?
-        bool stripsThenMirrors;   // all strips, then all mirrored
-        // The point at size 5 with its offsets, before turning: (x, y, z)
-        // given the stored point scaled and its y negated in a mirrored pass.
-        std::function<Vec(Vec q, int row, int c, bool mirrored)> moved;
-        std::function<float(int c)> angle;
-    } rules[] = {
+    const StripRule<CFishSpecies07> rules[] = {
         {"body", &CFishSpecies07::DrawBody, &g_Fish07Body[0][0], 12, {false, true}, false,
          [&](Vec q, int, int c, bool) { return Vec{q[0], q[1] + f[kW][c], q[2]}; },
          [&](int c) { return f[kD][c]; }},
@@ -528,31 +517,7 @@ TEST_F(Species07Test, PartsTurnAndWaveByTheirRules)
         {"maxillary barbel tip", &CFishSpecies07::DrawPart11, &g_Fish07MaxillaryBarbelTip[0][0], 4, {false, true},
          true, [&](Vec q, int, int, bool) { return Vec{q[0], q[1] + lift, q[2]}; }, [&](int) { return f[kD][0]; }},
     };
-    for (const Rule& rule : rules) {
-        recorder.primitives.clear();
-        (fish.*rule.draw)(f);
-        const size_t skip = 1;  // the empty quads
-        const size_t passes = rule.passes.size();
-        const int strips = static_cast<int>((recorder.primitives.size() - skip) / passes);
-        ASSERT_GE(strips, 1) << rule.name;
-        for (int s = 0; s < strips; ++s)
-            for (size_t pass = 0; pass < passes; ++pass) {
-                const size_t prim = skip + (rule.stripsThenMirrors ? pass * strips + s : s * passes + pass);
-                ASSERT_EQ(recorder.primitives[prim].vertices.size(), size_t(2 * rule.columns)) << rule.name;
-                for (int c = 0; c < rule.columns; ++c)
-                    for (int k = 0; k < 2; ++k) {
-                        const FishVertex& p = rule.mesh[(s + k) * rule.columns + c];
-                        const bool mirrored = rule.passes[pass];
-                        const Vec q = rule.moved({p.x * 5, (mirrored ? -p.y : p.y) * 5, p.z * 5}, s + k, c, mirrored);
-                        const RecordedVertex& v = recorder.primitives[prim].vertices[2 * c + k];
-                        ExpectSamePoint(v.position, TurnedAboutZ(q, rule.angle(c)),
-                                        std::string(rule.name) + " strip " + std::to_string(s) + " pass " +
-                                            std::to_string(pass) + " column " + std::to_string(c));
-                        EXPECT_EQ(v.normal, (Vec{p.nx, p.ny, p.nz})) << rule.name << " normals as stored";
-                        EXPECT_EQ(v.texCoord, (std::array<float, 2>{p.s, p.t})) << rule.name;
-                    }
-            }
-    }
+    ExpectStripsFollowRules(recorder, fish, f, rules, [](const char*) { return true; });
 }
 
 // Variants 3 and 4 narrow the body's x and raise its back line (the first
