@@ -381,3 +381,58 @@ void ExpectStripsFollowRules(VertexRecorder& recorder, Fish& fish, const FishFra
             }
     }
 }
+
+// A fish born with pitch 0, `frames` frames drawn by frame(): y never changes
+// and the body never tilts; the target heading changes only at an x wall
+// (wall state 1 or 2, past 49 from the middle), at least twice.
+template <class Fish>
+void ExpectShuttlesBetweenTheXWallsLevel(Fish& fish, int frames, const std::function<void()>& frame)
+{
+    const float y = fish.m_fPos[1];
+    int turns = 0, last = fish.m_nTargetHeading;
+    for (int k = 0; k < frames; ++k) {
+        const float x = fish.m_fPos[0];
+        frame();
+        if (fish.m_nTargetHeading != last) {
+            ++turns;
+            EXPECT_TRUE(fish.m_nWallState == 1 || fish.m_nWallState == 2) << "frame " << k;
+            EXPECT_GT(std::fabs(x), 49.0f) << "frame " << k;
+            last = fish.m_nTargetHeading;
+        }
+        ASSERT_EQ(fish.m_fPos[1], y) << "frame " << k;
+        ASSERT_EQ(fish.m_fShownPitch, 0.0f) << "frame " << k;
+        ASSERT_EQ(fish.TargetPitch(), 0.0f);
+    }
+    EXPECT_GE(turns, 2);
+}
+
+// A fish at y 0 with target pitch 30, 4000 frames drawn by frame(): the
+// target stays at plus or minus 30 and flips (at least twice) only at the top
+// and the bottom (wall state 5 or 6), where the fish slows to 0.025; it
+// reaches 13 (the top 3 + 10) and -17 (the bottom -22 + 5).
+// shown(target, shownBefore, frame) checks the drawn pitch after each frame.
+template <class Fish>
+void ExpectZigzagsBetweenTopAndBottom(Fish& fish, const std::function<void()>& frame,
+                                      const std::function<void(float target, float shown, int frame)>& shown)
+{
+    fish.m_fPitch = 30;
+    fish.m_fPos[1] = 0;
+    float lowest = 1e9f, highest = -1e9f;
+    int flips = 0;
+    for (int k = 0; k < 4000; ++k) {
+        const float before = fish.TargetPitch(), shownBefore = fish.m_fShownPitch;
+        frame();
+        ASSERT_EQ(std::fabs(fish.TargetPitch()), 30.0f);
+        if (fish.TargetPitch() != before) {
+            ++flips;
+            EXPECT_TRUE(fish.m_nWallState == 5 || fish.m_nWallState == 6);
+            EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.025f) << "slowed at the top and the bottom";
+        }
+        shown(before, shownBefore, k);
+        lowest = std::min(lowest, fish.m_fPos[1]);
+        highest = std::max(highest, fish.m_fPos[1]);
+    }
+    EXPECT_GE(flips, 2);
+    EXPECT_FLOAT_EQ(highest, 13.0f);
+    EXPECT_FLOAT_EQ(lowest, -17.0f);
+}

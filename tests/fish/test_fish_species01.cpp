@@ -523,48 +523,16 @@ TEST_F(Species01Test, ItShuttlesBetweenTheXWallsLevelWhenBornWithPitchZero)
 {
     // Born with pitch 0: y never changes and the body never tilts; the target
     // heading changes only at an x wall, where the body comes round at once.
-    const float y = fish.m_fPos[1];
-    int turns = 0, last = fish.m_nTargetHeading;
-    for (int frame = 0; frame < 8000; ++frame) {
-        const float x = fish.m_fPos[0];
-        Frame();
-        if (fish.m_nTargetHeading != last) {
-            ++turns;
-            EXPECT_TRUE(fish.m_nWallState == 1 || fish.m_nWallState == 2) << "frame " << frame;
-            EXPECT_GT(std::fabs(x), 49.0f) << "frame " << frame;
-            last = fish.m_nTargetHeading;
-        }
-        ASSERT_EQ(fish.m_fPos[1], y) << "frame " << frame;
-        ASSERT_EQ(fish.m_fShownPitch, 0.0f) << "frame " << frame;
-        ASSERT_EQ(fish.TargetPitch(), 0.0f);
-    }
-    EXPECT_GE(turns, 2);
+    ExpectShuttlesBetweenTheXWallsLevel(fish, 8000, [&] { Frame(); });
 }
 
 TEST_F(Species01Test, ItZigzagsAtItsBirthPitchAndTiltsOneDegreeAFrameTowardIt)
 {
-    fish.m_fPitch = 30;
-    fish.m_fPos[1] = 0;
-    float lowest = 1e9f, highest = -1e9f;
-    int flips = 0;
-    for (int frame = 0; frame < 4000; ++frame) {
-        const float before = fish.TargetPitch(), shown = fish.m_fShownPitch;
-        Frame();
-        ASSERT_EQ(std::fabs(fish.TargetPitch()), 30.0f);
-        if (fish.TargetPitch() != before) {
-            ++flips;
-            EXPECT_TRUE(fish.m_nWallState == 5 || fish.m_nWallState == 6);
-            EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.025f) << "slowed at the top and the bottom";
-        }
+    ExpectZigzagsBetweenTopAndBottom(fish, [&] { Frame(); }, [&](float target, float shown, int frame) {
         // The drawn pitch moves one degree toward the target it saw.
-        const float want = shown < before ? shown + 1 : shown > before ? shown - 1 : shown;
+        const float want = shown < target ? shown + 1 : shown > target ? shown - 1 : shown;
         ASSERT_EQ(fish.m_fShownPitch, want) << "frame " << frame;
-        lowest = std::min(lowest, fish.m_fPos[1]);
-        highest = std::max(highest, fish.m_fPos[1]);
-    }
-    EXPECT_GE(flips, 2);
-    EXPECT_FLOAT_EQ(highest, 13.0f);  // ytop 3 + 10
-    EXPECT_FLOAT_EQ(lowest, -17.0f);  // ybottom -22 + 5
+    });
 }
 
 TEST_F(Species01Test, ItKeepsItsBirthSpeedUntilTheFirstClampAtAWall)
