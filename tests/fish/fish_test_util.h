@@ -108,6 +108,47 @@ void ExpectPartsInOrder(const VertexRecorder& recorder, const CFishModel& fish, 
         EXPECT_STREQ(fish.Class().parts[i].name, shapes[i].name);
 }
 
+// How a frame sends the parts of a table of PartShape: each part drawn, in
+// the class's order, opens with an empty GL_QUADS pair where
+// emptyQuadsFirst(name) says so, then sends its strips; a part not drawn
+// sends nothing; with `emptyStrips` no strip has a vertex (as a fish not
+// alive sends them).
+struct PartLayout {
+    std::function<bool(const char* part)> emptyQuadsFirst;
+    std::function<bool(const char* part)> drawn = [](const char*) { return true; };
+    bool emptyStrips = false;
+};
+
+// The primitives of the last Draw laid out as `layout` says, and nothing
+// after them; the parts named as the class names them.
+template <size_t N>
+void ExpectPartsLaidOut(const VertexRecorder& recorder, const CFishModel& fish, const PartShape (&shapes)[N],
+                        const PartLayout& layout, const std::string& what)
+{
+    size_t p = 0, vertices = 0;
+    for (size_t i = 0; i < N; ++i) {
+        const PartShape& s = shapes[i];
+        EXPECT_STREQ(fish.Class().parts[i].name, s.name);
+        if (!layout.drawn(s.name))
+            continue;
+        if (layout.emptyQuadsFirst(s.name)) {
+            ASSERT_LT(p, recorder.primitives.size()) << what;
+            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUADS)) << what << " " << s.name;
+            EXPECT_TRUE(recorder.primitives[p].vertices.empty()) << what << " " << s.name;
+            ++p;
+        }
+        const int points = layout.emptyStrips ? 0 : s.points;
+        for (int k = 0; k < s.strips; ++k, ++p) {
+            ASSERT_LT(p, recorder.primitives.size()) << what;
+            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << what << " " << s.name;
+            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(points)) << what << " " << s.name << " " << k;
+            vertices += size_t(points);
+        }
+    }
+    EXPECT_EQ(p, recorder.primitives.size()) << what;
+    EXPECT_EQ(recorder.VertexCount(), vertices) << what;
+}
+
 // One Draw (in the class's form) of `fish` and of a copy of size `size`, from
 // the same random sequence: every vertex of the copy lies size / fish's size
 // as far out.

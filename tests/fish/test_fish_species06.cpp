@@ -187,40 +187,17 @@ TEST(FishSpecies06Waves, TheStrokeFlipsAgainOnThe17thTo26thCallByTheDrawnThresho
 
 // A part as one frame sends it: an empty GL_QUADS pair first (all but the
 // body), then its strips, each of `points` vertices.
-struct Shape {
-    const char* name;
-    bool emptyQuads;
-    int strips, points;
-};
-const Shape kShapes[] = {
-    {"body", false, 8, 18},  {"upper jaw", true, 4, 10}, {"lower jaw", true, 4, 10}, {"dorsal", true, 1, 18},
-    {"pectoral", true, 2, 12}, {"pelvic", true, 2, 10},   {"anal", true, 1, 14},      {"tail", true, 1, 18},
-    {"eye", true, 4, 10},    {"gill cover", true, 2, 8},
+const PartShape kShapes[] = {
+    {"body", 8, 18},    {"upper jaw", 4, 10}, {"lower jaw", 4, 10}, {"dorsal", 1, 18}, {"pectoral", 2, 12},
+    {"pelvic", 2, 10},  {"anal", 1, 14},      {"tail", 1, 18},      {"eye", 4, 10},    {"gill cover", 2, 8},
 };
 
 void ExpectShapes(const VertexRecorder& recorder, const CFishModel& fish, bool withAnal, const std::string& what)
 {
-    size_t p = 0, vertices = 0;
-    for (size_t i = 0; i < std::size(kShapes); ++i) {
-        const Shape& s = kShapes[i];
-        EXPECT_STREQ(fish.Class().parts[i].name, s.name);
-        if (!withAnal && std::string(s.name) == "anal")
-            continue;
-        if (s.emptyQuads) {
-            ASSERT_LT(p, recorder.primitives.size()) << what;
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUADS)) << what << " " << s.name;
-            EXPECT_TRUE(recorder.primitives[p].vertices.empty()) << what << " " << s.name;
-            ++p;
-        }
-        for (int k = 0; k < s.strips; ++k, ++p) {
-            ASSERT_LT(p, recorder.primitives.size()) << what;
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << what << " " << s.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(s.points)) << what << " " << s.name << " " << k;
-            vertices += s.points;
-        }
-    }
-    EXPECT_EQ(p, recorder.primitives.size()) << what;
-    EXPECT_EQ(recorder.VertexCount(), vertices) << what;
+    ExpectPartsLaidOut(recorder, fish, kShapes,
+                       {.emptyQuadsFirst = [](const char* name) { return std::string(name) != "body"; },
+                        .drawn = [&](const char* name) { return withAnal || std::string(name) != "anal"; }},
+                       what);
 }
 
 using Species06Test = FishSpeciesTest<CFishSpecies06>;

@@ -256,12 +256,8 @@ TEST(FishSpecies07Waves, TheStrokeFlipsAgainOnThe17thTo26thCallByTheDrawnThresho
 
 // A part as one frame sends it: an empty GL_QUADS pair, then its strips,
 // each of `points` vertices.
-struct Shape {
-    const char* name;
-    int strips, points;
-};
 // Strips x columns of the stored tables, mirrored strips counted.
-const Shape kShapes[] = {
+const PartShape kShapes[] = {
     {"body", 8, 24},           {"upper jaw", 6, 10},         {"lower jaw", 2, 10}, {"dorsal", 1, 16},
     {"pectoral", 2, 18},       {"pelvic", 2, 16},            {"anal", 1, 14},      {"tail", 1, 26},
     {"eye", 4, 10},            {"rostral barbel", 2, 8},     {"maxillary barbel", 2, 8},
@@ -273,26 +269,12 @@ const int kVerticesPerCall[] = {192, 60, 20, 16, 36, 32, 14, 26, 40, 16, 16, 16}
 void ExpectShapes(const VertexRecorder& recorder, const CFishModel& fish, const std::vector<std::string>& drawn,
                   const std::string& what)
 {
-    size_t p = 0, vertices = 0;
-    for (size_t i = 0; i < std::size(kShapes); ++i) {
-        const Shape& s = kShapes[i];
-        EXPECT_STREQ(fish.Class().parts[i].name, s.name);
-        EXPECT_EQ(s.strips * s.points, kVerticesPerCall[i]) << s.name;
-        if (std::find(drawn.begin(), drawn.end(), s.name) == drawn.end())
-            continue;
-        ASSERT_LT(p, recorder.primitives.size()) << what;
-        EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUADS)) << what << " " << s.name;
-        EXPECT_TRUE(recorder.primitives[p].vertices.empty()) << what << " " << s.name;
-        ++p;
-        for (int k = 0; k < s.strips; ++k, ++p) {
-            ASSERT_LT(p, recorder.primitives.size()) << what;
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << what << " " << s.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(s.points)) << what << " " << s.name << " " << k;
-            vertices += s.points;
-        }
-    }
-    EXPECT_EQ(p, recorder.primitives.size()) << what;
-    EXPECT_EQ(recorder.VertexCount(), vertices) << what;
+    for (size_t i = 0; i < std::size(kShapes); ++i)
+        EXPECT_EQ(kShapes[i].strips * kShapes[i].points, kVerticesPerCall[i]) << kShapes[i].name;
+    ExpectPartsLaidOut(recorder, fish, kShapes,
+                       {.emptyQuadsFirst = [](const char*) { return true; },
+                        .drawn = [&](const char* name) { return std::find(drawn.begin(), drawn.end(), name) != drawn.end(); }},
+                       what);
 }
 
 const std::vector<std::string> kAllParts = {"body",   "upper jaw", "lower jaw",      "dorsal",
