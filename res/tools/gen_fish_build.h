@@ -172,6 +172,15 @@ inline std::vector<V3> RaisedEdge(const std::vector<V3>& root, const std::vector
     return edge;
 }
 
+// Points drawn about z = 0 moved up by dz (onto the body's midline there,
+// say: a tail's edge laid out level with its stalk).
+inline std::vector<V3> RaisedBy(std::vector<V3> points, float dz)
+{
+    for (V3& p : points)
+        p.z += dz;
+    return points;
+}
+
 // ---- sheets ------------------------------------------------------------------
 
 // A sheet from root[c] to edge[c], its rows evenly between (row 0 the root,

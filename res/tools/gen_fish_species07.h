@@ -109,13 +109,7 @@ inline std::vector<V3> TailRoots()
         root[c] = {kBody.tailX - 0.004f, 0.0f, Mix(top, bottom, Along(c, n))};
     return root;
 }
-inline std::vector<V3> TailEdge()
-{
-    std::vector<V3> edge = kTailEdge;
-    for (V3& p : edge)
-        p.z += kBody.MidLine(1.0f);
-    return edge;
-}
+inline std::vector<V3> TailEdge() { return RaisedBy(kTailEdge, kBody.MidLine(1.0f)); }
 
 // The eye: large, high on the head in front of body column 0.
 inline const EyeDome kEye{.x = -0.402f, .z = 0.008f, .radius = 0.029f, .rings = {0.0f, 0.6f, 1.0f},
