@@ -74,6 +74,33 @@ struct SnoutRow {
 };
 inline SnoutRow BodyRow(int r, int rows) { return {RowTheta(r, rows), RowTheta(r, rows)}; }
 
+// The snout rows that carry on `count` body rows (of `rows`) from `first` down.
+inline std::vector<SnoutRow> BodyRows(int first, int count, int rows)
+{
+    std::vector<SnoutRow> out;
+    for (int r = 0; r < count; ++r)
+        out.push_back(BodyRow(first + r, rows));
+    return out;
+}
+// The snout rows that carry on the body rows listed (of `rows`).
+template <size_t N>
+std::vector<SnoutRow> BodyRows(const int (&list)[N], int rows)
+{
+    std::vector<SnoutRow> out;
+    for (int r : list)
+        out.push_back(BodyRow(r, rows));
+    return out;
+}
+// A jaw's `count` rows: the upper jaw's from the ridge down to `mouthRow`
+// (the mouth row again past it), the lower jaw's from the mouth row down.
+inline std::vector<SnoutRow> JawRows(bool upper, int mouthRow, int count, int rows)
+{
+    std::vector<SnoutRow> out;
+    for (int r = 0; r < count; ++r)
+        out.push_back(BodyRow(upper ? std::min(r, mouthRow) : mouthRow + r, rows));
+    return out;
+}
+
 // The body surface carried on from u = uBody (the body's first column) to the
 // snout tip (u = 0) over `span` columns: from the body to the tip, or from
 // the tip to the body when tipFirst. The column on the body is the body's
