@@ -120,6 +120,24 @@ inline Grid Snout(const BodyShape& body, const Region& skin, GridSize size, floa
     return g;
 }
 
+// A jaw along the head, column k at u(k): its rows evenly from the back ridge
+// to the mouth line at theta mouthTheta(k) (the upper jaw) or from the mouth
+// line to the belly (the lower).
+inline Grid MouthLineJaw(const BodyShape& body, const Region& skin, GridSize size, bool upper,
+                         const std::function<float(int k)>& u, const std::function<float(int k)>& mouthTheta)
+{
+    Grid g = MakeGrid(size);
+    for (int k = 0; k < size.columns; ++k) {
+        const float uk = u(k), mouth = mouthTheta(k);
+        for (int r = 0; r < size.rows; ++r) {
+            const float along = Along(r, size.rows);
+            const float theta = upper ? Mix(0.0f, mouth, along) : Mix(mouth, kPi, along);
+            g[r][k] = BodyPoint(body, skin, uk, theta);
+        }
+    }
+    return g;
+}
+
 // ---- the eye -----------------------------------------------------------------
 
 // A domed eye: rings round its centre (row r at rings[r] eye radii, standing
