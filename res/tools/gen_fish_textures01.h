@@ -89,19 +89,16 @@ inline Rgb SpineColour(float a, float b)
 }
 
 // A small dark eye with a grey-gold ring, on the head's own skin.
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(214, 190, 120), kit::FromBytes(96, 84, 60), kit::FromBytes(22, 20, 18)};
-    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+inline const EyeLook kEyeLook{kit::FromBytes(214, 190, 120), kit::FromBytes(96, 84, 60), kit::FromBytes(22, 20, 18)};
 
 inline kit::Image Paint()
 {
     return fishpaint::Paint(kPicture,
                             {RegionLayer(kSkin, 0.03f, BodyColour), RegionLayer(kDorsalFin, 0.02f, DorsalColour),
                              RegionLayer(kTailFin, 0.02f, TailColour), RegionLayer(kSmallFins, 0.02f, SmallFinColour),
-                             RegionLayer(kSpine, 0.015f, SpineColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                             RegionLayer(kSpine, 0.015f, SpineColour),
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook,
+                                      kBody.Spot(kEye.x, kEye.z, kEye.radius), BodyColour)},
                             kArmour);
 }
 

@@ -84,19 +84,16 @@ inline Rgb BarbelColour(float a, float b)
 }
 
 // A large eye: a black pupil in a bronze iris, on the head's own skin.
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(214, 168, 84), kit::FromBytes(120, 84, 40), kit::FromBytes(50, 36, 24)};
-    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+inline const EyeLook kEyeLook{kit::FromBytes(214, 168, 84), kit::FromBytes(120, 84, 40), kit::FromBytes(50, 36, 24)};
 
 inline kit::Image Paint()
 {
     return fishpaint::Paint(kPicture,
                             {RegionLayer(kSkin, 0.03f, BodyColour), RegionLayer(kDarkFins, 0.02f, DarkFinColour),
                              RegionLayer(kTailFin, 0.02f, TailColour), RegionLayer(kAdiposeFin, 0.015f, AdiposeColour),
-                             RegionLayer(kBarbels, 0.015f, BarbelColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                             RegionLayer(kBarbels, 0.015f, BarbelColour),
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook,
+                                      kBody.Spot(kEye.x, kEye.z, kEye.radius), BodyColour)},
                             kCream * 0.8f);
 }
 
