@@ -54,6 +54,18 @@ private:
     std::vector<GLuint> m_textures;
 };
 
+// The size of a loaded texture is width x height.
+inline void ExpectTextureSize(GLuint texture, int width, int height)
+{
+    GLint w = 0, h = 0;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    EXPECT_EQ(w, width);
+    EXPECT_EQ(h, height);
+}
+
 // The fish pass's state: the texture replaces the colour, blended,
 // alpha-tested, depth-tested.
 inline void FishPassState()
@@ -311,6 +323,15 @@ template <class Fish>
 Fish SettledFish()
 {
     return SettledFish<Fish>([](Fish& f) { DrawInItsForm(f); });
+}
+
+// A settled fish with its mouth shut (the stroke set), facing heading 0.
+template <class Fish>
+Fish SettledFishMouthShut()
+{
+    Fish fish = SettledFish<Fish>();
+    fish.m_bStroke = 1;
+    return fish;
 }
 
 // Saves `pictures`, two to a row, as <$variable><suffix>.png when the

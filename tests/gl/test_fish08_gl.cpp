@@ -49,9 +49,7 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 // A fish that has swum a little, level, facing heading 0, its mouth shut.
 CFishSpecies08 SwimmingFiremouth()
 {
-    CFishSpecies08 fish = SettledFish<CFishSpecies08>();
-    fish.m_bStroke = 1;
-    return fish;
+    return SettledFishMouthShut<CFishSpecies08>();
 }
 
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
@@ -61,13 +59,7 @@ void Keep(const std::vector<QImage>& pictures, const char* suffix)
 
 TEST_F(Fish08GLTest, TextureIsTheFiremouthPicture)
 {
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, Texture(8));
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    EXPECT_EQ(width, 512);
-    EXPECT_EQ(height, 256);
+    ExpectTextureSize(Texture(8), 512, 256);
 }
 
 TEST_F(Fish08GLTest, SeenFromEverySideItIsADeepGreyBlueFishWithAFieryThroat)

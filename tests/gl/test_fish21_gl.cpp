@@ -50,9 +50,7 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 template <typename Fish>
 Fish SwimmingFish()
 {
-    Fish fish = SettledFish<Fish>();
-    fish.m_bStroke = 1;
-    return fish;
+    return SettledFishMouthShut<Fish>();
 }
 
 void Keep(const std::vector<QImage>& pictures, const char* suffix)

@@ -46,22 +46,14 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 // A fish that has swum a little, level, its mouth shut, facing heading 0.
 CFishSpecies22 SwimmingGourami()
 {
-    CFishSpecies22 fish = SettledFish<CFishSpecies22>();
-    fish.m_bStroke = 1;
-    return fish;
+    return SettledFishMouthShut<CFishSpecies22>();
 }
 
 void Keep(const std::vector<QImage>& pictures, const char* suffix) { KeepPictures("PV_FISH22_PNG", pictures, suffix, 2); }
 
 TEST_F(Fish22GLTest, TextureIsTheGouramisPicture)
 {
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, Texture(22));
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    EXPECT_EQ(width, 512);
-    EXPECT_EQ(height, 256);
+    ExpectTextureSize(Texture(22), 512, 256);
 }
 
 // At heading 0 the fish swims toward falling x with its snout (0.47 of its

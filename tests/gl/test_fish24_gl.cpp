@@ -51,9 +51,7 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 template <typename Fish>
 Fish SwimmingFish()
 {
-    Fish fish = SettledFish<Fish>();
-    fish.m_bStroke = 1;
-    return fish;
+    return SettledFishMouthShut<Fish>();
 }
 
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
@@ -63,13 +61,7 @@ void Keep(const std::vector<QImage>& pictures, const char* suffix)
 
 TEST_F(Fish24GLTest, TextureIsThePeacockBassPicture)
 {
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, Texture(24));
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    EXPECT_EQ(width, 512);
-    EXPECT_EQ(height, 512);
+    ExpectTextureSize(Texture(24), 512, 512);
 }
 
 // The fish lies along its heading, its snout ahead: at heading 0 it swims
