@@ -477,3 +477,17 @@ void ExpectZigzagsBetweenTopAndBottom(Fish& fish, const std::function<void()>& f
     EXPECT_FLOAT_EQ(highest, 13.0f);
     EXPECT_FLOAT_EQ(lowest, -17.0f);
 }
+
+// `period` calls of gen(out, n): the phase of block `block` holds until the
+// last of them, which steps it once by the block's phase step.
+template <class Fish>
+void ExpectPhaseStepsOnTheLastCall(Fish& fish, void (Fish::*gen)(float*, int), int block, float* out, int n,
+                                   int period, const std::string& what)
+{
+    const FishWave& w = fish.m_Wave[block];
+    const float start = w.phase;
+    for (int call = 1; call <= period; ++call) {
+        (fish.*gen)(out, n);
+        EXPECT_EQ(w.phase, call < period ? start : start + w.phaseStep) << what << " call " << call;
+    }
+}

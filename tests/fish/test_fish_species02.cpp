@@ -147,10 +147,7 @@ TEST(FishSpecies02Waves, EachSineGeneratorHasItsCadenceAndItsShape)
         w.phase = 1.0f;
         w.amplitude += 0.01f;  // an amplitude the shape must follow (unread by the growing kinds)
         float out[48] = {};
-        for (int call = 1; call <= c.period; ++call) {
-            (fish.*c.gen)(out, c.n);
-            EXPECT_EQ(w.phase, call < c.period ? 1.0f : 1.0f + w.phaseStep) << c.name << " call " << call;
-        }
+        ExpectPhaseStepsOnTheLastCall(fish, c.gen, c.block, out, c.n, c.period, c.name);
         for (int i = 0; i < c.n; ++i)
             EXPECT_NEAR(out[i], c.value(i, w.waveNumber, w.phase, w.amplitude), 1e-6) << c.name << " " << i;
         EXPECT_EQ(out[0] == 0.0f, c.block == kBodyBlock || c.block == kGrowBlock) << c.name;

@@ -120,10 +120,7 @@ TEST(FishSpecies06Waves, EachGeneratorHasItsCadenceAndScalesWithTheSize)
             FishWave& w = fish.m_Wave[c.block];
             w.phase = 1.0f;
             float out[16] = {};
-            for (int call = 1; call <= c.period; ++call) {
-                (fish.*c.gen)(out, c.n);
-                EXPECT_EQ(w.phase, call < c.period ? 1.0f : 1.0f + w.phaseStep) << c.name << " call " << call;
-            }
+            ExpectPhaseStepsOnTheLastCall(fish, c.gen, c.block, out, c.n, c.period, c.name);
             for (int i = 0; i < c.n; ++i)
                 EXPECT_NEAR(out[i], size * c.value(i, w.waveNumber, w.phase, w.amplitude), 1e-6)
                     << c.name << " size " << size << " entry " << i;

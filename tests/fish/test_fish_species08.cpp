@@ -129,10 +129,7 @@ TEST(FishSpecies08Waves, EachGeneratorHasItsCadenceAndScalesWithTheSize)
             const float amplitude = w.amplitude;
             float out[24];
             std::fill(std::begin(out), std::end(out), 9.0f);
-            for (int call = 1; call <= c.period; ++call) {
-                (fish.*c.gen)(out, c.n);
-                EXPECT_EQ(w.phase, call < c.period ? 1.0f : 1.0f + w.phaseStep) << "call " << call;
-            }
+            ExpectPhaseStepsOnTheLastCall(fish, c.gen, c.block, out, c.n, c.period, c.name);
             for (int i = 0; i < c.n; ++i)
                 EXPECT_NEAR(out[i], c.value(i, w.waveNumber, w.phase, amplitude, size), 1e-6) << "entry " << i;
             EXPECT_EQ(out[c.n], 9.0f) << "writes only its entries";

@@ -118,10 +118,7 @@ TEST(FishSpecies10Waves, EachGeneratorHasItsCadenceAndIgnoresTheSize)
             FishWave& w = fish.m_Wave[c.block];
             w.phase = 1.0f;
             float out[30] = {};
-            for (int call = 1; call <= c.period; ++call) {
-                (fish.*c.gen)(out, c.n);
-                EXPECT_EQ(w.phase, call < c.period ? 1.0f : 1.0f + w.phaseStep) << c.name << " call " << call;
-            }
+            ExpectPhaseStepsOnTheLastCall(fish, c.gen, c.block, out, c.n, c.period, c.name);
             for (int i = 0; i < c.n; ++i)
                 EXPECT_NEAR(out[i], c.value(i, w.waveNumber, w.phase, w.amplitude), 2e-8)
                     << c.name << " size " << size << " entry " << i;

@@ -143,10 +143,7 @@ TEST(FishSpecies18Waves, EachGeneratorHasItsCadenceAndValuesAndIgnoresTheSize)
                 w.phaseStep = 0.5f;
             }
             float out[30] = {};
-            for (int call = 1; call <= c.period; ++call) {
-                (fish.*c.gen)(out, c.n);
-                EXPECT_EQ(w.phase, call < c.period ? 1.0f : 1.0f + w.phaseStep) << "call " << call;
-            }
+            ExpectPhaseStepsOnTheLastCall(fish, c.gen, c.block, out, c.n, c.period, c.name);
             for (int i = 0; i < c.n; ++i)
                 EXPECT_NEAR(out[i], c.value(i, w.waveNumber, w.phase, w.amplitude), 2e-8) << "entry " << i;
             EXPECT_EQ(out[c.n], 0.0f) << "writes only its entries";
