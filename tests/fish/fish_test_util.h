@@ -202,6 +202,15 @@ inline std::array<float, 3> TurnedAboutZ(const std::array<float, 3>& p, float de
     return {c * p[0] - s * p[1], s * p[0] + c * p[1], p[2]};
 }
 
+// Where a stored point (x, y, z) in size-1 units arrives: times the size,
+// turned by `angle` degrees about z.
+inline std::array<float, 3> ScaledAndTurned(float x, float y, float z, float angle, int size = 5)
+{
+    const double a = angle * 3.14159265358979323846 / 180.0, c = std::cos(a), s = std::sin(a);
+    const double px = x * size, py = y * size, pz = z * size;
+    return {static_cast<float>(c * px - s * py), static_cast<float>(s * px + c * py), static_cast<float>(pz)};
+}
+
 inline void ExpectNearPoint(const std::array<float, 3>& a, const std::array<float, 3>& b, const std::string& what,
                             float tolerance = 3e-5f)
 {

@@ -32,15 +32,6 @@ const Shape kShapes[] = {
     {"tail", 1, 40},           {"eye", 2, 18},                  {"eye twin", 2, 18},
 };
 
-// Where a stored point must arrive: (x, y, z) in size-1 units plus offsets,
-// times the size, turned by `angle` degrees about z.
-std::array<float, 3> Placed(float x, float y, float z, float angle, int size = 5)
-{
-    const double a = angle * kPi / 180.0, c = std::cos(a), s = std::sin(a);
-    const double px = x * size, py = y * size, pz = z * size;
-    return {static_cast<float>(c * px - s * py), static_cast<float>(s * px + c * py), static_cast<float>(pz)};
-}
-
 class Species01Test : public testing::Test {
 protected:
     Species01Test()
@@ -478,7 +469,7 @@ TEST_F(Species01Test, PartsTurnAndWaveByTheirRulesInEveryPass)
                     const FishVertex& q = rule.point(strip, k, c);
                     const Offset d = rule.offset(f, k, c, mirrored, fish.m_fDrift);
                     const std::array<float, 3> want =
-                        Placed(q.x + d[0], (mirrored ? -q.y : q.y) + d[1], q.z + d[2], rule.angle(f, c));
+                        ScaledAndTurned(q.x + d[0], (mirrored ? -q.y : q.y) + d[1], q.z + d[2], rule.angle(f, c));
                     const RecordedVertex& got = recorder.primitives[p].vertices[2 * c + k];
                     for (int axis = 0; axis < 3; ++axis)
                         EXPECT_NEAR(got.position[axis], want[axis], 2e-5)

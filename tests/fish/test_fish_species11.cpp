@@ -30,15 +30,6 @@ const Shape kShapes[] = {
     {"eye", 4, 12},        {"barbel", 2, 8},     {"chin barbel", 2, 8},
 };
 
-// Where a stored point must arrive: (x, y, z) in size-1 units plus offsets,
-// times the size, turned by `angle` degrees about z.
-std::array<float, 3> Placed(float x, float y, float z, float angle, int size = 5)
-{
-    const double a = angle * kPi / 180.0, c = std::cos(a), s = std::sin(a);
-    const double px = x * size, py = y * size, pz = z * size;
-    return {static_cast<float>(c * px - s * py), static_cast<float>(s * px + c * py), static_cast<float>(pz)};
-}
-
 class Species11Test : public testing::Test {
 protected:
     Species11Test()
@@ -362,7 +353,7 @@ TEST_F(Species11Test, PartsTurnAndWaveByTheirRulesInBothPasses)
                     const FishVertex& p = rule.mesh[row * rule.columns + c];
                     const std::array<float, 3> d = rule.offset(f, row, c, mirrored);
                     const std::array<float, 3> want =
-                        Placed(p.x + d[0], (mirrored ? -p.y : p.y) + d[1], p.z + d[2], rule.angle(f, c));
+                        ScaledAndTurned(p.x + d[0], (mirrored ? -p.y : p.y) + d[1], p.z + d[2], rule.angle(f, c));
                     const RecordedVertex& got = recorder.primitives[s].vertices[2 * c + k];
                     for (int axis = 0; axis < 3; ++axis)
                         EXPECT_NEAR(got.position[axis], want[axis], 2e-5)
