@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <map>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -274,6 +275,60 @@ protected:
                                           << " of " << total << ")";
         }
         return pictures;
+    }
+
+    // A fish whose course turns only at the x walls, started just inside the
+    // left one: 24 frames, each seen from above and from three quarters (each
+    // view draws the same frame) with the fish drawn 49 to the right of where
+    // it swims. Every picture shows over 1500 fish pixels (as fishPixels
+    // counts them) with fewer than looseBelow(pixels, fromAbove) apart from
+    // the body (pixels two apart join); the frame after the heading flips,
+    // the whole body shows 180 degrees over its `segments`. The pictures of
+    // the four frames before the flip and the four after, to look at.
+    template <class Fish>
+    std::vector<QImage> ExpectWallTurnHoldsTogether(Fish& fish, GLuint texture, int segments,
+                                                    const std::function<long(const QImage&)>& fishPixels,
+                                                    const std::function<long(long pixels, bool fromAbove)>& looseBelow,
+                                                    const char* comeRound)
+    {
+        fish.m_fPos[0] = -49.5f;
+        std::vector<QImage> pictures;
+        int flipped = -1;
+        for (int frame = 0; frame < 24; ++frame) {
+            const int before = fish.m_nTargetHeading;
+            for (bool seenFromAbove : {true, false}) {
+                Fish drawn = fish;  // each view draws the same frame
+                const float x = drawn.m_fPos[0] + 49.0f;
+                auto scene = [&] {
+                    glBindTexture(GL_TEXTURE_2D, texture);
+                    glPushMatrix();
+                    glTranslatef(x, 0, 0);
+                    drawn.Draw(0);
+                    glPopMatrix();
+                };
+                const QImage image = seenFromAbove ? Render(0, 9, 0.01f, scene) : Render(-4, 3, 7, scene);
+                const long pixels = fishPixels(image);
+                QImage marked;
+                EXPECT_LT(LoosePixels(image, m_background, 2, &marked, nullptr), looseBelow(pixels, seenFromAbove))
+                    << "frame " << frame;
+                EXPECT_GT(pixels, 1500) << "frame " << frame;
+                pictures.push_back(marked);
+                if (!seenFromAbove)
+                    fish = drawn;
+            }
+            if (fish.m_nTargetHeading != before)
+                flipped = frame;
+            if (flipped >= 0 && frame == flipped + 1) {
+                EXPECT_EQ(fish.m_fHeading, 180.0f) << comeRound;
+                for (int i = 0; i < segments; ++i)
+                    EXPECT_EQ(fish.m_nBendAngle[i], 180) << i;
+            }
+        }
+        EXPECT_GE(flipped, 0) << "it met the wall";
+        if (flipped < 0)
+            return {};
+        const size_t first = 2 * static_cast<size_t>(std::max(0, flipped - 3));
+        return {pictures.begin() + first, pictures.begin() + std::min(pictures.size(), first + 16)};
     }
 
     int m_width, m_height;
