@@ -500,3 +500,41 @@ void ExpectPhaseStepsOnTheLastCall(Fish& fish, void (Fish::*gen)(float*, int), i
         EXPECT_EQ(w.phase, call < period ? start : start + w.phaseStep) << what << " call " << call;
     }
 }
+
+// A wander decision of a copy of `fish` (its timer past 300, target pitch 10,
+// clear of the z walls' speed change) after srand(seed), for each seed: the
+// values drawn from the `counter`-th on are the new timer (% 150), the target
+// speed, the heading (odd: 180), the pitch (10 less 15 + r % 15) and, where
+// the timer is over 50, the slow speed (0.025, or 0.035 for an odd draw); the
+// stroke is clear, and the frame draws `draws` values, one more when it slows.
+// check(fish) looks at the fish after its decision.
+template <class Fish>
+void ExpectWanderDecisionDrawsInOrder(const Fish& fish, std::initializer_list<unsigned> seeds, int counter, int draws,
+                                      const std::function<void(Fish&)>& check)
+{
+    for (unsigned seed : seeds) {
+        const auto deciding = [&] {
+            Fish f = fish;
+            f.m_nWanderTimer = 301;
+            f.m_fPitch = 10;
+            f.m_fPos[2] = -100;
+            return f;
+        };
+        Fish f = deciding();
+        crt::srand(seed);
+        f.Draw(0);
+        const int timer = RandValue(counter, seed) % 150;
+        EXPECT_EQ(f.m_nWanderTimer, timer) << seed;
+        EXPECT_EQ(f.m_nTargetHeading, RandValue(counter + 2, seed) % 2 ? 180 : 0) << seed;
+        EXPECT_EQ(f.m_fPitch, 10.0f - static_cast<float>(RandValue(counter + 3, seed) % 15 + 15)) << seed;
+        EXPECT_EQ(f.m_bStroke, 0) << seed;
+        const bool slows = timer > 50;
+        if (slows) {
+            EXPECT_FLOAT_EQ(f.m_fSpeed, static_cast<float>(RandValue(counter + 4, seed) % 2) * 0.01f + 0.025f)
+                << seed;
+        }
+        Fish g = deciding();
+        EXPECT_EQ(RandDraws([&] { g.Draw(0); }, seed), draws + (slows ? 1 : 0)) << seed;
+        check(f);
+    }
+}
