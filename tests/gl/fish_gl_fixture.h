@@ -5,6 +5,7 @@
 #include "gfx/builtin_texture.h"
 #include "gfx/temp_folder.h"
 #include "gfx/texture.h"
+#include "gl/gl_feedback.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
 #include "platform/crt.h"
@@ -422,6 +423,35 @@ template <class Fish>
 void DrawFishAt(Fish& fish, GLuint texture, float x, float y, int variant)
 {
     DrawFishWith(fish, texture, x, y, 0.0f, [variant](Fish& f) { f.Draw(variant); });
+}
+
+// The box round points: the least and the greatest of each coordinate.
+struct PointBounds {
+    std::array<float, 3> lo = {1e9f, 1e9f, 1e9f}, hi = {-1e9f, -1e9f, -1e9f};
+};
+
+// `fish` at x 0, come round at once to `heading` at a wall: the bounds of
+// what one Draw sends (within 10 of the origin). The next Draw, clear of the
+// wall, moves it the way its snout points (toward falling x at heading 0).
+template <class Fish>
+PointBounds DrawnHeadFirst(Fish& fish, int heading)
+{
+    fish.m_nTargetHeading = heading;
+    fish.m_nWallState = 1;  // snaps round at once
+    fish.m_fPos[0] = 0;
+    const std::vector<std::array<float, 3>> points = FeedbackPoints([&] { DrawInItsForm(fish); }, 10.0f);
+    EXPECT_FALSE(points.empty());
+    PointBounds b;
+    for (const auto& p : points)
+        for (size_t k = 0; k < 3; ++k) {
+            b.lo[k] = std::min(b.lo[k], p[k]);
+            b.hi[k] = std::max(b.hi[k], p[k]);
+        }
+    fish.m_nWallState = 0;
+    const float x = fish.m_fPos[0];
+    DrawInItsForm(fish);
+    EXPECT_EQ(fish.m_fPos[0] < x, heading == 0) << "it moves the way its snout points";
+    return b;
 }
 
 // A pixel within 5 (the sum over red, green and blue) of the clear colour.
