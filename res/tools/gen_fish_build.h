@@ -41,6 +41,16 @@ struct Segments {
     }
 };
 
+// Body columns standing at the given x (one a column, snout to tail).
+template <class Xs>
+Segments SegmentsAtX(const BodyShape& body, const Xs& xs)
+{
+    Segments s;
+    for (float x : xs)
+        s.u.push_back(body.UOf(x));
+    return s;
+}
+
 // The theta of body row r of `rows`, from the back ridge (row 0) to the belly.
 inline float RowTheta(int r, int rows) { return kPi * r / (rows - 1); }
 

@@ -36,15 +36,8 @@ inline const BodyShape kBody{
 // the dorsal fin, 7 to 8 over the anal fin, 11 at the tail root.
 constexpr float kColumnX[] = {-0.375f, -0.31f, -0.24f, -0.17f, -0.095f, -0.03f,
                               0.025f,  0.075f, 0.145f, 0.20f,  0.26f,   0.32f};
-inline Segments BodySegments()
-{
-    static_assert(std::size(kColumnX) == kBodySize.columns);
-    Segments s;
-    for (float x : kColumnX)
-        s.u.push_back(kBody.UOf(x));
-    return s;
-}
-inline const Segments kSegments = BodySegments();
+static_assert(std::size(kColumnX) == kBodySize.columns);
+inline const Segments kSegments = SegmentsAtX(kBody, kColumnX);
 
 // The jaws: their columns stand at these u, the tip first (the last column
 // is the body's column 0); the mouth line rises toward the tip. The moving
