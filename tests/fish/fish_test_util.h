@@ -246,6 +246,30 @@ void ExpectBodyRowsAlongTheSegments(const FishVertex (&body)[Rows][Columns])
     }
 }
 
+// A body table stored on its -y half: rows from the ridge (on the midline,
+// within `ridgeTolerance`) down the flank to the belly (on the midline), the
+// flank at y < 0 with its normals facing out, each column one place along the
+// body, the columns from the head back.
+template <int Rows, int Columns>
+void ExpectStoredHalfBodyRowsAlongTheSegments(const FishVertex (&body)[Rows][Columns], float ridgeTolerance = 0.0f)
+{
+    for (int j = 0; j < Columns; ++j) {
+        EXPECT_NEAR(body[0][j].y, 0.0f, ridgeTolerance) << "ridge on the midline, column " << j;
+        EXPECT_NEAR(body[Rows - 1][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
+        for (int r = 1; r < Rows; ++r) {
+            EXPECT_EQ(body[r][j].x, body[0][j].x) << "column " << j << " is one segment";
+            EXPECT_LT(body[r][j].z, body[r - 1][j].z) << "rows go down, column " << j;
+        }
+        for (int r = 1; r + 1 < Rows; ++r) {
+            EXPECT_LT(body[r][j].y, 0.0f) << "the stored half, " << r << " " << j;
+            EXPECT_LT(body[r][j].ny, 0.0f) << "flank normals face out, " << r << " " << j;
+        }
+        if (j > 0) {
+            EXPECT_GT(body[0][j].x, body[0][j - 1].x);
+        }
+    }
+}
+
 // What a fish holds at birth, as a species' test recomputes it: its size,
 // speed, bend run, drift and body, each wave block's wave number, amplitude
 // and phase step (the blocks past those listed hold zeros), and the rand()

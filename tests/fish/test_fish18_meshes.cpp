@@ -42,21 +42,7 @@ TEST(FishMeshes, HarlequinRasboraPartsStandOverTheSegmentsWhoseBendTheyTake)
 // the flank to the belly, one column a segment.
 TEST(FishSpecies18Mesh, BodyRowsRunFromTheRidgeToTheBellyOnTheStoredSide)
 {
-    for (int j = 0; j < 15; ++j) {
-        EXPECT_EQ(g_Fish18Body[0][j].y, 0.0f) << "ridge on the midline, column " << j;
-        EXPECT_NEAR(g_Fish18Body[5][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
-        for (int r = 1; r < 6; ++r) {
-            EXPECT_EQ(g_Fish18Body[r][j].x, g_Fish18Body[0][j].x) << "column " << j << " is one segment";
-            EXPECT_LT(g_Fish18Body[r][j].z, g_Fish18Body[r - 1][j].z) << "rows go down, column " << j;
-        }
-        for (int r = 1; r < 5; ++r) {
-            EXPECT_LT(g_Fish18Body[r][j].y, 0.0f) << r << " " << j;
-            EXPECT_LT(g_Fish18Body[r][j].ny, 0.0f) << "flank normals face out, " << r << " " << j;
-        }
-        if (j > 0) {
-            EXPECT_GT(g_Fish18Body[0][j].x, g_Fish18Body[0][j - 1].x);
-        }
-    }
+    ExpectStoredHalfBodyRowsAlongTheSegments(g_Fish18Body);
 }
 
 TEST(FishSpecies18Mesh, ADeepFlatSidedBodyWithANarrowTailStalk)

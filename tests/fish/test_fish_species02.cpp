@@ -597,21 +597,7 @@ TEST_F(Species02Test, ALargerFishIsDrawnLargerInEveryCoordinate)
 
 TEST(FishSpecies02Mesh, TheBodyRunsFromRidgeToBellyOnItsStoredSideAlongTheSegments)
 {
-    for (int j = 0; j < 23; ++j) {
-        EXPECT_NEAR(g_Fish02Body[0][j].y, 0.0f, 1e-6) << "ridge on the midline, column " << j;
-        EXPECT_NEAR(g_Fish02Body[4][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
-        for (int r = 1; r < 5; ++r) {
-            EXPECT_EQ(g_Fish02Body[r][j].x, g_Fish02Body[0][j].x) << "column " << j << " is one segment";
-            EXPECT_LT(g_Fish02Body[r][j].z, g_Fish02Body[r - 1][j].z) << "rows go down";
-        }
-        for (int r = 1; r < 4; ++r) {
-            EXPECT_LT(g_Fish02Body[r][j].y, 0.0f) << "stored on the -y side";
-            EXPECT_LT(g_Fish02Body[r][j].ny, 0.0f) << "its normals face outward";
-        }
-        if (j > 0) {
-            EXPECT_GT(g_Fish02Body[0][j].x, g_Fish02Body[0][j - 1].x);
-        }
-    }
+    ExpectStoredHalfBodyRowsAlongTheSegments(g_Fish02Body, 1e-6f);
     // A small slender body, its snout at -0.5 and its tail stalk ending near
     // 0.11; the tail reaches 0.49 and is taller than the body is long.
     float front = 1, back = -1, top = -1, bottom = 1;

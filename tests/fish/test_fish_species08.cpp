@@ -484,21 +484,7 @@ TEST(FishSpecies08Walls, TheShownPitchFollowsByAtMostOneDegreeAFrame)
 
 TEST(FishSpecies08Mesh, ADeepFlatBodyWithItsRowsFromTheRidgeToTheBelly)
 {
-    for (int j = 0; j < 14; ++j) {
-        EXPECT_EQ(g_Fish08Body[0][j].y, 0.0f) << "ridge on the midline, column " << j;
-        EXPECT_NEAR(g_Fish08Body[4][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
-        for (int r = 1; r < 5; ++r) {
-            EXPECT_EQ(g_Fish08Body[r][j].x, g_Fish08Body[0][j].x) << "column " << j << " is one segment";
-            EXPECT_LT(g_Fish08Body[r][j].z, g_Fish08Body[r - 1][j].z) << "rows go down, column " << j;
-        }
-        for (int r = 1; r < 4; ++r) {
-            EXPECT_LT(g_Fish08Body[r][j].y, 0.0f) << "the stored half, " << r << " " << j;
-            EXPECT_LT(g_Fish08Body[r][j].ny, 0.0f) << "its normals face outward, " << r << " " << j;
-        }
-        if (j > 0) {
-            EXPECT_GT(g_Fish08Body[0][j].x, g_Fish08Body[0][j - 1].x);
-        }
-    }
+    ExpectStoredHalfBodyRowsAlongTheSegments(g_Fish08Body);
     // Deep (about half as deep as long to the tail root) and flat (a third as wide as deep).
     float deepest = 0, widest = 0;
     for (int j = 0; j < 14; ++j) {
