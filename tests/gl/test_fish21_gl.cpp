@@ -46,13 +46,6 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
     });
 }
 
-// A fish that has swum a little, level, its mouth shut, facing heading 0.
-template <typename Fish>
-Fish SwimmingFish()
-{
-    return SettledFishMouthShut<Fish>();
-}
-
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
 {
     KeepPictures("PV_FISH21_PNG", pictures, suffix, 2);
@@ -65,7 +58,7 @@ TEST_F(Fish21GLTest, ItSwimsHeadFirst)
 {
     for (int heading : {0, 180}) {
         SCOPED_TRACE(heading);
-        CFishSpecies21 fish = SwimmingFish<CFishSpecies21>();
+        CFishSpecies21 fish = SettledFishMouthShut<CFishSpecies21>();
         const PointBounds b = DrawnHeadFirst(fish, heading);
         EXPECT_GT(b.hi[0] - b.lo[0], 4.7f) << "its length lies along x";
         EXPECT_LT(b.hi[1] - b.lo[1], 2.1f) << "from the dorsal fin's tip to the pelvic fins, far lower than long";
@@ -77,7 +70,7 @@ TEST_F(Fish21GLTest, ItSwimsHeadFirst)
 
 TEST_F(Fish21GLTest, FromEverySideItShowsSilverGreyWithBlackSpotsRingedInWhiteOnTheSide)
 {
-    CFishSpecies21 fish = SwimmingFish<CFishSpecies21>();
+    CFishSpecies21 fish = SettledFishMouthShut<CFishSpecies21>();
     fish.m_nSize = 7;
     const auto draw = [&] { DrawKnifefish(fish, 0, 0); };
     const std::vector<QImage> pictures =
@@ -102,7 +95,7 @@ TEST_F(Fish21GLTest, FromEverySideItShowsSilverGreyWithBlackSpotsRingedInWhiteOn
 // three pixels of the fish count as on it.
 TEST_F(Fish21GLTest, HoldsTogetherThroughATurn)
 {
-    CFishSpecies21 fish = SwimmingFish<CFishSpecies21>();
+    CFishSpecies21 fish = SettledFishMouthShut<CFishSpecies21>();
     fish.m_nSize = 7;
     const std::vector<QImage> pictures = ExpectTurnHoldsTogetherAboveAndSide(
         fish, 40, 16.0f, 3, 8, [&](CFishSpecies21& f) { DrawKnifefish(f, 0, 0); });
@@ -111,8 +104,8 @@ TEST_F(Fish21GLTest, HoldsTogetherThroughATurn)
 
 TEST_F(Fish21GLTest, BesideTheClownfishItIsLongerForItsHeightAndGreyNotOrange)
 {
-    CFishSpecies21 knife = SwimmingFish<CFishSpecies21>();
-    CFishSpecies23 clown = SwimmingFish<CFishSpecies23>();
+    CFishSpecies21 knife = SettledFishMouthShut<CFishSpecies21>();
+    CFishSpecies23 clown = SettledFishMouthShut<CFishSpecies23>();
     const QImage side = Render(0, 0, 22, 40.0f, [&] {
         DrawKnifefish(knife, -4.0f, 0);
         DrawAt(clown, Texture(23), 5.0f, 0);

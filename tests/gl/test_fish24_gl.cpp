@@ -47,13 +47,6 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
     });
 }
 
-// A fish that has swum a little, level, its mouth shut, facing heading 0.
-template <typename Fish>
-Fish SwimmingFish()
-{
-    return SettledFishMouthShut<Fish>();
-}
-
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
 {
     KeepPictures("PV_FISH24_PNG", pictures, suffix, 2);
@@ -71,7 +64,7 @@ TEST_F(Fish24GLTest, ItSwimsHeadFirst)
 {
     for (int heading : {0, 180}) {
         SCOPED_TRACE(heading);
-        CFishSpecies24 fish = SwimmingFish<CFishSpecies24>();
+        CFishSpecies24 fish = SettledFishMouthShut<CFishSpecies24>();
         const PointBounds b = DrawnHeadFirst(fish, heading);
         EXPECT_GT(b.hi[0] - b.lo[0], 7.0f) << "its length lies along x";
         EXPECT_LT(b.hi[2] - b.lo[2], 3.0f) << "and not across the tank's depth";
@@ -83,7 +76,7 @@ TEST_F(Fish24GLTest, ItSwimsHeadFirst)
 
 TEST_F(Fish24GLTest, SeenFromTheSideTheFrontAndAboveItShowsGoldWithBlackBars)
 {
-    CFishSpecies24 fish = SwimmingFish<CFishSpecies24>();
+    CFishSpecies24 fish = SettledFishMouthShut<CFishSpecies24>();
     const auto draw = [&] { DrawBass(fish, 0, 0); };
     const std::vector<QImage> pictures =
         RenderViews(ViewsOfAFish(14), 40.0f, draw, [&](const FishView& v, const QImage& image) {
@@ -103,7 +96,7 @@ TEST_F(Fish24GLTest, SeenFromTheSideTheFrontAndAboveItShowsGoldWithBlackBars)
 // fish keeps one outline (no fin drifts off as a separate piece).
 TEST_F(Fish24GLTest, HoldsTogetherThroughATurn)
 {
-    CFishSpecies24 fish = SwimmingFish<CFishSpecies24>();
+    CFishSpecies24 fish = SettledFishMouthShut<CFishSpecies24>();
     const std::vector<QImage> pictures = ExpectTurnHoldsTogetherAboveAndSide(
         fish, 40, 16.0f, 0, 8, [&](CFishSpecies24& f) { DrawBass(f, 0, 0); });
     Keep(pictures, "-turn");
@@ -111,8 +104,8 @@ TEST_F(Fish24GLTest, HoldsTogetherThroughATurn)
 
 TEST_F(Fish24GLTest, BesideTheClownfishItIsLongerAndGoldNotOrange)
 {
-    CFishSpecies24 bass = SwimmingFish<CFishSpecies24>();
-    CFishSpecies23 clown = SwimmingFish<CFishSpecies23>();
+    CFishSpecies24 bass = SettledFishMouthShut<CFishSpecies24>();
+    CFishSpecies23 clown = SettledFishMouthShut<CFishSpecies23>();
     const QImage side = Render(0, 0, 22, 40.0f, [&] {
         DrawBass(bass, -4.0f, 0);
         DrawAt(clown, Texture(23), 5.0f, 0);
