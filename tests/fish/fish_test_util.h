@@ -246,6 +246,24 @@ void ExpectBodyRowsAlongTheSegments(const FishVertex (&body)[Rows][Columns])
     }
 }
 
+// The extent of a table: its highest and its lowest z, and how far it
+// reaches to either side (the largest |y|).
+struct TableBox {
+    float top = -1, bottom = 1, side = 0;
+};
+template <int Rows, int Columns>
+TableBox BoxOf(const FishVertex (&table)[Rows][Columns])
+{
+    TableBox box;
+    for (const auto& row : table)
+        for (const FishVertex& p : row) {
+            box.top = std::max(box.top, p.z);
+            box.bottom = std::min(box.bottom, p.z);
+            box.side = std::max(box.side, std::fabs(p.y));
+        }
+    return box;
+}
+
 // A body table stored on its -y half: rows from the ridge (on the midline,
 // within `ridgeTolerance`) down the flank to the belly (on the midline), the
 // flank at y < 0 with its normals facing out, each column one place along the
@@ -430,8 +448,9 @@ void ExpectStripsFollowRules(VertexRecorder& recorder, Fish& fish, const FishFra
         (fish.*rule.draw)(f);
         ASSERT_FALSE(recorder.primitives.empty()) << rule.name;
         const size_t skip = emptyQuadsFirst(rule.name) ? 1 : 0;
-        if (skip)
+        if (skip) {
             EXPECT_TRUE(recorder.primitives[0].vertices.empty()) << rule.name << ": the empty quads first";
+        }
         const size_t passes = rule.passes.size();
         const int strips = static_cast<int>((recorder.primitives.size() - skip) / passes);
         ASSERT_GE(strips, 1) << rule.name;

@@ -63,13 +63,7 @@ TEST(FishMeshes, OscarBodyIsDeepOvalAndStoredOnItsLeftHalf)
     // The ends of the body, and a depth of nearly half its length, thick-set.
     EXPECT_NEAR(g_Fish04Body[0][0].x, -0.4495f, 1e-4);
     EXPECT_NEAR(g_Fish04Body[0][17].x, 0.2997f, 1e-4);
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish04Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, -p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish04Body);
     EXPECT_NEAR(top, 0.2313f, 0.005f);
     EXPECT_NEAR(bottom, -0.1292f, 0.005f);
     EXPECT_NEAR(side, 0.0848f, 0.004f);

@@ -100,13 +100,7 @@ TEST(FishMeshes, NeonTetraBodyRunsRidgeToBellyAndEndsFlatAtTheTailRoot)
     for (int r = 0; r < 6; ++r)
         EXPECT_EQ(b[r][15].y, 0.0f) << "the tail root is pinched flat, row " << r;
     // Slender: some four times as long as deep, and narrower than deep.
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : b)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, -p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(b);
     const float length = b[0][15].x - b[0][0].x;
     EXPECT_GT(length, 3.6f * (top - bottom));
     EXPECT_LT(2 * side, 0.8f * (top - bottom));

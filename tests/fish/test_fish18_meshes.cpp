@@ -47,13 +47,7 @@ TEST(FishSpecies18Mesh, BodyRowsRunFromTheRidgeToTheBellyOnTheStoredSide)
 
 TEST(FishSpecies18Mesh, ADeepFlatSidedBodyWithANarrowTailStalk)
 {
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish18Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, -p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish18Body);
     const float length = g_Fish18Body[0][14].x - g_Fish18LowerJaw[0][3].x;
     EXPECT_GT((top - bottom) / length, 0.3f) << "deep";
     EXPECT_LT(2 * side / (top - bottom), 0.45f) << "flat-sided";

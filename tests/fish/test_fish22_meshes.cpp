@@ -44,13 +44,7 @@ TEST(FishSpecies22Mesh, BodyRowsRunFromTheRidgeToTheBellyOnTheStoredSide)
 
 TEST(FishSpecies22Mesh, ADeepThinOvalBody)
 {
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish22Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, -p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish22Body);
     const float length = g_Fish22Body[0][13].x - g_Fish22UpperJaw[0][3].x;
     EXPECT_GT((top - bottom) / length, 0.4f) << "deep";
     EXPECT_LT(2 * side / (top - bottom), 0.35f) << "laterally compressed";

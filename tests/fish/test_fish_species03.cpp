@@ -444,13 +444,7 @@ TEST(FishSpecies03Mesh, BodyRowsRunFromTheRidgeToTheBellyAlongTheSegments)
         }
     }
     // A tall, flat body: deeper than half its length, thin from above.
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish03Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish03Body);
     const float length = g_Fish03Body[0][15].x - g_Fish03Body[0][0].x;
     EXPECT_GT(top - bottom, 0.6f * length);
     EXPECT_LT(2 * side, 0.2f * length);

@@ -450,13 +450,7 @@ TEST(FishSpecies11Mesh, BodyRowsRunFromTheRidgeToTheBellyAlongTheSegments)
     // Column 0 at the eye (which turns with bend 0).
     EXPECT_NEAR(g_Fish11Body[0][0].x, g_Fish11Eye[0][0].x, 0.005f);
     // Height and width inside the hit box (0.2778 high, 0.34605 wide).
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish11Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish11Body);
     EXPECT_LT(top - bottom, 0.2778f);
     EXPECT_LT(2 * side, 0.34605f);
 }
