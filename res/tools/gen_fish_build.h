@@ -41,6 +41,16 @@ struct Segments {
     }
 };
 
+// Body columns standing at the given x (one a column, snout to tail).
+template <class Xs>
+Segments SegmentsAtX(const BodyShape& body, const Xs& xs)
+{
+    Segments s;
+    for (float x : xs)
+        s.u.push_back(body.UOf(x));
+    return s;
+}
+
 // The theta of body row r of `rows`, from the back ridge (row 0) to the belly.
 inline float RowTheta(int r, int rows) { return kPi * r / (rows - 1); }
 
@@ -74,6 +84,33 @@ struct SnoutRow {
 };
 inline SnoutRow BodyRow(int r, int rows) { return {RowTheta(r, rows), RowTheta(r, rows)}; }
 
+// The snout rows that carry on `count` body rows (of `rows`) from `first` down.
+inline std::vector<SnoutRow> BodyRows(int first, int count, int rows)
+{
+    std::vector<SnoutRow> out;
+    for (int r = 0; r < count; ++r)
+        out.push_back(BodyRow(first + r, rows));
+    return out;
+}
+// The snout rows that carry on the body rows listed (of `rows`).
+template <size_t N>
+std::vector<SnoutRow> BodyRows(const int (&list)[N], int rows)
+{
+    std::vector<SnoutRow> out;
+    for (int r : list)
+        out.push_back(BodyRow(r, rows));
+    return out;
+}
+// A jaw's `count` rows: the upper jaw's from the ridge down to `mouthRow`
+// (the mouth row again past it), the lower jaw's from the mouth row down.
+inline std::vector<SnoutRow> JawRows(bool upper, int mouthRow, int count, int rows)
+{
+    std::vector<SnoutRow> out;
+    for (int r = 0; r < count; ++r)
+        out.push_back(BodyRow(upper ? std::min(r, mouthRow) : mouthRow + r, rows));
+    return out;
+}
+
 // The body surface carried on from u = uBody (the body's first column) to the
 // snout tip (u = 0) over `span` columns: from the body to the tip, or from
 // the tip to the body when tipFirst. The column on the body is the body's
@@ -90,6 +127,24 @@ inline Grid Snout(const BodyShape& body, const Region& skin, GridSize size, floa
             const SnoutRow& row = rows[r];
             g[r][k] = BodyPoint(body, skin, uBody * (1.0f - towardTip), Mix(row.atBody, row.atTip, towardTip));
         }
+    return g;
+}
+
+// A jaw along the head, column k at u(k): its rows evenly from the back ridge
+// to the mouth line at theta mouthTheta(k) (the upper jaw) or from the mouth
+// line to the belly (the lower).
+inline Grid MouthLineJaw(const BodyShape& body, const Region& skin, GridSize size, bool upper,
+                         const std::function<float(int k)>& u, const std::function<float(int k)>& mouthTheta)
+{
+    Grid g = MakeGrid(size);
+    for (int k = 0; k < size.columns; ++k) {
+        const float uk = u(k), mouth = mouthTheta(k);
+        for (int r = 0; r < size.rows; ++r) {
+            const float along = Along(r, size.rows);
+            const float theta = upper ? Mix(0.0f, mouth, along) : Mix(mouth, kPi, along);
+            g[r][k] = BodyPoint(body, skin, uk, theta);
+        }
+    }
     return g;
 }
 
@@ -170,6 +225,15 @@ inline std::vector<V3> RaisedEdge(const std::vector<V3>& root, const std::vector
     for (size_t c = 0; c < root.size(); ++c)
         edge[c] = root[c] + V3{lean * height[c], 0.0f, sign * height[c]};
     return edge;
+}
+
+// Points drawn about z = 0 moved up by dz (onto the body's midline there,
+// say: a tail's edge laid out level with its stalk).
+inline std::vector<V3> RaisedBy(std::vector<V3> points, float dz)
+{
+    for (V3& p : points)
+        p.z += dz;
+    return points;
 }
 
 // ---- sheets ------------------------------------------------------------------

@@ -20,10 +20,7 @@ inline Grid Body(GridSize size)
 // The jaws carry the body's rows on to the tip (column 0 on the body).
 inline Grid Jaw(GridSize size, const int (&rows)[4])
 {
-    std::vector<SnoutRow> jaw;
-    for (int r : rows)
-        jaw.push_back(BodyRow(r, kBodySize.rows));
-    return Snout(kBody, kSkin, size, kSegments.U(0), jaw, size.columns, false);
+    return Snout(kBody, kSkin, size, kSegments.U(0), BodyRows(rows, kBodySize.rows), size.columns, false);
 }
 
 // ---- the eye on its stalk -----------------------------------------------------

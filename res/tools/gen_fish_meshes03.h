@@ -14,10 +14,7 @@ inline Grid Body(GridSize size) { return BodyGrid(kBody, kSegments, size, kSkin)
 // column `onBody`; columns past it repeat it.
 inline Grid Jaw(GridSize size, const int (&rows)[3], int onBody)
 {
-    std::vector<SnoutRow> jaw;
-    for (int r : rows)
-        jaw.push_back(BodyRow(r, kBodySize.rows));
-    return Snout(kBody, kSkin, size, kSegments.U(0), jaw, onBody + 1, true);
+    return Snout(kBody, kSkin, size, kSegments.U(0), BodyRows(rows, kBodySize.rows), onBody + 1, true);
 }
 
 // The dorsal rays: ray c roots over segment c (the fin and its blade turn

@@ -13,10 +13,8 @@ inline Grid Body(GridSize size) { return BodyGrid(kBody, kSegments, size, kSkin)
 // the mouth row to the belly. Column 0 is the body's own, the last the mouth.
 inline Grid HeadPiece(GridSize size, int firstRow)
 {
-    std::vector<SnoutRow> rows;
-    for (int r = 0; r < size.rows; ++r)
-        rows.push_back(BodyRow(firstRow + r, kBodySize.rows));
-    return Snout(kBody, kSkin, size, kSegments.U(0), rows, size.columns, false);
+    return Snout(kBody, kSkin, size, kSegments.U(0), BodyRows(firstRow, size.rows, kBodySize.rows), size.columns,
+                 false);
 }
 
 // A row whose points each serve `divisor` columns of a strip, packed as the

@@ -17,18 +17,10 @@ inline Grid Body(GridSize size) { return BodyGrid(kBody, kSegments, size, kSkin)
 inline Grid Jaw(GridSize size, bool upper)
 {
     static_assert(std::size(kJawU) == std::size(kMouthTheta));
-    Grid g = MakeGrid(size);
-    for (int k = 0; k < size.columns; ++k) {
-        const bool onBody = k >= static_cast<int>(std::size(kJawU));
-        const float u = onBody ? kSegments.U(0) : kJawU[k];
-        const float mouth = (onBody ? 0.5f : kMouthTheta[k]) * kPi;
-        for (int r = 0; r < size.rows; ++r) {
-            const float along = Along(r, size.rows);
-            const float theta = upper ? Mix(0.0f, mouth, along) : Mix(mouth, kPi, along);
-            g[r][k] = BodyPoint(kBody, kSkin, u, theta);
-        }
-    }
-    return g;
+    const auto onBody = [](int k) { return k >= static_cast<int>(std::size(kJawU)); };
+    return MouthLineJaw(
+        kBody, kSkin, size, upper, [&](int k) { return onBody(k) ? kSegments.U(0) : kJawU[k]; },
+        [&](int k) { return (onBody(k) ? 0.5f : kMouthTheta[k]) * kPi; });
 }
 
 // A midline fin from its roots to its edge, textured by its place in the

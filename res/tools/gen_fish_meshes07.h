@@ -24,18 +24,10 @@ inline Grid EdgeFirst(Grid g)
 inline Grid Jaw(GridSize size, bool upper)
 {
     static_assert(std::size(kJawU) + 1 == std::size(kMouthTheta));
-    Grid g = MakeGrid(size);
-    for (int k = 0; k < size.columns; ++k) {
-        const bool onBody = k >= static_cast<int>(std::size(kJawU));
-        const float u = onBody ? kSegments.U(0) : kJawU[k];
-        const float mouth = kMouthTheta[std::min<size_t>(k, std::size(kMouthTheta) - 1)] * kPi;
-        for (int r = 0; r < size.rows; ++r) {
-            const float along = Along(r, size.rows);
-            const float theta = upper ? Mix(0.0f, mouth, along) : Mix(mouth, kPi, along);
-            g[r][k] = BodyPoint(kBody, kSkin, u, theta);
-        }
-    }
-    return g;
+    return MouthLineJaw(
+        kBody, kSkin, size, upper,
+        [](int k) { return k >= static_cast<int>(std::size(kJawU)) ? kSegments.U(0) : kJawU[k]; },
+        [](int k) { return kMouthTheta[std::min<size_t>(k, std::size(kMouthTheta) - 1)] * kPi; });
 }
 
 // A midline fin from its roots to its edge, textured by its place in the

@@ -13,9 +13,7 @@ inline Grid Body(GridSize size) { return BodyGrid(kBody, kSegments, size, kSkin)
 inline Grid Jaw(GridSize size, bool upper)
 {
     const int rows = kBodySize.rows;
-    std::vector<SnoutRow> jaw;
-    for (int r = 0; r < size.rows; ++r)
-        jaw.push_back(BodyRow(upper ? std::min(r, kMouthRow) : kMouthRow + r, rows));
+    std::vector<SnoutRow> jaw = JawRows(upper, kMouthRow, size.rows, rows);
     // The lower jaw juts a little at the tip.
     if (!upper)
         jaw[0].atTip -= 0.25f * RowTheta(1, rows);

@@ -15,9 +15,7 @@ inline Grid Body(GridSize size) { return BodyGrid(kBody, kSegments, size, kSkin)
 inline Grid Jaw(GridSize size, bool upper)
 {
     const int rows = kBodySize.rows;
-    std::vector<SnoutRow> jaw;
-    for (int r = 0; r < size.rows; ++r)
-        jaw.push_back(BodyRow(upper ? std::min(r, kMouthRow) : kMouthRow + r, rows));
+    std::vector<SnoutRow> jaw = JawRows(upper, kMouthRow, size.rows, rows);
     if (upper)
         jaw[kMouthRow].atTip -= 0.3f * RowTheta(1, rows);
     return Snout(kBody, kSkin, size, kSegments.U(0), jaw, size.columns, false);

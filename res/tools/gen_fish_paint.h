@@ -311,6 +311,32 @@ inline float DistanceToPolyline(V3 p, const std::vector<V3>& pts)
     return best;
 }
 
+// The distance round the section of `body` at u from the back ridge to
+// theta, along `steps` chords.
+inline float RoundFromRidge(const fishkit::BodyShape& body, float u, float theta, int steps = 12)
+{
+    float w = 0;
+    V3 last = body.Surface(u, 0);
+    for (int k = 1; k <= steps; ++k) {
+        const V3 p = body.Surface(u, theta * k / steps);
+        w += fishkit::Length(p - last);
+        last = p;
+    }
+    return w;
+}
+
+// How much of a round spot lies at (x, w) of a pattern of cells of size
+// `cell`: each cell's spot `radius` times low + span times a random unit,
+// its rim soft over plus or minus `soft`.
+inline float CellSpotCover(float x, float w, float cell, float radius, uint32_t seed, float low, float span,
+                           float soft)
+{
+    const int cells = static_cast<int>(std::lround(1.0f / cell));
+    const kit::Cellular c = kit::Voronoi(x + 0.5f, w + 0.5f, cells, seed);
+    const float r = radius * (low + span * kit::Unit(c.id));
+    return 1.0f - SmoothStep(r - soft, r + soft, c.f1);
+}
+
 // The skin under an eye disc: the body's colour at the head's point under
 // (rho, dx, dy) of the disc that the eye builder laid on the body.
 inline Rgb SkinUnderEye(const fishkit::SurfaceSpot& spot, float rho, float dx, float dy,

@@ -104,13 +104,7 @@ inline std::vector<V3> TailRoots()
     }
     return root;
 }
-inline std::vector<V3> TailEdge()
-{
-    std::vector<V3> edge = kTailEdge;
-    for (V3& p : edge)
-        p.z += kBody.MidLine(1.0f);
-    return edge;
-}
+inline std::vector<V3> TailEdge() { return RaisedBy(kTailEdge, kBody.MidLine(1.0f)); }
 
 // ---- the texture: 512 x 256 ----
 

@@ -36,15 +36,8 @@ inline const BodyShape kBody{
 // the dorsal fin, 7 to 8 over the anal fin, 11 at the tail root.
 constexpr float kColumnX[] = {-0.375f, -0.31f, -0.24f, -0.17f, -0.095f, -0.03f,
                               0.025f,  0.075f, 0.145f, 0.20f,  0.26f,   0.32f};
-inline Segments BodySegments()
-{
-    static_assert(std::size(kColumnX) == kBodySize.columns);
-    Segments s;
-    for (float x : kColumnX)
-        s.u.push_back(kBody.UOf(x));
-    return s;
-}
-inline const Segments kSegments = BodySegments();
+static_assert(std::size(kColumnX) == kBodySize.columns);
+inline const Segments kSegments = SegmentsAtX(kBody, kColumnX);
 
 // The jaws: their columns stand at these u, the tip first (the last column
 // is the body's column 0); the mouth line rises toward the tip. The moving
@@ -109,13 +102,7 @@ inline std::vector<V3> TailRoots()
         root[c] = {kBody.tailX - 0.004f, 0.0f, Mix(top, bottom, Along(c, n))};
     return root;
 }
-inline std::vector<V3> TailEdge()
-{
-    std::vector<V3> edge = kTailEdge;
-    for (V3& p : edge)
-        p.z += kBody.MidLine(1.0f);
-    return edge;
-}
+inline std::vector<V3> TailEdge() { return RaisedBy(kTailEdge, kBody.MidLine(1.0f)); }
 
 // The eye: large, high on the head in front of body column 0.
 inline const EyeDome kEye{.x = -0.402f, .z = 0.008f, .radius = 0.029f, .rings = {0.0f, 0.6f, 1.0f},

@@ -36,14 +36,7 @@ inline const BodyShape kBody{
 // the tail root.
 constexpr float kColumnX[] = {-0.330f, -0.295f, -0.262f, -0.230f, -0.153f, -0.076f, 0.006f,
                               0.012f,  0.064f,  0.109f,  0.154f,  0.198f,  0.244f, 0.290f};
-inline Segments ColumnSegments()
-{
-    Segments s;
-    for (float x : kColumnX)
-        s.u.push_back(kBody.UOf(x));
-    return s;
-}
-inline const Segments kSegments = ColumnSegments();
+inline const Segments kSegments = SegmentsAtX(kBody, kColumnX);
 
 // The jaws: the head in front of body column 0, at these u from the tip;
 // column 6 is the body's column 0. The mouth line runs from low on the snout
@@ -132,13 +125,7 @@ inline std::vector<V3> TailRoots()
         root[c] = {kBody.XOf(middle), 0.0f, Mix(top, bottom, Along(c - 1, n - 2))};
     return root;
 }
-inline std::vector<V3> TailEdge()
-{
-    std::vector<V3> edge = kTailEdge;
-    for (V3& p : edge)
-        p.z += kBody.MidLine(1.0f);
-    return edge;
-}
+inline std::vector<V3> TailEdge() { return RaisedBy(kTailEdge, kBody.MidLine(1.0f)); }
 
 // ---- the texture: 512 x 256 ----
 

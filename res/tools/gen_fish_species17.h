@@ -41,14 +41,7 @@ inline const BodyShape kBody{
 inline const std::vector<float> kColumnX = {-0.4537f, -0.4465f, -0.4255f, -0.30f,  -0.19f,  -0.159f,
                                             -0.128f,  -0.097f,  -0.043f,  0.011f,  0.065f,  0.119f,
                                             0.173f,   0.227f,   0.295f,   0.3627f};
-inline Segments ColumnSegments()
-{
-    Segments s;
-    for (float x : kColumnX)
-        s.u.push_back(kBody.UOf(x));
-    return s;
-}
-inline const Segments kSegments = ColumnSegments();
+inline const Segments kSegments = SegmentsAtX(kBody, kColumnX);
 
 // The head's first section as the game keeps it (ridge to belly; position,
 // normal, s, t), on the +y side: a blunt, nearly square front behind the

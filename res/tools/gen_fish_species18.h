@@ -34,14 +34,7 @@ inline const BodyShape kBody{
 // 10 to 12 under the dorsal fin, 14 at the tail root.
 inline const float kColumnX[] = {-0.430f, -0.350f, -0.315f, -0.285f, -0.255f, -0.205f, -0.140f, -0.070f,
                                  -0.040f, -0.015f, 0.010f,  0.055f,  0.100f,  0.200f,  0.320f};
-inline Segments ColumnSegments()
-{
-    Segments s;
-    for (float x : kColumnX)
-        s.u.push_back(kBody.UOf(x));
-    return s;
-}
-inline const Segments kSegments = ColumnSegments();
+inline const Segments kSegments = SegmentsAtX(kBody, kColumnX);
 inline float SegmentX(float segment) { return kBody.XOf(kSegments.U(segment)); }
 
 // The jaws meet at the side of the snout; the lower jaw reaches a little

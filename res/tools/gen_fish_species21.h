@@ -40,14 +40,7 @@ inline const BodyShape kBody{
 // to 12.1 along the anal fin and the fold on the back, 13 at the tail's root.
 constexpr float kSegmentX[] = {-0.434f, -0.386f, -0.338f, -0.290f, -0.225f, -0.155f, -0.085f, -0.010f,
                                0.055f,  0.130f,  0.205f,  0.280f,  0.345f,  0.395f,  0.421f};
-inline Segments MakeSegments()
-{
-    Segments s;
-    for (float x : kSegmentX)
-        s.u.push_back(kBody.UOf(x));
-    return s;
-}
-inline const Segments kSegments = MakeSegments();
+inline const Segments kSegments = SegmentsAtX(kBody, kSegmentX);
 
 // The body row at which the jaws meet (the wide mouth, a little below the middle).
 constexpr int kMouthRow = 5;

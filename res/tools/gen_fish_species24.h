@@ -36,14 +36,7 @@ inline const BodyShape kBody{
 // 11 at the tail's root.
 constexpr float kSegmentX[] = {-0.37f, -0.32f, -0.27f, -0.22f, -0.17f, -0.105f,
                                -0.04f, 0.052f, 0.144f, 0.236f, 0.328f, 0.42f};
-inline Segments MakeSegments()
-{
-    Segments s;
-    for (float x : kSegmentX)
-        s.u.push_back(kBody.UOf(x));
-    return s;
-}
-inline const Segments kSegments = MakeSegments();
+inline const Segments kSegments = SegmentsAtX(kBody, kSegmentX);
 
 // The mouth: the jaws meet the body at its middle row (theta pi / 2) and
 // part a little below it at the tip, the lower jaw jutting.

@@ -23,31 +23,14 @@ inline const Rgb kLip = kit::FromBytes(196, 170, 146);
 // in body units); cells of `cell`, spots of `radius` times 0.6 to 1.
 inline float SpotCover(float x, float w, float cell, float radius, uint32_t seed)
 {
-    const int cells = static_cast<int>(std::lround(1.0f / cell));
-    const kit::Cellular c = kit::Voronoi(x + 0.5f, w + 0.5f, cells, seed);
-    const float r = radius * (0.6f + 0.4f * kit::Unit(c.id));
-    return 1.0f - SmoothStep(r - 0.0018f, r + 0.0018f, c.f1);
-}
-
-// The distance round the section at u from the back ridge to theta.
-inline float RoundFromRidge(float u, float theta)
-{
-    const int steps = 12;
-    float w = 0;
-    V3 last = kBody.Surface(u, 0);
-    for (int k = 1; k <= steps; ++k) {
-        const V3 p = kBody.Surface(u, theta * k / steps);
-        w += Length(p - last);
-        last = p;
-    }
-    return w;
+    return CellSpotCover(x, w, cell, radius, seed, 0.6f, 0.4f, 0.0018f);
 }
 
 inline Rgb BodyColour(float u, float v)
 {
     const float theta = v * kPi;
     const V3 p = kBody.Surface(u, theta);
-    const float w = RoundFromRidge(u, theta);
+    const float w = RoundFromRidge(kBody, u, theta);
     const float edgeV = static_cast<float>(kEdgeRow) / (kBodySize.rows - 1);
     Rgb c = Mix(kArmour, kArmourDark, 0.5f + 0.5f * kit::Fbm(u * 2.0f, v, 5, 3, 101u));
     // The armour's plates: faint darker seams across the flank.
@@ -106,19 +89,16 @@ inline Rgb SpineColour(float a, float b)
 }
 
 // A small dark eye with a grey-gold ring, on the head's own skin.
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(214, 190, 120), kit::FromBytes(96, 84, 60), kit::FromBytes(22, 20, 18)};
-    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+inline const EyeLook kEyeLook{kit::FromBytes(214, 190, 120), kit::FromBytes(96, 84, 60), kit::FromBytes(22, 20, 18)};
 
 inline kit::Image Paint()
 {
     return fishpaint::Paint(kPicture,
                             {RegionLayer(kSkin, 0.03f, BodyColour), RegionLayer(kDorsalFin, 0.02f, DorsalColour),
                              RegionLayer(kTailFin, 0.02f, TailColour), RegionLayer(kSmallFins, 0.02f, SmallFinColour),
-                             RegionLayer(kSpine, 0.015f, SpineColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                             RegionLayer(kSpine, 0.015f, SpineColour),
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook,
+                                      kBody.Spot(kEye.x, kEye.z, kEye.radius), BodyColour)},
                             kArmour);
 }
 

@@ -125,20 +125,17 @@ inline Rgb PelvicColour(float a, float b)
 }
 
 // An orange-red eye with a black pupil.
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(246, 126, 40), kit::FromBytes(196, 52, 26), kit::FromBytes(70, 40, 22),
-                             0.92f, 0.82f};
-    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+inline const EyeLook kEyeLook{kit::FromBytes(246, 126, 40), kit::FromBytes(196, 52, 26), kit::FromBytes(70, 40, 22),
+                              0.92f, 0.82f};
 
 inline kit::Image Paint()
 {
     return fishpaint::Paint(kPicture,
                             {RegionLayer(kSkin, 0.01f, BodyColour), SideLayer(kFinView, 0.01f, FinColour),
                              RegionLayer(kPectoralFin, 0.01f, PectoralColour),
-                             RegionLayer(kPelvicFin, 0.01f, PelvicColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                             RegionLayer(kPelvicFin, 0.01f, PelvicColour),
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook,
+                                      kBody.Spot(kEye.x, kEye.z, kEye.radius), BodyColour)},
                             kVelvet);
 }
 

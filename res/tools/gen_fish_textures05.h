@@ -152,13 +152,8 @@ inline Rgb PelvicColour(float a, float b)
 // A red eye with a black pupil on the black of the eye bar: the iris ends
 // in a bright golden ring just inside the dome's rim, so that the eye stands
 // out of the bar.
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(255, 150, 70), kit::FromBytes(226, 34, 30), kit::FromBytes(250, 206, 96),
-                             0.94f, 0.78f};
-    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+inline const EyeLook kEyeLook{kit::FromBytes(255, 150, 70), kit::FromBytes(226, 34, 30), kit::FromBytes(250, 206, 96),
+                              0.94f, 0.78f};
 
 inline kit::Image Paint()
 {
@@ -166,7 +161,9 @@ inline kit::Image Paint()
                             {RegionLayer(kSkin, 0.02f, BodyColour), RegionLayer(kDorsalFin, 0.01f, DorsalColour),
                              RegionLayer(kAnalFin, 0.01f, AnalColour), RegionLayer(kTailFin, 0.01f, TailColour),
                              RegionLayer(kPectoralFin, 0.01f, PectoralColour),
-                             RegionLayer(kPelvicFin, 0.01f, PelvicColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                             RegionLayer(kPelvicFin, 0.01f, PelvicColour),
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook,
+                                      kBody.Spot(kEye.x, kEye.z, kEye.radius), BodyColour)},
                             kGold * 0.8f);
 }
 

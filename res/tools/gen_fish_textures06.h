@@ -107,19 +107,16 @@ inline Rgb PelvicColour(float a, float b)
 }
 
 // A dark eye with a golden-green ring, on the head's own skin.
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(214, 196, 96), kit::FromBytes(70, 92, 52), kit::FromBytes(34, 30, 20)};
-    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+inline const EyeLook kEyeLook{kit::FromBytes(214, 196, 96), kit::FromBytes(70, 92, 52), kit::FromBytes(34, 30, 20)};
 
 inline kit::Image Paint()
 {
     return fishpaint::Paint(kPicture,
                             {RegionLayer(kSkin, 0.03f, BodyColour), SideLayer(kFinPlane, 0.01f, MidlineFinColour),
                              RegionLayer(kPectoralFin, 0.02f, PectoralColour),
-                             RegionLayer(kPelvicFin, 0.02f, PelvicColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                             RegionLayer(kPelvicFin, 0.02f, PelvicColour),
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook,
+                                      kBody.Spot(kEye.x, kEye.z, kEye.radius), BodyColour)},
                             kChestnut * 0.8f);
 }
 

@@ -126,19 +126,16 @@ inline Rgb PelvicColour(float a, float b)
 }
 
 // A dark pupil in a golden iris, on the head's own skin.
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(240, 200, 90), kit::FromBytes(196, 120, 50), kit::FromBytes(60, 40, 34)};
-    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+inline const EyeLook kEyeLook{kit::FromBytes(240, 200, 90), kit::FromBytes(196, 120, 50), kit::FromBytes(60, 40, 34)};
 
 inline kit::Image Paint()
 {
     return fishpaint::Paint(kPicture,
                             {RegionLayer(kSkin, 0.03f, BodyColour), SideLayer(kFinPlane, 0.01f, MidlineFinColour),
                              RegionLayer(kPectoralFin, 0.02f, PectoralColour),
-                             RegionLayer(kPelvicFin, 0.02f, PelvicColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                             RegionLayer(kPelvicFin, 0.02f, PelvicColour),
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook,
+                                      kBody.Spot(kEye.x, kEye.z, kEye.radius), BodyColour)},
                             kFlank * 0.8f);
 }
 

@@ -22,24 +22,7 @@ inline const Rgb kFinWhite = kit::FromBytes(246, 246, 240);
 // body units); cells of `cell`, spots of `radius` times 0.7 to 1.
 inline float SpotCover(float x, float w, float cell, float radius, uint32_t seed)
 {
-    const int cells = static_cast<int>(std::lround(1.0f / cell));
-    const kit::Cellular c = kit::Voronoi(x + 0.5f, w + 0.5f, cells, seed);
-    const float r = radius * (0.7f + 0.3f * kit::Unit(c.id));
-    return 1.0f - SmoothStep(r - 0.0025f, r + 0.0025f, c.f1);
-}
-
-// The distance round the section at u from the back ridge to theta.
-inline float RoundFromRidge(float u, float theta)
-{
-    const int steps = 12;
-    float w = 0;
-    V3 last = kBody.Surface(u, 0);
-    for (int k = 1; k <= steps; ++k) {
-        const V3 p = kBody.Surface(u, theta * k / steps);
-        w += Length(p - last);
-        last = p;
-    }
-    return w;
+    return CellSpotCover(x, w, cell, radius, seed, 0.7f, 0.3f, 0.0025f);
 }
 
 inline Rgb BodyColour(float u, float v)
@@ -50,7 +33,7 @@ inline Rgb BodyColour(float u, float v)
     c = Mix(c, kBellyWhite, SmoothStep(0.62f, 0.86f, v));
     c = c * (1.0f + 0.05f * kit::Fbm(u, v, 6, 3, 11u));
     // Round spots, small on the head shield, none on the belly.
-    const float w = RoundFromRidge(u, theta);
+    const float w = RoundFromRidge(kBody, u, theta);
     const float head = 1.0f - SmoothStep(0.16f, 0.26f, u);
     const float spot = Mix(SpotCover(p.x, w, 0.055f, 0.0165f, 7u), SpotCover(p.x, w, 0.030f, 0.0085f, 5u), head);
     c = Mix(c, kSpot, 0.94f * spot * (1.0f - SmoothStep(0.66f, 0.76f, v)));
@@ -101,19 +84,16 @@ inline Rgb BarbelColour(float a, float b)
 }
 
 // A large eye: a black pupil in a bronze iris, on the head's own skin.
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(214, 168, 84), kit::FromBytes(120, 84, 40), kit::FromBytes(50, 36, 24)};
-    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+inline const EyeLook kEyeLook{kit::FromBytes(214, 168, 84), kit::FromBytes(120, 84, 40), kit::FromBytes(50, 36, 24)};
 
 inline kit::Image Paint()
 {
     return fishpaint::Paint(kPicture,
                             {RegionLayer(kSkin, 0.03f, BodyColour), RegionLayer(kDarkFins, 0.02f, DarkFinColour),
                              RegionLayer(kTailFin, 0.02f, TailColour), RegionLayer(kAdiposeFin, 0.015f, AdiposeColour),
-                             RegionLayer(kBarbels, 0.015f, BarbelColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                             RegionLayer(kBarbels, 0.015f, BarbelColour),
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook,
+                                      kBody.Spot(kEye.x, kEye.z, kEye.radius), BodyColour)},
                             kCream * 0.8f);
 }
 

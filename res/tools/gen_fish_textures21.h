@@ -94,17 +94,14 @@ inline Rgb TailColour(float x, float z)
     return FinRays(angle, kit::Clamp01((x - kSegmentX[13]) / 0.1f), 0.06f, 81u, kAnalGrey);
 }
 
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(196, 190, 160), kit::FromBytes(120, 110, 84), kit::FromBytes(40, 40, 38)};
-    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+inline const EyeLook kEyeLook{kit::FromBytes(196, 190, 160), kit::FromBytes(120, 110, 84), kit::FromBytes(40, 40, 38)};
 
 inline kit::Image Paint()
 {
     return fishpaint::Paint(kPicture,
-                            {RegionLayer(kSkin, 0.004f, BodyColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour),
+                            {RegionLayer(kSkin, 0.004f, BodyColour),
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook,
+                                      kBody.Spot(kEye.x, kEye.z, kEye.radius), BodyColour),
                              RegionLayer(kDorsalFin, 0.01f, SheetFin), RegionLayer(kDorsalFoldFin, 0.006f, SheetFin),
                              RegionLayer(kBackFoldFin, 0.006f, LongFin), RegionLayer(kPectoralFin, 0.006f, PectoralFin),
                              RegionLayer(kPelvicFin, 0.006f, SheetFin), RegionLayer(kAnalFrontFin, 0.006f, SheetFin),

@@ -105,12 +105,7 @@ inline Rgb FeelerColour(float a, float b)
 }
 
 // A dark pupil in a red-brown iris with a golden ring, on the head's own skin.
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(232, 150, 60), kit::FromBytes(160, 52, 30), kit::FromBytes(50, 36, 40)};
-    static const fishkit::SurfaceSpot spot = kBody.Spot(kEyeX, kEyeZ, kEyeRadius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+inline const EyeLook kEyeLook{kit::FromBytes(232, 150, 60), kit::FromBytes(160, 52, 30), kit::FromBytes(50, 36, 40)};
 
 inline kit::Image Paint()
 {
@@ -119,7 +114,9 @@ inline kit::Image Paint()
                              RegionLayer(kSoftDorsalFin, 0.008f, SoftDorsalColour),
                              RegionLayer(kAnalFin, 0.015f, AnalColour), RegionLayer(kTailFin, 0.012f, TailColour),
                              RegionLayer(kPectoralFin, 0.012f, PectoralColour),
-                             RegionLayer(kFeelerSkin, 0.012f, FeelerColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                             RegionLayer(kFeelerSkin, 0.012f, FeelerColour),
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook,
+                                      kBody.Spot(kEyeX, kEyeZ, kEyeRadius), BodyColour)},
                             kFinBlue);
 }
 

@@ -73,18 +73,15 @@ inline Rgb EdgedFinColour(float a, float b)
 inline Rgb PlainFinColour(float a, float b) { return FinColour(kPlainFin, a, b, 77u); }
 
 // A dark eye with a golden ring, on the head's own skin.
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(240, 150, 40), kit::FromBytes(60, 26, 10), kit::FromBytes(40, 18, 8)};
-    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+inline const EyeLook kEyeLook{kit::FromBytes(240, 150, 40), kit::FromBytes(60, 26, 10), kit::FromBytes(40, 18, 8)};
 
 inline kit::Image Paint()
 {
     return fishpaint::Paint(kPicture,
                             {RegionLayer(kSkin, 0.03f, BodyColour), RegionLayer(kEdgedFins, 0.02f, EdgedFinColour),
-                             RegionLayer(kPlainFins, 0.02f, PlainFinColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                             RegionLayer(kPlainFins, 0.02f, PlainFinColour),
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook,
+                                      kBody.Spot(kEye.x, kEye.z, kEye.radius), BodyColour)},
                             kOrange * 0.8f);
 }
 

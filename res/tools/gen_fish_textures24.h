@@ -83,19 +83,16 @@ inline Rgb PectoralColour(float a, float b) { return RayFinColour(kPectoral, a, 
 inline Rgb PelvicColour(float a, float b) { return FinColour(kPelvic, a, b, 242u); }
 
 // A red eye with a dark rim, on the head's own skin.
-inline Rgb EyeDiscColour(float rho, float dx, float dy)
-{
-    static const EyeLook eye{kit::FromBytes(240, 120, 40), kit::FromBytes(190, 30, 22), kit::FromBytes(60, 20, 12)};
-    static const SurfaceSpot spot = kBody.Spot(kEye.x, kEye.z, kEye.radius);
-    return EyeColour(eye, std::min(rho, 1.0f), dx, dy, SkinUnderEye(spot, rho, dx, dy, BodyColour));
-}
+inline const EyeLook kEyeLook{kit::FromBytes(240, 120, 40), kit::FromBytes(190, 30, 22), kit::FromBytes(60, 20, 12)};
 
 inline kit::Image Paint()
 {
     return fishpaint::Paint(kPicture,
                             {RegionLayer(kSkin, 0.02f, BodyColour), SideLayer(kFinPlane, 0.01f, MidlineFinColour),
                              RegionLayer(kPectoralFin, 0.01f, PectoralColour),
-                             RegionLayer(kPelvicFin, 0.01f, PelvicColour), DiscLayer(kEyeDisc, 1.3f, EyeDiscColour)},
+                             RegionLayer(kPelvicFin, 0.01f, PelvicColour),
+                             EyeLayer(kEyeDisc, 1.3f, kEyeLook,
+                                      kBody.Spot(kEye.x, kEye.z, kEye.radius), BodyColour)},
                             kGold * 0.8f);
 }
 

@@ -69,4 +69,40 @@ const FishVertex* At(const FishVertex (&table)[Rows][Columns])
     return &table[0][0];
 }
 
+// Where the points of a table lie: x, y, z and the texture's s, t each in a
+// range (low to high).
+struct PointExtent {
+    float low, high;
+};
+struct TableExtents {
+    const char* name;
+    const FishVertex* points;
+    int count;
+    PointExtent x, y, z, s, t;
+};
+template <int R, int C>
+TableExtents Extents(const char* name, const FishVertex (&table)[R][C], PointExtent x, PointExtent y, PointExtent z,
+                     PointExtent s, PointExtent t)
+{
+    return {name, &table[0][0], R * C, x, y, z, s, t};
+}
+
+// Every point of each table within its extents (5e-4 to spare), with a unit normal.
+template <size_t N>
+void ExpectTablesWithinTheirExtents(const TableExtents (&cases)[N])
+{
+    const float e = 5e-4f;
+    for (const TableExtents& c : cases)
+        for (int i = 0; i < c.count; ++i) {
+            const FishVertex& p = c.points[i];
+            const std::string at = std::string(c.name) + " point " + std::to_string(i);
+            EXPECT_TRUE(p.x >= c.x.low - e && p.x <= c.x.high + e) << at << " x " << p.x;
+            EXPECT_TRUE(p.y >= c.y.low - e && p.y <= c.y.high + e) << at << " y " << p.y;
+            EXPECT_TRUE(p.z >= c.z.low - e && p.z <= c.z.high + e) << at << " z " << p.z;
+            EXPECT_TRUE(p.s >= c.s.low - e && p.s <= c.s.high + e) << at << " s " << p.s;
+            EXPECT_TRUE(p.t >= c.t.low - e && p.t <= c.t.high + e) << at << " t " << p.t;
+            EXPECT_NEAR(std::hypot(p.nx, p.ny, p.nz), 1.0f, 1e-3) << at;
+        }
+}
+
 }  // namespace fish_mesh_checks

@@ -108,6 +108,47 @@ void ExpectPartsInOrder(const VertexRecorder& recorder, const CFishModel& fish, 
         EXPECT_STREQ(fish.Class().parts[i].name, shapes[i].name);
 }
 
+// How a frame sends the parts of a table of PartShape: each part drawn, in
+// the class's order, opens with an empty GL_QUADS pair where
+// emptyQuadsFirst(name) says so, then sends its strips; a part not drawn
+// sends nothing; with `emptyStrips` no strip has a vertex (as a fish not
+// alive sends them).
+struct PartLayout {
+    std::function<bool(const char* part)> emptyQuadsFirst;
+    std::function<bool(const char* part)> drawn = [](const char*) { return true; };
+    bool emptyStrips = false;
+};
+
+// The primitives of the last Draw laid out as `layout` says, and nothing
+// after them; the parts named as the class names them.
+template <size_t N>
+void ExpectPartsLaidOut(const VertexRecorder& recorder, const CFishModel& fish, const PartShape (&shapes)[N],
+                        const PartLayout& layout, const std::string& what)
+{
+    size_t p = 0, vertices = 0;
+    for (size_t i = 0; i < N; ++i) {
+        const PartShape& s = shapes[i];
+        EXPECT_STREQ(fish.Class().parts[i].name, s.name);
+        if (!layout.drawn(s.name))
+            continue;
+        if (layout.emptyQuadsFirst(s.name)) {
+            ASSERT_LT(p, recorder.primitives.size()) << what;
+            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUADS)) << what << " " << s.name;
+            EXPECT_TRUE(recorder.primitives[p].vertices.empty()) << what << " " << s.name;
+            ++p;
+        }
+        const int points = layout.emptyStrips ? 0 : s.points;
+        for (int k = 0; k < s.strips; ++k, ++p) {
+            ASSERT_LT(p, recorder.primitives.size()) << what;
+            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << what << " " << s.name;
+            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(points)) << what << " " << s.name << " " << k;
+            vertices += size_t(points);
+        }
+    }
+    EXPECT_EQ(p, recorder.primitives.size()) << what;
+    EXPECT_EQ(recorder.VertexCount(), vertices) << what;
+}
+
 // One Draw (in the class's form) of `fish` and of a copy of size `size`, from
 // the same random sequence: every vertex of the copy lies size / fish's size
 // as far out.
@@ -161,6 +202,15 @@ inline std::array<float, 3> TurnedAboutZ(const std::array<float, 3>& p, float de
     return {c * p[0] - s * p[1], s * p[0] + c * p[1], p[2]};
 }
 
+// Where a stored point (x, y, z) in size-1 units arrives: times the size,
+// turned by `angle` degrees about z.
+inline std::array<float, 3> ScaledAndTurned(float x, float y, float z, float angle, int size = 5)
+{
+    const double a = angle * 3.14159265358979323846 / 180.0, c = std::cos(a), s = std::sin(a);
+    const double px = x * size, py = y * size, pz = z * size;
+    return {static_cast<float>(c * px - s * py), static_cast<float>(s * px + c * py), static_cast<float>(pz)};
+}
+
 inline void ExpectNearPoint(const std::array<float, 3>& a, const std::array<float, 3>& b, const std::string& what,
                             float tolerance = 3e-5f)
 {
@@ -189,6 +239,48 @@ void ExpectBodyRowsAlongTheSegments(const FishVertex (&body)[Rows][Columns])
         for (int r = 1; r + 1 < Rows; ++r) {
             EXPECT_GT(body[r][j].y, 0.0f) << r << " " << j;
             EXPECT_GT(body[r][j].ny, 0.0f) << "flank normals face outward, " << r << " " << j;
+        }
+        if (j > 0) {
+            EXPECT_GT(body[0][j].x, body[0][j - 1].x);
+        }
+    }
+}
+
+// The extent of a table: its highest and its lowest z, and how far it
+// reaches to either side (the largest |y|).
+struct TableBox {
+    float top = -1, bottom = 1, side = 0;
+};
+template <int Rows, int Columns>
+TableBox BoxOf(const FishVertex (&table)[Rows][Columns])
+{
+    TableBox box;
+    for (const auto& row : table)
+        for (const FishVertex& p : row) {
+            box.top = std::max(box.top, p.z);
+            box.bottom = std::min(box.bottom, p.z);
+            box.side = std::max(box.side, std::fabs(p.y));
+        }
+    return box;
+}
+
+// A body table stored on its -y half: rows from the ridge (on the midline,
+// within `ridgeTolerance`) down the flank to the belly (on the midline), the
+// flank at y < 0 with its normals facing out, each column one place along the
+// body, the columns from the head back.
+template <int Rows, int Columns>
+void ExpectStoredHalfBodyRowsAlongTheSegments(const FishVertex (&body)[Rows][Columns], float ridgeTolerance = 0.0f)
+{
+    for (int j = 0; j < Columns; ++j) {
+        EXPECT_NEAR(body[0][j].y, 0.0f, ridgeTolerance) << "ridge on the midline, column " << j;
+        EXPECT_NEAR(body[Rows - 1][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
+        for (int r = 1; r < Rows; ++r) {
+            EXPECT_EQ(body[r][j].x, body[0][j].x) << "column " << j << " is one segment";
+            EXPECT_LT(body[r][j].z, body[r - 1][j].z) << "rows go down, column " << j;
+        }
+        for (int r = 1; r + 1 < Rows; ++r) {
+            EXPECT_LT(body[r][j].y, 0.0f) << "the stored half, " << r << " " << j;
+            EXPECT_LT(body[r][j].ny, 0.0f) << "flank normals face out, " << r << " " << j;
         }
         if (j > 0) {
             EXPECT_GT(body[0][j].x, body[0][j - 1].x);
@@ -323,3 +415,169 @@ protected:
     VertexRecorder recorder;
     Fish fish;
 };
+
+// A part of a species recomputed from its rules: every strip of its table
+// sent as stored and mirrored passes, each vertex the stored point (times
+// `size`, y negated in a mirrored pass) moved by the part's waves and turned
+// by the angle of its column, with the stored normal and texture coordinate.
+template <class Fish>
+struct StripRule {
+    using Vec = std::array<float, 3>;
+    const char* name;
+    void (Fish::*draw)(const FishFrame&);
+    const FishVertex* mesh;
+    int columns;
+    std::vector<bool> passes;  // per strip: as stored, then y negated?
+    bool stripsThenMirrors;    // all strips, then all mirrored
+    // The point with its offsets, before turning: (x, y, z) given the stored
+    // point scaled and its y negated in a mirrored pass.
+    std::function<Vec(Vec q, int row, int c, bool mirrored)> moved;
+    std::function<float(int c)> angle;
+};
+
+// Each rule's part drawn alone from frame `f`: the strips it sends, after the
+// empty quads where emptyQuadsFirst(name) says so, follow the rule.
+template <class Fish, size_t N>
+void ExpectStripsFollowRules(VertexRecorder& recorder, Fish& fish, const FishFrame& f,
+                             const StripRule<Fish> (&rules)[N], const std::function<bool(const char*)>& emptyQuadsFirst,
+                             float size = 5)
+{
+    using Vec = std::array<float, 3>;
+    for (const StripRule<Fish>& rule : rules) {
+        recorder.primitives.clear();
+        (fish.*rule.draw)(f);
+        ASSERT_FALSE(recorder.primitives.empty()) << rule.name;
+        const size_t skip = emptyQuadsFirst(rule.name) ? 1 : 0;
+        if (skip) {
+            EXPECT_TRUE(recorder.primitives[0].vertices.empty()) << rule.name << ": the empty quads first";
+        }
+        const size_t passes = rule.passes.size();
+        const int strips = static_cast<int>((recorder.primitives.size() - skip) / passes);
+        ASSERT_GE(strips, 1) << rule.name;
+        for (int s = 0; s < strips; ++s)
+            for (size_t pass = 0; pass < passes; ++pass) {
+                const size_t prim = skip + (rule.stripsThenMirrors ? pass * strips + s : s * passes + pass);
+                ASSERT_EQ(recorder.primitives[prim].vertices.size(), size_t(2 * rule.columns)) << rule.name;
+                for (int c = 0; c < rule.columns; ++c)
+                    for (int k = 0; k < 2; ++k) {
+                        const FishVertex& p = rule.mesh[(s + k) * rule.columns + c];
+                        const bool mirrored = rule.passes[pass];
+                        const Vec q =
+                            rule.moved({p.x * size, (mirrored ? -p.y : p.y) * size, p.z * size}, s + k, c, mirrored);
+                        const RecordedVertex& v = recorder.primitives[prim].vertices[2 * c + k];
+                        ExpectSamePoint(v.position, TurnedAboutZ(q, rule.angle(c)),
+                                        std::string(rule.name) + " strip " + std::to_string(s) + " pass " +
+                                            std::to_string(pass) + " column " + std::to_string(c));
+                        EXPECT_EQ(v.normal, (Vec{p.nx, p.ny, p.nz})) << rule.name << " normals as stored";
+                        EXPECT_EQ(v.texCoord, (std::array<float, 2>{p.s, p.t})) << rule.name;
+                    }
+            }
+    }
+}
+
+// A fish born with pitch 0, `frames` frames drawn by frame(): y never changes
+// and the body never tilts; the target heading changes only at an x wall
+// (wall state 1 or 2, past 49 from the middle), at least twice.
+template <class Fish>
+void ExpectShuttlesBetweenTheXWallsLevel(Fish& fish, int frames, const std::function<void()>& frame)
+{
+    const float y = fish.m_fPos[1];
+    int turns = 0, last = fish.m_nTargetHeading;
+    for (int k = 0; k < frames; ++k) {
+        const float x = fish.m_fPos[0];
+        frame();
+        if (fish.m_nTargetHeading != last) {
+            ++turns;
+            EXPECT_TRUE(fish.m_nWallState == 1 || fish.m_nWallState == 2) << "frame " << k;
+            EXPECT_GT(std::fabs(x), 49.0f) << "frame " << k;
+            last = fish.m_nTargetHeading;
+        }
+        ASSERT_EQ(fish.m_fPos[1], y) << "frame " << k;
+        ASSERT_EQ(fish.m_fShownPitch, 0.0f) << "frame " << k;
+        ASSERT_EQ(fish.TargetPitch(), 0.0f);
+    }
+    EXPECT_GE(turns, 2);
+}
+
+// A fish at y 0 with target pitch 30, 4000 frames drawn by frame(): the
+// target stays at plus or minus 30 and flips (at least twice) only at the top
+// and the bottom (wall state 5 or 6), where the fish slows to 0.025; it
+// reaches 13 (the top 3 + 10) and -17 (the bottom -22 + 5).
+// shown(target, shownBefore, frame) checks the drawn pitch after each frame.
+template <class Fish>
+void ExpectZigzagsBetweenTopAndBottom(Fish& fish, const std::function<void()>& frame,
+                                      const std::function<void(float target, float shown, int frame)>& shown)
+{
+    fish.m_fPitch = 30;
+    fish.m_fPos[1] = 0;
+    float lowest = 1e9f, highest = -1e9f;
+    int flips = 0;
+    for (int k = 0; k < 4000; ++k) {
+        const float before = fish.TargetPitch(), shownBefore = fish.m_fShownPitch;
+        frame();
+        ASSERT_EQ(std::fabs(fish.TargetPitch()), 30.0f);
+        if (fish.TargetPitch() != before) {
+            ++flips;
+            EXPECT_TRUE(fish.m_nWallState == 5 || fish.m_nWallState == 6);
+            EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.025f) << "slowed at the top and the bottom";
+        }
+        shown(before, shownBefore, k);
+        lowest = std::min(lowest, fish.m_fPos[1]);
+        highest = std::max(highest, fish.m_fPos[1]);
+    }
+    EXPECT_GE(flips, 2);
+    EXPECT_FLOAT_EQ(highest, 13.0f);
+    EXPECT_FLOAT_EQ(lowest, -17.0f);
+}
+
+// `period` calls of gen(out, n): the phase of block `block` holds until the
+// last of them, which steps it once by the block's phase step.
+template <class Fish>
+void ExpectPhaseStepsOnTheLastCall(Fish& fish, void (Fish::*gen)(float*, int), int block, float* out, int n,
+                                   int period, const std::string& what)
+{
+    const FishWave& w = fish.m_Wave[block];
+    const float start = w.phase;
+    for (int call = 1; call <= period; ++call) {
+        (fish.*gen)(out, n);
+        EXPECT_EQ(w.phase, call < period ? start : start + w.phaseStep) << what << " call " << call;
+    }
+}
+
+// A wander decision of a copy of `fish` (its timer past 300, target pitch 10,
+// clear of the z walls' speed change) after srand(seed), for each seed: the
+// values drawn from the `counter`-th on are the new timer (% 150), the target
+// speed, the heading (odd: 180), the pitch (10 less 15 + r % 15) and, where
+// the timer is over 50, the slow speed (0.025, or 0.035 for an odd draw); the
+// stroke is clear, and the frame draws `draws` values, one more when it slows.
+// check(fish) looks at the fish after its decision.
+template <class Fish>
+void ExpectWanderDecisionDrawsInOrder(const Fish& fish, std::initializer_list<unsigned> seeds, int counter, int draws,
+                                      const std::function<void(Fish&)>& check)
+{
+    for (unsigned seed : seeds) {
+        const auto deciding = [&] {
+            Fish f = fish;
+            f.m_nWanderTimer = 301;
+            f.m_fPitch = 10;
+            f.m_fPos[2] = -100;
+            return f;
+        };
+        Fish f = deciding();
+        crt::srand(seed);
+        f.Draw(0);
+        const int timer = RandValue(counter, seed) % 150;
+        EXPECT_EQ(f.m_nWanderTimer, timer) << seed;
+        EXPECT_EQ(f.m_nTargetHeading, RandValue(counter + 2, seed) % 2 ? 180 : 0) << seed;
+        EXPECT_EQ(f.m_fPitch, 10.0f - static_cast<float>(RandValue(counter + 3, seed) % 15 + 15)) << seed;
+        EXPECT_EQ(f.m_bStroke, 0) << seed;
+        const bool slows = timer > 50;
+        if (slows) {
+            EXPECT_FLOAT_EQ(f.m_fSpeed, static_cast<float>(RandValue(counter + 4, seed) % 2) * 0.01f + 0.025f)
+                << seed;
+        }
+        Fish g = deciding();
+        EXPECT_EQ(RandDraws([&] { g.Draw(0); }, seed), draws + (slows ? 1 : 0)) << seed;
+        check(f);
+    }
+}

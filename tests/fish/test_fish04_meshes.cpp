@@ -59,31 +59,11 @@ int ColumnAt(float x)
 
 TEST(FishMeshes, OscarBodyIsDeepOvalAndStoredOnItsLeftHalf)
 {
-    for (int j = 0; j < 18; ++j) {
-        EXPECT_NEAR(g_Fish04Body[0][j].y, 0.0f, 1e-6) << "ridge on the midline, column " << j;
-        EXPECT_NEAR(g_Fish04Body[8][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
-        for (int r = 1; r < 9; ++r) {
-            EXPECT_EQ(g_Fish04Body[r][j].x, g_Fish04Body[0][j].x) << "column " << j << " is one segment";
-            EXPECT_LT(g_Fish04Body[r][j].z, g_Fish04Body[r - 1][j].z) << "rows go down, column " << j;
-        }
-        for (int r = 1; r < 8; ++r) {
-            EXPECT_LT(g_Fish04Body[r][j].y, 0.0f) << r << " " << j;
-            EXPECT_LT(g_Fish04Body[r][j].ny, 0.0f) << "flank normals face -y, " << r << " " << j;
-        }
-        if (j > 0) {
-            EXPECT_GT(g_Fish04Body[0][j].x, g_Fish04Body[0][j - 1].x);
-        }
-    }
+    ExpectStoredHalfBodyRowsAlongTheSegments(g_Fish04Body, 1e-6f);
     // The ends of the body, and a depth of nearly half its length, thick-set.
     EXPECT_NEAR(g_Fish04Body[0][0].x, -0.4495f, 1e-4);
     EXPECT_NEAR(g_Fish04Body[0][17].x, 0.2997f, 1e-4);
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish04Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, -p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish04Body);
     EXPECT_NEAR(top, 0.2313f, 0.005f);
     EXPECT_NEAR(bottom, -0.1292f, 0.005f);
     EXPECT_NEAR(side, 0.0848f, 0.004f);

@@ -50,59 +50,34 @@ TEST(FishMeshes, NeonTetraPelvicFinsHangCloseToTheirSegment)
     }
 }
 
-struct Extent {
-    float low, high;
-};
-struct TableCase {
-    const char* name;
-    const FishVertex* points;
-    int count;
-    Extent x, y, z, s, t;
-};
-template <int R, int C>
-TableCase Of(const char* name, const FishVertex (&table)[R][C], Extent x, Extent y, Extent z, Extent s, Extent t)
-{
-    return {name, &table[0][0], R * C, x, y, z, s, t};
-}
 
 TEST(FishMeshes, NeonTetraTablesLieWithinTheirPlacesWithUnitNormals)
 {
-    const TableCase cases[] = {
+    const TableExtents cases[] = {
         // The body is a little deeper than 0.184 (a neon's depth is about a
         // quarter of its length to the tail root).
-        Of("body", g_Fish17Body, {-0.4573f, 0.3627f}, {-0.07491f, 0.0f}, {-0.1155f, 0.0965f}, {0.05793f, 0.9941f},
-           {1.401f, 1.727f}),
-        Of("upper snout", g_Fish17UpperSnout, {-0.4981f, -0.4486f}, {-0.04785f, 0.0f}, {-0.05702f, 0.02525f},
-           {0.008079f, 0.09504f}, {1.495f, 1.623f}),
-        Of("lower snout", g_Fish17LowerSnout, {-0.5f, -0.4486f}, {-0.03687f, 0.0f}, {-0.06156f, -0.01716f},
-           {0.005859f, 0.09357f}, {1.469f, 1.548f}),
-        Of("back fin", g_Fish17Dorsal, {-0.08374f, 0.0249f}, {-0.00025f, -0.00025f}, {0.07655f, 0.181f},
-           {0.3379f, 0.6014f}, {1.741f, 1.994f}),
+        Extents("body", g_Fish17Body, {-0.4573f, 0.3627f}, {-0.07491f, 0.0f}, {-0.1155f, 0.0965f}, {0.05793f, 0.9941f},
+                {1.401f, 1.727f}),
+        Extents("upper snout", g_Fish17UpperSnout, {-0.4981f, -0.4486f}, {-0.04785f, 0.0f}, {-0.05702f, 0.02525f},
+                {0.008079f, 0.09504f}, {1.495f, 1.623f}),
+        Extents("lower snout", g_Fish17LowerSnout, {-0.5f, -0.4486f}, {-0.03687f, 0.0f}, {-0.06156f, -0.01716f},
+                {0.005859f, 0.09357f}, {1.469f, 1.548f}),
+        Extents("back fin", g_Fish17Dorsal, {-0.08374f, 0.0249f}, {-0.00025f, -0.00025f}, {0.07655f, 0.181f},
+                {0.3379f, 0.6014f}, {1.741f, 1.994f}),
         // The pectorals' base reaches a little higher up the flank, where it
         // is narrower, so that seen from above the fin grows out of the body.
-        Of("pectoral fins", g_Fish17Pectoral, {-0.2756f, -0.1342f}, {-0.1117f, -0.0612f}, {-0.0261f, 0.08095f},
-           {0.005859f, 0.4526f}, {1.008f, 1.614f}),
-        Of("pelvic fins", g_Fish17Pelvic, {-0.1829f, -0.07652f}, {-0.08354f, -0.02064f}, {-0.181f, -0.08911f},
-           {0.4668f, 0.6469f}, {1.006f, 1.195f}),
-        Of("belly fin", g_Fish17Anal, {0.08984f, 0.2267f}, {0.00025f, 0.001792f}, {-0.1689f, -0.05016f},
-           {0.6113f, 0.9019f}, {1.742f, 1.994f}),
-        Of("tail", g_Fish17Tail, {0.3042f, 0.4995f}, {-0.002781f, -0.00025f}, {-0.1179f, 0.1073f}, {0.6621f, 0.9933f},
-           {1.006f, 1.388f}),
-        Of("eyes", g_Fish17Eye, {-0.4554f, -0.4128f}, {-0.06587f, -0.04084f}, {-0.03655f, 0.01259f}, {0.4763f, 0.635f},
-           {1.21f, 1.382f}),
+        Extents("pectoral fins", g_Fish17Pectoral, {-0.2756f, -0.1342f}, {-0.1117f, -0.0612f}, {-0.0261f, 0.08095f},
+                {0.005859f, 0.4526f}, {1.008f, 1.614f}),
+        Extents("pelvic fins", g_Fish17Pelvic, {-0.1829f, -0.07652f}, {-0.08354f, -0.02064f}, {-0.181f, -0.08911f},
+                {0.4668f, 0.6469f}, {1.006f, 1.195f}),
+        Extents("belly fin", g_Fish17Anal, {0.08984f, 0.2267f}, {0.00025f, 0.001792f}, {-0.1689f, -0.05016f},
+                {0.6113f, 0.9019f}, {1.742f, 1.994f}),
+        Extents("tail", g_Fish17Tail, {0.3042f, 0.4995f}, {-0.002781f, -0.00025f}, {-0.1179f, 0.1073f},
+                {0.6621f, 0.9933f}, {1.006f, 1.388f}),
+        Extents("eyes", g_Fish17Eye, {-0.4554f, -0.4128f}, {-0.06587f, -0.04084f}, {-0.03655f, 0.01259f},
+                {0.4763f, 0.635f}, {1.21f, 1.382f}),
     };
-    const float e = 5e-4f;
-    for (const TableCase& c : cases)
-        for (int i = 0; i < c.count; ++i) {
-            const FishVertex& p = c.points[i];
-            const std::string at = std::string(c.name) + " point " + std::to_string(i);
-            EXPECT_TRUE(p.x >= c.x.low - e && p.x <= c.x.high + e) << at << " x " << p.x;
-            EXPECT_TRUE(p.y >= c.y.low - e && p.y <= c.y.high + e) << at << " y " << p.y;
-            EXPECT_TRUE(p.z >= c.z.low - e && p.z <= c.z.high + e) << at << " z " << p.z;
-            EXPECT_TRUE(p.s >= c.s.low - e && p.s <= c.s.high + e) << at << " s " << p.s;
-            EXPECT_TRUE(p.t >= c.t.low - e && p.t <= c.t.high + e) << at << " t " << p.t;
-            EXPECT_NEAR(std::hypot(p.nx, p.ny, p.nz), 1.0f, 1e-3) << at;
-        }
+    ExpectTablesWithinTheirExtents(cases);
     ExpectUnitNormalsAndCoordinatesInThePicture(kFishSpecies17, 1.0f, 2.0f);
 }
 
@@ -125,13 +100,7 @@ TEST(FishMeshes, NeonTetraBodyRunsRidgeToBellyAndEndsFlatAtTheTailRoot)
     for (int r = 0; r < 6; ++r)
         EXPECT_EQ(b[r][15].y, 0.0f) << "the tail root is pinched flat, row " << r;
     // Slender: some four times as long as deep, and narrower than deep.
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : b)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, -p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(b);
     const float length = b[0][15].x - b[0][0].x;
     EXPECT_GT(length, 3.6f * (top - bottom));
     EXPECT_LT(2 * side, 0.8f * (top - bottom));

@@ -42,32 +42,12 @@ TEST(FishMeshes, HarlequinRasboraPartsStandOverTheSegmentsWhoseBendTheyTake)
 // the flank to the belly, one column a segment.
 TEST(FishSpecies18Mesh, BodyRowsRunFromTheRidgeToTheBellyOnTheStoredSide)
 {
-    for (int j = 0; j < 15; ++j) {
-        EXPECT_EQ(g_Fish18Body[0][j].y, 0.0f) << "ridge on the midline, column " << j;
-        EXPECT_NEAR(g_Fish18Body[5][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
-        for (int r = 1; r < 6; ++r) {
-            EXPECT_EQ(g_Fish18Body[r][j].x, g_Fish18Body[0][j].x) << "column " << j << " is one segment";
-            EXPECT_LT(g_Fish18Body[r][j].z, g_Fish18Body[r - 1][j].z) << "rows go down, column " << j;
-        }
-        for (int r = 1; r < 5; ++r) {
-            EXPECT_LT(g_Fish18Body[r][j].y, 0.0f) << r << " " << j;
-            EXPECT_LT(g_Fish18Body[r][j].ny, 0.0f) << "flank normals face out, " << r << " " << j;
-        }
-        if (j > 0) {
-            EXPECT_GT(g_Fish18Body[0][j].x, g_Fish18Body[0][j - 1].x);
-        }
-    }
+    ExpectStoredHalfBodyRowsAlongTheSegments(g_Fish18Body);
 }
 
 TEST(FishSpecies18Mesh, ADeepFlatSidedBodyWithANarrowTailStalk)
 {
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish18Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, -p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish18Body);
     const float length = g_Fish18Body[0][14].x - g_Fish18LowerJaw[0][3].x;
     EXPECT_GT((top - bottom) / length, 0.3f) << "deep";
     EXPECT_LT(2 * side / (top - bottom), 0.45f) << "flat-sided";

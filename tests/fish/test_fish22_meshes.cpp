@@ -39,32 +39,12 @@ TEST(FishMeshes, DwarfGouramiPartsStandOverTheSegmentsWhoseBendTheyTake)
 // the flank to the belly, one column a segment.
 TEST(FishSpecies22Mesh, BodyRowsRunFromTheRidgeToTheBellyOnTheStoredSide)
 {
-    for (int j = 0; j < 14; ++j) {
-        EXPECT_EQ(g_Fish22Body[0][j].y, 0.0f) << "ridge on the midline, column " << j;
-        EXPECT_NEAR(g_Fish22Body[8][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
-        for (int r = 1; r < 9; ++r) {
-            EXPECT_EQ(g_Fish22Body[r][j].x, g_Fish22Body[0][j].x) << "column " << j << " is one segment";
-            EXPECT_LT(g_Fish22Body[r][j].z, g_Fish22Body[r - 1][j].z) << "rows go down, column " << j;
-        }
-        for (int r = 1; r < 8; ++r) {
-            EXPECT_LT(g_Fish22Body[r][j].y, 0.0f) << r << " " << j;
-            EXPECT_LT(g_Fish22Body[r][j].ny, 0.0f) << "flank normals face out, " << r << " " << j;
-        }
-        if (j > 0) {
-            EXPECT_GT(g_Fish22Body[0][j].x, g_Fish22Body[0][j - 1].x);
-        }
-    }
+    ExpectStoredHalfBodyRowsAlongTheSegments(g_Fish22Body);
 }
 
 TEST(FishSpecies22Mesh, ADeepThinOvalBody)
 {
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish22Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, -p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish22Body);
     const float length = g_Fish22Body[0][13].x - g_Fish22UpperJaw[0][3].x;
     EXPECT_GT((top - bottom) / length, 0.4f) << "deep";
     EXPECT_LT(2 * side / (top - bottom), 0.35f) << "laterally compressed";

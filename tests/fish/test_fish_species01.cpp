@@ -32,15 +32,6 @@ const Shape kShapes[] = {
     {"tail", 1, 40},           {"eye", 2, 18},                  {"eye twin", 2, 18},
 };
 
-// Where a stored point must arrive: (x, y, z) in size-1 units plus offsets,
-// times the size, turned by `angle` degrees about z.
-std::array<float, 3> Placed(float x, float y, float z, float angle, int size = 5)
-{
-    const double a = angle * kPi / 180.0, c = std::cos(a), s = std::sin(a);
-    const double px = x * size, py = y * size, pz = z * size;
-    return {static_cast<float>(c * px - s * py), static_cast<float>(s * px + c * py), static_cast<float>(pz)};
-}
-
 class Species01Test : public testing::Test {
 protected:
     Species01Test()
@@ -478,7 +469,7 @@ TEST_F(Species01Test, PartsTurnAndWaveByTheirRulesInEveryPass)
                     const FishVertex& q = rule.point(strip, k, c);
                     const Offset d = rule.offset(f, k, c, mirrored, fish.m_fDrift);
                     const std::array<float, 3> want =
-                        Placed(q.x + d[0], (mirrored ? -q.y : q.y) + d[1], q.z + d[2], rule.angle(f, c));
+                        ScaledAndTurned(q.x + d[0], (mirrored ? -q.y : q.y) + d[1], q.z + d[2], rule.angle(f, c));
                     const RecordedVertex& got = recorder.primitives[p].vertices[2 * c + k];
                     for (int axis = 0; axis < 3; ++axis)
                         EXPECT_NEAR(got.position[axis], want[axis], 2e-5)
@@ -523,48 +514,16 @@ TEST_F(Species01Test, ItShuttlesBetweenTheXWallsLevelWhenBornWithPitchZero)
 {
     // Born with pitch 0: y never changes and the body never tilts; the target
     // heading changes only at an x wall, where the body comes round at once.
-    const float y = fish.m_fPos[1];
-    int turns = 0, last = fish.m_nTargetHeading;
-    for (int frame = 0; frame < 8000; ++frame) {
-        const float x = fish.m_fPos[0];
-        Frame();
-        if (fish.m_nTargetHeading != last) {
-            ++turns;
-            EXPECT_TRUE(fish.m_nWallState == 1 || fish.m_nWallState == 2) << "frame " << frame;
-            EXPECT_GT(std::fabs(x), 49.0f) << "frame " << frame;
-            last = fish.m_nTargetHeading;
-        }
-        ASSERT_EQ(fish.m_fPos[1], y) << "frame " << frame;
-        ASSERT_EQ(fish.m_fShownPitch, 0.0f) << "frame " << frame;
-        ASSERT_EQ(fish.TargetPitch(), 0.0f);
-    }
-    EXPECT_GE(turns, 2);
+    ExpectShuttlesBetweenTheXWallsLevel(fish, 8000, [&] { Frame(); });
 }
 
 TEST_F(Species01Test, ItZigzagsAtItsBirthPitchAndTiltsOneDegreeAFrameTowardIt)
 {
-    fish.m_fPitch = 30;
-    fish.m_fPos[1] = 0;
-    float lowest = 1e9f, highest = -1e9f;
-    int flips = 0;
-    for (int frame = 0; frame < 4000; ++frame) {
-        const float before = fish.TargetPitch(), shown = fish.m_fShownPitch;
-        Frame();
-        ASSERT_EQ(std::fabs(fish.TargetPitch()), 30.0f);
-        if (fish.TargetPitch() != before) {
-            ++flips;
-            EXPECT_TRUE(fish.m_nWallState == 5 || fish.m_nWallState == 6);
-            EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.025f) << "slowed at the top and the bottom";
-        }
+    ExpectZigzagsBetweenTopAndBottom(fish, [&] { Frame(); }, [&](float target, float shown, int frame) {
         // The drawn pitch moves one degree toward the target it saw.
-        const float want = shown < before ? shown + 1 : shown > before ? shown - 1 : shown;
+        const float want = shown < target ? shown + 1 : shown > target ? shown - 1 : shown;
         ASSERT_EQ(fish.m_fShownPitch, want) << "frame " << frame;
-        lowest = std::min(lowest, fish.m_fPos[1]);
-        highest = std::max(highest, fish.m_fPos[1]);
-    }
-    EXPECT_GE(flips, 2);
-    EXPECT_FLOAT_EQ(highest, 13.0f);  // ytop 3 + 10
-    EXPECT_FLOAT_EQ(lowest, -17.0f);  // ybottom -22 + 5
+    });
 }
 
 TEST_F(Species01Test, ItKeepsItsBirthSpeedUntilTheFirstClampAtAWall)

@@ -147,10 +147,7 @@ TEST(FishSpecies02Waves, EachSineGeneratorHasItsCadenceAndItsShape)
         w.phase = 1.0f;
         w.amplitude += 0.01f;  // an amplitude the shape must follow (unread by the growing kinds)
         float out[48] = {};
-        for (int call = 1; call <= c.period; ++call) {
-            (fish.*c.gen)(out, c.n);
-            EXPECT_EQ(w.phase, call < c.period ? 1.0f : 1.0f + w.phaseStep) << c.name << " call " << call;
-        }
+        ExpectPhaseStepsOnTheLastCall(fish, c.gen, c.block, out, c.n, c.period, c.name);
         for (int i = 0; i < c.n; ++i)
             EXPECT_NEAR(out[i], c.value(i, w.waveNumber, w.phase, w.amplitude), 1e-6) << c.name << " " << i;
         EXPECT_EQ(out[0] == 0.0f, c.block == kBodyBlock || c.block == kGrowBlock) << c.name;
@@ -600,21 +597,7 @@ TEST_F(Species02Test, ALargerFishIsDrawnLargerInEveryCoordinate)
 
 TEST(FishSpecies02Mesh, TheBodyRunsFromRidgeToBellyOnItsStoredSideAlongTheSegments)
 {
-    for (int j = 0; j < 23; ++j) {
-        EXPECT_NEAR(g_Fish02Body[0][j].y, 0.0f, 1e-6) << "ridge on the midline, column " << j;
-        EXPECT_NEAR(g_Fish02Body[4][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
-        for (int r = 1; r < 5; ++r) {
-            EXPECT_EQ(g_Fish02Body[r][j].x, g_Fish02Body[0][j].x) << "column " << j << " is one segment";
-            EXPECT_LT(g_Fish02Body[r][j].z, g_Fish02Body[r - 1][j].z) << "rows go down";
-        }
-        for (int r = 1; r < 4; ++r) {
-            EXPECT_LT(g_Fish02Body[r][j].y, 0.0f) << "stored on the -y side";
-            EXPECT_LT(g_Fish02Body[r][j].ny, 0.0f) << "its normals face outward";
-        }
-        if (j > 0) {
-            EXPECT_GT(g_Fish02Body[0][j].x, g_Fish02Body[0][j - 1].x);
-        }
-    }
+    ExpectStoredHalfBodyRowsAlongTheSegments(g_Fish02Body, 1e-6f);
     // A small slender body, its snout at -0.5 and its tail stalk ending near
     // 0.11; the tail reaches 0.49 and is taller than the body is long.
     float front = 1, back = -1, top = -1, bottom = 1;

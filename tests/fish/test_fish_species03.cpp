@@ -130,10 +130,7 @@ TEST(FishSpecies03Waves, EachGeneratorHasItsCadenceAndItsShape)
         FishWave& w = fish.m_Wave[c.block];
         w.phase = 1.0f;
         float out[32] = {};
-        for (int call = 1; call <= c.period; ++call) {
-            (fish.*c.gen)(out, c.n);
-            EXPECT_EQ(w.phase, call < c.period ? 1.0f : 1.0f + w.phaseStep) << c.name << " call " << call;
-        }
+        ExpectPhaseStepsOnTheLastCall(fish, c.gen, c.block, out, c.n, c.period, c.name);
         for (int i = 0; i < c.n; ++i)
             EXPECT_NEAR(out[i], c.value(i, w.waveNumber, w.phase, w.amplitude), 1e-6) << c.name << " " << i;
     }
@@ -447,13 +444,7 @@ TEST(FishSpecies03Mesh, BodyRowsRunFromTheRidgeToTheBellyAlongTheSegments)
         }
     }
     // A tall, flat body: deeper than half its length, thin from above.
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish03Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish03Body);
     const float length = g_Fish03Body[0][15].x - g_Fish03Body[0][0].x;
     EXPECT_GT(top - bottom, 0.6f * length);
     EXPECT_LT(2 * side, 0.2f * length);

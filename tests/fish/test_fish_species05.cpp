@@ -449,13 +449,7 @@ TEST(FishSpecies05Mesh, BodyColumnsStandWhereTheClassTurnsThem)
             EXPECT_LE(g_Fish05Body[r][j].y, g_Fish05Body[4][j].y + 1e-6f) << "ring 4 is the widest";
     }
     // A deep, flat body: nearly half as deep as long, thin from above.
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish05Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, std::fabs(p.y));
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish05Body);
     EXPECT_NEAR(top, 0.172f, 0.01f);
     EXPECT_NEAR(bottom, -0.204f, 0.01f);
     EXPECT_NEAR(side, 0.058f, 0.005f);

@@ -120,10 +120,7 @@ TEST(FishSpecies06Waves, EachGeneratorHasItsCadenceAndScalesWithTheSize)
             FishWave& w = fish.m_Wave[c.block];
             w.phase = 1.0f;
             float out[16] = {};
-            for (int call = 1; call <= c.period; ++call) {
-                (fish.*c.gen)(out, c.n);
-                EXPECT_EQ(w.phase, call < c.period ? 1.0f : 1.0f + w.phaseStep) << c.name << " call " << call;
-            }
+            ExpectPhaseStepsOnTheLastCall(fish, c.gen, c.block, out, c.n, c.period, c.name);
             for (int i = 0; i < c.n; ++i)
                 EXPECT_NEAR(out[i], size * c.value(i, w.waveNumber, w.phase, w.amplitude), 1e-6)
                     << c.name << " size " << size << " entry " << i;
@@ -187,40 +184,17 @@ TEST(FishSpecies06Waves, TheStrokeFlipsAgainOnThe17thTo26thCallByTheDrawnThresho
 
 // A part as one frame sends it: an empty GL_QUADS pair first (all but the
 // body), then its strips, each of `points` vertices.
-struct Shape {
-    const char* name;
-    bool emptyQuads;
-    int strips, points;
-};
-const Shape kShapes[] = {
-    {"body", false, 8, 18},  {"upper jaw", true, 4, 10}, {"lower jaw", true, 4, 10}, {"dorsal", true, 1, 18},
-    {"pectoral", true, 2, 12}, {"pelvic", true, 2, 10},   {"anal", true, 1, 14},      {"tail", true, 1, 18},
-    {"eye", true, 4, 10},    {"gill cover", true, 2, 8},
+const PartShape kShapes[] = {
+    {"body", 8, 18},    {"upper jaw", 4, 10}, {"lower jaw", 4, 10}, {"dorsal", 1, 18}, {"pectoral", 2, 12},
+    {"pelvic", 2, 10},  {"anal", 1, 14},      {"tail", 1, 18},      {"eye", 4, 10},    {"gill cover", 2, 8},
 };
 
 void ExpectShapes(const VertexRecorder& recorder, const CFishModel& fish, bool withAnal, const std::string& what)
 {
-    size_t p = 0, vertices = 0;
-    for (size_t i = 0; i < std::size(kShapes); ++i) {
-        const Shape& s = kShapes[i];
-        EXPECT_STREQ(fish.Class().parts[i].name, s.name);
-        if (!withAnal && std::string(s.name) == "anal")
-            continue;
-        if (s.emptyQuads) {
-            ASSERT_LT(p, recorder.primitives.size()) << what;
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUADS)) << what << " " << s.name;
-            EXPECT_TRUE(recorder.primitives[p].vertices.empty()) << what << " " << s.name;
-            ++p;
-        }
-        for (int k = 0; k < s.strips; ++k, ++p) {
-            ASSERT_LT(p, recorder.primitives.size()) << what;
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << what << " " << s.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(s.points)) << what << " " << s.name << " " << k;
-            vertices += s.points;
-        }
-    }
-    EXPECT_EQ(p, recorder.primitives.size()) << what;
-    EXPECT_EQ(recorder.VertexCount(), vertices) << what;
+    ExpectPartsLaidOut(recorder, fish, kShapes,
+                       {.emptyQuadsFirst = [](const char* name) { return std::string(name) != "body"; },
+                        .drawn = [&](const char* name) { return withAnal || std::string(name) != "anal"; }},
+                       what);
 }
 
 using Species06Test = FishSpeciesTest<CFishSpecies06>;
@@ -337,18 +311,7 @@ TEST_F(Species06Test, PartsTurnAndWaveByTheirRules)
     const std::vector<float> analAt = {4, 5, 5, 6, 6.5f, 7, 7};
     const std::vector<float> tailAt = {7, 7.5f, 8, 8, 8, 8, 8, 7.5f, 7};
     // The generators include the size: their offsets add to the scaled points.
-    struct Rule {
-        const char* name;
-        void (CFishSpecies06::*draw)(const FishFrame&);
-        const FishVertex* mesh;
-        int columns;
-        std::vector<bool> passes;  // per strip: as stored, then y negated?
-        bool stripsThenMirrors;   // all strips, then all mirrored
-        // The point at size 5 with its offsets, before turning: (x, y, z)
-        // given the stored point scaled and its y negated in a mirrored pass.
-        std::function<Vec(Vec q, int row, int c, bool mirrored)> moved;
-        std::function<float(int c)> angle;
-    } rules[] = {
+    const StripRule<CFishSpecies06> rules[] = {
         {"body", &CFishSpecies06::DrawBody, &g_Fish06Body[0][0], 9, {false, true}, false,
          [&](Vec q, int, int c, bool) { return Vec{q[0], q[1] + f[kW][c], q[2]}; },
          [&](int c) { return f[kD][c]; }},
@@ -387,31 +350,7 @@ TEST_F(Species06Test, PartsTurnAndWaveByTheirRules)
         {"gill cover", &CFishSpecies06::DrawPart9, &g_Fish06Gill[0][0], 4, {false, true}, false,
          [&](Vec q, int, int, bool) { return q; }, [&](int) { return f[kD][0]; }},
     };
-    for (const Rule& rule : rules) {
-        recorder.primitives.clear();
-        (fish.*rule.draw)(f);
-        const size_t skip = std::string(rule.name) == "body" ? 0 : 1;
-        const size_t passes = rule.passes.size();
-        const int strips = static_cast<int>((recorder.primitives.size() - skip) / passes);
-        ASSERT_GE(strips, 1) << rule.name;
-        for (int s = 0; s < strips; ++s)
-            for (size_t pass = 0; pass < passes; ++pass) {
-                const size_t prim = skip + (rule.stripsThenMirrors ? pass * strips + s : s * passes + pass);
-                ASSERT_EQ(recorder.primitives[prim].vertices.size(), size_t(2 * rule.columns)) << rule.name;
-                for (int c = 0; c < rule.columns; ++c)
-                    for (int k = 0; k < 2; ++k) {
-                        const FishVertex& p = rule.mesh[(s + k) * rule.columns + c];
-                        const bool mirrored = rule.passes[pass];
-                        const Vec q = rule.moved({p.x * 5, (mirrored ? -p.y : p.y) * 5, p.z * 5}, s + k, c, mirrored);
-                        const RecordedVertex& v = recorder.primitives[prim].vertices[2 * c + k];
-                        ExpectSamePoint(v.position, TurnedAboutZ(q, rule.angle(c)),
-                                   std::string(rule.name) + " strip " + std::to_string(s) + " pass " +
-                                       std::to_string(pass) + " column " + std::to_string(c));
-                        EXPECT_EQ(v.normal, (Vec{p.nx, p.ny, p.nz})) << rule.name << " normals as stored";
-                        EXPECT_EQ(v.texCoord, (std::array<float, 2>{p.s, p.t})) << rule.name;
-                    }
-            }
-    }
+    ExpectStripsFollowRules(recorder, fish, f, rules, [](const char* name) { return std::string(name) != "body"; });
 }
 
 // Variant 3's vertex changes (the fish pass never asks for it), read with

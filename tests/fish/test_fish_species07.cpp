@@ -152,10 +152,7 @@ TEST(FishSpecies07Waves, EachGeneratorHasItsCadenceAndScalesWithTheSize)
             w.phase = 1.0f;
             float out[48];
             std::fill(std::begin(out), std::end(out), 7.0f);
-            for (int call = 1; call <= c.period; ++call) {
-                (fish.*c.gen)(out, c.n);
-                EXPECT_EQ(w.phase, call < c.period ? 1.0f : 1.0f + w.phaseStep) << c.name << " call " << call;
-            }
+            ExpectPhaseStepsOnTheLastCall(fish, c.gen, c.block, out, c.n, c.period, c.name);
             for (int i = 0; i < c.n; ++i)
                 EXPECT_NEAR(out[i], size * c.value(i, w.waveNumber, w.phase, amplitude), 1e-6)
                     << c.name << " size " << size << " entry " << i;
@@ -256,12 +253,8 @@ TEST(FishSpecies07Waves, TheStrokeFlipsAgainOnThe17thTo26thCallByTheDrawnThresho
 
 // A part as one frame sends it: an empty GL_QUADS pair, then its strips,
 // each of `points` vertices.
-struct Shape {
-    const char* name;
-    int strips, points;
-};
 // Strips x columns of the stored tables, mirrored strips counted.
-const Shape kShapes[] = {
+const PartShape kShapes[] = {
     {"body", 8, 24},           {"upper jaw", 6, 10},         {"lower jaw", 2, 10}, {"dorsal", 1, 16},
     {"pectoral", 2, 18},       {"pelvic", 2, 16},            {"anal", 1, 14},      {"tail", 1, 26},
     {"eye", 4, 10},            {"rostral barbel", 2, 8},     {"maxillary barbel", 2, 8},
@@ -273,26 +266,12 @@ const int kVerticesPerCall[] = {192, 60, 20, 16, 36, 32, 14, 26, 40, 16, 16, 16}
 void ExpectShapes(const VertexRecorder& recorder, const CFishModel& fish, const std::vector<std::string>& drawn,
                   const std::string& what)
 {
-    size_t p = 0, vertices = 0;
-    for (size_t i = 0; i < std::size(kShapes); ++i) {
-        const Shape& s = kShapes[i];
-        EXPECT_STREQ(fish.Class().parts[i].name, s.name);
-        EXPECT_EQ(s.strips * s.points, kVerticesPerCall[i]) << s.name;
-        if (std::find(drawn.begin(), drawn.end(), s.name) == drawn.end())
-            continue;
-        ASSERT_LT(p, recorder.primitives.size()) << what;
-        EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUADS)) << what << " " << s.name;
-        EXPECT_TRUE(recorder.primitives[p].vertices.empty()) << what << " " << s.name;
-        ++p;
-        for (int k = 0; k < s.strips; ++k, ++p) {
-            ASSERT_LT(p, recorder.primitives.size()) << what;
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << what << " " << s.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(s.points)) << what << " " << s.name << " " << k;
-            vertices += s.points;
-        }
-    }
-    EXPECT_EQ(p, recorder.primitives.size()) << what;
-    EXPECT_EQ(recorder.VertexCount(), vertices) << what;
+    for (size_t i = 0; i < std::size(kShapes); ++i)
+        EXPECT_EQ(kShapes[i].strips * kShapes[i].points, kVerticesPerCall[i]) << kShapes[i].name;
+    ExpectPartsLaidOut(recorder, fish, kShapes,
+                       {.emptyQuadsFirst = [](const char*) { return true; },
+                        .drawn = [&](const char* name) { return std::find(drawn.begin(), drawn.end(), name) != drawn.end(); }},
+                       what);
 }
 
 const std::vector<std::string> kAllParts = {"body",   "upper jaw", "lower jaw",      "dorsal",
@@ -473,18 +452,7 @@ TEST_F(Species07Test, PartsTurnAndWaveByTheirRules)
     auto dorsal = [&](int array, int c) { return c < 2 ? f[array][5] : c < 5 ? f[array][6] : mean(array, 6, 7); };
     auto anal = [&](int array, int c) { return c < 3 ? f[array][8] : c < 5 ? mean(array, 7, 8) : f[array][7]; };
     const float lift = f[kR][0];
-    struct Rule {
-        const char* name;
-        void (CFishSpecies07::*draw)(const FishFrame&);
-        const FishVertex* mesh;
-        int columns;
-        std::vector<bool> passes;  // per strip: as stored, then y negated?
-        bool stripsThenMirrors;   // all strips, then all mirrored
-        // The point at size 5 with its offsets, before turning: (x, y, z)
-        // given the stored point scaled and its y negated in a mirrored pass.
-        std::function<Vec(Vec q, int row, int c, bool mirrored)> moved;
-        std::function<float(int c)> angle;
-    } rules[] = {
+    const StripRule<CFishSpecies07> rules[] = {
         {"body", &CFishSpecies07::DrawBody, &g_Fish07Body[0][0], 12, {false, true}, false,
          [&](Vec q, int, int c, bool) { return Vec{q[0], q[1] + f[kW][c], q[2]}; },
          [&](int c) { return f[kD][c]; }},
@@ -528,31 +496,7 @@ TEST_F(Species07Test, PartsTurnAndWaveByTheirRules)
         {"maxillary barbel tip", &CFishSpecies07::DrawPart11, &g_Fish07MaxillaryBarbelTip[0][0], 4, {false, true},
          true, [&](Vec q, int, int, bool) { return Vec{q[0], q[1] + lift, q[2]}; }, [&](int) { return f[kD][0]; }},
     };
-    for (const Rule& rule : rules) {
-        recorder.primitives.clear();
-        (fish.*rule.draw)(f);
-        const size_t skip = 1;  // the empty quads
-        const size_t passes = rule.passes.size();
-        const int strips = static_cast<int>((recorder.primitives.size() - skip) / passes);
-        ASSERT_GE(strips, 1) << rule.name;
-        for (int s = 0; s < strips; ++s)
-            for (size_t pass = 0; pass < passes; ++pass) {
-                const size_t prim = skip + (rule.stripsThenMirrors ? pass * strips + s : s * passes + pass);
-                ASSERT_EQ(recorder.primitives[prim].vertices.size(), size_t(2 * rule.columns)) << rule.name;
-                for (int c = 0; c < rule.columns; ++c)
-                    for (int k = 0; k < 2; ++k) {
-                        const FishVertex& p = rule.mesh[(s + k) * rule.columns + c];
-                        const bool mirrored = rule.passes[pass];
-                        const Vec q = rule.moved({p.x * 5, (mirrored ? -p.y : p.y) * 5, p.z * 5}, s + k, c, mirrored);
-                        const RecordedVertex& v = recorder.primitives[prim].vertices[2 * c + k];
-                        ExpectSamePoint(v.position, TurnedAboutZ(q, rule.angle(c)),
-                                        std::string(rule.name) + " strip " + std::to_string(s) + " pass " +
-                                            std::to_string(pass) + " column " + std::to_string(c));
-                        EXPECT_EQ(v.normal, (Vec{p.nx, p.ny, p.nz})) << rule.name << " normals as stored";
-                        EXPECT_EQ(v.texCoord, (std::array<float, 2>{p.s, p.t})) << rule.name;
-                    }
-            }
-    }
+    ExpectStripsFollowRules(recorder, fish, f, rules, [](const char*) { return true; });
 }
 
 // Variants 3 and 4 narrow the body's x and raise its back line (the first

@@ -129,10 +129,7 @@ TEST(FishSpecies08Waves, EachGeneratorHasItsCadenceAndScalesWithTheSize)
             const float amplitude = w.amplitude;
             float out[24];
             std::fill(std::begin(out), std::end(out), 9.0f);
-            for (int call = 1; call <= c.period; ++call) {
-                (fish.*c.gen)(out, c.n);
-                EXPECT_EQ(w.phase, call < c.period ? 1.0f : 1.0f + w.phaseStep) << "call " << call;
-            }
+            ExpectPhaseStepsOnTheLastCall(fish, c.gen, c.block, out, c.n, c.period, c.name);
             for (int i = 0; i < c.n; ++i)
                 EXPECT_NEAR(out[i], c.value(i, w.waveNumber, w.phase, amplitude, size), 1e-6) << "entry " << i;
             EXPECT_EQ(out[c.n], 9.0f) << "writes only its entries";
@@ -381,18 +378,7 @@ TEST_F(Species08Test, PartsTurnAndWaveByTheirRules)
     const std::vector<float> anal = {6.5f, 7, 7, 7.5f, 8, 8, 8, 8.5f, 9, 9};
     std::vector<float> tail(19, 12.5f);
     tail.front() = tail.back() = 12;
-    struct Rule {
-        const char* name;
-        void (CFishSpecies08::*draw)(const FishFrame&);
-        const FishVertex* mesh;
-        int columns;
-        std::vector<bool> passes;  // per strip: as stored, then y negated?
-        bool stripsThenMirrors;   // all strips, then all mirrored
-        // The point at size 5 with its offsets, before turning, given the
-        // stored point scaled (its y negated in a mirrored pass).
-        std::function<Vec(Vec q, int row, int c, bool mirrored)> moved;
-        std::function<float(int c)> angle;
-    } rules[] = {
+    const StripRule<CFishSpecies08> rules[] = {
         {"body", &CFishSpecies08::DrawBody, &g_Fish08Body[0][0], 14, {false, true}, false,
          [&](Vec q, int, int c, bool) { return Vec{q[0], q[1] + f[kW][c], q[2]}; }, [&](int c) { return f[kD][c]; }},
         {"upper jaw", &CFishSpecies08::DrawPart1, &g_Fish08UpperJaw[0][0], 7, {false, true}, true,
@@ -431,32 +417,7 @@ TEST_F(Species08Test, PartsTurnAndWaveByTheirRules)
         {"eye", &CFishSpecies08::DrawPart9, &g_Fish08Eye[0][0], 7, {false, true}, true,
          [&](Vec q, int, int, bool) { return q; }, [&](int) { return f[kD][0]; }},
     };
-    for (const Rule& rule : rules) {
-        recorder.primitives.clear();
-        (fish.*rule.draw)(f);
-        ASSERT_FALSE(recorder.primitives.empty());
-        EXPECT_TRUE(recorder.primitives[0].vertices.empty()) << rule.name << ": the empty quads first";
-        const size_t passes = rule.passes.size();
-        const int strips = static_cast<int>((recorder.primitives.size() - 1) / passes);
-        ASSERT_GE(strips, 1) << rule.name;
-        for (int s = 0; s < strips; ++s)
-            for (size_t pass = 0; pass < passes; ++pass) {
-                const size_t prim = 1 + (rule.stripsThenMirrors ? pass * strips + s : s * passes + pass);
-                ASSERT_EQ(recorder.primitives[prim].vertices.size(), size_t(2 * rule.columns)) << rule.name;
-                for (int c = 0; c < rule.columns; ++c)
-                    for (int k = 0; k < 2; ++k) {
-                        const FishVertex& p = rule.mesh[(s + k) * rule.columns + c];
-                        const bool mirrored = rule.passes[pass];
-                        const Vec q = rule.moved({p.x * 5, (mirrored ? -p.y : p.y) * 5, p.z * 5}, s + k, c, mirrored);
-                        const RecordedVertex& v = recorder.primitives[prim].vertices[2 * c + k];
-                        ExpectSamePoint(v.position, TurnedAboutZ(q, rule.angle(c)),
-                                        std::string(rule.name) + " strip " + std::to_string(s) + " pass " +
-                                            std::to_string(pass) + " column " + std::to_string(c));
-                        EXPECT_EQ(v.normal, (Vec{p.nx, p.ny, p.nz})) << rule.name << " normals as stored";
-                        EXPECT_EQ(v.texCoord, (std::array<float, 2>{p.s, p.t})) << rule.name;
-                    }
-            }
-    }
+    ExpectStripsFollowRules(recorder, fish, f, rules, [](const char*) { return true; });
 }
 
 TEST_F(Species08Test, ALargerFishIsDrawnLargerInEveryCoordinate)
@@ -523,21 +484,7 @@ TEST(FishSpecies08Walls, TheShownPitchFollowsByAtMostOneDegreeAFrame)
 
 TEST(FishSpecies08Mesh, ADeepFlatBodyWithItsRowsFromTheRidgeToTheBelly)
 {
-    for (int j = 0; j < 14; ++j) {
-        EXPECT_EQ(g_Fish08Body[0][j].y, 0.0f) << "ridge on the midline, column " << j;
-        EXPECT_NEAR(g_Fish08Body[4][j].y, 0.0f, 1e-6) << "belly on the midline, column " << j;
-        for (int r = 1; r < 5; ++r) {
-            EXPECT_EQ(g_Fish08Body[r][j].x, g_Fish08Body[0][j].x) << "column " << j << " is one segment";
-            EXPECT_LT(g_Fish08Body[r][j].z, g_Fish08Body[r - 1][j].z) << "rows go down, column " << j;
-        }
-        for (int r = 1; r < 4; ++r) {
-            EXPECT_LT(g_Fish08Body[r][j].y, 0.0f) << "the stored half, " << r << " " << j;
-            EXPECT_LT(g_Fish08Body[r][j].ny, 0.0f) << "its normals face outward, " << r << " " << j;
-        }
-        if (j > 0) {
-            EXPECT_GT(g_Fish08Body[0][j].x, g_Fish08Body[0][j - 1].x);
-        }
-    }
+    ExpectStoredHalfBodyRowsAlongTheSegments(g_Fish08Body);
     // Deep (about half as deep as long to the tail root) and flat (a third as wide as deep).
     float deepest = 0, widest = 0;
     for (int j = 0; j < 14; ++j) {

@@ -118,10 +118,7 @@ TEST(FishSpecies10Waves, EachGeneratorHasItsCadenceAndIgnoresTheSize)
             FishWave& w = fish.m_Wave[c.block];
             w.phase = 1.0f;
             float out[30] = {};
-            for (int call = 1; call <= c.period; ++call) {
-                (fish.*c.gen)(out, c.n);
-                EXPECT_EQ(w.phase, call < c.period ? 1.0f : 1.0f + w.phaseStep) << c.name << " call " << call;
-            }
+            ExpectPhaseStepsOnTheLastCall(fish, c.gen, c.block, out, c.n, c.period, c.name);
             for (int i = 0; i < c.n; ++i)
                 EXPECT_NEAR(out[i], c.value(i, w.waveNumber, w.phase, w.amplitude), 2e-8)
                     << c.name << " size " << size << " entry " << i;
@@ -215,11 +212,7 @@ TEST(FishSpecies10Waves, TheToggleFlipsTheStrokeOnCall52MinusItsCounterThenEvery
 
 // A part as one frame sends it: an empty GL_QUADS pair, then its strips of
 // `points` vertices each.
-struct Shape {
-    const char* name;
-    int strips, points;
-};
-const Shape kShapes[] = {
+const PartShape kShapes[] = {
     {"body", 10, 36},    {"upper jaw", 6, 10}, {"lower jaw", 4, 10},  {"dorsal", 1, 28},     {"pectoral", 2, 32},
     {"pelvic", 2, 26},   {"gonopodium", 1, 18}, {"tail", 1, 46},      {"eye", 4, 14},        {"mouth corner", 2, 6},
 };
@@ -228,24 +221,8 @@ const Shape kShapes[] = {
 // strips with `points` vertices (0: none, as a fish not alive sends them).
 void ExpectShapes(const VertexRecorder& recorder, const CFishModel& fish, bool empty, const std::string& what)
 {
-    size_t p = 0, vertices = 0;
-    for (size_t i = 0; i < std::size(kShapes); ++i) {
-        const Shape& s = kShapes[i];
-        EXPECT_STREQ(fish.Class().parts[i].name, s.name);
-        ASSERT_LT(p, recorder.primitives.size()) << what;
-        EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUADS)) << what << " " << s.name;
-        EXPECT_TRUE(recorder.primitives[p].vertices.empty()) << what << " " << s.name;
-        ++p;
-        for (int k = 0; k < s.strips; ++k, ++p) {
-            ASSERT_LT(p, recorder.primitives.size()) << what;
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << what << " " << s.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(empty ? 0 : s.points))
-                << what << " " << s.name << " " << k;
-            vertices += empty ? 0 : s.points;
-        }
-    }
-    EXPECT_EQ(p, recorder.primitives.size()) << what;
-    EXPECT_EQ(recorder.VertexCount(), vertices) << what;
+    ExpectPartsLaidOut(recorder, fish, kShapes, {.emptyQuadsFirst = [](const char*) { return true; }, .emptyStrips = empty},
+                       what);
 }
 
 using Species10Test = FishSpeciesTest<CFishSpecies10>;

@@ -30,15 +30,6 @@ const Shape kShapes[] = {
     {"eye", 4, 12},        {"barbel", 2, 8},     {"chin barbel", 2, 8},
 };
 
-// Where a stored point must arrive: (x, y, z) in size-1 units plus offsets,
-// times the size, turned by `angle` degrees about z.
-std::array<float, 3> Placed(float x, float y, float z, float angle, int size = 5)
-{
-    const double a = angle * kPi / 180.0, c = std::cos(a), s = std::sin(a);
-    const double px = x * size, py = y * size, pz = z * size;
-    return {static_cast<float>(c * px - s * py), static_cast<float>(s * px + c * py), static_cast<float>(pz)};
-}
-
 class Species11Test : public testing::Test {
 protected:
     Species11Test()
@@ -362,7 +353,7 @@ TEST_F(Species11Test, PartsTurnAndWaveByTheirRulesInBothPasses)
                     const FishVertex& p = rule.mesh[row * rule.columns + c];
                     const std::array<float, 3> d = rule.offset(f, row, c, mirrored);
                     const std::array<float, 3> want =
-                        Placed(p.x + d[0], (mirrored ? -p.y : p.y) + d[1], p.z + d[2], rule.angle(f, c));
+                        ScaledAndTurned(p.x + d[0], (mirrored ? -p.y : p.y) + d[1], p.z + d[2], rule.angle(f, c));
                     const RecordedVertex& got = recorder.primitives[s].vertices[2 * c + k];
                     for (int axis = 0; axis < 3; ++axis)
                         EXPECT_NEAR(got.position[axis], want[axis], 2e-5)
@@ -432,47 +423,13 @@ TEST_F(Species11Test, ItShuttlesBetweenTheXWallsLevelAndUntilted)
 {
     // Born with pitch 0: y never changes and the body never tilts; the
     // target heading changes only at an x wall.
-    const float y = fish.m_fPos[1];
-    int turns = 0, last = fish.m_nTargetHeading;
-    for (int frame = 0; frame < 6000; ++frame) {
-        const float x = fish.m_fPos[0];
-        Frame();
-        if (fish.m_nTargetHeading != last) {
-            ++turns;
-            EXPECT_TRUE(fish.m_nWallState == 1 || fish.m_nWallState == 2) << "frame " << frame;
-            EXPECT_GT(std::fabs(x), 49.0f) << "frame " << frame;
-            last = fish.m_nTargetHeading;
-        }
-        ASSERT_EQ(fish.m_fPos[1], y) << "frame " << frame;
-        ASSERT_EQ(fish.m_fShownPitch, 0.0f) << "frame " << frame;
-        ASSERT_EQ(fish.TargetPitch(), 0.0f);
-    }
-    EXPECT_GE(turns, 2);
+    ExpectShuttlesBetweenTheXWallsLevel(fish, 6000, [&] { Frame(); });
 }
 
 TEST_F(Species11Test, ItZigzagsAtItsBirthPitchBetweenTopAndBottom)
 {
-    fish.m_fPitch = 30;
-    fish.m_fPos[1] = 0;
-    float lowest = 1e9f, highest = -1e9f;
-    int flips = 0;
-    for (int frame = 0; frame < 4000; ++frame) {
-        const float before = fish.TargetPitch();
-        Frame();
-        ASSERT_EQ(std::fabs(fish.TargetPitch()), 30.0f);
-        if (fish.TargetPitch() != before) {
-            ++flips;
-            EXPECT_TRUE(fish.m_nWallState == 5 || fish.m_nWallState == 6);
-            // Slowed at the top and the bottom.
-            EXPECT_FLOAT_EQ(fish.m_fSpeed, 0.025f);
-        }
-        EXPECT_EQ(fish.m_fShownPitch, 0.0f);
-        lowest = std::min(lowest, fish.m_fPos[1]);
-        highest = std::max(highest, fish.m_fPos[1]);
-    }
-    EXPECT_GE(flips, 2);
-    EXPECT_FLOAT_EQ(highest, 13.0f);   // ytop 3 + 10
-    EXPECT_FLOAT_EQ(lowest, -17.0f);   // ybottom -22 + 5
+    ExpectZigzagsBetweenTopAndBottom(fish, [&] { Frame(); },
+                                     [&](float, float, int) { EXPECT_EQ(fish.m_fShownPitch, 0.0f); });
 }
 
 // ---- the mesh tables ----
@@ -493,13 +450,7 @@ TEST(FishSpecies11Mesh, BodyRowsRunFromTheRidgeToTheBellyAlongTheSegments)
     // Column 0 at the eye (which turns with bend 0).
     EXPECT_NEAR(g_Fish11Body[0][0].x, g_Fish11Eye[0][0].x, 0.005f);
     // Height and width inside the hit box (0.2778 high, 0.34605 wide).
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish11Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish11Body);
     EXPECT_LT(top - bottom, 0.2778f);
     EXPECT_LT(2 * side, 0.34605f);
 }

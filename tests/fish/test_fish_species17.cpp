@@ -503,30 +503,10 @@ TEST(FishSpecies17Swimming, ANewFishPlacedInFrontOfTheNearWallStandsOnIt)
 
 TEST_F(Species17Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
 {
-    for (unsigned seed : {2u, 3u, 11u, 17u}) {
-        CFishSpecies17 f = fish;
-        f.m_nWanderTimer = 301;
-        f.m_fPitch = 10;
-        f.m_fPos[2] = -100;  // clear of the z walls' speed change
-        crt::srand(seed);
-        f.Draw(0);
-        // The bend's draw and the drift's two, then the new counter, the
-        // target speed, a new heading and pitch (the heading has arrived),
-        // perhaps a new speed, and the swim style's draw.
-        const int counter = RandValue(3, seed) % 150;
-        EXPECT_EQ(f.m_nWanderTimer, counter) << seed;
-        EXPECT_EQ(f.m_nTargetHeading, RandValue(5, seed) % 2 ? 180 : 0) << seed;
-        EXPECT_EQ(f.m_fPitch, 10.0f - static_cast<float>(RandValue(6, seed) % 15 + 15)) << seed;
-        EXPECT_EQ(f.m_bStroke, 0) << seed;
-        const bool slows = counter > 50;
-        if (slows) {
-            EXPECT_FLOAT_EQ(f.m_fSpeed, static_cast<float>(RandValue(7, seed) % 2) * 0.01f + 0.025f) << seed;
-        }
-        CFishSpecies17 g = fish;
-        g.m_nWanderTimer = 301;
-        g.m_fPitch = 10;
-        g.m_fPos[2] = -100;
-        EXPECT_EQ(RandDraws([&] { g.Draw(0); }, seed), 8 + (slows ? 1 : 0)) << seed;
+    // The bend's draw and the drift's two, then the new counter, the target
+    // speed, a new heading and pitch (the heading has arrived), perhaps a new
+    // speed, and the swim style's draw.
+    ExpectWanderDecisionDrawsInOrder<CFishSpecies17>(fish, {2u, 3u, 11u, 17u}, 3, 8, [](CFishSpecies17& f) {
         // Every target speed is 0.1 or more: the style's factor is 1.5.
         EXPECT_NEAR(f.m_Wave[5].amplitude, 0.015, 1e-7);
         EXPECT_NEAR(f.m_Wave[5].phaseStep, 1.5 * kPi / 6, 1e-6);
@@ -535,7 +515,7 @@ TEST_F(Species17Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
         // The body wave writes its own amplitude over the style's.
         f.Draw(0);
         EXPECT_FLOAT_EQ(f.m_Wave[0].amplitude, 0.07f);
-    }
+    });
 }
 
 }  // namespace

@@ -143,10 +143,7 @@ TEST(FishSpecies18Waves, EachGeneratorHasItsCadenceAndValuesAndIgnoresTheSize)
                 w.phaseStep = 0.5f;
             }
             float out[30] = {};
-            for (int call = 1; call <= c.period; ++call) {
-                (fish.*c.gen)(out, c.n);
-                EXPECT_EQ(w.phase, call < c.period ? 1.0f : 1.0f + w.phaseStep) << "call " << call;
-            }
+            ExpectPhaseStepsOnTheLastCall(fish, c.gen, c.block, out, c.n, c.period, c.name);
             for (int i = 0; i < c.n; ++i)
                 EXPECT_NEAR(out[i], c.value(i, w.waveNumber, w.phase, w.amplitude), 2e-8) << "entry " << i;
             EXPECT_EQ(out[c.n], 0.0f) << "writes only its entries";
@@ -279,11 +276,7 @@ TEST(FishSpecies18Waves, TheToggleFlipsTheStrokeOnCall52MinusItsCounterThenEvery
 // ---- Draw ----
 
 // A part as one frame sends it: its strips of `points` vertices each.
-struct Shape {
-    const char* name;
-    int strips, points;
-};
-const Shape kShapes[] = {
+const PartShape kShapes[] = {
     {"body", 10, 30},   {"upper jaw", 6, 10}, {"lower jaw", 4, 12}, {"dorsal", 1, 16}, {"pectorals", 2, 22},
     {"pelvics", 2, 20}, {"anal", 1, 28},      {"tail", 1, 30},      {"eyes", 4, 18},
 };
@@ -292,20 +285,8 @@ const Shape kShapes[] = {
 // any strip when `empty`, as a fish not alive sends them).
 void ExpectShapes(const VertexRecorder& recorder, const CFishModel& fish, bool empty, const std::string& what)
 {
-    size_t p = 0, vertices = 0;
-    for (size_t i = 0; i < std::size(kShapes); ++i) {
-        const Shape& s = kShapes[i];
-        EXPECT_STREQ(fish.Class().parts[i].name, s.name);
-        for (int k = 0; k < s.strips; ++k, ++p) {
-            ASSERT_LT(p, recorder.primitives.size()) << what;
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << what << " " << s.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(empty ? 0 : s.points))
-                << what << " " << s.name << " " << k;
-            vertices += empty ? 0 : s.points;
-        }
-    }
-    EXPECT_EQ(p, recorder.primitives.size()) << what;
-    EXPECT_EQ(recorder.VertexCount(), vertices) << what;
+    ExpectPartsLaidOut(recorder, fish, kShapes, {.emptyQuadsFirst = [](const char*) { return false; }, .emptyStrips = empty},
+                       what);
 }
 
 using Species18Test = FishSpeciesTest<CFishSpecies18>;

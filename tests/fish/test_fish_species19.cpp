@@ -320,29 +320,10 @@ TEST_F(Species19Test, TheShownPitchClimbsOneDegreeAFrameToTheTarget)
 
 TEST_F(Species19Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
 {
-    for (unsigned seed : {2u, 3u, 11u, 19u}) {
-        CFishSpecies19 f = fish;
-        f.m_nWanderTimer = 301;
-        f.m_fPitch = 10;
-        f.m_fPos[2] = -100;  // clear of the z walls' speed change
-        crt::srand(seed);
-        f.Draw(0);
-        // The bend's draw, then the new counter, the target speed, a new
-        // heading and pitch (the heading has arrived), perhaps a new speed,
-        // and the swim style's discarded draw.
-        const int counter = RandValue(1, seed) % 150;
-        EXPECT_EQ(f.m_nWanderTimer, counter) << seed;
-        EXPECT_EQ(f.m_nTargetHeading, RandValue(3, seed) % 2 ? 180 : 0) << seed;
-        EXPECT_EQ(f.m_fPitch, 10.0f - static_cast<float>(RandValue(4, seed) % 15 + 15)) << seed;
-        EXPECT_EQ(f.m_bStroke, 0) << seed;
-        const bool slows = counter > 50;
-        if (slows) {
-            EXPECT_FLOAT_EQ(f.m_fSpeed, static_cast<float>(RandValue(5, seed) % 2) * 0.01f + 0.025f) << seed;
-        }
-        CFishSpecies19 g = fish;
-        g.m_nWanderTimer = 301;
-        g.m_fPitch = 10;
-        EXPECT_EQ(RandDraws([&] { g.Draw(0); }, seed), 6 + (slows ? 1 : 0)) << seed;
+    // The bend's draw, then the new counter, the target speed, a new heading
+    // and pitch (the heading has arrived), perhaps a new speed, and the swim
+    // style's discarded draw.
+    ExpectWanderDecisionDrawsInOrder<CFishSpecies19>(fish, {2u, 3u, 11u, 19u}, 1, 6, [](CFishSpecies19& f) {
         // Every target speed is 0.1 or more: the style's factor is 1.5. The
         // body wave's amplitude is written over by the next frame's wave.
         EXPECT_NEAR(f.m_Wave[0].amplitude, 0.15, 1e-7);
@@ -355,7 +336,7 @@ TEST_F(Species19Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
         EXPECT_NEAR(f.m_Wave[5].phaseStep, 1.5 * kPi / 6, 1e-6);
         f.Draw(0);
         EXPECT_FLOAT_EQ(f.m_Wave[0].amplitude, 0.1f);
-    }
+    });
 }
 
 TEST_F(Species19Test, TheFirstWanderDecisionComesWhenTheCounterPassesThreeHundred)

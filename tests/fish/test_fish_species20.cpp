@@ -4,6 +4,7 @@
 // mesh tables.
 #include "fish/fish_species20.h"
 #include "fish/fish_species20_meshes.h"
+#include "fish_mesh_checks.h"
 #include "fish_test_util.h"
 #include "support/vertex_recorder.h"
 
@@ -453,50 +454,25 @@ TEST_F(Species20Test, AtAnXWallTheWholeFishComesRound)
 
 // ---- the mesh tables ----
 
-struct Extent {
-    float low, high;
-};
-struct TableCase {
-    const char* name;
-    const FishVertex* points;
-    int count;
-    Extent x, y, z, s, t;
-};
-
-template <int R, int C>
-TableCase Of(const char* name, const FishVertex (&table)[R][C], Extent x, Extent y, Extent z, Extent s, Extent t)
-{
-    return {name, &table[0][0], R * C, x, y, z, s, t};
-}
-
 TEST(FishSpecies20Meshes, TablesLieWithinTheirPlacesWithUnitNormals)
 {
-    const TableCase cases[] = {
-        Of("cap", g_Fish20Cap, {-0.451f, -0.439f}, {0.088f, 0.122f}, {-0.026f, -0.013f}, {0.025f, 0.025f},
-           {1.622f, 1.622f}),
-        Of("body", g_Fish20Body, {-0.439f, 0.011f}, {0.0f, 0.22f}, {-0.08f, 0.043f}, {0.032f, 0.852f}, {1.006f, 1.5f}),
+    using namespace fish_mesh_checks;
+    const TableExtents cases[] = {
+        Extents("cap", g_Fish20Cap, {-0.451f, -0.439f}, {0.088f, 0.122f}, {-0.026f, -0.013f}, {0.025f, 0.025f},
+                {1.622f, 1.622f}),
+        Extents("body", g_Fish20Body, {-0.439f, 0.011f}, {0.0f, 0.22f}, {-0.08f, 0.043f}, {0.032f, 0.852f},
+                {1.006f, 1.5f}),
         // The whip is wider than a hair, so that it shows from above.
-        Of("tail", g_Fish20Tail, {0.0f, 0.488f}, {-0.0095f, 0.0095f}, {-0.046f, -0.003f}, {0.871f, 0.929f},
-           {1.007f, 1.667f}),
-        Of("keel", g_Fish20Keel, {-0.078f, 0.015f}, {-0.01f, 0.0f}, {-0.018f, 0.041f}, {0.701f, 0.982f},
-           {1.814f, 1.994f}),
-        Of("lobe", g_Fish20Lobe, {-0.486f, -0.379f}, {0.026f, 0.119f}, {-0.081f, -0.018f}, {0.486f, 0.688f},
-           {1.816f, 1.991f}),
-        Of("eye", g_Fish20Eye, {-0.427f, -0.412f}, {0.122f, 0.131f}, {-0.033f, -0.016f}, {0.874f, 0.994f},
-           {1.678f, 1.803f}),
+        Extents("tail", g_Fish20Tail, {0.0f, 0.488f}, {-0.0095f, 0.0095f}, {-0.046f, -0.003f}, {0.871f, 0.929f},
+                {1.007f, 1.667f}),
+        Extents("keel", g_Fish20Keel, {-0.078f, 0.015f}, {-0.01f, 0.0f}, {-0.018f, 0.041f}, {0.701f, 0.982f},
+                {1.814f, 1.994f}),
+        Extents("lobe", g_Fish20Lobe, {-0.486f, -0.379f}, {0.026f, 0.119f}, {-0.081f, -0.018f}, {0.486f, 0.688f},
+                {1.816f, 1.991f}),
+        Extents("eye", g_Fish20Eye, {-0.427f, -0.412f}, {0.122f, 0.131f}, {-0.033f, -0.016f}, {0.874f, 0.994f},
+                {1.678f, 1.803f}),
     };
-    const float e = 5e-4f;
-    for (const TableCase& c : cases)
-        for (int i = 0; i < c.count; ++i) {
-            const FishVertex& p = c.points[i];
-            const std::string at = std::string(c.name) + " point " + std::to_string(i);
-            EXPECT_TRUE(p.x >= c.x.low - e && p.x <= c.x.high + e) << at << " x " << p.x;
-            EXPECT_TRUE(p.y >= c.y.low - e && p.y <= c.y.high + e) << at << " y " << p.y;
-            EXPECT_TRUE(p.z >= c.z.low - e && p.z <= c.z.high + e) << at << " z " << p.z;
-            EXPECT_TRUE(p.s >= c.s.low - e && p.s <= c.s.high + e) << at << " s " << p.s;
-            EXPECT_TRUE(p.t >= c.t.low - e && p.t <= c.t.high + e) << at << " t " << p.t;
-            EXPECT_NEAR(std::hypot(p.nx, p.ny, p.nz), 1.0f, 1e-3) << at;
-        }
+    ExpectTablesWithinTheirExtents(cases);
 }
 
 TEST(FishSpecies20Meshes, TheDiscIsRigidAroundTheTailRootAndTheRimIsRowsFourAndFive)

@@ -324,13 +324,7 @@ TEST(FishSpecies23Mesh, BodyRowsRunFromTheRidgeToTheBellyAlongTheSegments)
     EXPECT_NEAR(g_Fish23Body[0][0].x, g_Fish23Eye[0][0].x, 0.005f);
     EXPECT_NEAR(g_Fish23Body[0][13].x, 0.37f, 1e-6);
     // Its height and width fit the hit box the class gives (0.2778 high, 0.34605 wide).
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish23Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish23Body);
     EXPECT_GT(top - bottom, 0.25f);
     EXPECT_LT(top - bottom, 0.36f);
     EXPECT_LT(2 * side, 0.34605f);

@@ -539,13 +539,7 @@ TEST(FishSpecies24Mesh, BodyRowsRunFromTheBellyToTheRidgeAlongTheSegments)
     // Column 0 at the eye (bend 0), 11 at the tail root, about -0.42 to 0.42 between.
     EXPECT_NEAR(g_Fish24Body[0][0].x, g_Fish24Eye[0][0].x, 0.005f);
     EXPECT_NEAR(g_Fish24Body[0][11].x, 0.42f, 1e-6);
-    float top = -1, bottom = 1, side = 0;
-    for (const auto& row : g_Fish24Body)
-        for (const FishVertex& p : row) {
-            top = std::max(top, p.z);
-            bottom = std::min(bottom, p.z);
-            side = std::max(side, p.y);
-        }
+    const auto [top, bottom, side] = BoxOf(g_Fish24Body);
     EXPECT_LT(top - bottom, 0.331898f) << "inside the hit box's height";
     EXPECT_GT(top - bottom, 0.22f);
     EXPECT_LT(2 * side, 0.36675f);

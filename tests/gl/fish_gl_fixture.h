@@ -5,6 +5,7 @@
 #include "gfx/builtin_texture.h"
 #include "gfx/temp_folder.h"
 #include "gfx/texture.h"
+#include "gl/gl_feedback.h"
 #include "gl/gl_fixture.h"
 #include "gl/offscreen_target.h"
 #include "platform/crt.h"
@@ -14,8 +15,10 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <initializer_list>
 #include <map>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -52,6 +55,18 @@ protected:
 private:
     std::vector<GLuint> m_textures;
 };
+
+// The size of a loaded texture is width x height.
+inline void ExpectTextureSize(GLuint texture, int width, int height)
+{
+    GLint w = 0, h = 0;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    EXPECT_EQ(w, width);
+    EXPECT_EQ(h, height);
+}
 
 // The fish pass's state: the texture replaces the colour, blended,
 // alpha-tested, depth-tested.
@@ -142,6 +157,10 @@ inline std::vector<FishView> ViewsOfAFish(float d, bool all = false)
     return views;
 }
 
+// The fish pixels apart from the largest piece, and their share (below).
+inline long LoosePixels(const QImage& image, QRgb background, int reach, QImage* marked, long* total);
+inline double LooseShare(const QImage& image, QRgb background, int reach);
+
 // A picture test of fish: the fixture above with an offscreen target of
 // width x height cleared to `background`, the textures of the species listed,
 // and fish drawn as the fish pass draws them (bound texture, translation,
@@ -202,6 +221,117 @@ protected:
         DrawFishWith(fish, texture, x, y, z, [](Fish& f) { DrawInItsForm(f); });
     }
 
+    // A place the camera looks at the origin from.
+    struct Eye {
+        float x, y, z;
+    };
+    // `fish` through its turn to heading 180, 48 frames, each seen from every
+    // eye (each view draws the same frame, by draw(copy)): no picture shows a
+    // fin apart from the body, and the turn ends at 180. The pictures of
+    // every `keepEvery`-th frame, to look at.
+    template <class Fish, class DrawOne>
+    std::vector<QImage> ExpectTurnHoldsTogetherSeenFrom(Fish& fish, std::initializer_list<Eye> eyes, int keepEvery,
+                                                        DrawOne draw)
+    {
+        fish.m_nTargetHeading = 180;
+        std::vector<QImage> pictures;
+        for (int frame = 1; frame <= 48; ++frame) {
+            SCOPED_TRACE(frame);
+            Fish next = fish;
+            for (const Eye& eye : eyes) {
+                next = fish;  // each view draws the same frame
+                const QImage image = Render(eye.x, eye.y, eye.z, 40.0f, [&] { draw(next); });
+                EXPECT_LT(LooseShare(image, m_background, 0), 0.01) << "no fin apart from the body";
+                if (frame % keepEvery == 0)
+                    pictures.push_back(image);
+            }
+            fish = next;
+        }
+        EXPECT_EQ(fish.m_fHeading, 180.0f);
+        return pictures;
+    }
+    // `fish` through its turn to heading 180, `frames` frames, seen `distance`
+    // away from above and from the side by turns, drawn by draw(fish): every
+    // frame shows the fish (over 1000 pixels) with under 1 % of them apart
+    // from it (pixels `reach` apart join). Frames 0 and 1 of every `keepEvery`,
+    // to look at.
+    template <class Fish, class DrawOne>
+    std::vector<QImage> ExpectTurnHoldsTogetherAboveAndSide(Fish& fish, int frames, float distance, int reach,
+                                                            int keepEvery, DrawOne draw)
+    {
+        fish.m_nTargetHeading = 180;
+        std::vector<QImage> pictures;
+        for (int frame = 0; frame < frames; ++frame) {
+            const bool fromAbove = frame % 2 == 0;
+            const QImage image = Render(0, fromAbove ? distance : 0.0f, fromAbove ? 0.0f : distance, 40.0f,
+                                        [&] { draw(fish); });
+            if (frame % keepEvery == 0 || frame % keepEvery == 1)
+                pictures.push_back(image);
+            long total = 0;
+            const long loose = LoosePixels(image, m_background, reach, nullptr, &total);
+            EXPECT_GT(total, 1000) << "frame " << frame;
+            if (total <= 1000)
+                return pictures;
+            EXPECT_LT(loose, total / 100) << "frame " << frame << ": pieces apart from the fish (" << loose
+                                          << " of " << total << ")";
+        }
+        return pictures;
+    }
+
+    // A fish whose course turns only at the x walls, started just inside the
+    // left one: 24 frames, each seen from above and from three quarters (each
+    // view draws the same frame) with the fish drawn 49 to the right of where
+    // it swims. Every picture shows over 1500 fish pixels (as fishPixels
+    // counts them) with fewer than looseBelow(pixels, fromAbove) apart from
+    // the body (pixels two apart join); the frame after the heading flips,
+    // the whole body shows 180 degrees over its `segments`. The pictures of
+    // the four frames before the flip and the four after, to look at.
+    template <class Fish>
+    std::vector<QImage> ExpectWallTurnHoldsTogether(Fish& fish, GLuint texture, int segments,
+                                                    const std::function<long(const QImage&)>& fishPixels,
+                                                    const std::function<long(long pixels, bool fromAbove)>& looseBelow,
+                                                    const char* comeRound)
+    {
+        fish.m_fPos[0] = -49.5f;
+        std::vector<QImage> pictures;
+        int flipped = -1;
+        for (int frame = 0; frame < 24; ++frame) {
+            const int before = fish.m_nTargetHeading;
+            for (bool seenFromAbove : {true, false}) {
+                Fish drawn = fish;  // each view draws the same frame
+                const float x = drawn.m_fPos[0] + 49.0f;
+                auto scene = [&] {
+                    glBindTexture(GL_TEXTURE_2D, texture);
+                    glPushMatrix();
+                    glTranslatef(x, 0, 0);
+                    drawn.Draw(0);
+                    glPopMatrix();
+                };
+                const QImage image = seenFromAbove ? Render(0, 9, 0.01f, scene) : Render(-4, 3, 7, scene);
+                const long pixels = fishPixels(image);
+                QImage marked;
+                EXPECT_LT(LoosePixels(image, m_background, 2, &marked, nullptr), looseBelow(pixels, seenFromAbove))
+                    << "frame " << frame;
+                EXPECT_GT(pixels, 1500) << "frame " << frame;
+                pictures.push_back(marked);
+                if (!seenFromAbove)
+                    fish = drawn;
+            }
+            if (fish.m_nTargetHeading != before)
+                flipped = frame;
+            if (flipped >= 0 && frame == flipped + 1) {
+                EXPECT_EQ(fish.m_fHeading, 180.0f) << comeRound;
+                for (int i = 0; i < segments; ++i)
+                    EXPECT_EQ(fish.m_nBendAngle[i], 180) << i;
+            }
+        }
+        EXPECT_GE(flipped, 0) << "it met the wall";
+        if (flipped < 0)
+            return {};
+        const size_t first = 2 * static_cast<size_t>(std::max(0, flipped - 3));
+        return {pictures.begin() + first, pictures.begin() + std::min(pictures.size(), first + 16)};
+    }
+
     int m_width, m_height;
     QRgb m_background;
     std::unique_ptr<OffscreenTarget> m_target;
@@ -251,6 +381,15 @@ Fish SettledFish()
     return SettledFish<Fish>([](Fish& f) { DrawInItsForm(f); });
 }
 
+// A settled fish with its mouth shut (the stroke set), facing heading 0.
+template <class Fish>
+Fish SettledFishMouthShut()
+{
+    Fish fish = SettledFish<Fish>();
+    fish.m_bStroke = 1;
+    return fish;
+}
+
 // Saves `pictures`, two to a row, as <$variable><suffix>.png when the
 // environment variable `variable` names a file (to look at them).
 inline void KeepPictureSheet(const std::vector<QImage>& pictures, const char* variable, const char* suffix, int, int)
@@ -284,6 +423,35 @@ template <class Fish>
 void DrawFishAt(Fish& fish, GLuint texture, float x, float y, int variant)
 {
     DrawFishWith(fish, texture, x, y, 0.0f, [variant](Fish& f) { f.Draw(variant); });
+}
+
+// The box round points: the least and the greatest of each coordinate.
+struct PointBounds {
+    std::array<float, 3> lo = {1e9f, 1e9f, 1e9f}, hi = {-1e9f, -1e9f, -1e9f};
+};
+
+// `fish` at x 0, come round at once to `heading` at a wall: the bounds of
+// what one Draw sends (within 10 of the origin). The next Draw, clear of the
+// wall, moves it the way its snout points (toward falling x at heading 0).
+template <class Fish>
+PointBounds DrawnHeadFirst(Fish& fish, int heading)
+{
+    fish.m_nTargetHeading = heading;
+    fish.m_nWallState = 1;  // snaps round at once
+    fish.m_fPos[0] = 0;
+    const std::vector<std::array<float, 3>> points = FeedbackPoints([&] { DrawInItsForm(fish); }, 10.0f);
+    EXPECT_FALSE(points.empty());
+    PointBounds b;
+    for (const auto& p : points)
+        for (size_t k = 0; k < 3; ++k) {
+            b.lo[k] = std::min(b.lo[k], p[k]);
+            b.hi[k] = std::max(b.hi[k], p[k]);
+        }
+    fish.m_nWallState = 0;
+    const float x = fish.m_fPos[0];
+    DrawInItsForm(fish);
+    EXPECT_EQ(fish.m_fPos[0] < x, heading == 0) << "it moves the way its snout points";
+    return b;
 }
 
 // A pixel within 5 (the sum over red, green and blue) of the clear colour.

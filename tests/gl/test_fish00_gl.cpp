@@ -97,13 +97,7 @@ void Keep(const std::vector<QImage>& pictures, const char* suffix)
 
 TEST_F(Fish00GLTest, TextureIsTheGoldfishPicture)
 {
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, m_textures[0]);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    EXPECT_EQ(width, 512);
-    EXPECT_EQ(height, 512);
+    ExpectTextureSize(m_textures[0], 512, 512);
 }
 
 TEST_F(Fish00GLTest, FromEverySideItIsRedAndWhite)

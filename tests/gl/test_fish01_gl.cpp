@@ -83,44 +83,12 @@ TEST_F(Fish01GLTest, ATurnAtTheWallHoldsTogetherFrameByFrame)
     // Its course turns only at the x walls, where the whole body comes round
     // to the new heading at once.
     CFishSpecies01 fish = SwimmingPleco();
-    fish.m_fPos[0] = -49.5f;
     fish.m_fPos[2] = -110.0f;
-    std::vector<QImage> pictures;
-    int flipped = -1;
-    for (int frame = 0; frame < 24; ++frame) {
-        const int before = fish.m_nTargetHeading;
-        for (bool seenFromAbove : {true, false}) {
-            CFishSpecies01 drawn = fish;  // each view draws the same frame
-            const float x = drawn.m_fPos[0] + 49.0f;
-            auto scene = [&] {
-                glBindTexture(GL_TEXTURE_2D, Texture(1));
-                glPushMatrix();
-                glTranslatef(x, 0, 0);
-                drawn.Draw(0);
-                glPopMatrix();
-            };
-            const QImage image = seenFromAbove ? Render(0, 9, 0.01f, scene) : Render(-4, 3, 7, scene);
-            const Census c = Count(image);
-            QImage marked;
-            // From above the tail is edge-on and thins to a line at its root.
-            EXPECT_LT(LoosePixels(image, kBackground, 2, &marked), c.fish / (seenFromAbove ? 20 : 100))
-                << "frame " << frame;
-            EXPECT_GT(c.fish, 1500) << "frame " << frame;
-            pictures.push_back(marked);
-            if (!seenFromAbove)
-                fish = drawn;
-        }
-        if (fish.m_nTargetHeading != before)
-            flipped = frame;
-        if (flipped >= 0 && frame == flipped + 1) {
-            EXPECT_EQ(fish.m_fHeading, 180.0f) << "come round";
-            for (int i = 0; i < 14; ++i)
-                EXPECT_EQ(fish.m_nBendAngle[i], 180) << i;
-        }
-    }
-    ASSERT_GE(flipped, 0) << "it met the wall";
-    const size_t first = 2 * static_cast<size_t>(std::max(0, flipped - 3));
-    Keep({pictures.begin() + first, pictures.begin() + std::min(pictures.size(), first + 16)}, "-turn", 4);
+    // From above the tail is edge-on and thins to a line at its root.
+    const std::vector<QImage> pictures = ExpectWallTurnHoldsTogether(
+        fish, Texture(1), 14, [](const QImage& image) { return Count(image).fish; },
+        [](long pixels, bool fromAbove) { return pixels / (fromAbove ? 20 : 100); }, "come round");
+    Keep(pictures, "-turn", 4);
 }
 
 TEST_F(Fish01GLTest, ATurnWithTheSegmentsLaggingHoldsTogetherInOnePiece)

@@ -57,13 +57,7 @@ void Keep(const std::vector<QImage>& pictures, const char* suffix)
 
 TEST_F(Fish03GLTest, TextureIsTheAngelfishPicture)
 {
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, Texture(3));
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    EXPECT_EQ(width, 512);
-    EXPECT_EQ(height, 512);
+    ExpectTextureSize(Texture(3), 512, 512);
 }
 
 TEST_F(Fish03GLTest, SeenFromTheSideTheFrontAndAboveItShowsSilverWithBlackBars)

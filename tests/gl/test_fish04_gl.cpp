@@ -73,19 +73,8 @@ TEST_F(Fish04GLTest, FromEverySideADeepDarkFishMarbledInOrange)
 TEST_F(Fish04GLTest, HoldsTogetherThroughATurn)
 {
     CFishSpecies04 fish = SettledFish<CFishSpecies04>();
-    fish.m_nTargetHeading = 180;
-    std::vector<QImage> pictures;
-    for (int frame = 0; frame < 48; ++frame) {
-        const bool fromAbove = frame % 2 == 0;
-        const QImage image =
-            Render(0, fromAbove ? 12.0f : 0.0f, fromAbove ? 0.0f : 12.0f, 40.0f, [&] { DrawOscar(fish); });
-        if (frame % 8 == 0 || frame % 8 == 1)
-            pictures.push_back(image);
-        long total = 0;
-        const long loose = LoosePixels(image, kBackground, 0, nullptr, &total);
-        ASSERT_GT(total, 1000) << "frame " << frame;
-        EXPECT_LT(loose, total / 100) << "frame " << frame << ": pieces apart from the fish";
-    }
+    const std::vector<QImage> pictures = ExpectTurnHoldsTogetherAboveAndSide(
+        fish, 48, 12.0f, 0, 8, [&](CFishSpecies04& f) { DrawOscar(f); });
     Keep(pictures, "-turn");
 }
 

@@ -91,24 +91,8 @@ TEST_F(Fish07GLTest, SeenFromEverySideItIsASlimFishStripedBlueAndGold)
 TEST_F(Fish07GLTest, InATurnItHoldsTogetherFrameByFrame)
 {
     CFishSpecies07 fish = SettledFish<CFishSpecies07>();
-    fish.m_nTargetHeading = 180;
-    std::vector<QImage> pictures;
-    struct Eye {
-        float x, y, z;
-    } const eyes[] = {{0, 8, 0}, {-5, 3, 6}};
-    for (int frame = 1; frame <= 48; ++frame) {
-        SCOPED_TRACE(frame);
-        CFishSpecies07 next = fish;
-        for (const Eye& eye : eyes) {
-            next = fish;  // each view draws the same frame
-            const QImage image = Render(eye.x, eye.y, eye.z, 40.0f, [&] { DrawFishAt(next, Texture(7), 0, 0); });
-            EXPECT_LT(LooseShare(image, kBackground), 0.01) << "no fin apart from the body";
-            if (frame % 8 == 0)
-                pictures.push_back(image);
-        }
-        fish = next;
-    }
-    EXPECT_EQ(fish.m_fHeading, 180.0f);
+    const std::vector<QImage> pictures = ExpectTurnHoldsTogetherSeenFrom(
+        fish, {{0, 8, 0}, {-5, 3, 6}}, 8, [&](CFishSpecies07& f) { DrawFishAt(f, Texture(7), 0, 0); });
     Keep(pictures, "-turn");
 }
 

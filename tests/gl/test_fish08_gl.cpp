@@ -49,9 +49,7 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 // A fish that has swum a little, level, facing heading 0, its mouth shut.
 CFishSpecies08 SwimmingFiremouth()
 {
-    CFishSpecies08 fish = SettledFish<CFishSpecies08>();
-    fish.m_bStroke = 1;
-    return fish;
+    return SettledFishMouthShut<CFishSpecies08>();
 }
 
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
@@ -61,13 +59,7 @@ void Keep(const std::vector<QImage>& pictures, const char* suffix)
 
 TEST_F(Fish08GLTest, TextureIsTheFiremouthPicture)
 {
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, Texture(8));
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    EXPECT_EQ(width, 512);
-    EXPECT_EQ(height, 256);
+    ExpectTextureSize(Texture(8), 512, 256);
 }
 
 TEST_F(Fish08GLTest, SeenFromEverySideItIsADeepGreyBlueFishWithAFieryThroat)
@@ -96,19 +88,8 @@ TEST_F(Fish08GLTest, SeenFromEverySideItIsADeepGreyBlueFishWithAFieryThroat)
 TEST_F(Fish08GLTest, HoldsTogetherThroughATurn)
 {
     CFishSpecies08 fish = SwimmingFiremouth();
-    fish.m_nTargetHeading = 180;
-    std::vector<QImage> pictures;
-    for (int frame = 0; frame < 48; ++frame) {
-        const bool fromAbove = frame % 2 == 0;
-        const QImage image = Render(0, fromAbove ? 14.0f : 0.0f, fromAbove ? 0.0f : 14.0f, 40.0f,
-                                    [&] { DrawFiremouth(fish, 0, 0); });
-        if (frame % 6 == 0 || frame % 6 == 1)
-            pictures.push_back(image);
-        long total = 0;
-        const long loose = LoosePixels(image, kBackground, 1, nullptr, &total);
-        ASSERT_GT(total, 1000) << "frame " << frame;
-        EXPECT_LT(loose, total / 100) << "frame " << frame << ": pieces apart from the fish";
-    }
+    const std::vector<QImage> pictures = ExpectTurnHoldsTogetherAboveAndSide(
+        fish, 48, 14.0f, 1, 6, [&](CFishSpecies08& f) { DrawFiremouth(f, 0, 0); });
     Keep(pictures, "-turn");
 }
 

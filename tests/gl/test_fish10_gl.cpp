@@ -51,13 +51,7 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 
 TEST_F(Fish10GLTest, TextureIsTheSwordtailPicture)
 {
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, Texture(10));
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    EXPECT_EQ(width, 512);
-    EXPECT_EQ(height, 512);
+    ExpectTextureSize(Texture(10), 512, 512);
 }
 
 TEST_F(Fish10GLTest, SeenFromEverySideItIsOneOliveFishWithARedStripeAndASword)

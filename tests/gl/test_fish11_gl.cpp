@@ -95,43 +95,12 @@ TEST_F(Fish11GLTest, ATurnAtTheWallHoldsTogetherFrameByFrame)
     // Its course turns only at the x walls, where the whole body snaps round
     // to the new heading: one frame it faces the wall, the next away from it.
     CFishSpecies11 fish = SwimmingFish<CFishSpecies11>();
-    fish.m_fPos[0] = -49.5f;
-    std::vector<QImage> pictures;
-    int flipped = -1;
-    for (int frame = 0; frame < 24; ++frame) {
-        const int before = fish.m_nTargetHeading;
-        for (bool seenFromAbove : {true, false}) {
-            CFishSpecies11 drawn = fish;  // each view draws the same frame
-            const float x = drawn.m_fPos[0] + 49.0f;
-            auto scene = [&] {
-                glBindTexture(GL_TEXTURE_2D, Texture(11));
-                glPushMatrix();
-                glTranslatef(x, 0, 0);
-                drawn.Draw(0);
-                glPopMatrix();
-            };
-            const QImage image = seenFromAbove ? Render(0, 9, 0.01f, scene) : Render(-4, 3, 7, scene);
-            const Census c = Count(image);
-            QImage marked;
-            // A sheet seen edge-on (the tail from above) may break up a little.
-            EXPECT_LT(LoosePixels(image, kBackground, 2, &marked), c.fish / 50) << "frame " << frame;
-            EXPECT_GT(c.fish, 1500) << "frame " << frame;
-            pictures.push_back(marked);
-            if (!seenFromAbove)
-                fish = drawn;
-        }
-        if (fish.m_nTargetHeading != before)
-            flipped = frame;
-        if (flipped >= 0 && frame == flipped + 1) {
-            EXPECT_EQ(fish.m_fHeading, 180.0f) << "snapped round";
-            for (int i = 0; i < 17; ++i)
-                EXPECT_EQ(fish.m_nBendAngle[i], 180) << i;
-        }
-    }
-    ASSERT_GE(flipped, 0) << "it met the wall";
-    // Kept: the four frames before the flip and the four after (two views each).
-    const size_t first = 2 * static_cast<size_t>(std::max(0, flipped - 3));
-    Keep({pictures.begin() + first, pictures.begin() + std::min(pictures.size(), first + 16)}, "-turn", 4);
+    // A sheet seen edge-on (the tail from above) may break up a little;
+    // kept: the four frames before the flip and the four after (two views each).
+    const std::vector<QImage> pictures = ExpectWallTurnHoldsTogether(
+        fish, Texture(11), 17, [](const QImage& image) { return Count(image).fish; },
+        [](long pixels, bool) { return pixels / 50; }, "snapped round");
+    Keep(pictures, "-turn", 4);
 }
 
 TEST_F(Fish11GLTest, BesideTheClownfishTheTwoReadAsDifferentFish)

@@ -73,24 +73,8 @@ TEST_F(Fish19GLTest, SeenFromEverySideItIsBlackRimmedInOrange)
 TEST_F(Fish19GLTest, InATurnItHoldsTogetherFrameByFrame)
 {
     CFishSpecies19 fish = SettledFish<CFishSpecies19>();
-    fish.m_nTargetHeading = 180;
-    std::vector<QImage> pictures;
-    struct Eye {
-        float x, y, z;
-    } const eyes[] = {{0, 10, 0}, {-6, 3.5f, 7.5f}};
-    for (int frame = 1; frame <= 48; ++frame) {
-        SCOPED_TRACE(frame);
-        CFishSpecies19 next = fish;
-        for (const Eye& eye : eyes) {
-            next = fish;  // each view draws the same frame
-            const QImage image = Render(eye.x, eye.y, eye.z, 40.0f, [&] { DrawFishAt(next, Texture(19), 0, 0); });
-            EXPECT_LT(LooseShare(image, kBackground), 0.01) << "no fin apart from the body";
-            if (frame % 6 == 0)
-                pictures.push_back(image);
-        }
-        fish = next;
-    }
-    EXPECT_EQ(fish.m_fHeading, 180.0f);
+    const std::vector<QImage> pictures = ExpectTurnHoldsTogetherSeenFrom(
+        fish, {{0, 10, 0}, {-6, 3.5f, 7.5f}}, 6, [&](CFishSpecies19& f) { DrawFishAt(f, Texture(19), 0, 0); });
     Keep(pictures, "-turn");
 }
 

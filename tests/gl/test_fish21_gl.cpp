@@ -46,15 +46,6 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
     });
 }
 
-// A fish that has swum a little, level, its mouth shut, facing heading 0.
-template <typename Fish>
-Fish SwimmingFish()
-{
-    Fish fish = SettledFish<Fish>();
-    fish.m_bStroke = 1;
-    return fish;
-}
-
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
 {
     KeepPictures("PV_FISH21_PNG", pictures, suffix, 2);
@@ -67,33 +58,19 @@ TEST_F(Fish21GLTest, ItSwimsHeadFirst)
 {
     for (int heading : {0, 180}) {
         SCOPED_TRACE(heading);
-        CFishSpecies21 fish = SwimmingFish<CFishSpecies21>();
-        fish.m_nTargetHeading = heading;
-        fish.m_nWallState = 1;  // snaps round at once
-        fish.m_fPos[0] = 0;
-        const std::vector<std::array<float, 3>> points = FeedbackPoints([&] { fish.Draw(); }, 10.0f);
-        ASSERT_FALSE(points.empty());
-        float lo[3] = {1e9f, 1e9f, 1e9f}, hi[3] = {-1e9f, -1e9f, -1e9f};
-        for (const auto& p : points)
-            for (int k = 0; k < 3; ++k) {
-                lo[k] = std::min(lo[k], p[k]);
-                hi[k] = std::max(hi[k], p[k]);
-            }
-        EXPECT_GT(hi[0] - lo[0], 4.7f) << "its length lies along x";
-        EXPECT_LT(hi[1] - lo[1], 2.1f) << "from the dorsal fin's tip to the pelvic fins, far lower than long";
-        const float ahead = heading == 0 ? -lo[0] : hi[0], behind = heading == 0 ? hi[0] : -lo[0];
+        CFishSpecies21 fish = SettledFishMouthShut<CFishSpecies21>();
+        const PointBounds b = DrawnHeadFirst(fish, heading);
+        EXPECT_GT(b.hi[0] - b.lo[0], 4.7f) << "its length lies along x";
+        EXPECT_LT(b.hi[1] - b.lo[1], 2.1f) << "from the dorsal fin's tip to the pelvic fins, far lower than long";
+        const float ahead = heading == 0 ? -b.lo[0] : b.hi[0], behind = heading == 0 ? b.hi[0] : -b.lo[0];
         EXPECT_NEAR(ahead, 2.5f, 0.1f) << "the snout";
         EXPECT_NEAR(behind, 2.5f, 0.1f) << "the tail's tip";
-        fish.m_nWallState = 0;
-        const float x = fish.m_fPos[0];
-        fish.Draw();
-        EXPECT_EQ(fish.m_fPos[0] < x, heading == 0) << "it moves the way its snout points";
     }
 }
 
 TEST_F(Fish21GLTest, FromEverySideItShowsSilverGreyWithBlackSpotsRingedInWhiteOnTheSide)
 {
-    CFishSpecies21 fish = SwimmingFish<CFishSpecies21>();
+    CFishSpecies21 fish = SettledFishMouthShut<CFishSpecies21>();
     fish.m_nSize = 7;
     const auto draw = [&] { DrawKnifefish(fish, 0, 0); };
     const std::vector<QImage> pictures =
@@ -118,28 +95,17 @@ TEST_F(Fish21GLTest, FromEverySideItShowsSilverGreyWithBlackSpotsRingedInWhiteOn
 // three pixels of the fish count as on it.
 TEST_F(Fish21GLTest, HoldsTogetherThroughATurn)
 {
-    CFishSpecies21 fish = SwimmingFish<CFishSpecies21>();
+    CFishSpecies21 fish = SettledFishMouthShut<CFishSpecies21>();
     fish.m_nSize = 7;
-    fish.m_nTargetHeading = 180;
-    std::vector<QImage> pictures;
-    for (int frame = 0; frame < 40; ++frame) {
-        const bool fromAbove = frame % 2 == 0;
-        const QImage image = Render(0, fromAbove ? 16.0f : 0.0f, fromAbove ? 0.0f : 16.0f, 40.0f,
-                                    [&] { DrawKnifefish(fish, 0, 0); });
-        if (frame % 8 == 0 || frame % 8 == 1)
-            pictures.push_back(image);
-        long total = 0;
-        const long loose = LoosePixels(image, kBackground, 3, nullptr, &total);
-        ASSERT_GT(total, 1000) << "frame " << frame;
-        EXPECT_LT(loose, total / 100) << "frame " << frame << ": pieces apart from the fish (" << loose << " of " << total << ")";
-    }
+    const std::vector<QImage> pictures = ExpectTurnHoldsTogetherAboveAndSide(
+        fish, 40, 16.0f, 3, 8, [&](CFishSpecies21& f) { DrawKnifefish(f, 0, 0); });
     Keep(pictures, "-turn");
 }
 
 TEST_F(Fish21GLTest, BesideTheClownfishItIsLongerForItsHeightAndGreyNotOrange)
 {
-    CFishSpecies21 knife = SwimmingFish<CFishSpecies21>();
-    CFishSpecies23 clown = SwimmingFish<CFishSpecies23>();
+    CFishSpecies21 knife = SettledFishMouthShut<CFishSpecies21>();
+    CFishSpecies23 clown = SettledFishMouthShut<CFishSpecies23>();
     const QImage side = Render(0, 0, 22, 40.0f, [&] {
         DrawKnifefish(knife, -4.0f, 0);
         DrawAt(clown, Texture(23), 5.0f, 0);

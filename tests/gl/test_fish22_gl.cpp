@@ -46,22 +46,14 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
 // A fish that has swum a little, level, its mouth shut, facing heading 0.
 CFishSpecies22 SwimmingGourami()
 {
-    CFishSpecies22 fish = SettledFish<CFishSpecies22>();
-    fish.m_bStroke = 1;
-    return fish;
+    return SettledFishMouthShut<CFishSpecies22>();
 }
 
 void Keep(const std::vector<QImage>& pictures, const char* suffix) { KeepPictures("PV_FISH22_PNG", pictures, suffix, 2); }
 
 TEST_F(Fish22GLTest, TextureIsTheGouramisPicture)
 {
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, Texture(22));
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    EXPECT_EQ(width, 512);
-    EXPECT_EQ(height, 256);
+    ExpectTextureSize(Texture(22), 512, 256);
 }
 
 // At heading 0 the fish swims toward falling x with its snout (0.47 of its
@@ -71,25 +63,11 @@ TEST_F(Fish22GLTest, ItSwimsHeadFirst)
     for (int heading : {0, 180}) {
         SCOPED_TRACE(heading);
         CFishSpecies22 fish = SwimmingGourami();
-        fish.m_nTargetHeading = heading;
-        fish.m_nWallState = 1;  // snaps round at once
-        fish.m_fPos[0] = 0;
-        const std::vector<std::array<float, 3>> points = FeedbackPoints([&] { fish.Draw(); }, 10.0f);
-        ASSERT_FALSE(points.empty());
-        float lo[3] = {1e9f, 1e9f, 1e9f}, hi[3] = {-1e9f, -1e9f, -1e9f};
-        for (const auto& p : points)
-            for (int k = 0; k < 3; ++k) {
-                lo[k] = std::min(lo[k], p[k]);
-                hi[k] = std::max(hi[k], p[k]);
-            }
-        EXPECT_GT(hi[0] - lo[0], 4.2f) << "its length lies along x";
-        EXPECT_LT(hi[2] - lo[2], 1.5f) << "a thin fish, not across the tank's depth";
-        const float ahead = heading == 0 ? -lo[0] : hi[0];
+        const PointBounds b = DrawnHeadFirst(fish, heading);
+        EXPECT_GT(b.hi[0] - b.lo[0], 4.2f) << "its length lies along x";
+        EXPECT_LT(b.hi[2] - b.lo[2], 1.5f) << "a thin fish, not across the tank's depth";
+        const float ahead = heading == 0 ? -b.lo[0] : b.hi[0];
         EXPECT_NEAR(ahead, 2.35f, 0.1f) << "the snout";
-        fish.m_nWallState = 0;
-        const float x = fish.m_fPos[0];
-        fish.Draw();
-        EXPECT_EQ(fish.m_fPos[0] < x, heading == 0) << "it moves the way its snout points";
     }
 }
 
@@ -137,19 +115,8 @@ TEST_F(Fish22GLTest, TheEyeSitsHighOnTheHeadBehindTheMouth)
 TEST_F(Fish22GLTest, HoldsTogetherThroughATurn)
 {
     CFishSpecies22 fish = SwimmingGourami();
-    fish.m_nTargetHeading = 180;
-    std::vector<QImage> pictures;
-    for (int frame = 0; frame < 40; ++frame) {
-        const bool fromAbove = frame % 2 == 0;
-        const QImage image =
-            Render(0, fromAbove ? 12.0f : 0.0f, fromAbove ? 0.0f : 12.0f, 40.0f, [&] { DrawGourami(fish, 0, 0); });
-        if (frame % 8 == 0 || frame % 8 == 1)
-            pictures.push_back(image);
-        long total = 0;
-        const long loose = LoosePixels(image, kBackground, 1, nullptr, &total);
-        ASSERT_GT(total, 1000) << "frame " << frame;
-        EXPECT_LT(loose, total / 100) << "frame " << frame << ": pieces apart from the fish";
-    }
+    const std::vector<QImage> pictures = ExpectTurnHoldsTogetherAboveAndSide(
+        fish, 40, 12.0f, 1, 8, [&](CFishSpecies22& f) { DrawGourami(f, 0, 0); });
     Keep(pictures, "-turn");
 }
 

@@ -47,15 +47,6 @@ Census Count(const QImage& image, int x0 = 0, int x1 = kWidth)
     });
 }
 
-// A fish that has swum a little, level, its mouth shut, facing heading 0.
-template <typename Fish>
-Fish SwimmingFish()
-{
-    Fish fish = SettledFish<Fish>();
-    fish.m_bStroke = 1;
-    return fish;
-}
-
 void Keep(const std::vector<QImage>& pictures, const char* suffix)
 {
     KeepPictures("PV_FISH24_PNG", pictures, suffix, 2);
@@ -63,13 +54,7 @@ void Keep(const std::vector<QImage>& pictures, const char* suffix)
 
 TEST_F(Fish24GLTest, TextureIsThePeacockBassPicture)
 {
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, Texture(24));
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    EXPECT_EQ(width, 512);
-    EXPECT_EQ(height, 512);
+    ExpectTextureSize(Texture(24), 512, 512);
 }
 
 // The fish lies along its heading, its snout ahead: at heading 0 it swims
@@ -79,33 +64,19 @@ TEST_F(Fish24GLTest, ItSwimsHeadFirst)
 {
     for (int heading : {0, 180}) {
         SCOPED_TRACE(heading);
-        CFishSpecies24 fish = SwimmingFish<CFishSpecies24>();
-        fish.m_nTargetHeading = heading;
-        fish.m_nWallState = 1;  // snaps round at once
-        fish.m_fPos[0] = 0;
-        const std::vector<std::array<float, 3>> points = FeedbackPoints([&] { fish.Draw(); }, 10.0f);
-        ASSERT_FALSE(points.empty());
-        float lo[3] = {1e9f, 1e9f, 1e9f}, hi[3] = {-1e9f, -1e9f, -1e9f};
-        for (const auto& p : points)
-            for (int k = 0; k < 3; ++k) {
-                lo[k] = std::min(lo[k], p[k]);
-                hi[k] = std::max(hi[k], p[k]);
-            }
-        EXPECT_GT(hi[0] - lo[0], 7.0f) << "its length lies along x";
-        EXPECT_LT(hi[2] - lo[2], 3.0f) << "and not across the tank's depth";
-        const float ahead = heading == 0 ? -lo[0] : hi[0], behind = heading == 0 ? hi[0] : -lo[0];
+        CFishSpecies24 fish = SettledFishMouthShut<CFishSpecies24>();
+        const PointBounds b = DrawnHeadFirst(fish, heading);
+        EXPECT_GT(b.hi[0] - b.lo[0], 7.0f) << "its length lies along x";
+        EXPECT_LT(b.hi[2] - b.lo[2], 3.0f) << "and not across the tank's depth";
+        const float ahead = heading == 0 ? -b.lo[0] : b.hi[0], behind = heading == 0 ? b.hi[0] : -b.lo[0];
         EXPECT_NEAR(ahead, 3.5f, 0.15f) << "the snout";
         EXPECT_GT(behind, 3.9f) << "the tail";
-        fish.m_nWallState = 0;
-        const float x = fish.m_fPos[0];
-        fish.Draw();
-        EXPECT_EQ(fish.m_fPos[0] < x, heading == 0) << "it moves the way its snout points";
     }
 }
 
 TEST_F(Fish24GLTest, SeenFromTheSideTheFrontAndAboveItShowsGoldWithBlackBars)
 {
-    CFishSpecies24 fish = SwimmingFish<CFishSpecies24>();
+    CFishSpecies24 fish = SettledFishMouthShut<CFishSpecies24>();
     const auto draw = [&] { DrawBass(fish, 0, 0); };
     const std::vector<QImage> pictures =
         RenderViews(ViewsOfAFish(14), 40.0f, draw, [&](const FishView& v, const QImage& image) {
@@ -125,27 +96,16 @@ TEST_F(Fish24GLTest, SeenFromTheSideTheFrontAndAboveItShowsGoldWithBlackBars)
 // fish keeps one outline (no fin drifts off as a separate piece).
 TEST_F(Fish24GLTest, HoldsTogetherThroughATurn)
 {
-    CFishSpecies24 fish = SwimmingFish<CFishSpecies24>();
-    fish.m_nTargetHeading = 180;
-    std::vector<QImage> pictures;
-    for (int frame = 0; frame < 40; ++frame) {
-        const bool fromAbove = frame % 2 == 0;
-        const QImage image = Render(0, fromAbove ? 16.0f : 0.0f, fromAbove ? 0.0f : 16.0f, 40.0f,
-                                    [&] { DrawBass(fish, 0, 0); });
-        if (frame % 8 == 0 || frame % 8 == 1)
-            pictures.push_back(image);
-        long total = 0;
-        const long loose = LoosePixels(image, kBackground, 0, nullptr, &total);
-        ASSERT_GT(total, 1000) << "frame " << frame;
-        EXPECT_LT(loose, total / 100) << "frame " << frame << ": pieces apart from the fish";
-    }
+    CFishSpecies24 fish = SettledFishMouthShut<CFishSpecies24>();
+    const std::vector<QImage> pictures = ExpectTurnHoldsTogetherAboveAndSide(
+        fish, 40, 16.0f, 0, 8, [&](CFishSpecies24& f) { DrawBass(f, 0, 0); });
     Keep(pictures, "-turn");
 }
 
 TEST_F(Fish24GLTest, BesideTheClownfishItIsLongerAndGoldNotOrange)
 {
-    CFishSpecies24 bass = SwimmingFish<CFishSpecies24>();
-    CFishSpecies23 clown = SwimmingFish<CFishSpecies23>();
+    CFishSpecies24 bass = SettledFishMouthShut<CFishSpecies24>();
+    CFishSpecies23 clown = SettledFishMouthShut<CFishSpecies23>();
     const QImage side = Render(0, 0, 22, 40.0f, [&] {
         DrawBass(bass, -4.0f, 0);
         DrawAt(clown, Texture(23), 5.0f, 0);

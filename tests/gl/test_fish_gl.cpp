@@ -86,13 +86,7 @@ CFishSpecies23 SwimmingFish()
 
 TEST_F(FishGLTest, TextureIsTheClownfishPicture)
 {
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, m_texture);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    EXPECT_EQ(width, 512);
-    EXPECT_EQ(height, 256);
+    ExpectTextureSize(m_texture, 512, 256);
 }
 
 TEST_F(FishGLTest, SeenFromTheSideTheFrontAndAboveItShowsOrangeWithWhiteBarsEdgedInBlack)
