@@ -5,6 +5,7 @@
 #include "app/main_frame.h"
 #include "app/resource.h"
 #include "gl/tank_camera.h"
+#include "platform/crt.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
 #include "support/settings_file.h"
@@ -49,6 +50,8 @@ protected:
             ASSERT_TRUE(ini.good());
         }
         ASSERT_TRUE(AfxInitToolkit(0, nullptr));
+        // The game's random sequence from its start, whatever ran before.
+        crt::srand(1);
         SetMessageBoxHook([](const char*, const char*, UINT) { return IDOK; });
         m_frame = new CMainFrame;
         ASSERT_TRUE(m_frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
