@@ -372,7 +372,7 @@ TEST(ReadBmpFile, MissingFileDirectoryAndNullPathAreRefused)
 {
     BITMAPINFOHEADER header;
     LOADEDIMAGE image;
-    const std::string dir = std::filesystem::temp_directory_path().string();
+    const std::string dir = ProcessScratchFolder();
     for (const char* path : {"/nonexistent/pv_texture.bmp", dir.c_str(), static_cast<const char*>(nullptr)}) {
         EXPECT_EQ(ReadBmpFile(path, &header), nullptr);
         EXPECT_EQ(ReadBmpAsRgba(path, &header), nullptr);
