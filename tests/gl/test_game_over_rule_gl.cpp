@@ -1,13 +1,10 @@
 // Which fish hold the game open: the game is over when the tank holds fish
 // of species 0 to 23 and every one of them is hit; fish of species 24 never
 // hold it open, and a restart revives every hit fish but those of species 24.
+#include "gl/game_over_watch.h"
 #include "gl/tank_window.h"
 #include "settings/settings.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QTimer>
-#include <QWidget>
 #include <memory>
 #include <string>
 #include <utility>
@@ -15,26 +12,12 @@
 
 namespace {
 
-// A "Game Over" box that opens in a frame is counted and answered
-// "Restart", so that a wrong rule fails the test instead of stopping it.
 class GameOverRuleGL : public TankWindowTest {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(AfxInitToolkit(0, nullptr));
-        m_watch = std::make_unique<QTimer>();
-        QObject::connect(m_watch.get(), &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal->windowTitle() != "Game Over")
-                return;
-            ++m_gameOvers;
-            QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier, "r");
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_R, Qt::NoModifier, "r");
-            QCoreApplication::sendEvent(target, &press);
-            QCoreApplication::sendEvent(target, &release);
-        });
-        m_watch->start(20);
+        m_watch = std::make_unique<GameOverWatch>();
     }
     void TearDown() override
     {
@@ -42,8 +25,7 @@ protected:
         TankWindowTest::TearDown();
     }
 
-    std::unique_ptr<QTimer> m_watch;
-    int m_gameOvers = 0;
+    std::unique_ptr<GameOverWatch> m_watch;
 };
 
 struct Fish {
@@ -79,9 +61,9 @@ TEST_F(GameOverRuleGL, SpeciesTwentyFourNeverHoldsTheGameOpen)
         for (const auto& [species, n] : counts)
             table[species] = n;
         ApplyFishCounts(table);
-        m_gameOvers = 0;
+        m_watch->count = 0;
         DrawFrames(1);
-        EXPECT_EQ(m_gameOvers, 0) << "no fish is hit yet";
+        EXPECT_EQ(m_watch->count, 0) << "no fish is hit yet";
         for (const auto& [species, n] : counts)
             ASSERT_EQ(View().FishArray(species)->GetSize(), n);
         for (const Fish& f : c.hit)

@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include "platform/places_fixture.h"
+#include "support/ended_process.h"
 
 #include <cstring>
 #include <functional>
@@ -223,16 +224,6 @@ TEST_F(Places, ProcessTempFolderFollowsTmpdirAndIsRemadeWhenGone)
     MakeDir(root + "/tmp2", 0700);
     SetEnv("TMPDIR", root + "/tmp2");
     ExpectMadeUnder(TempPath(), root + "/tmp2");
-}
-
-// The id of a process that has ended.
-pid_t EndedProcess()
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(0);
-    waitpid(child, nullptr, 0);
-    return child;
 }
 
 // A process's folder is named by its process; the folders that processes
