@@ -1,8 +1,10 @@
 #include "platform/files.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <mutex>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -100,6 +102,52 @@ void RemoveMadeFolders()
     }
 }
 
+constexpr char kMadePrefix[] = "parvolune-";
+
+// The process that made a folder named parvolune-<pid>-XXXXXX, or 0.
+pid_t MadeFolderOwner(const std::string& name)
+{
+    const size_t stem = sizeof kMadePrefix - 1;
+    if (name.compare(0, stem, kMadePrefix) != 0)
+        return 0;
+    const size_t dash = name.find('-', stem);
+    if (dash == std::string::npos || dash == stem || dash - stem > 9 || name.size() != dash + 7)
+        return 0;
+    for (size_t i = stem; i < dash; ++i)
+        if (name[i] < '0' || name[i] > '9')
+            return 0;
+    return static_cast<pid_t>(std::stol(name.substr(stem, dash - stem)));
+}
+
+// Removes the folders (and the restored files in them) that processes which
+// no longer run made under base, as a killed or crashed run leaves its own.
+void RemoveFoldersOfEndedProcesses(const std::string& base)
+{
+    DIR* dir = opendir(base.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = readdir(dir)) {
+        const pid_t owner = MadeFolderOwner(entry->d_name);
+        if (owner <= 0 || owner == getpid() || kill(owner, 0) == 0 || errno != ESRCH)
+            continue;
+        const std::string folder = WithSlash(base) + entry->d_name;
+        struct stat st {};
+        if (lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid())
+            continue;
+        if (DIR* inside = opendir(folder.c_str())) {
+            while (const dirent* file = readdir(inside)) {
+                const std::string path = folder + '/' + file->d_name;
+                struct stat fs {};
+                if (lstat(path.c_str(), &fs) == 0 && !S_ISDIR(fs.st_mode) && fs.st_uid == geteuid())
+                    unlink(path.c_str());
+            }
+            closedir(inside);
+        }
+        rmdir(folder.c_str());
+    }
+    closedir(dir);
+}
+
 std::string ProcessTempFolder()
 {
     std::string base = EnvValue("TMPDIR");
@@ -109,7 +157,8 @@ std::string ProcessTempFolder()
     std::lock_guard<std::mutex> guard(m.lock);
     if (!m.folder.empty() && m.base == base && IsPrivateFolder(m.folder, false))
         return m.folder;
-    std::string pattern = WithSlash(base) + "parvolune-XXXXXX";
+    RemoveFoldersOfEndedProcesses(base);
+    std::string pattern = WithSlash(base) + kMadePrefix + std::to_string(getpid()) + "-XXXXXX";
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     if (!mkdtemp(buffer.data()))

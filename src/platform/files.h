@@ -7,9 +7,10 @@
 
 // The user's private temporary folder (mode 0700, created on first use) with a
 // trailing '/', copied into buffer: $XDG_RUNTIME_DIR/parvolune-tmp/ when the
-// runtime folder is set, ours and private, else a folder made with mkdtemp under
-// $TMPDIR (or /tmp) once per process (again only when $TMPDIR changes or the
-// folder is gone) and removed at exit when empty. Returns its
+// runtime folder is set, ours and private, else a folder parvolune-<pid>-XXXXXX
+// made with mkdtemp under $TMPDIR (or /tmp) once per process (again only when
+// $TMPDIR changes or the folder is gone) and removed at exit when empty; the
+// folders of processes that no longer run (killed, crashed) go when one is made. Returns its
 // length, or 0 when no such folder can be had (buffer then untouched). When the
 // path does not fit, returns the size needed including the NUL and copies nothing.
 DWORD GetTempPathA(DWORD bufferLength, char* buffer);

@@ -1,5 +1,7 @@
 #include "platform/glaux.h"
 
+#include "platform/gl_context_life.h"
+
 #include <GL/glew.h>
 #include <GL/glu.h>
 
@@ -18,10 +20,19 @@ GLUquadric* Quadric()
     return quadric;
 }
 
-std::map<ShapeKey, GLuint>& Lists()
+using ShapeLists = std::map<ShapeKey, GLuint>;
+
+// The lists of the current context; a context's lists are forgotten when it
+// ends (they end with it, and a later context may get its address).
+ShapeLists& Lists()
 {
-    static std::map<ShapeKey, GLuint> lists;
-    return lists;
+    // Never destroyed: contexts may end after static objects are gone.
+    static auto& byContext = *new std::map<const void*, ShapeLists>;
+    const void* context = CurrentGlContext();
+    const auto [found, added] = byContext.try_emplace(context);
+    if (added)
+        WhenGlContextEnds(context, [context] { byContext.erase(context); });
+    return found->second;
 }
 
 void EmitSphere(double radius)
@@ -55,7 +66,7 @@ void EmitWireCylinder(double radius, double height)
 template <typename Emit>
 void DrawCached(const ShapeKey& key, Emit emit)
 {
-    std::map<ShapeKey, GLuint>& lists = Lists();
+    ShapeLists& lists = Lists();
     const auto found = lists.find(key);
     if (found != lists.end()) {
         glCallList(found->second);

@@ -1,7 +1,7 @@
 // Solid and wire shapes drawn with GLU quadrics. Each shape and size is
 // compiled into a display list the first time it is drawn (and drawn then);
-// later calls with the same size replay that list. The lists belong to the GL
-// context current at the first call.
+// later calls with the same size in the same GL context replay that list. Each
+// context has lists of its own.
 #pragma once
 
 // A filled sphere about the origin: 16 slices, 16 stacks, smooth normals.

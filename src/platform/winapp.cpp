@@ -18,6 +18,9 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -140,6 +143,61 @@ bool XDisplayOpens()
     return opens;
 }
 
+// One line naming the display (by default the one $DISPLAY names).
+void ReportNoDisplay(const char* display = std::getenv("DISPLAY"))
+{
+    std::fprintf(stderr, "%s: cannot open the display%s%s\n", program_invocation_short_name,
+                 display && *display ? " " : " (DISPLAY is not set)", display && *display ? display : "");
+}
+
+// While the toolkit starts, its messages are held back: a fatal one (the
+// display that answered the probe refuses the toolkit's own connection, or no
+// platform can start at all) ends the program with one line and status 1
+// instead of an abort; otherwise they are handed on once it stands.
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+std::vector<HeldMessage> g_heldMessages;
+bool g_displayRefused = false;
+std::string g_refusedDisplay;
+
+void StartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    const char* category = context.category ? context.category : "";
+    static const QString refused = QStringLiteral("could not connect to display");
+    if (std::strcmp(category, "qt.qpa.xcb") == 0 && text.contains(refused)) {
+        g_displayRefused = true;
+        g_refusedDisplay = text.mid(text.indexOf(refused) + refused.size()).trimmed().toStdString();
+    }
+    if (type != QtFatalMsg) {
+        g_heldMessages.push_back({type, category, text});
+        return;
+    }
+    if (g_displayRefused)
+        ReportNoDisplay(g_refusedDisplay.c_str());
+    else
+        std::fprintf(stderr, "%s: %s\n", program_invocation_short_name,
+                     text.section('\n', 0, 0).toLocal8Bit().constData());
+    std::fflush(stderr);
+    _exit(1);
+}
+
+QApplication* StartToolkit(int& argc, char** argv)
+{
+    g_heldMessages.clear();
+    g_displayRefused = false;
+    g_refusedDisplay.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(StartupMessage);
+    auto* toolkit = new QApplication(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const HeldMessage& m : g_heldMessages)
+        previous(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category.c_str()), m.text);
+    g_heldMessages.clear();
+    return toolkit;
+}
+
 }  // namespace
 
 bool AfxInitToolkit(int argc, char** argv)
@@ -155,9 +213,7 @@ bool AfxInitToolkit(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "xcb", 0);
     setenv("QT_XCB_GL_INTEGRATION", "xcb_glx", 0);
     if (std::strncmp(std::getenv("QT_QPA_PLATFORM"), "xcb", 3) == 0 && !XDisplayOpens()) {
-        const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "%s: cannot open the display%s%s\n", program_invocation_short_name,
-                     display && *display ? " " : " (DISPLAY is not set)", display && *display ? display : "");
+        ReportNoDisplay();
         return false;
     }
     // The toolkit keeps argc and argv for its whole life: main's own, or a
@@ -170,7 +226,7 @@ bool AfxInitToolkit(int argc, char** argv)
         s_argc = argc;
         s_argv = argv;
     }
-    g_toolkit = new QApplication(s_argc, s_argv);
+    g_toolkit = StartToolkit(s_argc, s_argv);
     QApplication::setQuitOnLastWindowClosed(false);
     std::setlocale(LC_NUMERIC, "C");
     return true;

@@ -9,15 +9,14 @@ check() {
   local expected="$1"
   shift
   start_game "$@"
-  for _ in $(seq 1 100); do
-    grep -q "$expected" "$WORK/game.log" && break
+  said() {
+    grep -q "$expected" "$WORK/game.log" && return 0
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended without saying '$expected'"
-    sleep 0.1
-  done
-  grep -q "$expected" "$WORK/game.log" || fail "no message '$expected'"
-  sleep 0.5
-  xdotool key Return
-  wait_exit 10
+    return 1
+  }
+  wait_until said || fail "no message '$expected'"
+  # Return closes the message once it shows (one pressed before is lost).
+  keep_pressing Return
   [ "$EXIT_CODE" = 0 ] || fail "ended with '$EXIT_CODE' after '$expected'"
 }
 

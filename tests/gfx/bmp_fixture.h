@@ -1,6 +1,8 @@
 // Small BMP files written by the tests: a description, its bytes, and a
 // temporary file that holds them.
 #pragma once
+#include "support/scratch.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -103,9 +105,7 @@ public:
     explicit TempBmp(const std::vector<uint8_t>& bytes)
     {
         static int counter = 0;
-        path_ = (std::filesystem::temp_directory_path() /
-                 ("pv_bmp_" + std::to_string(getpid()) + "_" + std::to_string(counter++) + ".bmp"))
-                    .string();
+        path_ = ProcessScratchFolder() + "/pv_bmp_" + std::to_string(counter++) + ".bmp";
         std::ofstream f(path_, std::ios::binary);
         f.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     }

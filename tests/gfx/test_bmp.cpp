@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 
@@ -143,6 +144,30 @@ TEST(ReadDibFile, TopDownFileIsTurnedAndItsHeightMadePositive)
     EXPECT_EQ(image.bits[0], bottomLeft.b);
     EXPECT_EQ(image.bits[2], bottomLeft.r);
     FreeDibFile(&image);
+}
+
+// A palette holds at most 256 entries: a file whose biClrUsed is up to 256,
+// with that many entries written, loads with its pixels after them; one that
+// claims more is refused, even with every entry and pixel there.
+TEST(ReadBmpFile, APaletteOfMoreThan256EntriesIsRefused)
+{
+    for (const uint32_t entries : {1u, 2u, 255u, 256u, 257u, 258u, 300u, 512u}) {
+        SCOPED_TRACE(entries);
+        BmpSpec s = Spec8(6, 3, int(entries), entries);
+        const uint32_t indices = std::min(entries, 256u);
+        s.pixel = [indices](int x, int y) { return Bgra{uint8_t((x * 37u + y * 11u) % indices), 0, 0, 0}; };
+        const bool loads = entries <= 256;
+        TempBmp file(MakeBmp(s));
+        LOADEDIMAGE image;
+        ASSERT_EQ(ReadDibFile(file.path(), &image) == TRUE, loads);
+        if (loads) {
+            EXPECT_EQ(image.paletteSize, int(entries));
+            EXPECT_EQ(image.bits, image.header + 40 + 4 * entries);
+        }
+        FreeDibFile(&image);
+        BITMAPINFOHEADER header;
+        EXPECT_EQ(ReadRgb(file.path(), &header), loads ? ExpectedRgb(s) : std::vector<uint8_t>{});
+    }
 }
 
 TEST(ReadBmpFile, PaletteIndexPastClrUsedGivesBlack)
@@ -347,7 +372,7 @@ TEST(ReadBmpFile, MissingFileDirectoryAndNullPathAreRefused)
 {
     BITMAPINFOHEADER header;
     LOADEDIMAGE image;
-    const std::string dir = std::filesystem::temp_directory_path().string();
+    const std::string dir = ProcessScratchFolder();
     for (const char* path : {"/nonexistent/pv_texture.bmp", dir.c_str(), static_cast<const char*>(nullptr)}) {
         EXPECT_EQ(ReadBmpFile(path, &header), nullptr);
         EXPECT_EQ(ReadBmpAsRgba(path, &header), nullptr);

@@ -1,3 +1,4 @@
+#include "support/scratch.h"
 #include "gfx/resource_file.h"
 
 #include "gfx/packed_format.h"
@@ -68,9 +69,8 @@ protected:
 
     void SetUp() override
     {
-        char pattern[] = "/tmp/pv_resfile_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
+        dir_ = MakeScratchFolder("resfile");
+        ASSERT_FALSE(dir_.empty());
         folder_ = dir_.string() + "/";
     }
     void TearDown() override

@@ -32,6 +32,10 @@ protected:
         ASSERT_TRUE(MakeTestGLContext());
         while (glGetError() != GL_NO_ERROR) {
         }
+        // The context is shared by the tests: whatever matrix another left,
+        // a fish test starts from the identity.
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
         if (!glGenFramebuffers)
             GTEST_SKIP() << "no framebuffer objects";
         ASSERT_FALSE(GetTempFolder().empty());

@@ -11,6 +11,19 @@ bool LoadGlewEntryPoints();
 
 namespace {
 
+QSurfaceFormat TestFormat()
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setVersion(2, 1);
+    format.setDepthBufferSize(24);
+    format.setRedBufferSize(8);
+    format.setGreenBufferSize(8);
+    format.setBlueBufferSize(8);
+    return format;
+}
+
 struct Context {
     std::unique_ptr<QApplication> app;
     std::unique_ptr<QOffscreenSurface> surface;
@@ -40,14 +53,7 @@ bool MakeTestGLContext()
         static char* argv[] = {name, nullptr};
         c.app = std::make_unique<QApplication>(argc, argv);
     }
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setVersion(2, 1);
-    format.setDepthBufferSize(24);
-    format.setRedBufferSize(8);
-    format.setGreenBufferSize(8);
-    format.setBlueBufferSize(8);
+    const QSurfaceFormat format = TestFormat();
     c.surface = std::make_unique<QOffscreenSurface>();
     c.surface->setFormat(format);
     c.surface->create();
@@ -57,4 +63,26 @@ bool MakeTestGLContext()
         return false;
     c.ok = LoadGlewEntryPoints();
     return c.ok;
+}
+
+struct OtherTestGLContext::Parts {
+    QOffscreenSurface surface;
+    QOpenGLContext context;
+};
+
+OtherTestGLContext::OtherTestGLContext()
+{
+    if (!MakeTestGLContext())
+        return;
+    parts_ = std::make_unique<Parts>();
+    parts_->surface.setFormat(TestFormat());
+    parts_->surface.create();
+    parts_->context.setFormat(TestFormat());
+    ok_ = parts_->context.create() && parts_->context.makeCurrent(&parts_->surface);
+}
+
+OtherTestGLContext::~OtherTestGLContext()
+{
+    parts_.reset();
+    MakeTestGLContext();
 }

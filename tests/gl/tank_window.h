@@ -1,12 +1,14 @@
 // The game window on the real X display, with frames drawn one at a time by
 // the test (the frame timer is stopped) and read back from the screen. The
-// settings and temporary folders live in the build tree and are removed.
+// settings and temporary folders live in the test's scratch folder.
 #pragma once
 #include "app/main_frame.h"
 #include "app/resource.h"
 #include "gl/tank_camera.h"
+#include "platform/crt.h"
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
+#include "support/scratch.h"
 #include "support/settings_file.h"
 
 #include <GL/glew.h>
@@ -32,9 +34,8 @@ protected:
     // further whole sections.
     void OpenTank(Counts fish, Counts plants, const std::string& aquarium = "", const std::string& sections = "")
     {
-        char pattern[] = "pv-tank-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_root = std::filesystem::absolute(pattern).string();
+        m_root = MakeScratchFolder("tank");
+        ASSERT_FALSE(m_root.empty());
         setenv("XDG_CONFIG_HOME", (m_root + "/config").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", m_root.c_str(), 1);
         ASSERT_TRUE(WriteCountsFile(m_root + "/config", fish, plants));
@@ -49,6 +50,8 @@ protected:
             ASSERT_TRUE(ini.good());
         }
         ASSERT_TRUE(AfxInitToolkit(0, nullptr));
+        // The game's random sequence from its start, whatever ran before.
+        crt::srand(1);
         SetMessageBoxHook([](const char*, const char*, UINT) { return IDOK; });
         m_frame = new CMainFrame;
         ASSERT_TRUE(m_frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));

@@ -42,22 +42,37 @@ protected:
             GTEST_SKIP() << "no framebuffer objects";
         while (glGetError() != GL_NO_ERROR) {
         }
-        glGenFramebuffers(1, &fbo);
-        glGenRenderbuffers(1, &colour);
-        glBindRenderbuffer(GL_RENDERBUFFER, colour);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kSize, kSize);
-        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
+        target = MakeTarget();
         ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), GLenum(GL_FRAMEBUFFER_COMPLETE));
     }
     void TearDown() override
     {
-        if (!fbo)
+        if (!target.fbo)
             return;
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        glDeleteRenderbuffers(1, &colour);
-        glDeleteFramebuffers(1, &fbo);
+        FreeTarget(target);
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    }
+
+    // A kSize x kSize colour target in the current context, bound.
+    struct Target {
+        GLuint fbo = 0, colour = 0;
+    };
+    static Target MakeTarget()
+    {
+        Target t;
+        glGenFramebuffers(1, &t.fbo);
+        glGenRenderbuffers(1, &t.colour);
+        glBindRenderbuffer(GL_RENDERBUFFER, t.colour);
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kSize, kSize);
+        glBindFramebuffer(GL_FRAMEBUFFER, t.fbo);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, t.colour);
+        return t;
+    }
+    static void FreeTarget(const Target& t)
+    {
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glDeleteRenderbuffers(1, &t.colour);
+        glDeleteFramebuffers(1, &t.fbo);
     }
 
     // Draws into the square with lower left corner (x0, y0) and side size,
@@ -121,7 +136,7 @@ protected:
         EXPECT_NEAR(lit.top, top, slack);
     }
 
-    GLuint fbo = 0, colour = 0;
+    Target target;
 };
 
 using CannonGL = ShapesGL;
@@ -258,6 +273,36 @@ TEST_F(GlauxGL, SameSizeReplaysItsList)
     const Lit sphere = Render(-2.0f, -2.0f, 4.0f, [] { auxSolidSphere(0.37); });
     EXPECT_EQ(sphere.count, first.count);
     EXPECT_EQ(lists(), before + 2);
+}
+
+// Every context draws the shapes, the first to draw them and the others:
+// one made while the first lives, one made after another has ended, and the
+// first again afterwards.
+TEST_F(GlauxGL, EveryContextDrawsTheShapesOfItsOwnLists)
+{
+    const auto draw = [] {
+        auxSolidSphere(0.5);
+        glTranslatef(1.2f, 0.0f, 0.0f);
+        auxWireCylinder(0.25, 3.0);
+    };
+    const Lit first = Render(-2.0f, -2.0f, 4.0f, draw);
+    ASSERT_GT(first.count, 0);
+    for (const char* which : {"a second context", "a context after it"}) {
+        SCOPED_TRACE(which);
+        OtherTestGLContext other;
+        ASSERT_TRUE(other.ok());
+        const Target there = MakeTarget();
+        ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), GLenum(GL_FRAMEBUFFER_COMPLETE));
+        const Lit lit = Render(-2.0f, -2.0f, 4.0f, draw);
+        EXPECT_EQ(lit.count, first.count);
+        EXPECT_EQ(lit.on, first.on);
+        const Lit again = Render(-2.0f, -2.0f, 4.0f, draw);
+        EXPECT_EQ(again.on, first.on) << "replayed";
+        FreeTarget(there);
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, target.fbo);
+    EXPECT_EQ(Render(-2.0f, -2.0f, 4.0f, draw).on, first.on);
 }
 
 // Drawn while another list is being compiled, a shape goes into that list,

@@ -2,11 +2,10 @@
 // no "Game Over" comes until there are fish to shoot; shooting the last such
 // fish still ends the game.
 #include "settings/settings.h"
+#include "gl/game_over_watch.h"
 #include "gl/tank_window.h"
 
 #include <QApplication>
-#include <QKeyEvent>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -20,20 +19,7 @@ protected:
     {
         ASSERT_TRUE(AfxInitToolkit(0, nullptr));
         g_bGameOverArmed = 1;
-        // Any "Game Over" box that opens is counted and answered "Restart".
-        m_watch = std::make_unique<QTimer>();
-        QObject::connect(m_watch.get(), &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal->windowTitle() != "Game Over")
-                return;
-            ++m_gameOvers;
-            QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier, "r");
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_R, Qt::NoModifier, "r");
-            QCoreApplication::sendEvent(target, &press);
-            QCoreApplication::sendEvent(target, &release);
-        });
-        m_watch->start(20);
+        m_watch = std::make_unique<GameOverWatch>();
     }
     void TearDown() override
     {
@@ -63,15 +49,14 @@ protected:
     void ExpectPlayedNotLost(const char* when)
     {
         const QImage image = DrawFrames(4);
-        EXPECT_EQ(m_gameOvers, 0) << when;
+        EXPECT_EQ(m_watch->count, 0) << when;
         EXPECT_EQ(View().m_bAllFishHit, 0) << when;
         EXPECT_EQ(g_bGameOverArmed, 1) << when;
         // The floor covers most of the lower third.
         EXPECT_GT(FloorPixels(image), image.width() * image.height() / 8) << when << ": the tank is drawn";
     }
 
-    std::unique_ptr<QTimer> m_watch;
-    int m_gameOvers = 0;
+    std::unique_ptr<GameOverWatch> m_watch;
 };
 
 // Every count 0, only fish that never hold the game, only counts of species
@@ -90,7 +75,7 @@ TEST_F(EmptyTankGL, ATankWithoutFishToShootIsPlayedNotLost)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        m_gameOvers = 0;
+        m_watch->count = 0;
         OpenTank(c.fish, {});
         ExpectPlayedNotLost("at start");
         EXPECT_EQ(View().FishArray(24)->GetSize(), c.species24);
@@ -106,7 +91,7 @@ TEST_F(EmptyTankGL, ClearingTheTankLeavesTheGameOn)
 {
     for (const bool allHit : {false, true}) {
         SCOPED_TRACE(allHit ? "every fish hit" : "one fish hit");
-        m_gameOvers = 0;
+        m_watch->count = 0;
         OpenTank({{23, 2}}, {});
         View().FishArray(23)->GetAt(0).m_bHit = 1;
         if (allHit)
@@ -129,7 +114,7 @@ TEST_F(EmptyTankGL, ShootingTheLastFishThatHoldsTheGameEndsIt)
 {
     for (const int species24 : {0, 2}) {
         SCOPED_TRACE(testing::Message() << species24 << " fish of species 24");
-        m_gameOvers = 0;
+        m_watch->count = 0;
         OpenTank({{23, 1}, {24, species24}}, {});
         View().m_nMode = View().m_wndCommandBar.m_nCommand = ID_TOOL_SHOOT;
         CFishModel& fish = View().FishArray(23)->GetAt(0);
@@ -138,12 +123,12 @@ TEST_F(EmptyTankGL, ShootingTheLastFishThatHoldsTheGameEndsIt)
         View().m_Cannon.m_Shots[1] = CANNONSHOT{fish.m_fPos[0], fish.m_fPos[1] + 20.0f, -77.5f, 1, 0.0f, 0};
         DrawFrames(1);
         EXPECT_EQ(View().m_Cannon.m_Shots[1].spent, 1) << "the shot hit";
-        for (int i = 0; i < 200 && m_gameOvers == 0; ++i)
+        for (int i = 0; i < 200 && m_watch->count == 0; ++i)
             DrawFrames(1);
-        EXPECT_EQ(m_gameOvers, 1);
+        EXPECT_EQ(m_watch->count, 1);
         EXPECT_EQ(fish.m_bHit, 0) << "Restart brought it back";
         DrawFrames(3);
-        EXPECT_EQ(m_gameOvers, 1);
+        EXPECT_EQ(m_watch->count, 1);
         CloseTank();
     }
 }

@@ -8,6 +8,7 @@
 #include "platform/msgbox.h"
 #include "platform/winapp.h"
 #include "settings/settings.h"
+#include "support/scratch.h"
 #include "support/settings_file.h"
 #include "ui/fish_grid_picture.h"
 #include "ui/ui_resource.h"
@@ -29,9 +30,8 @@ class SpeciesPortraitTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/pv-portraits-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
+        root = MakeScratchFolder("portraits");
+        ASSERT_FALSE(root.empty());
         setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
         ASSERT_TRUE(WriteCountsFile(root + "/config", {{23, 2}, {3, 1}}, {}));

@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include "platform/places_fixture.h"
+#include "support/ended_process.h"
 
 #include <cstring>
 #include <functional>
@@ -223,6 +224,48 @@ TEST_F(Places, ProcessTempFolderFollowsTmpdirAndIsRemadeWhenGone)
     MakeDir(root + "/tmp2", 0700);
     SetEnv("TMPDIR", root + "/tmp2");
     ExpectMadeUnder(TempPath(), root + "/tmp2");
+}
+
+// A process's folder is named by its process; the folders that processes
+// which no longer run left (empty, or with the files they restored) go when
+// a new one is made, and nothing else does.
+TEST_F(Places, ProcessTempFolderIsNamedByItsProcessAndThoseOfEndedProcessesGo)
+{
+    unsetenv("XDG_RUNTIME_DIR");
+    const std::string base = root + "/tmp3";
+    MakeDir(base, 0700);
+    const std::string ended = base + "/parvolune-" + std::to_string(EndedProcess()) + "-AbC123";
+    const std::string endedWithFiles = base + "/parvolune-" + std::to_string(EndedProcess()) + "-x9Y8z7";
+    struct Kept {
+        const char* why;
+        std::string path;
+    };
+    const Kept kept[] = {
+        {"of a running process", base + "/parvolune-" + std::to_string(getppid()) + "-AbC123"},
+        {"the user's own folder", base + "/parvolune-" + std::to_string(geteuid())},
+        {"not a folder of a process", base + "/parvolune-tmp"},
+        {"no id in its name", base + "/parvolune-AbC123"},
+        {"another program's", base + "/other-" + std::to_string(EndedProcess()) + "-AbC123"},
+    };
+    MakeDir(ended, 0700);
+    MakeDir(endedWithFiles, 0700);
+    std::ofstream(endedWithFiles + "/fish23.bmp") << "restored";
+    std::ofstream(endedWithFiles + "/music.wav") << "restored";
+    for (const Kept& k : kept)
+        MakeDir(k.path, 0700);
+    const std::string file = base + "/parvolune-" + std::to_string(EndedProcess()) + "-FiLe00";
+    std::ofstream(file) << "a file, not a folder";
+
+    SetEnv("TMPDIR", base);
+    const std::string made = TempPath();
+    ExpectMadeUnder(made, base);
+    EXPECT_EQ(made.rfind(base + "/parvolune-" + std::to_string(getpid()) + "-", 0), 0u) << made;
+    EXPECT_EQ(made.size(), (base + "/parvolune-" + std::to_string(getpid()) + "-XXXXXX/").size()) << made;
+    EXPECT_FALSE(IsDir(ended));
+    EXPECT_FALSE(IsDir(endedWithFiles));
+    for (const Kept& k : kept)
+        EXPECT_TRUE(IsDir(k.path)) << k.why;
+    EXPECT_TRUE(std::ifstream(file).good()) << "a file of that name";
 }
 
 TEST_F(Places, TempPathFailsWithoutAnyUsableFolder)

@@ -1,5 +1,6 @@
 // A process's temporary folder is named by its process, and the folders of
 // processes that are gone go when a new one is made.
+#include "support/ended_process.h"
 #include "support/scratch.h"
 
 #include <gtest/gtest.h>
@@ -10,16 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The id of a process that has ended.
-pid_t EndedProcess()
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(0);
-    waitpid(child, nullptr, 0);
-    return child;
-}
 
 TEST(ProcessTempFolder, NamedByTheProcessAndTheFoldersOfEndedProcessesGo)
 {

@@ -2,6 +2,7 @@
 // scratch folder (dialogs read and write the settings file), running a
 // dialog with an action inside its loop, grabbing pictures.
 #pragma once
+#include "gfx/load_report.h"
 #include "platform/places_fixture.h"
 #include "support/run_modal.h"
 #include "platform/dialog.h"
@@ -10,7 +11,10 @@
 #include "platform/winapp.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QScreen>
 #include <QImage>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
@@ -24,9 +28,23 @@
 class UiTest : public PlacesFixture {
 protected:
     static void SetUpTestSuite() { AfxInitToolkit(0, nullptr); }
+    void SetUp() override
+    {
+        PlacesFixture::SetUp();
+        // The pointer starts in the screen's far corner, away from where
+        // dialogs open: a move to where it already is tells no widget anything.
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            QCursor::setPos(screen->geometry().bottomRight());
+        AfxPumpMessages(0);
+    }
     void TearDown() override
     {
+        // A button left held turns the next test's pointer moves into drags.
+        EXPECT_EQ(int(QTestPrivate::qtestMouseButtons), int(Qt::NoButton)) << "a mouse button is left held";
+        QTestPrivate::qtestMouseButtons = Qt::NoButton;
         AfxPumpMessages(0);
+        // What a test's lists could not use is not told in the next test.
+        load_report::Take();
         PlacesFixture::TearDown();
     }
 
