@@ -104,12 +104,11 @@ inline Rgb AnalColour(float a, float b)
 }
 inline Layer AnalLayer()
 {
-    const Region& r = kAnalFin;
-    return {[r](float s, float t) {
+    return {[r = kAnalFin](float s, float t) {
                 const ST p = InPlace(r, s, t);
                 return r.Holds(p.s, p.t, 0.006f);
             },
-            [r](float s, float t) {
+            [r = kAnalFin](float s, float t) {
                 const ST p = InPlace(r, s, t);
                 const float a = kit::Clamp01(r.A(p.s));
                 const float b = (kAnalBox.t1 - p.t) / (kAnalBox.t1 - AnalEdgeT(a));

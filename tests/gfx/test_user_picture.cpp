@@ -90,8 +90,9 @@ TEST_F(PreparedPictureTest, ColoursAreTelevisionSafeAlphaIsKeptAndTheBottomRowCo
             EXPECT_EQ(px[0], Safe(colour.red()));
             EXPECT_EQ(px[1], Safe(colour.green()));
             EXPECT_EQ(px[2], Safe(colour.blue()));
-            if (n == 4)
+            if (n == 4) {
                 EXPECT_EQ(px[3], colour.alpha());
+            }
         };
         expect(0, c.bottom);
         expect(7, c.top);
