@@ -149,6 +149,16 @@ void ExpectPartsLaidOut(const VertexRecorder& recorder, const CFishModel& fish, 
     EXPECT_EQ(recorder.VertexCount(), vertices) << what;
 }
 
+// The same for a class that sends its parts' strips with no empty quads
+// between them (no vertex in any strip when `emptyStrips`).
+template <size_t N>
+void ExpectStripsLaidOut(const VertexRecorder& recorder, const CFishModel& fish, const PartShape (&shapes)[N],
+                         const std::string& what, bool emptyStrips = false)
+{
+    ExpectPartsLaidOut(recorder, fish, shapes,
+                       {.emptyQuadsFirst = [](const char*) { return false; }, .emptyStrips = emptyStrips}, what);
+}
+
 // One Draw (in the class's form) of `fish` and of a copy of size `size`, from
 // the same random sequence: every vertex of the copy lies size / fish's size
 // as far out.

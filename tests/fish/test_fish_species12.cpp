@@ -342,23 +342,9 @@ const PartShape kShapes[] = {
     {"body", 10, 36},   {"upper jaw", 6, 12}, {"lower jaw", 4, 12}, {"dorsal", 1, 20}, {"pectoral", 2, 40},
     {"pelvic", 2, 34},  {"anal", 1, 90},      {"tail", 1, 62},      {"eye", 4, 18},
 };
-constexpr size_t kPrimitives = 10 + 6 + 4 + 1 + 2 + 2 + 1 + 1 + 4;
-
 void ExpectShapes(const VertexRecorder& recorder, const CFishModel& fish, bool empty, const std::string& what)
 {
-    ASSERT_EQ(recorder.primitives.size(), kPrimitives) << what;
-    size_t p = 0, vertices = 0;
-    for (size_t i = 0; i < std::size(kShapes); ++i) {
-        const PartShape& s = kShapes[i];
-        EXPECT_STREQ(fish.Class().parts[i].name, s.name);
-        for (int k = 0; k < s.strips; ++k, ++p) {
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << what << " " << s.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(empty ? 0 : s.points))
-                << what << " " << s.name << " " << k;
-            vertices += empty ? 0 : s.points;
-        }
-    }
-    EXPECT_EQ(recorder.VertexCount(), vertices) << what;
+    ExpectStripsLaidOut(recorder, fish, kShapes, what, empty);
 }
 
 using Species12Test = FishSpeciesTest<CFishSpecies12>;

@@ -75,17 +75,10 @@ TEST_F(Species14Test, EachFrameDrawsFourPartsInOrder)
 {
     fish.Draw(0);
     ASSERT_EQ(recorder.primitives.size(), 18u);
-    size_t p = 0;
-    for (const PartShape& shape : kShapes)
-        for (int s = 0; s < shape.strips; ++s, ++p) {
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << shape.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(shape.points)) << shape.name << " strip " << s;
-        }
+    ExpectStripsLaidOut(recorder, fish, kShapes, "mode 0");
     // 6 x 20 body points in 5 strips, twice; the head's 5 strips of 5 + 5
     // columns; the pelvic pair; the tail.
     EXPECT_EQ(recorder.VertexCount(), 2u * 5 * 40 + 5u * 20 + 2u * 26 + 46u);
-    for (size_t i = 0; i < std::size(kShapes); ++i)
-        EXPECT_STREQ(fish.Class().parts[i].name, kShapes[i].name);
 }
 
 TEST_F(Species14Test, EveryModeDrawsTheSamePictureAndIsKept)

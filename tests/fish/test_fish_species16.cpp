@@ -85,15 +85,8 @@ TEST_F(Species16Test, EachFrameDrawsEightPartsInOrder)
 {
     fish.Draw(0);
     ASSERT_EQ(recorder.primitives.size(), kPrimitives);
-    size_t p = 0;
-    for (const PartShape& shape : kShapes)
-        for (int s = 0; s < shape.strips; ++s, ++p) {
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << shape.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(shape.points)) << shape.name << " strip " << s;
-        }
+    ExpectStripsLaidOut(recorder, fish, kShapes, "mode 0");
     EXPECT_EQ(recorder.VertexCount(), kVertices);
-    for (size_t i = 0; i < std::size(kShapes); ++i)
-        EXPECT_STREQ(fish.Class().parts[i].name, kShapes[i].name);
     // Mode 1 draws the same strips and keeps the mode.
     recorder.primitives.clear();
     fish.Draw(1);
