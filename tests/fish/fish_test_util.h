@@ -490,6 +490,50 @@ void ExpectStripsFollowRules(VertexRecorder& recorder, Fish& fish, const FishFra
     }
 }
 
+// A part drawn alone from a frame whose only value is a bend of 90 at
+// `segment`: the two rows of its first strip are the stored points times the
+// size, column c turned by 90 * weight(c, segment) degrees.
+template <class Fish>
+struct QuarterBendCase {
+    const char* name;
+    void (Fish::*draw)(const FishFrame&);
+    const FishVertex* mesh;
+    int columns, segment;
+    std::function<double(int c, int segment)> weight;
+};
+
+// The weight of a column that turns whole with segment takes(c), else not at all.
+inline std::function<double(int c, int segment)> TurnsWith(std::function<int(int c)> takes)
+{
+    return [takes](int c, int segment) { return takes(c) == segment ? 1.0 : 0.0; };
+}
+
+// Each case's part turns as its weights say; `bend` is the frame's bend
+// array, `strip` the first strip's primitive (after any empty quads).
+template <class Fish, size_t N>
+void ExpectQuarterBendTurns(VertexRecorder& recorder, Fish& fish, int bend, const QuarterBendCase<Fish> (&cases)[N],
+                            size_t strip = 0, float size = 5)
+{
+    using Vec = std::array<float, 3>;
+    for (const QuarterBendCase<Fish>& k : cases) {
+        FishFrame f;
+        f[bend][k.segment] = 90.0f;
+        recorder.primitives.clear();
+        (fish.*k.draw)(f);
+        ASSERT_GT(recorder.primitives.size(), strip) << k.name;
+        const std::vector<RecordedVertex>& drawn = recorder.primitives[strip].vertices;
+        ASSERT_EQ(drawn.size(), size_t(2 * k.columns)) << k.name;
+        for (int c = 0; c < k.columns; ++c)
+            for (int second = 0; second < 2; ++second) {
+                const FishVertex& p = k.mesh[second * k.columns + c];
+                const Vec stored{p.x * size, p.y * size, p.z * size};
+                ExpectSamePoint(drawn[2 * c + second].position,
+                                TurnedAboutZ(stored, static_cast<float>(90.0 * k.weight(c, k.segment))),
+                                std::string(k.name) + " column " + std::to_string(c));
+            }
+    }
+}
+
 // A fish born with pitch 0, `frames` frames drawn by frame(): y never changes
 // and the body never tilts; the target heading changes only at an x wall
 // (wall state 1 or 2, past 49 from the middle), at least twice.

@@ -332,30 +332,14 @@ TEST_F(Species10Test, PartsTurnAndWaveByTheirRules)
 // and the gonopodium (both vertices) a quarter turn, and no other column.
 TEST_F(Species10Test, AQuarterBendTurnsOnlyTheColumnsThatTakeIt)
 {
-    struct Case {
-        const char* name;
-        void (CFishSpecies10::*draw)(const FishFrame&);
-        const FishVertex* mesh;
-        int columns, segment;
-        std::function<int(int c)> takes;  // the segment column c turns with
-    } cases[] = {
-        {"body", &CFishSpecies10::DrawBody, &g_Fish10Body[0][0], 18, 6, [](int c) { return c; }},
-        {"dorsal", &CFishSpecies10::DrawPart3, &g_Fish10Dorsal[0][0], 14, 11, [](int c) { return 8 + c / 2; }},
-        {"gonopodium", &CFishSpecies10::DrawPart6, &g_Fish10Gonopodium[0][0], 9, 14, [](int c) { return 13 + c / 3; }},
+    const QuarterBendCase<CFishSpecies10> cases[] = {
+        {"body", &CFishSpecies10::DrawBody, &g_Fish10Body[0][0], 18, 6, TurnsWith([](int c) { return c; })},
+        {"dorsal", &CFishSpecies10::DrawPart3, &g_Fish10Dorsal[0][0], 14, 11,
+         TurnsWith([](int c) { return 8 + c / 2; })},
+        {"gonopodium", &CFishSpecies10::DrawPart6, &g_Fish10Gonopodium[0][0], 9, 14,
+         TurnsWith([](int c) { return 13 + c / 3; })},
     };
-    for (const Case& k : cases) {
-        FishFrame f;
-        f[kBend][k.segment] = 90.0f;
-        recorder.primitives.clear();
-        (fish.*k.draw)(f);
-        for (int c = 0; c < k.columns; ++c)
-            for (int second = 0; second < 2; ++second) {
-                const FishVertex& p = k.mesh[second * k.columns + c];
-                const Vec stored{p.x * 5, p.y * 5, p.z * 5};
-                ExpectSamePoint(At(1, c, second), k.takes(c) == k.segment ? Vec{-stored[1], stored[0], stored[2]} : stored,
-                                std::string(k.name) + " column " + std::to_string(c));
-            }
-    }
+    ExpectQuarterBendTurns(recorder, fish, kBend, cases, 1);
 }
 
 // Variant 2 lifts the dorsal edge's point c by (0.005 c - 0.03 (c mod 2))

@@ -494,32 +494,14 @@ TEST_F(Species12Test, PartsTurnAndWaveByTheirRules)
 // a bend of 90 at one segment turns only the columns that take it.
 TEST_F(Species12Test, AQuarterBendTurnsOnlyTheColumnsThatTakeIt)
 {
-    struct Case {
-        const char* name;
-        void (CFishSpecies12::*draw)(const FishFrame&);
-        const FishVertex* mesh;
-        int columns, segment;
-        std::function<int(int c)> takes;  // the segment column c turns with
-    } cases[] = {
-        {"body", &CFishSpecies12::DrawBody, &g_Fish12Body[0][0], 18, 6, [](int c) { return c; }},
-        {"dorsal", &CFishSpecies12::DrawPart3, &g_Fish12Dorsal[0][0], 10, 11, [](int c) { return 8 + c; }},
-        {"anal", &CFishSpecies12::DrawPart6, &g_Fish12Anal[0][0], 45, 13, [](int c) { return 14 - c / 11; }},
-        {"tail", &CFishSpecies12::DrawPart7, &g_Fish12Tail[0][0], 31, 16, [](int) { return 16; }},
-        {"pectoral", &CFishSpecies12::DrawPart4, &g_Fish12Pectoral[0][0], 20, 4, [](int) { return 4; }},
+    const QuarterBendCase<CFishSpecies12> cases[] = {
+        {"body", &CFishSpecies12::DrawBody, &g_Fish12Body[0][0], 18, 6, TurnsWith([](int c) { return c; })},
+        {"dorsal", &CFishSpecies12::DrawPart3, &g_Fish12Dorsal[0][0], 10, 11, TurnsWith([](int c) { return 8 + c; })},
+        {"anal", &CFishSpecies12::DrawPart6, &g_Fish12Anal[0][0], 45, 13, TurnsWith([](int c) { return 14 - c / 11; })},
+        {"tail", &CFishSpecies12::DrawPart7, &g_Fish12Tail[0][0], 31, 16, TurnsWith([](int) { return 16; })},
+        {"pectoral", &CFishSpecies12::DrawPart4, &g_Fish12Pectoral[0][0], 20, 4, TurnsWith([](int) { return 4; })},
     };
-    for (const Case& k : cases) {
-        FishFrame f;
-        f[kBend][k.segment] = 90.0f;
-        recorder.primitives.clear();
-        (fish.*k.draw)(f);
-        for (int c = 0; c < k.columns; ++c)
-            for (int second = 0; second < 2; ++second) {
-                const FishVertex& p = k.mesh[second * k.columns + c];
-                const Vec stored{p.x * 5, p.y * 5, p.z * 5};
-                ExpectSamePoint(At(0, c, second), k.takes(c) == k.segment ? Vec{-stored[1], stored[0], stored[2]} : stored,
-                                std::string(k.name) + " column " + std::to_string(c));
-            }
-    }
+    ExpectQuarterBendTurns(recorder, fish, kBend, cases);
 }
 
 // The mouth: while the stroke is set both jaws show their stored shape; else
