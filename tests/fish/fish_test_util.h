@@ -589,6 +589,26 @@ void ExpectZigzagsBetweenTopAndBottom(Fish& fish, const std::function<void()>& f
     EXPECT_FLOAT_EQ(lowest, -17.0f);
 }
 
+// The template's swim style at `factor` (1.5 for a target speed of 0.05 or
+// more, else 1): blocks 0, 3 and 5 take their wave numbers, and their
+// amplitudes and phase steps times the factor; the body block's amplitude
+// only where `bodyAmplitude` (a body wave that writes its own leaves it).
+inline void ExpectTemplateSwimStyle(const CFishModel& fish, double factor, bool bodyAmplitude = true)
+{
+    constexpr double pi = 3.14159265358979323846;
+    const struct {
+        int block;
+        double waveNumber, amplitude, step;
+    } set[] = {{0, pi / 12, 0.1, pi / 4}, {3, pi / 5, 0.015, pi / 8}, {5, pi / 16, 0.01, pi / 6}};
+    for (const auto& s : set) {
+        EXPECT_NEAR(fish.m_Wave[s.block].waveNumber, s.waveNumber, 1e-6) << s.block;
+        if (s.block != 0 || bodyAmplitude) {
+            EXPECT_NEAR(fish.m_Wave[s.block].amplitude, factor * s.amplitude, 1e-7) << s.block;
+        }
+        EXPECT_NEAR(fish.m_Wave[s.block].phaseStep, factor * s.step, 1e-6) << s.block;
+    }
+}
+
 // `period` calls of gen(out, n): the phase of block `block` holds until the
 // last of them, which steps it once by the block's phase step.
 template <class Fish>

@@ -50,15 +50,7 @@ TEST(FishSpecies10Swimming, SwimStyleSetsThreeBlocksAndLeavesWaves16And23)
         CFishSpecies10 fish;
         EXPECT_EQ(RandDraws([&] { fish.SetSwimStyle(m > 1 ? 0.05f : 0.049f, 0, 0, 0); }), 1);
         EXPECT_EQ(fish.m_bStroke, 0);
-        const struct {
-            int block;
-            double waveNumber, amplitude, step;
-        } set[] = {{0, kPi / 12, 0.1, kPi / 4}, {3, kPi / 5, 0.015, kPi / 8}, {5, kPi / 16, 0.01, kPi / 6}};
-        for (const auto& s : set) {
-            EXPECT_NEAR(fish.m_Wave[s.block].waveNumber, s.waveNumber, 1e-6) << s.block;
-            EXPECT_NEAR(fish.m_Wave[s.block].amplitude, m * s.amplitude, 1e-7) << s.block;
-            EXPECT_NEAR(fish.m_Wave[s.block].phaseStep, m * s.step, 1e-6) << s.block;
-        }
+        ExpectTemplateSwimStyle(fish, m);
         EXPECT_NEAR(fish.m_Wave[4].waveNumber, kPi / 20, 1e-6);
         EXPECT_FLOAT_EQ(fish.m_Wave[4].amplitude, 0.02f);
         EXPECT_NEAR(fish.m_Wave[4].phaseStep, kPi / 8, 1e-6);

@@ -52,15 +52,7 @@ TEST(FishSpecies12Swimming, SwimStyleSetsBlocks0_3And5AndLeavesTheFinSines)
         EXPECT_EQ(RandDraws([&] { fish.SetSwimStyle(target, 0, 0, 0); }), 1);
         EXPECT_EQ(fish.m_bStroke, 0);
         const double m = target >= 0.05f ? 1.5 : 1.0;
-        const struct {
-            int block;
-            double waveNumber, amplitude, step;
-        } set[] = {{0, kPi / 12, 0.1, kPi / 4}, {3, kPi / 5, 0.015, kPi / 8}, {5, kPi / 16, 0.01, kPi / 6}};
-        for (const auto& s : set) {
-            EXPECT_NEAR(fish.m_Wave[s.block].waveNumber, s.waveNumber, 1e-6) << s.block;
-            EXPECT_NEAR(fish.m_Wave[s.block].amplitude, m * s.amplitude, 1e-7) << s.block;
-            EXPECT_NEAR(fish.m_Wave[s.block].phaseStep, m * s.step, 1e-6) << s.block;
-        }
+        ExpectTemplateSwimStyle(fish, m);
         const CFishSpecies12 born;
         for (int b : {1, 2, 4, 6, 7, 8, 9, 10}) {
             EXPECT_EQ(fish.m_Wave[b].waveNumber, born.m_Wave[b].waveNumber) << b;

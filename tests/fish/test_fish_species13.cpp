@@ -424,34 +424,13 @@ TEST_F(Species13Test, AtAnXWallEveryBendValueIsTheTargetAndTheHeadingJumpsToIt)
 
 TEST_F(Species13Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
 {
-    for (unsigned seed : {2u, 3u, 11u, 13u}) {
-        CFishSpecies13 f = fish;
-        f.m_nWanderTimer = 301;
-        f.m_fPitch = 10;
-        f.m_fPos[2] = -100;  // clear of the z walls' speed change
-        crt::srand(seed);
-        f.Draw(0);
-        const int counter = RandValue(1, seed) % 150;
-        EXPECT_EQ(f.m_nWanderTimer, counter) << seed;
-        EXPECT_EQ(f.m_nTargetHeading, RandValue(3, seed) % 2 ? 180 : 0) << seed;
-        EXPECT_EQ(f.m_fPitch, 10.0f - static_cast<float>(RandValue(4, seed) % 15 + 15)) << seed;
-        CFishSpecies13 g = fish;
-        g.m_nWanderTimer = 301;
-        g.m_fPitch = 10;
-        EXPECT_EQ(RandDraws([&] { g.Draw(0); }, seed), 6 + (counter > 50 ? 1 : 0)) << seed;
+    ExpectWanderDecisionDrawsInOrder<CFishSpecies13>(fish, {2u, 3u, 11u, 13u}, 1, 6, [](CFishSpecies13& f) {
         // Every target speed is 0.1 or more: the style's factor is 1.5.
-        EXPECT_NEAR(f.m_Wave[0].waveNumber, kPi / 12, 1e-6);
-        EXPECT_NEAR(f.m_Wave[0].phaseStep, 1.5 * kPi / 4, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].waveNumber, kPi / 5, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].amplitude, 0.0225, 1e-7);
-        EXPECT_NEAR(f.m_Wave[3].phaseStep, 1.5 * kPi / 8, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].waveNumber, kPi / 16, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].amplitude, 0.015, 1e-7);
-        EXPECT_NEAR(f.m_Wave[5].phaseStep, 1.5 * kPi / 6, 1e-6);
+        ExpectTemplateSwimStyle(f, 1.5, false);
         // The pelvic, anal and tail sines keep their birth values.
         EXPECT_NEAR(f.m_Wave[7].waveNumber, kPi / 20, 1e-6);
         EXPECT_NEAR(f.m_Wave[10].amplitude, 0.02, 1e-7);
-    }
+    });
 }
 
 }  // namespace

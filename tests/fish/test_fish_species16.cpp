@@ -441,48 +441,19 @@ TEST_F(Species16Test, TheShownPitchClimbsOneDegreeAFrameToTheTarget)
 
 TEST_F(Species16Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
 {
-    for (unsigned seed : {2u, 3u, 11u, 16u}) {
-        CFishSpecies16 f = fish;
-        f.m_nWanderTimer = 301;
-        f.m_fPitch = 10;
-        f.m_fPos[2] = -100;  // clear of the z walls' speed change
-        crt::srand(seed);
-        f.Draw(0);
-        // The bend's draw, then the new counter, the target speed, a new
-        // heading and pitch (the heading has arrived), perhaps a new speed,
-        // and the swim style's discarded draw.
-        const int counter = RandValue(1, seed) % 150;
-        EXPECT_EQ(f.m_nWanderTimer, counter) << seed;
-        EXPECT_EQ(f.m_nTargetHeading, RandValue(3, seed) % 2 ? 180 : 0) << seed;
-        EXPECT_EQ(f.m_fPitch, 10.0f - static_cast<float>(RandValue(4, seed) % 15 + 15)) << seed;
-        EXPECT_EQ(f.m_bStroke, 0) << seed;
-        const bool slows = counter > 50;
-        if (slows) {
-            EXPECT_FLOAT_EQ(f.m_fSpeed, static_cast<float>(RandValue(5, seed) % 2) * 0.01f + 0.025f) << seed;
-        }
-        CFishSpecies16 g = fish;
-        g.m_nWanderTimer = 301;
-        g.m_fPitch = 10;
-        recorder.primitives.clear();
-        EXPECT_EQ(RandDraws([&] { g.Draw(0); }, seed), 6 + (slows ? 1 : 0)) << seed;
+    // The bend's draw, then the new counter, the target speed, a new heading
+    // and pitch (the heading has arrived), perhaps a new speed, and the swim
+    // style's discarded draw.
+    ExpectWanderDecisionDrawsInOrder<CFishSpecies16>(fish, {2u, 3u, 11u, 16u}, 1, 6, [](CFishSpecies16& f) {
         // Every target speed is 0.1 or more: the style's factor is 1.5.
-        EXPECT_NEAR(f.m_Wave[0].waveNumber, kPi / 12, 1e-6);
-        EXPECT_NEAR(f.m_Wave[0].amplitude, 0.15, 1e-7);
-        EXPECT_NEAR(f.m_Wave[0].phaseStep, 1.5 * kPi / 4, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].waveNumber, kPi / 5, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].amplitude, 0.0225, 1e-7);
-        EXPECT_NEAR(f.m_Wave[3].phaseStep, 1.5 * kPi / 8, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].waveNumber, kPi / 16, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].amplitude, 0.015, 1e-7);
-        EXPECT_NEAR(f.m_Wave[5].phaseStep, 1.5 * kPi / 6, 1e-6);
+        ExpectTemplateSwimStyle(f, 1.5);
         // The other sines keep their rates; the next frame's body wave
         // writes its last factor over the style's amplitude.
         EXPECT_NEAR(f.m_Wave[6].amplitude, 0.02, 1e-9);
         EXPECT_NEAR(f.m_Wave[10].phaseStep, kPi / 4, 1e-6);
-        recorder.primitives.clear();
         f.Draw(0);
         EXPECT_FLOAT_EQ(f.m_Wave[0].amplitude, 0.015f);
-    }
+    });
 }
 
 TEST_F(Species16Test, TheFirstWanderDecisionComes103To302FramesAfterBirth)

@@ -326,14 +326,7 @@ TEST_F(Species19Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
     ExpectWanderDecisionDrawsInOrder<CFishSpecies19>(fish, {2u, 3u, 11u, 19u}, 1, 6, [](CFishSpecies19& f) {
         // Every target speed is 0.1 or more: the style's factor is 1.5. The
         // body wave's amplitude is written over by the next frame's wave.
-        EXPECT_NEAR(f.m_Wave[0].amplitude, 0.15, 1e-7);
-        EXPECT_NEAR(f.m_Wave[0].phaseStep, 1.5 * kPi / 4, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].waveNumber, kPi / 5, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].amplitude, 0.0225, 1e-7);
-        EXPECT_NEAR(f.m_Wave[3].phaseStep, 1.5 * kPi / 8, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].waveNumber, kPi / 16, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].amplitude, 0.015, 1e-7);
-        EXPECT_NEAR(f.m_Wave[5].phaseStep, 1.5 * kPi / 6, 1e-6);
+        ExpectTemplateSwimStyle(f, 1.5);
         f.Draw(0);
         EXPECT_FLOAT_EQ(f.m_Wave[0].amplitude, 0.1f);
     });
