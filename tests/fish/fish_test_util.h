@@ -623,6 +623,29 @@ void ExpectPhaseStepsOnTheLastCall(Fish& fish, void (Fish::*gen)(float*, int), i
     }
 }
 
+// A copy of `fish` with its wander timer at each of `starts`: the timer
+// reaches 301 on frame 301 - start, and the next frame decides (the stroke
+// flips, the new timer is below 150).
+template <class Fish>
+void ExpectFirstWanderDecisionAsTheTimerPasses300(VertexRecorder& recorder, const Fish& fish,
+                                                  std::initializer_list<int> starts)
+{
+    for (int start : starts) {
+        Fish f = fish;
+        f.m_nWanderTimer = start;
+        for (int frame = 1; frame < 302 - start; ++frame) {
+            recorder.primitives.clear();
+            f.Draw(0);
+        }
+        EXPECT_EQ(f.m_nWanderTimer, 301) << start;
+        const BYTE stroke = f.m_bStroke;
+        recorder.primitives.clear();
+        f.Draw(0);
+        EXPECT_NE(f.m_bStroke, stroke) << start;
+        EXPECT_LT(f.m_nWanderTimer, 150) << start;
+    }
+}
+
 // A wander decision of a copy of `fish` (its timer past 300, target pitch 10,
 // clear of the z walls' speed change) after srand(seed), for each seed: the
 // values drawn from the `counter`-th on are the new timer (% 150), the target

@@ -462,20 +462,8 @@ TEST_F(Species15Test, TheTopAndBottomCountAtTheirValueTheXWallsOnlyPastIt)
 
 TEST_F(Species15Test, TheFirstWanderDecisionComesWhenTheCounterPassesThreeHundred)
 {
-    for (int start : {0, 199}) {
-        CFishSpecies15 f = fish;
-        f.m_nWanderTimer = start;
-        const int decision = 302 - start;  // the 302nd frame for a counter of 0, the 103rd for 199
-        for (int frame = 1; frame < decision; ++frame) {
-            recorder.primitives.clear();
-            f.Draw(0);
-        }
-        EXPECT_EQ(f.m_nWanderTimer, 301) << start;
-        const BYTE stroke = f.m_bStroke;
-        f.Draw(0);
-        EXPECT_NE(f.m_bStroke, stroke) << start;
-        EXPECT_LT(f.m_nWanderTimer, 150) << start;
-    }
+    // The 302nd frame for a counter of 0, the 103rd for 199.
+    ExpectFirstWanderDecisionAsTheTimerPasses300(recorder, fish, {0, 199});
 }
 
 TEST_F(Species15Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)

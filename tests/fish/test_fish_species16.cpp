@@ -460,21 +460,7 @@ TEST_F(Species16Test, TheFirstWanderDecisionComes103To302FramesAfterBirth)
 {
     // The birth counter is rand() % 200; the decision comes on the call that
     // finds it at 301.
-    for (int start : {0, 150, 199}) {
-        CFishSpecies16 f = fish;
-        f.m_nWanderTimer = start;
-        const int decision = 302 - start;
-        for (int frame = 1; frame < decision; ++frame) {
-            recorder.primitives.clear();
-            f.Draw(0);
-        }
-        EXPECT_EQ(f.m_nWanderTimer, 301) << start;
-        const BYTE stroke = f.m_bStroke;
-        recorder.primitives.clear();
-        f.Draw(0);
-        EXPECT_NE(f.m_bStroke, stroke) << start;
-        EXPECT_LT(f.m_nWanderTimer, 150) << start;
-    }
+    ExpectFirstWanderDecisionAsTheTimerPasses300(recorder, fish, {0, 150, 199});
 }
 
 TEST_F(Species16Test, ALargerFishIsDrawnLargerInEveryCoordinate)

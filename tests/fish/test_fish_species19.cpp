@@ -334,20 +334,7 @@ TEST_F(Species19Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
 
 TEST_F(Species19Test, TheFirstWanderDecisionComesWhenTheCounterPassesThreeHundred)
 {
-    for (int start : {0, 199, 250}) {
-        CFishSpecies19 f = fish;
-        f.m_nWanderTimer = start;
-        const int decision = 302 - start;
-        for (int frame = 1; frame < decision; ++frame) {
-            recorder.primitives.clear();
-            f.Draw(0);
-        }
-        EXPECT_EQ(f.m_nWanderTimer, 301) << start;
-        const BYTE stroke = f.m_bStroke;
-        f.Draw(0);
-        EXPECT_NE(f.m_bStroke, stroke) << start;
-        EXPECT_LT(f.m_nWanderTimer, 150) << start;
-    }
+    ExpectFirstWanderDecisionAsTheTimerPasses300(recorder, fish, {0, 199, 250});
 }
 
 TEST(FishSpecies19Description, ATermReadsOnlyTheColumnsItMoves)
