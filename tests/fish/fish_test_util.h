@@ -623,6 +623,38 @@ void ExpectPhaseStepsOnTheLastCall(Fish& fish, void (Fish::*gen)(float*, int), i
     }
 }
 
+// Eight frames of a fish whose only random draws are the bend's: one a
+// frame, one more on the third, when the heading (already at its target)
+// settles the segments.
+template <class Fish>
+void ExpectOnlyTheBendDrawsInTheFirstFrames(VertexRecorder& recorder, Fish& fish)
+{
+    const int expected[8] = {1, 1, 2, 1, 1, 1, 1, 1};
+    for (int frame = 0; frame < 8; ++frame) {
+        recorder.primitives.clear();
+        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
+    }
+}
+
+// `frames` frames of the same fish round to a heading of 180: one draw a
+// frame, two on a frame that settles the segments; by the end the heading
+// and its segments have arrived. Returns the frames that drew twice.
+template <class Fish>
+int FramesSettlingRoundTo180(VertexRecorder& recorder, Fish& fish, int frames)
+{
+    fish.m_nTargetHeading = 180;
+    int settling = 0;
+    for (int frame = 0; frame < frames; ++frame) {
+        recorder.primitives.clear();
+        const int draws = RandDraws([&] { fish.Draw(0); });
+        EXPECT_TRUE(draws == 1 || draws == 2) << frame;
+        settling += draws == 2;
+    }
+    EXPECT_EQ(fish.m_fHeading, 180.0f);
+    EXPECT_EQ(fish.m_bBendSettled, 1);
+    return settling;
+}
+
 // A copy of `fish` with its wander timer at each of `starts`: the timer
 // reaches 301 on frame 301 - start, and the next frame decides (the stroke
 // flips, the new timer is below 150).

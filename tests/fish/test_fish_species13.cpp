@@ -105,21 +105,11 @@ TEST_F(Species13Test, RandomDrawsPerFrameAreTheBendsOnly)
 {
     // One draw a frame; on the third the (already reached) heading settles
     // its segments: one more; no drift.
-    const int expected[8] = {1, 1, 2, 1, 1, 1, 1, 1};
-    for (int frame = 0; frame < 8; ++frame)
-        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
+    ExpectOnlyTheBendDrawsInTheFirstFrames(recorder, fish);
     // Round to 180: the bend last drawn before the head came round (at 160)
     // leaves the last of 20 segments at 160 - 19 x 20; it catches up 20 a
     // frame: 20 frames that move and one that finds nothing left.
-    fish.m_nTargetHeading = 180;
-    int settling = 0;
-    for (int frame = 0; frame < 60; ++frame) {
-        const int draws = RandDraws([&] { fish.Draw(0); });
-        EXPECT_TRUE(draws == 1 || draws == 2) << frame;
-        settling += draws - 1;
-    }
-    EXPECT_EQ(fish.m_fHeading, 180.0f);
-    EXPECT_EQ(fish.m_bBendSettled, 1);
+    const int settling = FramesSettlingRoundTo180(recorder, fish, 60);
     EXPECT_EQ(settling, 21);
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(fish.m_nBendAngle[i], 180) << i;

@@ -118,9 +118,7 @@ TEST_F(Species14Test, RandomDrawsPerFrameAreTheBendsOnly)
 {
     // One a frame; on the third the (already reached) heading settles its
     // segments: one more. No drift, no ramps.
-    const int expected[8] = {1, 1, 2, 1, 1, 1, 1, 1};
-    for (int frame = 0; frame < 8; ++frame)
-        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
+    ExpectOnlyTheBendDrawsInTheFirstFrames(recorder, fish);
 }
 
 TEST_F(Species14Test, TheBodyWaveIsStillForFiveSegmentsAndGrowsHalfAsFastBehind)

@@ -398,18 +398,8 @@ TEST_F(Species15Test, OverFramesTheDorsalBaseStaysAndOnlyTheLastBodyColumnsSway)
 
 TEST_F(Species15Test, RandomDrawsPerFrameAreTheBendsOnly)
 {
-    const int expected[8] = {1, 1, 2, 1, 1, 1, 1, 1};
-    for (int frame = 0; frame < 8; ++frame)
-        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
-    fish.m_nTargetHeading = 180;
-    int settling = 0;
-    for (int frame = 0; frame < 45; ++frame) {
-        const int draws = RandDraws([&] { fish.Draw(0); });
-        EXPECT_TRUE(draws == 1 || draws == 2) << frame;
-        settling += draws == 2;
-    }
-    EXPECT_EQ(fish.m_fHeading, 180.0f);
-    EXPECT_EQ(fish.m_bBendSettled, 1);
+    ExpectOnlyTheBendDrawsInTheFirstFrames(recorder, fish);
+    const int settling = FramesSettlingRoundTo180(recorder, fish, 45);
     // When the head arrives the last segment stands 280 degrees behind its
     // last heading of 160: 300 degrees at 20 a call, and one more call
     // finds nothing to move.

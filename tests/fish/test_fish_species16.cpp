@@ -316,25 +316,12 @@ TEST_F(Species16Test, RandomDrawsPerFrameAreTheBendsOnly)
 {
     // One draw a frame; on the third the (already reached) heading settles
     // its segments: one more; no drift, no toggle.
-    const int expected[8] = {1, 1, 2, 1, 1, 1, 1, 1};
-    for (int frame = 0; frame < 8; ++frame) {
-        recorder.primitives.clear();
-        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
-    }
+    ExpectOnlyTheBendDrawsInTheFirstFrames(recorder, fish);
     // While turning, one a frame; once the head is round, one more a frame
     // while the segments catch up. The last segment was left 20 x 22
     // degrees behind a heading of 160: it takes (180 - (160 - 440)) / 20
     // frames to arrive, and one more finds nothing left to move.
-    fish.m_nTargetHeading = 180;
-    int settling = 0;
-    for (int frame = 0; frame < 60; ++frame) {
-        recorder.primitives.clear();
-        const int draws = RandDraws([&] { fish.Draw(0); });
-        EXPECT_TRUE(draws == 1 || draws == 2) << frame;
-        settling += draws == 2;
-    }
-    EXPECT_EQ(fish.m_fHeading, 180.0f);
-    EXPECT_EQ(fish.m_bBendSettled, 1);
+    const int settling = FramesSettlingRoundTo180(recorder, fish, 60);
     EXPECT_EQ(settling, (180 - (160 - 20 * (kSegments - 1))) / 20 + 1);
 }
 

@@ -116,23 +116,12 @@ TEST_F(Species19Test, RandomDrawsPerFrameAreTheBendsOnly)
 {
     // One draw a frame; on the third the (already reached) heading settles
     // its segments: one more; no drift.
-    const int expected[8] = {1, 1, 2, 1, 1, 1, 1, 1};
-    for (int frame = 0; frame < 8; ++frame)
-        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
+    ExpectOnlyTheBendDrawsInTheFirstFrames(recorder, fish);
     // While turning, one a frame; each frame the segments catch up, one more.
-    fish.m_nTargetHeading = 180;
-    int turning = 0, settling = 0;
-    for (int frame = 0; frame < 45; ++frame) {
-        const int draws = RandDraws([&] { fish.Draw(0); });
-        EXPECT_TRUE(draws == 1 || draws == 2) << frame;
-        (draws == 1 ? turning : settling) += 1;
-    }
-    EXPECT_EQ(fish.m_fHeading, 180.0f);
-    EXPECT_EQ(fish.m_bBendSettled, 1);
     // Once the head is round, the last segment's 280 degrees of lag take 15
-    // frames at 20 a frame, and one more finds nothing left to move.
-    EXPECT_EQ(settling, 16);
-    EXPECT_EQ(turning, 45 - 16);
+    // frames at 20 a frame, and one more finds nothing left to move: 29
+    // frames of turning and 16 of settling.
+    EXPECT_EQ(FramesSettlingRoundTo180(recorder, fish, 45), 16);
 }
 
 TEST_F(Species19Test, WholeFishTurnsWithTheFirstBendPectoralsWithTheFifth)
