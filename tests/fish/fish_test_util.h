@@ -149,6 +149,16 @@ void ExpectPartsLaidOut(const VertexRecorder& recorder, const CFishModel& fish, 
     EXPECT_EQ(recorder.VertexCount(), vertices) << what;
 }
 
+// The same for a class that sends its parts' strips with no empty quads
+// between them (no vertex in any strip when `emptyStrips`).
+template <size_t N>
+void ExpectStripsLaidOut(const VertexRecorder& recorder, const CFishModel& fish, const PartShape (&shapes)[N],
+                         const std::string& what, bool emptyStrips = false)
+{
+    ExpectPartsLaidOut(recorder, fish, shapes,
+                       {.emptyQuadsFirst = [](const char*) { return false; }, .emptyStrips = emptyStrips}, what);
+}
+
 // One Draw (in the class's form) of `fish` and of a copy of size `size`, from
 // the same random sequence: every vertex of the copy lies size / fish's size
 // as far out.
@@ -433,6 +443,7 @@ struct StripRule {
     // point scaled and its y negated in a mirrored pass.
     std::function<Vec(Vec q, int row, int c, bool mirrored)> moved;
     std::function<float(int c)> angle;
+    int rows = 0;  // of the mesh, when set: one strip between each two, every pass
 };
 
 // Each rule's part drawn alone from frame `f`: the strips it sends, after the
@@ -440,7 +451,7 @@ struct StripRule {
 template <class Fish, size_t N>
 void ExpectStripsFollowRules(VertexRecorder& recorder, Fish& fish, const FishFrame& f,
                              const StripRule<Fish> (&rules)[N], const std::function<bool(const char*)>& emptyQuadsFirst,
-                             float size = 5)
+                             float size = 5, float tolerance = 2e-5f)
 {
     using Vec = std::array<float, 3>;
     for (const StripRule<Fish>& rule : rules) {
@@ -454,6 +465,9 @@ void ExpectStripsFollowRules(VertexRecorder& recorder, Fish& fish, const FishFra
         const size_t passes = rule.passes.size();
         const int strips = static_cast<int>((recorder.primitives.size() - skip) / passes);
         ASSERT_GE(strips, 1) << rule.name;
+        if (rule.rows > 0) {
+            ASSERT_EQ(recorder.primitives.size(), skip + size_t(rule.rows - 1) * passes) << rule.name;
+        }
         for (int s = 0; s < strips; ++s)
             for (size_t pass = 0; pass < passes; ++pass) {
                 const size_t prim = skip + (rule.stripsThenMirrors ? pass * strips + s : s * passes + pass);
@@ -465,12 +479,57 @@ void ExpectStripsFollowRules(VertexRecorder& recorder, Fish& fish, const FishFra
                         const Vec q =
                             rule.moved({p.x * size, (mirrored ? -p.y : p.y) * size, p.z * size}, s + k, c, mirrored);
                         const RecordedVertex& v = recorder.primitives[prim].vertices[2 * c + k];
-                        ExpectSamePoint(v.position, TurnedAboutZ(q, rule.angle(c)),
+                        ExpectNearPoint(v.position, TurnedAboutZ(q, rule.angle(c)),
                                         std::string(rule.name) + " strip " + std::to_string(s) + " pass " +
-                                            std::to_string(pass) + " column " + std::to_string(c));
+                                            std::to_string(pass) + " column " + std::to_string(c),
+                                        tolerance);
                         EXPECT_EQ(v.normal, (Vec{p.nx, p.ny, p.nz})) << rule.name << " normals as stored";
                         EXPECT_EQ(v.texCoord, (std::array<float, 2>{p.s, p.t})) << rule.name;
                     }
+            }
+    }
+}
+
+// A part drawn alone from a frame whose only value is a bend of 90 at
+// `segment`: the two rows of its first strip are the stored points times the
+// size, column c turned by 90 * weight(c, segment) degrees.
+template <class Fish>
+struct QuarterBendCase {
+    const char* name;
+    void (Fish::*draw)(const FishFrame&);
+    const FishVertex* mesh;
+    int columns, segment;
+    std::function<double(int c, int segment)> weight;
+};
+
+// The weight of a column that turns whole with segment takes(c), else not at all.
+inline std::function<double(int c, int segment)> TurnsWith(std::function<int(int c)> takes)
+{
+    return [takes](int c, int segment) { return takes(c) == segment ? 1.0 : 0.0; };
+}
+
+// Each case's part turns as its weights say; `bend` is the frame's bend
+// array, `strip` the first strip's primitive (after any empty quads).
+template <class Fish, size_t N>
+void ExpectQuarterBendTurns(VertexRecorder& recorder, Fish& fish, int bend, const QuarterBendCase<Fish> (&cases)[N],
+                            size_t strip = 0, float size = 5)
+{
+    using Vec = std::array<float, 3>;
+    for (const QuarterBendCase<Fish>& k : cases) {
+        FishFrame f;
+        f[bend][k.segment] = 90.0f;
+        recorder.primitives.clear();
+        (fish.*k.draw)(f);
+        ASSERT_GT(recorder.primitives.size(), strip) << k.name;
+        const std::vector<RecordedVertex>& drawn = recorder.primitives[strip].vertices;
+        ASSERT_EQ(drawn.size(), size_t(2 * k.columns)) << k.name;
+        for (int c = 0; c < k.columns; ++c)
+            for (int second = 0; second < 2; ++second) {
+                const FishVertex& p = k.mesh[second * k.columns + c];
+                const Vec stored{p.x * size, p.y * size, p.z * size};
+                ExpectSamePoint(drawn[2 * c + second].position,
+                                TurnedAboutZ(stored, static_cast<float>(90.0 * k.weight(c, k.segment))),
+                                std::string(k.name) + " column " + std::to_string(c));
             }
     }
 }
@@ -530,6 +589,26 @@ void ExpectZigzagsBetweenTopAndBottom(Fish& fish, const std::function<void()>& f
     EXPECT_FLOAT_EQ(lowest, -17.0f);
 }
 
+// The template's swim style at `factor` (1.5 for a target speed of 0.05 or
+// more, else 1): blocks 0, 3 and 5 take their wave numbers, and their
+// amplitudes and phase steps times the factor; the body block's amplitude
+// only where `bodyAmplitude` (a body wave that writes its own leaves it).
+inline void ExpectTemplateSwimStyle(const CFishModel& fish, double factor, bool bodyAmplitude = true)
+{
+    constexpr double pi = 3.14159265358979323846;
+    const struct {
+        int block;
+        double waveNumber, amplitude, step;
+    } set[] = {{0, pi / 12, 0.1, pi / 4}, {3, pi / 5, 0.015, pi / 8}, {5, pi / 16, 0.01, pi / 6}};
+    for (const auto& s : set) {
+        EXPECT_NEAR(fish.m_Wave[s.block].waveNumber, s.waveNumber, 1e-6) << s.block;
+        if (s.block != 0 || bodyAmplitude) {
+            EXPECT_NEAR(fish.m_Wave[s.block].amplitude, factor * s.amplitude, 1e-7) << s.block;
+        }
+        EXPECT_NEAR(fish.m_Wave[s.block].phaseStep, factor * s.step, 1e-6) << s.block;
+    }
+}
+
 // `period` calls of gen(out, n): the phase of block `block` holds until the
 // last of them, which steps it once by the block's phase step.
 template <class Fish>
@@ -541,6 +620,61 @@ void ExpectPhaseStepsOnTheLastCall(Fish& fish, void (Fish::*gen)(float*, int), i
     for (int call = 1; call <= period; ++call) {
         (fish.*gen)(out, n);
         EXPECT_EQ(w.phase, call < period ? start : start + w.phaseStep) << what << " call " << call;
+    }
+}
+
+// Eight frames of a fish whose only random draws are the bend's: one a
+// frame, one more on the third, when the heading (already at its target)
+// settles the segments.
+template <class Fish>
+void ExpectOnlyTheBendDrawsInTheFirstFrames(VertexRecorder& recorder, Fish& fish)
+{
+    const int expected[8] = {1, 1, 2, 1, 1, 1, 1, 1};
+    for (int frame = 0; frame < 8; ++frame) {
+        recorder.primitives.clear();
+        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
+    }
+}
+
+// `frames` frames of the same fish round to a heading of 180: one draw a
+// frame, two on a frame that settles the segments; by the end the heading
+// and its segments have arrived. Returns the frames that drew twice.
+template <class Fish>
+int FramesSettlingRoundTo180(VertexRecorder& recorder, Fish& fish, int frames)
+{
+    fish.m_nTargetHeading = 180;
+    int settling = 0;
+    for (int frame = 0; frame < frames; ++frame) {
+        recorder.primitives.clear();
+        const int draws = RandDraws([&] { fish.Draw(0); });
+        EXPECT_TRUE(draws == 1 || draws == 2) << frame;
+        settling += draws == 2;
+    }
+    EXPECT_EQ(fish.m_fHeading, 180.0f);
+    EXPECT_EQ(fish.m_bBendSettled, 1);
+    return settling;
+}
+
+// A copy of `fish` with its wander timer at each of `starts`: the timer
+// reaches 301 on frame 301 - start, and the next frame decides (the stroke
+// flips, the new timer is below 150).
+template <class Fish>
+void ExpectFirstWanderDecisionAsTheTimerPasses300(VertexRecorder& recorder, const Fish& fish,
+                                                  std::initializer_list<int> starts)
+{
+    for (int start : starts) {
+        Fish f = fish;
+        f.m_nWanderTimer = start;
+        for (int frame = 1; frame < 302 - start; ++frame) {
+            recorder.primitives.clear();
+            f.Draw(0);
+        }
+        EXPECT_EQ(f.m_nWanderTimer, 301) << start;
+        const BYTE stroke = f.m_bStroke;
+        recorder.primitives.clear();
+        f.Draw(0);
+        EXPECT_NE(f.m_bStroke, stroke) << start;
+        EXPECT_LT(f.m_nWanderTimer, 150) << start;
     }
 }
 

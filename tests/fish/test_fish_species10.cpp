@@ -50,15 +50,7 @@ TEST(FishSpecies10Swimming, SwimStyleSetsThreeBlocksAndLeavesWaves16And23)
         CFishSpecies10 fish;
         EXPECT_EQ(RandDraws([&] { fish.SetSwimStyle(m > 1 ? 0.05f : 0.049f, 0, 0, 0); }), 1);
         EXPECT_EQ(fish.m_bStroke, 0);
-        const struct {
-            int block;
-            double waveNumber, amplitude, step;
-        } set[] = {{0, kPi / 12, 0.1, kPi / 4}, {3, kPi / 5, 0.015, kPi / 8}, {5, kPi / 16, 0.01, kPi / 6}};
-        for (const auto& s : set) {
-            EXPECT_NEAR(fish.m_Wave[s.block].waveNumber, s.waveNumber, 1e-6) << s.block;
-            EXPECT_NEAR(fish.m_Wave[s.block].amplitude, m * s.amplitude, 1e-7) << s.block;
-            EXPECT_NEAR(fish.m_Wave[s.block].phaseStep, m * s.step, 1e-6) << s.block;
-        }
+        ExpectTemplateSwimStyle(fish, m);
         EXPECT_NEAR(fish.m_Wave[4].waveNumber, kPi / 20, 1e-6);
         EXPECT_FLOAT_EQ(fish.m_Wave[4].amplitude, 0.02f);
         EXPECT_NEAR(fish.m_Wave[4].phaseStep, kPi / 8, 1e-6);
@@ -284,80 +276,47 @@ TEST_F(Species10Test, PartsTurnAndWaveByTheirRules)
     for (int j = 0; j < 23; ++j)
         f[kRamp][j] = f[kToggle][j] = f[kW13][j] = f[kW14][j] = f[kW16][j] = f[kW23][j] = 0.001f * (j + 1);
     fish.m_nSize = 6;
-    struct Rule {
-        const char* name;
-        void (CFishSpecies10::*draw)(const FishFrame&);
-        const FishVertex* mesh;
-        int rows, columns;
-        bool mirrored;  // all strips, then all again with y negated
-        // The point at size 6 with its offsets (times the size), before
-        // turning, from the stored point scaled (y negated in the mirror).
-        std::function<Vec(Vec q, int row, int c, bool mirror)> moved;
-        std::function<float(int c)> angle;
-    } rules[] = {
-        {"body", &CFishSpecies10::DrawBody, &g_Fish10Body[0][0], 6, 18, true,
+    const StripRule<CFishSpecies10> rules[] = {
+        {"body", &CFishSpecies10::DrawBody, &g_Fish10Body[0][0], 18, {false, true}, true,
          [&](Vec q, int, int c, bool) { return Vec{q[0], q[1] + 6 * f[kBW][c], q[2]}; },
-         [&](int c) { return f[kBend][c]; }},
-        {"upper jaw", &CFishSpecies10::DrawPart1, &g_Fish10UpperJaw[0][0], 4, 5, true,
+         [&](int c) { return f[kBend][c]; }, 6},
+        {"upper jaw", &CFishSpecies10::DrawPart1, &g_Fish10UpperJaw[0][0], 5, {false, true}, true,
          [&](Vec q, int, int c, bool) { return Vec{q[0], q[1], q[2] + 6 * f[kToggle][c]}; },
-         [&](int) { return f[kBend][0]; }},
-        {"lower jaw", &CFishSpecies10::DrawPart2, &g_Fish10LowerJaw[0][0], 3, 5, true,
+         [&](int) { return f[kBend][0]; }, 4},
+        {"lower jaw", &CFishSpecies10::DrawPart2, &g_Fish10LowerJaw[0][0], 5, {false, true}, true,
          [&](Vec q, int, int c, bool) { return Vec{q[0], q[1], q[2] - (c < 4 ? 6 * f[kRamp][c] : 0.0f)}; },
-         [&](int) { return f[kBend][0]; }},
-        {"dorsal", &CFishSpecies10::DrawPart3, &g_Fish10Dorsal[0][0], 2, 14, false,
+         [&](int) { return f[kBend][0]; }, 3},
+        {"dorsal", &CFishSpecies10::DrawPart3, &g_Fish10Dorsal[0][0], 14, {false}, true,
          [&](Vec q, int row, int c, bool) {
              return Vec{q[0], q[1] + 6 * f[kBW][8 + c / 2] + (row == 1 ? 6 * f[kW14][c] : 0.0f), q[2]};
          },
-         [&](int c) { return f[kBend][8 + c / 2]; }},
-        {"pectoral", &CFishSpecies10::DrawPart4, &g_Fish10Pectoral[0][0], 2, 16, true,
+         [&](int c) { return f[kBend][8 + c / 2]; }, 2},
+        {"pectoral", &CFishSpecies10::DrawPart4, &g_Fish10Pectoral[0][0], 16, {false, true}, true,
          [&](Vec q, int row, int c, bool) {
              const float w = row == 0 ? 6 * f[kW16][c] : 0.0f;  // to the same side in both passes
              return Vec{q[0], q[1] + w, q[2] + w};
          },
-         [&](int) { return f[kBend][4]; }},
-        {"pelvic", &CFishSpecies10::DrawPart5, &g_Fish10Pelvic[0][0], 2, 13, true,
+         [&](int) { return f[kBend][4]; }, 2},
+        {"pelvic", &CFishSpecies10::DrawPart5, &g_Fish10Pelvic[0][0], 13, {false, true}, true,
          [&](Vec q, int row, int c, bool mirror) {
              const float w = row == 0 ? 6 * f[kW13][c] : 0.0f;  // y with the side, z the same
              return Vec{q[0], mirror ? q[1] - w : q[1] + w, q[2] + w};
          },
-         [&](int) { return f[kBend][10]; }},
-        {"gonopodium", &CFishSpecies10::DrawPart6, &g_Fish10Gonopodium[0][0], 2, 9, false,
+         [&](int) { return f[kBend][10]; }, 2},
+        {"gonopodium", &CFishSpecies10::DrawPart6, &g_Fish10Gonopodium[0][0], 9, {false}, true,
          [&](Vec q, int, int c, bool) { return Vec{q[0], q[1] + 6 * f[kBW][13 + c / 3], q[2]}; },
-         [&](int c) { return f[kBend][13 + c / 3]; }},
-        {"tail", &CFishSpecies10::DrawPart7, &g_Fish10Tail[0][0], 2, 23, false,
+         [&](int c) { return f[kBend][13 + c / 3]; }, 2},
+        {"tail", &CFishSpecies10::DrawPart7, &g_Fish10Tail[0][0], 23, {false}, true,
          [&](Vec q, int row, int c, bool) {
              return Vec{q[0], q[1] + 6 * (row == 0 ? f[kBW][16] + f[kW23][c] : f[kBW][17]), q[2]};
          },
-         [&](int) { return f[kBend][17]; }},
-        {"eye", &CFishSpecies10::DrawPart8, &g_Fish10Eye[0][0], 3, 7, true, [&](Vec q, int, int, bool) { return q; },
-         [&](int) { return (f[kBend][1] + f[kBend][2]) / 2; }},
-        {"mouth corner", &CFishSpecies10::DrawPart9, &g_Fish10MouthCorner[0][0], 2, 3, true,
-         [&](Vec q, int, int, bool) { return q; }, [&](int) { return f[kBend][0]; }},
+         [&](int) { return f[kBend][17]; }, 2},
+        {"eye", &CFishSpecies10::DrawPart8, &g_Fish10Eye[0][0], 7, {false, true}, true,
+         [&](Vec q, int, int, bool) { return q; }, [&](int) { return (f[kBend][1] + f[kBend][2]) / 2; }, 3},
+        {"mouth corner", &CFishSpecies10::DrawPart9, &g_Fish10MouthCorner[0][0], 3, {false, true}, true,
+         [&](Vec q, int, int, bool) { return q; }, [&](int) { return f[kBend][0]; }, 2},
     };
-    for (const Rule& rule : rules) {
-        recorder.primitives.clear();
-        (fish.*rule.draw)(f);
-        const int strips = rule.rows - 1, passes = rule.mirrored ? 2 : 1;
-        ASSERT_EQ(recorder.primitives.size(), size_t(1 + strips * passes)) << rule.name;
-        for (int pass = 0; pass < passes; ++pass)
-            for (int s = 0; s < strips; ++s) {
-                const RecordedPrimitive& prim = recorder.primitives[1 + pass * strips + s];
-                ASSERT_EQ(prim.vertices.size(), size_t(2 * rule.columns)) << rule.name;
-                for (int c = 0; c < rule.columns; ++c)
-                    for (int k = 0; k < 2; ++k) {
-                        const FishVertex& p = rule.mesh[(s + k) * rule.columns + c];
-                        const bool mirror = pass == 1;
-                        const Vec q = rule.moved({p.x * 6, (mirror ? -p.y : p.y) * 6, p.z * 6}, s + k, c, mirror);
-                        const RecordedVertex& v = prim.vertices[2 * c + k];
-                        ExpectNearPoint(v.position, TurnedAboutZ(q, rule.angle(c)),
-                                        std::string(rule.name) + " strip " + std::to_string(s) + " pass " +
-                                            std::to_string(pass) + " column " + std::to_string(c),
-                                        4e-5f);
-                        EXPECT_EQ(v.normal, (Vec{p.nx, p.ny, p.nz})) << rule.name << " normals as stored";
-                        EXPECT_EQ(v.texCoord, (std::array<float, 2>{p.s, p.t})) << rule.name;
-                    }
-            }
-    }
+    ExpectStripsFollowRules(recorder, fish, f, rules, [](const char*) { return true; }, 6, 4e-5f);
 }
 
 // With every wave and bend 0 each part is its stored shape times the size;
@@ -365,30 +324,14 @@ TEST_F(Species10Test, PartsTurnAndWaveByTheirRules)
 // and the gonopodium (both vertices) a quarter turn, and no other column.
 TEST_F(Species10Test, AQuarterBendTurnsOnlyTheColumnsThatTakeIt)
 {
-    struct Case {
-        const char* name;
-        void (CFishSpecies10::*draw)(const FishFrame&);
-        const FishVertex* mesh;
-        int columns, segment;
-        std::function<int(int c)> takes;  // the segment column c turns with
-    } cases[] = {
-        {"body", &CFishSpecies10::DrawBody, &g_Fish10Body[0][0], 18, 6, [](int c) { return c; }},
-        {"dorsal", &CFishSpecies10::DrawPart3, &g_Fish10Dorsal[0][0], 14, 11, [](int c) { return 8 + c / 2; }},
-        {"gonopodium", &CFishSpecies10::DrawPart6, &g_Fish10Gonopodium[0][0], 9, 14, [](int c) { return 13 + c / 3; }},
+    const QuarterBendCase<CFishSpecies10> cases[] = {
+        {"body", &CFishSpecies10::DrawBody, &g_Fish10Body[0][0], 18, 6, TurnsWith([](int c) { return c; })},
+        {"dorsal", &CFishSpecies10::DrawPart3, &g_Fish10Dorsal[0][0], 14, 11,
+         TurnsWith([](int c) { return 8 + c / 2; })},
+        {"gonopodium", &CFishSpecies10::DrawPart6, &g_Fish10Gonopodium[0][0], 9, 14,
+         TurnsWith([](int c) { return 13 + c / 3; })},
     };
-    for (const Case& k : cases) {
-        FishFrame f;
-        f[kBend][k.segment] = 90.0f;
-        recorder.primitives.clear();
-        (fish.*k.draw)(f);
-        for (int c = 0; c < k.columns; ++c)
-            for (int second = 0; second < 2; ++second) {
-                const FishVertex& p = k.mesh[second * k.columns + c];
-                const Vec stored{p.x * 5, p.y * 5, p.z * 5};
-                ExpectSamePoint(At(1, c, second), k.takes(c) == k.segment ? Vec{-stored[1], stored[0], stored[2]} : stored,
-                                std::string(k.name) + " column " + std::to_string(c));
-            }
-    }
+    ExpectQuarterBendTurns(recorder, fish, kBend, cases, 1);
 }
 
 // Variant 2 lifts the dorsal edge's point c by (0.005 c - 0.03 (c mod 2))

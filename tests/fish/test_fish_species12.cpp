@@ -52,15 +52,7 @@ TEST(FishSpecies12Swimming, SwimStyleSetsBlocks0_3And5AndLeavesTheFinSines)
         EXPECT_EQ(RandDraws([&] { fish.SetSwimStyle(target, 0, 0, 0); }), 1);
         EXPECT_EQ(fish.m_bStroke, 0);
         const double m = target >= 0.05f ? 1.5 : 1.0;
-        const struct {
-            int block;
-            double waveNumber, amplitude, step;
-        } set[] = {{0, kPi / 12, 0.1, kPi / 4}, {3, kPi / 5, 0.015, kPi / 8}, {5, kPi / 16, 0.01, kPi / 6}};
-        for (const auto& s : set) {
-            EXPECT_NEAR(fish.m_Wave[s.block].waveNumber, s.waveNumber, 1e-6) << s.block;
-            EXPECT_NEAR(fish.m_Wave[s.block].amplitude, m * s.amplitude, 1e-7) << s.block;
-            EXPECT_NEAR(fish.m_Wave[s.block].phaseStep, m * s.step, 1e-6) << s.block;
-        }
+        ExpectTemplateSwimStyle(fish, m);
         const CFishSpecies12 born;
         for (int b : {1, 2, 4, 6, 7, 8, 9, 10}) {
             EXPECT_EQ(fish.m_Wave[b].waveNumber, born.m_Wave[b].waveNumber) << b;
@@ -342,23 +334,9 @@ const PartShape kShapes[] = {
     {"body", 10, 36},   {"upper jaw", 6, 12}, {"lower jaw", 4, 12}, {"dorsal", 1, 20}, {"pectoral", 2, 40},
     {"pelvic", 2, 34},  {"anal", 1, 90},      {"tail", 1, 62},      {"eye", 4, 18},
 };
-constexpr size_t kPrimitives = 10 + 6 + 4 + 1 + 2 + 2 + 1 + 1 + 4;
-
 void ExpectShapes(const VertexRecorder& recorder, const CFishModel& fish, bool empty, const std::string& what)
 {
-    ASSERT_EQ(recorder.primitives.size(), kPrimitives) << what;
-    size_t p = 0, vertices = 0;
-    for (size_t i = 0; i < std::size(kShapes); ++i) {
-        const PartShape& s = kShapes[i];
-        EXPECT_STREQ(fish.Class().parts[i].name, s.name);
-        for (int k = 0; k < s.strips; ++k, ++p) {
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << what << " " << s.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(empty ? 0 : s.points))
-                << what << " " << s.name << " " << k;
-            vertices += empty ? 0 : s.points;
-        }
-    }
-    EXPECT_EQ(recorder.VertexCount(), vertices) << what;
+    ExpectStripsLaidOut(recorder, fish, kShapes, what, empty);
 }
 
 using Species12Test = FishSpeciesTest<CFishSpecies12>;
@@ -454,86 +432,53 @@ TEST_F(Species12Test, PartsTurnAndWaveByTheirRules)
         fish.m_nDrawVariant = variant;
         // Variant 1 pushes odd columns by the size times a constant.
         const auto zig = [&](int c, float by) { return variant == 1 && c % 2 == 1 ? s * by : 0.0f; };
-        struct Rule {
-            const char* name;
-            void (CFishSpecies12::*draw)(const FishFrame&);
-            const FishVertex* mesh;
-            int rows, columns;
-            bool mirrored;  // all strips, then all again with y negated
-            // The point at size 6 with its offsets, before turning, from the
-            // stored point scaled (y negated in the mirror).
-            std::function<Vec(Vec q, int row, int c, bool mirror)> moved;
-            std::function<float(int c)> angle;
-        } rules[] = {
-            {"body", &CFishSpecies12::DrawBody, &g_Fish12Body[0][0], 6, 18, true,
+        const StripRule<CFishSpecies12> rules[] = {
+            {"body", &CFishSpecies12::DrawBody, &g_Fish12Body[0][0], 18, {false, true}, true,
              [&](Vec q, int, int c, bool) { return Vec{q[0], q[1] + s * f[kBW][c], q[2]}; },
-             [&](int c) { return f[kBend][c]; }},
-            {"upper jaw", &CFishSpecies12::DrawPart1, &g_Fish12UpperJaw[0][0], 4, 6, true,
+             [&](int c) { return f[kBend][c]; }, 6},
+            {"upper jaw", &CFishSpecies12::DrawPart1, &g_Fish12UpperJaw[0][0], 6, {false, true}, true,
              [&](Vec q, int, int c, bool) { return Vec{q[0], q[1], q[2] + s * f[kToggle][c]}; },
-             [&](int) { return f[kBend][0]; }},
-            {"lower jaw", &CFishSpecies12::DrawPart2, &g_Fish12LowerJaw[0][0], 3, 6, true,
+             [&](int) { return f[kBend][0]; }, 4},
+            {"lower jaw", &CFishSpecies12::DrawPart2, &g_Fish12LowerJaw[0][0], 6, {false, true}, true,
              [&](Vec q, int, int c, bool) { return Vec{q[0], q[1], q[2] - (c <= 3 ? s * f[kRamp][c] : 0.0f)}; },
-             [&](int) { return f[kBend][0]; }},
-            {"dorsal", &CFishSpecies12::DrawPart3, &g_Fish12Dorsal[0][0], 2, 10, false,
+             [&](int) { return f[kBend][0]; }, 3},
+            {"dorsal", &CFishSpecies12::DrawPart3, &g_Fish12Dorsal[0][0], 10, {false}, true,
              [&](Vec q, int row, int c, bool) {
                  return row == 1 ? Vec{q[0], q[1] + s * f[kS3][c], q[2] + zig(c, 0.03f)} : q;
              },
-             [&](int c) { return f[kBend][8 + c]; }},
-            {"pectoral", &CFishSpecies12::DrawPart4, &g_Fish12Pectoral[0][0], 2, 20, true,
+             [&](int c) { return f[kBend][8 + c]; }, 2},
+            {"pectoral", &CFishSpecies12::DrawPart4, &g_Fish12Pectoral[0][0], 20, {false, true}, true,
              [&](Vec q, int row, int c, bool mirror) {
                  if (row == 1)
                      return q;
                  const float d = s * f[kS4][c];
                  return Vec{q[0] + d + zig(c, 0.03f), mirror ? q[1] - d : q[1] + d, q[2]};
              },
-             [&](int) { return f[kBend][4]; }},
-            {"pelvic", &CFishSpecies12::DrawPart5, &g_Fish12Pelvic[0][0], 2, 17, true,
+             [&](int) { return f[kBend][4]; }, 2},
+            {"pelvic", &CFishSpecies12::DrawPart5, &g_Fish12Pelvic[0][0], 17, {false, true}, true,
              [&](Vec q, int row, int c, bool mirror) {
                  if (row == 1)
                      return q;
                  const float d = s * f[kS7][c];
                  return Vec{q[0] + zig(c, 0.02f), mirror ? q[1] - d : q[1] + d, q[2]};
              },
-             [&](int) { return f[kBend][4]; }},
-            {"anal", &CFishSpecies12::DrawPart6, &g_Fish12Anal[0][0], 2, 45, false,
+             [&](int) { return f[kBend][4]; }, 2},
+            {"anal", &CFishSpecies12::DrawPart6, &g_Fish12Anal[0][0], 45, {false}, true,
              [&](Vec q, int row, int c, bool) {
                  return Vec{q[0], q[1] + s * f[kBW][anal(c)] + (row == 1 ? s * f[kS8][c] : 0.0f), q[2]};
              },
-             [&](int c) { return f[kBend][anal(c)]; }},
-            {"tail", &CFishSpecies12::DrawPart7, &g_Fish12Tail[0][0], 2, 31, false,
+             [&](int c) { return f[kBend][anal(c)]; }, 2},
+            {"tail", &CFishSpecies12::DrawPart7, &g_Fish12Tail[0][0], 31, {false}, true,
              [&](Vec q, int row, int c, bool) {
                  return row == 0 ? Vec{q[0] + zig(c, 0.1f), q[1] + s * (f[kS9][c] + f[kBW][17]), q[2]}
                                  : Vec{q[0], q[1] + s * f[kBW][16], q[2]};
              },
-             [&](int) { return f[kBend][16]; }},
-            {"eye", &CFishSpecies12::DrawPart8, &g_Fish12Eye[0][0], 3, 9, true,
-             [&](Vec q, int, int, bool) { return q; }, [&](int) { return f[kBend][0]; }},
+             [&](int) { return f[kBend][16]; }, 2},
+            {"eye", &CFishSpecies12::DrawPart8, &g_Fish12Eye[0][0], 9, {false, true}, true,
+             [&](Vec q, int, int, bool) { return q; }, [&](int) { return f[kBend][0]; }, 3},
         };
-        for (const Rule& rule : rules) {
-            recorder.primitives.clear();
-            (fish.*rule.draw)(f);
-            const int strips = rule.rows - 1, passes = rule.mirrored ? 2 : 1;
-            ASSERT_EQ(recorder.primitives.size(), size_t(strips * passes)) << rule.name;
-            for (int pass = 0; pass < passes; ++pass)
-                for (int st = 0; st < strips; ++st) {
-                    const RecordedPrimitive& prim = recorder.primitives[pass * strips + st];
-                    ASSERT_EQ(prim.vertices.size(), size_t(2 * rule.columns)) << rule.name;
-                    for (int c = 0; c < rule.columns; ++c)
-                        for (int k = 0; k < 2; ++k) {
-                            const FishVertex& p = rule.mesh[(st + k) * rule.columns + c];
-                            const bool mirror = pass == 1;
-                            const Vec q = rule.moved({p.x * s, (mirror ? -p.y : p.y) * s, p.z * s}, st + k, c, mirror);
-                            const RecordedVertex& v = prim.vertices[2 * c + k];
-                            ExpectNearPoint(v.position, TurnedAboutZ(q, rule.angle(c)),
-                                            std::string(rule.name) + " variant " + std::to_string(variant) +
-                                                " strip " + std::to_string(st) + " pass " + std::to_string(pass) +
-                                                " column " + std::to_string(c),
-                                            4e-5f);
-                            EXPECT_EQ(v.normal, (Vec{p.nx, p.ny, p.nz})) << rule.name << " normals as stored";
-                            EXPECT_EQ(v.texCoord, (std::array<float, 2>{p.s, p.t})) << rule.name;
-                        }
-                }
-        }
+        SCOPED_TRACE("variant " + std::to_string(variant));
+        ExpectStripsFollowRules(recorder, fish, f, rules, [](const char*) { return false; }, s, 4e-5f);
     }
 }
 
@@ -541,32 +486,14 @@ TEST_F(Species12Test, PartsTurnAndWaveByTheirRules)
 // a bend of 90 at one segment turns only the columns that take it.
 TEST_F(Species12Test, AQuarterBendTurnsOnlyTheColumnsThatTakeIt)
 {
-    struct Case {
-        const char* name;
-        void (CFishSpecies12::*draw)(const FishFrame&);
-        const FishVertex* mesh;
-        int columns, segment;
-        std::function<int(int c)> takes;  // the segment column c turns with
-    } cases[] = {
-        {"body", &CFishSpecies12::DrawBody, &g_Fish12Body[0][0], 18, 6, [](int c) { return c; }},
-        {"dorsal", &CFishSpecies12::DrawPart3, &g_Fish12Dorsal[0][0], 10, 11, [](int c) { return 8 + c; }},
-        {"anal", &CFishSpecies12::DrawPart6, &g_Fish12Anal[0][0], 45, 13, [](int c) { return 14 - c / 11; }},
-        {"tail", &CFishSpecies12::DrawPart7, &g_Fish12Tail[0][0], 31, 16, [](int) { return 16; }},
-        {"pectoral", &CFishSpecies12::DrawPart4, &g_Fish12Pectoral[0][0], 20, 4, [](int) { return 4; }},
+    const QuarterBendCase<CFishSpecies12> cases[] = {
+        {"body", &CFishSpecies12::DrawBody, &g_Fish12Body[0][0], 18, 6, TurnsWith([](int c) { return c; })},
+        {"dorsal", &CFishSpecies12::DrawPart3, &g_Fish12Dorsal[0][0], 10, 11, TurnsWith([](int c) { return 8 + c; })},
+        {"anal", &CFishSpecies12::DrawPart6, &g_Fish12Anal[0][0], 45, 13, TurnsWith([](int c) { return 14 - c / 11; })},
+        {"tail", &CFishSpecies12::DrawPart7, &g_Fish12Tail[0][0], 31, 16, TurnsWith([](int) { return 16; })},
+        {"pectoral", &CFishSpecies12::DrawPart4, &g_Fish12Pectoral[0][0], 20, 4, TurnsWith([](int) { return 4; })},
     };
-    for (const Case& k : cases) {
-        FishFrame f;
-        f[kBend][k.segment] = 90.0f;
-        recorder.primitives.clear();
-        (fish.*k.draw)(f);
-        for (int c = 0; c < k.columns; ++c)
-            for (int second = 0; second < 2; ++second) {
-                const FishVertex& p = k.mesh[second * k.columns + c];
-                const Vec stored{p.x * 5, p.y * 5, p.z * 5};
-                ExpectSamePoint(At(0, c, second), k.takes(c) == k.segment ? Vec{-stored[1], stored[0], stored[2]} : stored,
-                                std::string(k.name) + " column " + std::to_string(c));
-            }
-    }
+    ExpectQuarterBendTurns(recorder, fish, kBend, cases);
 }
 
 // The mouth: while the stroke is set both jaws show their stored shape; else

@@ -77,15 +77,8 @@ TEST_F(Species13Test, EachFrameDrawsTenPartsInOrder)
 {
     fish.Draw(0);
     ASSERT_EQ(recorder.primitives.size(), kPrimitives);
-    size_t p = 0;
-    for (const PartShape& shape : kShapes)
-        for (int s = 0; s < shape.strips; ++s, ++p) {
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << shape.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(shape.points)) << shape.name << " strip " << s;
-        }
+    ExpectStripsLaidOut(recorder, fish, kShapes, "mode 0");
     EXPECT_EQ(recorder.VertexCount(), kVertices);
-    for (size_t i = 0; i < std::size(kShapes); ++i)
-        EXPECT_STREQ(fish.Class().parts[i].name, kShapes[i].name);
     for (int mode : {1, 2, 3}) {
         recorder.primitives.clear();
         fish.Draw(mode);
@@ -112,21 +105,11 @@ TEST_F(Species13Test, RandomDrawsPerFrameAreTheBendsOnly)
 {
     // One draw a frame; on the third the (already reached) heading settles
     // its segments: one more; no drift.
-    const int expected[8] = {1, 1, 2, 1, 1, 1, 1, 1};
-    for (int frame = 0; frame < 8; ++frame)
-        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
+    ExpectOnlyTheBendDrawsInTheFirstFrames(recorder, fish);
     // Round to 180: the bend last drawn before the head came round (at 160)
     // leaves the last of 20 segments at 160 - 19 x 20; it catches up 20 a
     // frame: 20 frames that move and one that finds nothing left.
-    fish.m_nTargetHeading = 180;
-    int settling = 0;
-    for (int frame = 0; frame < 60; ++frame) {
-        const int draws = RandDraws([&] { fish.Draw(0); });
-        EXPECT_TRUE(draws == 1 || draws == 2) << frame;
-        settling += draws - 1;
-    }
-    EXPECT_EQ(fish.m_fHeading, 180.0f);
-    EXPECT_EQ(fish.m_bBendSettled, 1);
+    const int settling = FramesSettlingRoundTo180(recorder, fish, 60);
     EXPECT_EQ(settling, 21);
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(fish.m_nBendAngle[i], 180) << i;
@@ -431,34 +414,13 @@ TEST_F(Species13Test, AtAnXWallEveryBendValueIsTheTargetAndTheHeadingJumpsToIt)
 
 TEST_F(Species13Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
 {
-    for (unsigned seed : {2u, 3u, 11u, 13u}) {
-        CFishSpecies13 f = fish;
-        f.m_nWanderTimer = 301;
-        f.m_fPitch = 10;
-        f.m_fPos[2] = -100;  // clear of the z walls' speed change
-        crt::srand(seed);
-        f.Draw(0);
-        const int counter = RandValue(1, seed) % 150;
-        EXPECT_EQ(f.m_nWanderTimer, counter) << seed;
-        EXPECT_EQ(f.m_nTargetHeading, RandValue(3, seed) % 2 ? 180 : 0) << seed;
-        EXPECT_EQ(f.m_fPitch, 10.0f - static_cast<float>(RandValue(4, seed) % 15 + 15)) << seed;
-        CFishSpecies13 g = fish;
-        g.m_nWanderTimer = 301;
-        g.m_fPitch = 10;
-        EXPECT_EQ(RandDraws([&] { g.Draw(0); }, seed), 6 + (counter > 50 ? 1 : 0)) << seed;
+    ExpectWanderDecisionDrawsInOrder<CFishSpecies13>(fish, {2u, 3u, 11u, 13u}, 1, 6, [](CFishSpecies13& f) {
         // Every target speed is 0.1 or more: the style's factor is 1.5.
-        EXPECT_NEAR(f.m_Wave[0].waveNumber, kPi / 12, 1e-6);
-        EXPECT_NEAR(f.m_Wave[0].phaseStep, 1.5 * kPi / 4, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].waveNumber, kPi / 5, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].amplitude, 0.0225, 1e-7);
-        EXPECT_NEAR(f.m_Wave[3].phaseStep, 1.5 * kPi / 8, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].waveNumber, kPi / 16, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].amplitude, 0.015, 1e-7);
-        EXPECT_NEAR(f.m_Wave[5].phaseStep, 1.5 * kPi / 6, 1e-6);
+        ExpectTemplateSwimStyle(f, 1.5, false);
         // The pelvic, anal and tail sines keep their birth values.
         EXPECT_NEAR(f.m_Wave[7].waveNumber, kPi / 20, 1e-6);
         EXPECT_NEAR(f.m_Wave[10].amplitude, 0.02, 1e-7);
-    }
+    });
 }
 
 }  // namespace

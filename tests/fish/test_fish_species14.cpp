@@ -75,17 +75,10 @@ TEST_F(Species14Test, EachFrameDrawsFourPartsInOrder)
 {
     fish.Draw(0);
     ASSERT_EQ(recorder.primitives.size(), 18u);
-    size_t p = 0;
-    for (const PartShape& shape : kShapes)
-        for (int s = 0; s < shape.strips; ++s, ++p) {
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << shape.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(shape.points)) << shape.name << " strip " << s;
-        }
+    ExpectStripsLaidOut(recorder, fish, kShapes, "mode 0");
     // 6 x 20 body points in 5 strips, twice; the head's 5 strips of 5 + 5
     // columns; the pelvic pair; the tail.
     EXPECT_EQ(recorder.VertexCount(), 2u * 5 * 40 + 5u * 20 + 2u * 26 + 46u);
-    for (size_t i = 0; i < std::size(kShapes); ++i)
-        EXPECT_STREQ(fish.Class().parts[i].name, kShapes[i].name);
 }
 
 TEST_F(Species14Test, EveryModeDrawsTheSamePictureAndIsKept)
@@ -125,9 +118,7 @@ TEST_F(Species14Test, RandomDrawsPerFrameAreTheBendsOnly)
 {
     // One a frame; on the third the (already reached) heading settles its
     // segments: one more. No drift, no ramps.
-    const int expected[8] = {1, 1, 2, 1, 1, 1, 1, 1};
-    for (int frame = 0; frame < 8; ++frame)
-        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
+    ExpectOnlyTheBendDrawsInTheFirstFrames(recorder, fish);
 }
 
 TEST_F(Species14Test, TheBodyWaveIsStillForFiveSegmentsAndGrowsHalfAsFastBehind)

@@ -398,18 +398,8 @@ TEST_F(Species15Test, OverFramesTheDorsalBaseStaysAndOnlyTheLastBodyColumnsSway)
 
 TEST_F(Species15Test, RandomDrawsPerFrameAreTheBendsOnly)
 {
-    const int expected[8] = {1, 1, 2, 1, 1, 1, 1, 1};
-    for (int frame = 0; frame < 8; ++frame)
-        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
-    fish.m_nTargetHeading = 180;
-    int settling = 0;
-    for (int frame = 0; frame < 45; ++frame) {
-        const int draws = RandDraws([&] { fish.Draw(0); });
-        EXPECT_TRUE(draws == 1 || draws == 2) << frame;
-        settling += draws == 2;
-    }
-    EXPECT_EQ(fish.m_fHeading, 180.0f);
-    EXPECT_EQ(fish.m_bBendSettled, 1);
+    ExpectOnlyTheBendDrawsInTheFirstFrames(recorder, fish);
+    const int settling = FramesSettlingRoundTo180(recorder, fish, 45);
     // When the head arrives the last segment stands 280 degrees behind its
     // last heading of 160: 300 degrees at 20 a call, and one more call
     // finds nothing to move.
@@ -462,61 +452,21 @@ TEST_F(Species15Test, TheTopAndBottomCountAtTheirValueTheXWallsOnlyPastIt)
 
 TEST_F(Species15Test, TheFirstWanderDecisionComesWhenTheCounterPassesThreeHundred)
 {
-    for (int start : {0, 199}) {
-        CFishSpecies15 f = fish;
-        f.m_nWanderTimer = start;
-        const int decision = 302 - start;  // the 302nd frame for a counter of 0, the 103rd for 199
-        for (int frame = 1; frame < decision; ++frame) {
-            recorder.primitives.clear();
-            f.Draw(0);
-        }
-        EXPECT_EQ(f.m_nWanderTimer, 301) << start;
-        const BYTE stroke = f.m_bStroke;
-        f.Draw(0);
-        EXPECT_NE(f.m_bStroke, stroke) << start;
-        EXPECT_LT(f.m_nWanderTimer, 150) << start;
-    }
+    // The 302nd frame for a counter of 0, the 103rd for 199.
+    ExpectFirstWanderDecisionAsTheTimerPasses300(recorder, fish, {0, 199});
 }
 
 TEST_F(Species15Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
 {
-    for (unsigned seed : {2u, 3u, 11u, 15u}) {
-        CFishSpecies15 f = fish;
-        f.m_nWanderTimer = 301;
-        f.m_fPitch = 10;
-        f.m_fPos[2] = -100;  // clear of the z walls' speed change
-        crt::srand(seed);
-        f.Draw(0);
-        // The bend's draw, the new counter, the target speed, a new heading
-        // and pitch (the heading has arrived), perhaps a new speed, the style's draw.
-        const int counter = RandValue(1, seed) % 150;
-        EXPECT_EQ(f.m_nWanderTimer, counter) << seed;
-        EXPECT_EQ(f.m_nTargetHeading, RandValue(3, seed) % 2 ? 180 : 0) << seed;
-        EXPECT_EQ(f.m_fPitch, 10.0f - static_cast<float>(RandValue(4, seed) % 15 + 15)) << seed;
-        EXPECT_EQ(f.m_bStroke, 0) << seed;
-        const bool slows = counter > 50;
-        if (slows) {
-            EXPECT_FLOAT_EQ(f.m_fSpeed, static_cast<float>(RandValue(5, seed) % 2) * 0.01f + 0.025f) << seed;
-        }
-        CFishSpecies15 g = fish;
-        g.m_nWanderTimer = 301;
-        g.m_fPitch = 10;
-        g.m_fPos[2] = -100;
-        EXPECT_EQ(RandDraws([&] { g.Draw(0); }, seed), 6 + (slows ? 1 : 0)) << seed;
+    // The bend's draw, the new counter, the target speed, a new heading and
+    // pitch (the heading has arrived), perhaps a new speed, the style's draw.
+    ExpectWanderDecisionDrawsInOrder<CFishSpecies15>(fish, {2u, 3u, 11u, 15u}, 1, 6, [](CFishSpecies15& f) {
         // Every target speed is 0.1 or more: the style's factor is 1.5.
-        EXPECT_NEAR(f.m_Wave[0].waveNumber, kPi / 12, 1e-6);
-        EXPECT_NEAR(f.m_Wave[0].amplitude, 0.15, 1e-7);
-        EXPECT_NEAR(f.m_Wave[0].phaseStep, 1.5 * kPi / 4, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].waveNumber, kPi / 5, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].amplitude, 0.0225, 1e-7);
-        EXPECT_NEAR(f.m_Wave[3].phaseStep, 1.5 * kPi / 8, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].waveNumber, kPi / 16, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].amplitude, 0.015, 1e-7);
-        EXPECT_NEAR(f.m_Wave[5].phaseStep, 1.5 * kPi / 6, 1e-6);
+        ExpectTemplateSwimStyle(f, 1.5);
         // The body wave writes its own amplitude over the style's on the next frame.
         f.Draw(0);
         EXPECT_EQ(f.m_Wave[0].amplitude, 0.02f);
-    }
+    });
 }
 
 }  // namespace

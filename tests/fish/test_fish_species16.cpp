@@ -85,15 +85,8 @@ TEST_F(Species16Test, EachFrameDrawsEightPartsInOrder)
 {
     fish.Draw(0);
     ASSERT_EQ(recorder.primitives.size(), kPrimitives);
-    size_t p = 0;
-    for (const PartShape& shape : kShapes)
-        for (int s = 0; s < shape.strips; ++s, ++p) {
-            EXPECT_EQ(recorder.primitives[p].mode, GLenum(GL_QUAD_STRIP)) << shape.name;
-            EXPECT_EQ(recorder.primitives[p].vertices.size(), size_t(shape.points)) << shape.name << " strip " << s;
-        }
+    ExpectStripsLaidOut(recorder, fish, kShapes, "mode 0");
     EXPECT_EQ(recorder.VertexCount(), kVertices);
-    for (size_t i = 0; i < std::size(kShapes); ++i)
-        EXPECT_STREQ(fish.Class().parts[i].name, kShapes[i].name);
     // Mode 1 draws the same strips and keeps the mode.
     recorder.primitives.clear();
     fish.Draw(1);
@@ -323,25 +316,12 @@ TEST_F(Species16Test, RandomDrawsPerFrameAreTheBendsOnly)
 {
     // One draw a frame; on the third the (already reached) heading settles
     // its segments: one more; no drift, no toggle.
-    const int expected[8] = {1, 1, 2, 1, 1, 1, 1, 1};
-    for (int frame = 0; frame < 8; ++frame) {
-        recorder.primitives.clear();
-        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
-    }
+    ExpectOnlyTheBendDrawsInTheFirstFrames(recorder, fish);
     // While turning, one a frame; once the head is round, one more a frame
     // while the segments catch up. The last segment was left 20 x 22
     // degrees behind a heading of 160: it takes (180 - (160 - 440)) / 20
     // frames to arrive, and one more finds nothing left to move.
-    fish.m_nTargetHeading = 180;
-    int settling = 0;
-    for (int frame = 0; frame < 60; ++frame) {
-        recorder.primitives.clear();
-        const int draws = RandDraws([&] { fish.Draw(0); });
-        EXPECT_TRUE(draws == 1 || draws == 2) << frame;
-        settling += draws == 2;
-    }
-    EXPECT_EQ(fish.m_fHeading, 180.0f);
-    EXPECT_EQ(fish.m_bBendSettled, 1);
+    const int settling = FramesSettlingRoundTo180(recorder, fish, 60);
     EXPECT_EQ(settling, (180 - (160 - 20 * (kSegments - 1))) / 20 + 1);
 }
 
@@ -448,69 +428,26 @@ TEST_F(Species16Test, TheShownPitchClimbsOneDegreeAFrameToTheTarget)
 
 TEST_F(Species16Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
 {
-    for (unsigned seed : {2u, 3u, 11u, 16u}) {
-        CFishSpecies16 f = fish;
-        f.m_nWanderTimer = 301;
-        f.m_fPitch = 10;
-        f.m_fPos[2] = -100;  // clear of the z walls' speed change
-        crt::srand(seed);
-        f.Draw(0);
-        // The bend's draw, then the new counter, the target speed, a new
-        // heading and pitch (the heading has arrived), perhaps a new speed,
-        // and the swim style's discarded draw.
-        const int counter = RandValue(1, seed) % 150;
-        EXPECT_EQ(f.m_nWanderTimer, counter) << seed;
-        EXPECT_EQ(f.m_nTargetHeading, RandValue(3, seed) % 2 ? 180 : 0) << seed;
-        EXPECT_EQ(f.m_fPitch, 10.0f - static_cast<float>(RandValue(4, seed) % 15 + 15)) << seed;
-        EXPECT_EQ(f.m_bStroke, 0) << seed;
-        const bool slows = counter > 50;
-        if (slows) {
-            EXPECT_FLOAT_EQ(f.m_fSpeed, static_cast<float>(RandValue(5, seed) % 2) * 0.01f + 0.025f) << seed;
-        }
-        CFishSpecies16 g = fish;
-        g.m_nWanderTimer = 301;
-        g.m_fPitch = 10;
-        recorder.primitives.clear();
-        EXPECT_EQ(RandDraws([&] { g.Draw(0); }, seed), 6 + (slows ? 1 : 0)) << seed;
+    // The bend's draw, then the new counter, the target speed, a new heading
+    // and pitch (the heading has arrived), perhaps a new speed, and the swim
+    // style's discarded draw.
+    ExpectWanderDecisionDrawsInOrder<CFishSpecies16>(fish, {2u, 3u, 11u, 16u}, 1, 6, [](CFishSpecies16& f) {
         // Every target speed is 0.1 or more: the style's factor is 1.5.
-        EXPECT_NEAR(f.m_Wave[0].waveNumber, kPi / 12, 1e-6);
-        EXPECT_NEAR(f.m_Wave[0].amplitude, 0.15, 1e-7);
-        EXPECT_NEAR(f.m_Wave[0].phaseStep, 1.5 * kPi / 4, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].waveNumber, kPi / 5, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].amplitude, 0.0225, 1e-7);
-        EXPECT_NEAR(f.m_Wave[3].phaseStep, 1.5 * kPi / 8, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].waveNumber, kPi / 16, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].amplitude, 0.015, 1e-7);
-        EXPECT_NEAR(f.m_Wave[5].phaseStep, 1.5 * kPi / 6, 1e-6);
+        ExpectTemplateSwimStyle(f, 1.5);
         // The other sines keep their rates; the next frame's body wave
         // writes its last factor over the style's amplitude.
         EXPECT_NEAR(f.m_Wave[6].amplitude, 0.02, 1e-9);
         EXPECT_NEAR(f.m_Wave[10].phaseStep, kPi / 4, 1e-6);
-        recorder.primitives.clear();
         f.Draw(0);
         EXPECT_FLOAT_EQ(f.m_Wave[0].amplitude, 0.015f);
-    }
+    });
 }
 
 TEST_F(Species16Test, TheFirstWanderDecisionComes103To302FramesAfterBirth)
 {
     // The birth counter is rand() % 200; the decision comes on the call that
     // finds it at 301.
-    for (int start : {0, 150, 199}) {
-        CFishSpecies16 f = fish;
-        f.m_nWanderTimer = start;
-        const int decision = 302 - start;
-        for (int frame = 1; frame < decision; ++frame) {
-            recorder.primitives.clear();
-            f.Draw(0);
-        }
-        EXPECT_EQ(f.m_nWanderTimer, 301) << start;
-        const BYTE stroke = f.m_bStroke;
-        recorder.primitives.clear();
-        f.Draw(0);
-        EXPECT_NE(f.m_bStroke, stroke) << start;
-        EXPECT_LT(f.m_nWanderTimer, 150) << start;
-    }
+    ExpectFirstWanderDecisionAsTheTimerPasses300(recorder, fish, {0, 150, 199});
 }
 
 TEST_F(Species16Test, ALargerFishIsDrawnLargerInEveryCoordinate)

@@ -468,35 +468,17 @@ TEST_F(Species18Test, PartsTurnAndWaveByTheirRules)
 // (half its value where a column takes the mean with a neighbour).
 TEST_F(Species18Test, AQuarterBendTurnsOnlyTheColumnsThatTakeIt)
 {
-    struct Case {
-        const char* name;
-        void (CFishSpecies18::*draw)(const FishFrame&);
-        const FishVertex* mesh;
-        int columns, segment;
-        std::function<double(int c)> weight;  // of the segment's angle in column c's
-    } cases[] = {
-        {"body", &CFishSpecies18::DrawBody, &g_Fish18Body[0][0], 15, 9, [](int c) { return c == 9 ? 1.0 : 0.0; }},
+    const QuarterBendCase<CFishSpecies18> cases[] = {
+        {"body", &CFishSpecies18::DrawBody, &g_Fish18Body[0][0], 15, 9, TurnsWith([](int c) { return c; })},
         {"dorsal", &CFishSpecies18::DrawPart3, &g_Fish18Dorsal[0][0], 8, 11,
-         [](int c) { return 10 + c / 3 == 11 ? 1.0 : 0.0; }},
+         TurnsWith([](int c) { return 10 + c / 3; })},
         {"anal", &CFishSpecies18::DrawPart6, &g_Fish18Anal[0][0], 14, 8,
-         [](int c) {
+         [](int c, int segment) {
              const double e = kAnalPositions[c];
-             return e == 8 ? 1.0 : std::fabs(e - 8) == 0.5 ? 0.5 : 0.0;
+             return e == segment ? 1.0 : std::fabs(e - segment) == 0.5 ? 0.5 : 0.0;
          }},
     };
-    for (const Case& k : cases) {
-        FishFrame f;
-        f[kBend][k.segment] = 90.0f;
-        recorder.primitives.clear();
-        (fish.*k.draw)(f);
-        for (int c = 0; c < k.columns; ++c)
-            for (int second = 0; second < 2; ++second) {
-                const FishVertex& p = k.mesh[second * k.columns + c];
-                const Vec stored{p.x * 5, p.y * 5, p.z * 5};
-                ExpectSamePoint(At(0, c, second), TurnedAboutZ(stored, static_cast<float>(90.0 * k.weight(c))),
-                                std::string(k.name) + " column " + std::to_string(c));
-            }
-    }
+    ExpectQuarterBendTurns(recorder, fish, kBend, cases);
 }
 
 // The body wave moves only the columns from 7 on, and both halves of the

@@ -116,23 +116,12 @@ TEST_F(Species19Test, RandomDrawsPerFrameAreTheBendsOnly)
 {
     // One draw a frame; on the third the (already reached) heading settles
     // its segments: one more; no drift.
-    const int expected[8] = {1, 1, 2, 1, 1, 1, 1, 1};
-    for (int frame = 0; frame < 8; ++frame)
-        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
+    ExpectOnlyTheBendDrawsInTheFirstFrames(recorder, fish);
     // While turning, one a frame; each frame the segments catch up, one more.
-    fish.m_nTargetHeading = 180;
-    int turning = 0, settling = 0;
-    for (int frame = 0; frame < 45; ++frame) {
-        const int draws = RandDraws([&] { fish.Draw(0); });
-        EXPECT_TRUE(draws == 1 || draws == 2) << frame;
-        (draws == 1 ? turning : settling) += 1;
-    }
-    EXPECT_EQ(fish.m_fHeading, 180.0f);
-    EXPECT_EQ(fish.m_bBendSettled, 1);
     // Once the head is round, the last segment's 280 degrees of lag take 15
-    // frames at 20 a frame, and one more finds nothing left to move.
-    EXPECT_EQ(settling, 16);
-    EXPECT_EQ(turning, 45 - 16);
+    // frames at 20 a frame, and one more finds nothing left to move: 29
+    // frames of turning and 16 of settling.
+    EXPECT_EQ(FramesSettlingRoundTo180(recorder, fish, 45), 16);
 }
 
 TEST_F(Species19Test, WholeFishTurnsWithTheFirstBendPectoralsWithTheFifth)
@@ -326,14 +315,7 @@ TEST_F(Species19Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
     ExpectWanderDecisionDrawsInOrder<CFishSpecies19>(fish, {2u, 3u, 11u, 19u}, 1, 6, [](CFishSpecies19& f) {
         // Every target speed is 0.1 or more: the style's factor is 1.5. The
         // body wave's amplitude is written over by the next frame's wave.
-        EXPECT_NEAR(f.m_Wave[0].amplitude, 0.15, 1e-7);
-        EXPECT_NEAR(f.m_Wave[0].phaseStep, 1.5 * kPi / 4, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].waveNumber, kPi / 5, 1e-6);
-        EXPECT_NEAR(f.m_Wave[3].amplitude, 0.0225, 1e-7);
-        EXPECT_NEAR(f.m_Wave[3].phaseStep, 1.5 * kPi / 8, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].waveNumber, kPi / 16, 1e-6);
-        EXPECT_NEAR(f.m_Wave[5].amplitude, 0.015, 1e-7);
-        EXPECT_NEAR(f.m_Wave[5].phaseStep, 1.5 * kPi / 6, 1e-6);
+        ExpectTemplateSwimStyle(f, 1.5);
         f.Draw(0);
         EXPECT_FLOAT_EQ(f.m_Wave[0].amplitude, 0.1f);
     });
@@ -341,20 +323,7 @@ TEST_F(Species19Test, AWanderDecisionDrawsItsValuesInOrderAndSetsTheSwimStyle)
 
 TEST_F(Species19Test, TheFirstWanderDecisionComesWhenTheCounterPassesThreeHundred)
 {
-    for (int start : {0, 199, 250}) {
-        CFishSpecies19 f = fish;
-        f.m_nWanderTimer = start;
-        const int decision = 302 - start;
-        for (int frame = 1; frame < decision; ++frame) {
-            recorder.primitives.clear();
-            f.Draw(0);
-        }
-        EXPECT_EQ(f.m_nWanderTimer, 301) << start;
-        const BYTE stroke = f.m_bStroke;
-        f.Draw(0);
-        EXPECT_NE(f.m_bStroke, stroke) << start;
-        EXPECT_LT(f.m_nWanderTimer, 150) << start;
-    }
+    ExpectFirstWanderDecisionAsTheTimerPasses300(recorder, fish, {0, 199, 250});
 }
 
 TEST(FishSpecies19Description, ATermReadsOnlyTheColumnsItMoves)
