@@ -242,9 +242,7 @@ TEST_F(Species10Test, RandomDrawsPerFrame)
 {
     // Only the bend draws: one a frame, one more while the segments settle
     // (from the third frame, when the head already shows its target).
-    const int expected[6] = {1, 1, 2, 1, 1, 1};
-    for (int frame = 0; frame < 6; ++frame)
-        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
+    ExpectOnlyTheBendDrawsInTheFirstFrames(recorder, fish);
 }
 
 TEST_F(Species10Test, TheBendRunsOverEighteenSegments)

@@ -331,9 +331,7 @@ TEST_F(Species18Test, RandomDrawsPerFrame)
 {
     // Only the bend draws: one a frame, one more while the segments settle
     // (the third frame, when the head already shows its target).
-    const int expected[6] = {1, 1, 2, 1, 1, 1};
-    for (int frame = 0; frame < 6; ++frame)
-        EXPECT_EQ(RandDraws([&] { fish.Draw(0); }), expected[frame]) << "frame " << frame + 1;
+    ExpectOnlyTheBendDrawsInTheFirstFrames(recorder, fish);
 }
 
 // The shown pitch climbs a degree a frame to a whole-degree target.
