@@ -405,6 +405,35 @@ std::vector<RecordedPrimitive> PartPrimitives(const VertexRecorder& recorder, co
     return {begin, begin + shapes[index].strips};
 }
 
+// The mouth of a fish of size 5 drawn with the ramp's counter at 0: while the
+// stroke is set both jaws show their stored shape; else the upper jaw's column
+// c rises by 0.003 c and the lower jaw's first four columns drop by as much,
+// times the size, its tip columns staying closed. `upperJaw` and `lowerJaw`
+// are the primitives of the jaws' first strips in a frame.
+template <class Fish, int UpperRows, int LowerRows, int Columns>
+void ExpectJawsOpenOnlyWhileTheStrokeIsClear(VertexRecorder& recorder, Fish& fish, size_t upperJaw, size_t lowerJaw,
+                                             const FishVertex (&upper)[UpperRows][Columns],
+                                             const FishVertex (&lower)[LowerRows][Columns])
+{
+    const auto at = [&](size_t primitive, int column, int row) {
+        return recorder.primitives.at(primitive).vertices.at(2 * column + row).position;
+    };
+    for (int stroke : {1, 0}) {
+        recorder.primitives.clear();
+        fish.m_bStroke = static_cast<BYTE>(stroke);
+        fish.m_Wave[1].counter = 0;
+        fish.Draw(0);
+        for (int c = 0; c < Columns; ++c) {
+            const float open = stroke ? 0.0f : 0.003f * c * 5;
+            for (int row = 0; row < 2; ++row) {
+                EXPECT_NEAR(at(upperJaw, c, row)[2], upper[row][c].z * 5 + open, 1e-5) << "stroke " << stroke << " " << c;
+                EXPECT_NEAR(at(lowerJaw, c, row)[2], lower[row][c].z * 5 - (c < 4 ? open : 0.0f), 1e-5)
+                    << "stroke " << stroke << " " << c;
+            }
+        }
+    }
+}
+
 // A fish of class Fish in the tank's swim box on the plane z = -75, with no
 // wander decision before its 302nd frame, and the recorder of what it sends.
 template <class Fish>

@@ -358,21 +358,8 @@ TEST_F(Species10Test, Variant2SerratesTheDorsalEdgeOnly)
 // stroke is set both jaws show their stored shape.
 TEST_F(Species10Test, TheJawsOpenOnlyWhileTheStrokeIsClear)
 {
-    for (int stroke : {1, 0}) {
-        recorder.primitives.clear();
-        fish.m_bStroke = static_cast<BYTE>(stroke);
-        fish.m_Wave[1].counter = 0;
-        fish.Draw(0);
-        const size_t upperJaw = 1 + 10 + 1, lowerJaw = upperJaw + 6 + 1;
-        for (int c = 0; c < 5; ++c) {
-            const float open = stroke ? 0.0f : 0.003f * c * 5;
-            for (int row = 0; row < 2; ++row) {
-                EXPECT_NEAR(At(upperJaw, c, row)[2], g_Fish10UpperJaw[row][c].z * 5 + open, 1e-5) << c;
-                EXPECT_NEAR(At(lowerJaw, c, row)[2], g_Fish10LowerJaw[row][c].z * 5 - (c < 4 ? open : 0.0f), 1e-5)
-                    << c;
-            }
-        }
-    }
+    const size_t upperJaw = 1 + 10 + 1, lowerJaw = upperJaw + 6 + 1;
+    ExpectJawsOpenOnlyWhileTheStrokeIsClear(recorder, fish, upperJaw, lowerJaw, g_Fish10UpperJaw, g_Fish10LowerJaw);
 }
 
 TEST_F(Species10Test, ASize8FishIsDrawnTwiceAsLargeAsASize4)

@@ -499,21 +499,8 @@ TEST_F(Species12Test, AQuarterBendTurnsOnlyTheColumnsThatTakeIt)
 // columns drop by as much, times the size, its tip columns staying closed.
 TEST_F(Species12Test, TheJawsOpenOnlyWhileTheStrokeIsClear)
 {
-    for (int stroke : {1, 0}) {
-        recorder.primitives.clear();
-        fish.m_bStroke = static_cast<BYTE>(stroke);
-        fish.m_Wave[1].counter = 0;
-        fish.Draw(0);
-        const size_t upperJaw = 10, lowerJaw = upperJaw + 6;
-        for (int c = 0; c < 6; ++c) {
-            const float open = stroke ? 0.0f : 0.003f * c * 5;
-            for (int row = 0; row < 2; ++row) {
-                EXPECT_NEAR(At(upperJaw, c, row)[2], g_Fish12UpperJaw[row][c].z * 5 + open, 1e-5) << c;
-                EXPECT_NEAR(At(lowerJaw, c, row)[2], g_Fish12LowerJaw[row][c].z * 5 - (c < 4 ? open : 0.0f), 1e-5)
-                    << c;
-            }
-        }
-    }
+    const size_t upperJaw = 10, lowerJaw = upperJaw + 6;
+    ExpectJawsOpenOnlyWhileTheStrokeIsClear(recorder, fish, upperJaw, lowerJaw, g_Fish12UpperJaw, g_Fish12LowerJaw);
 }
 
 TEST_F(Species12Test, ASize8FishIsDrawnTwiceAsLargeAsASize4)
